@@ -1,0 +1,14 @@
+#include "app/WindowList.h"
+
+#include "app/frmMENU.h"
+#include "app/frmSplash.h"
+#include "frame/Registry.h"
+
+namespace zeliro {
+
+void registerWindows(Registry& registry) {
+    registry.add<frmSplash>("frmSplash");
+    registry.add<frmMENU>("frmMENU");
+}
+
+}  // namespace zeliro

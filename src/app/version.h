@@ -1,0 +1,19 @@
+#pragma once
+// The program's version stamp and the texts built from it.
+
+#include <string>
+
+namespace zeliro {
+
+struct VersionStamp {
+    int major = 1;
+    int minor = 0;
+    int revision = 6;
+};
+
+constexpr const char* applicationTitle = "ZELIRO";
+
+// "Versione 1.0.6" for the stamp 1, 0, 6.
+std::string versionText(const VersionStamp& stamp = {});
+
+}  // namespace zeliro

@@ -1,0 +1,95 @@
+#pragma once
+// The frame of the five calculation windows.
+//
+// How data flows in a calculation window:
+//   decimal-comma fields (texts as typed, key filter on every key)
+//     -> "CALCOLA" gathers the field texts, the options and the window-level
+//        variables into the calculation's input struct
+//     -> the pure calculation (core) returns an outcome: the texts for the
+//        result labels, what to show or hide, the updated variables, or the
+//        warning to run
+//     -> the window writes the texts into its labels, or runs the warning
+//        (beep, empty the named controls, show the label for its wait).
+// The data report is another pure function, from the texts on screen and the
+// variables to the lines that the printer seam prints.
+//
+// The frame gives each window its teal client area with controls placed in
+// twips, the menu bar ("Stampa", "Calcolatrice", "Leggimi", "Foto"), the two
+// prints, the timed warnings and the way back to another window.
+
+#include <QMainWindow>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "frame/Warnings.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace zeliro {
+
+class DecimalField;
+class Registry;
+
+struct MenuBarItems {
+    QString reportAction = "stampasolodati";
+    QString readMeWindow;  // e.g. "frmLEGGIMIstandard"
+    QString photoAction;   // "fotocostr" or "FOTOmulti"; empty: no "Foto" item
+    QString photoWindow;   // "frmFOTOcostr" or "frmFOTOmulti"
+};
+
+class CalculationWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    CalculationWindow(Registry& registry, const QString& caption, QSize clientSize, const MenuBarItems& menu);
+
+    // The data report of the window as it stands now, one string a line.
+    virtual std::vector<std::string> dataReport() const = 0;
+
+public slots:
+    void stampavideata_Click();
+    void stampasolodati_Click();
+    void calcolatrice_Click();
+    void leggimi_Click();
+    void foto_Click();
+
+protected:
+    Registry& registry() const { return m_registry; }
+    QWidget* client() const { return m_client; }
+    Warnings& warnings() { return *m_warnings; }
+
+    DecimalField* addField(const QString& name, const QRect& geometry, const QString& tooltip = {});
+    QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, QWidget* parent = nullptr);
+    QPushButton* addButton(const QString& name, const QString& caption, const QRect& geometry,
+                           const QString& tooltip = {});
+    QGroupBox* addFrame(const QString& name, const QString& title, const QRect& geometry);
+    QRadioButton* addOption(QGroupBox* frame, const QString& name, const QString& caption, const QRect& geometry);
+    // A flat rectangle (a drawn shape) or a line of the drawing.
+    QWidget* addShape(const QString& name, const QRect& geometry, const QColor& fill,
+                      const QColor& border = QColor(0, 0, 0));
+    QWidget* addLine(const QString& name, QPoint from, QPoint to, const QColor& colour, int width = 1);
+
+    // Enter in any field of the window clicks this button.
+    void setDefaultButton(QPushButton* button);
+    // Deselects every option button of the frame without any handler running.
+    static void deselectAll(QGroupBox* frame);
+
+    // The UTF-8 text of a field or label, by objectName ("" if there is none).
+    std::string textOf(const QString& name) const;
+    void setTextOf(const QString& name, const std::string& text);
+    void setShown(const QString& name, bool shown);
+
+private:
+    void buildMenuBar(const MenuBarItems& menu);
+
+    Registry& m_registry;
+    QWidget* m_client = nullptr;
+    Warnings* m_warnings = nullptr;
+    MenuBarItems m_menu;
+};
+
+}  // namespace zeliro

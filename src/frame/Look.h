@@ -1,0 +1,39 @@
+#pragma once
+// Small helpers for laying out windows the way they were drawn: positions in
+// twips (1440 a inch, 15 a pixel at 96 dots per inch), named fonts and colours.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace zeliro {
+
+constexpr int twipsPerPixel = 15;
+
+constexpr int twips(int value) { return value / twipsPerPixel; }
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+inline QString spaces(int count) { return QString(count, QLatin1Char(' ')); }
+
+QFont namedFont(const QString& family, double points, bool bold = false);
+inline QFont sansFont(double points, bool bold = false) { return namedFont("MS Sans Serif", points, bold); }
+
+// Text colour, and background colour when valid (the widget then paints it).
+void setColours(QWidget& widget, const QColor& text, const QColor& background = QColor());
+
+const QColor teal(0, 128, 128);
+const QColor lightGrey(192, 192, 192);
+const QColor white(255, 255, 255);
+const QColor yellow(255, 255, 0);
+const QColor black(0, 0, 0);
+
+// Fonts named Arial, Times New Roman and MS Sans Serif resolve to installed
+// metric-compatible faces.
+void installFontSubstitutes();
+
+}  // namespace zeliro

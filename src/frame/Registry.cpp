@@ -1,0 +1,78 @@
+#include "frame/Registry.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace zeliro {
+namespace {
+QPointer<Registry> currentRegistry;
+}
+
+Registry::Registry(QObject* parent)
+    : QObject(parent),
+      m_systemBeep(std::make_unique<SystemBeep>()),
+      m_systemPrinter(std::make_unique<SystemPrinter>()),
+      m_beep(m_systemBeep.get()),
+      m_printer(m_systemPrinter.get()) {
+    setObjectName("registry");
+    currentRegistry = this;
+}
+
+Registry::~Registry() {
+    for (auto& [name, window] : m_open)
+        if (window) delete window.data();
+}
+
+Registry& Registry::current() {
+    if (!currentRegistry) currentRegistry = new Registry(QCoreApplication::instance());
+    return *currentRegistry;
+}
+
+QWidget* Registry::show(const QString& name) {
+    QWidget* window = find(name);
+    if (!window) {
+        const auto factory = m_factories.find(name);
+        if (factory == m_factories.end()) return nullptr;
+        window = factory->second(*this);
+        window->setObjectName(name);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_open[name] = window;
+    }
+    window->show();
+    if (window->isMinimized()) window->showNormal();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget* Registry::find(const QString& name) const {
+    // A closed window is hidden at once and deleted a moment later: it no
+    // longer counts as open.
+    const auto it = m_open.find(name);
+    if (it == m_open.end() || !it->second || !it->second->isVisible()) return nullptr;
+    return it->second.data();
+}
+
+void Registry::close(const QString& name) {
+    if (QWidget* window = find(name)) window->close();
+}
+
+void Registry::closeAll() {
+    // Copy first: closing deletes the window and empties its entry.
+    std::vector<QPointer<QWidget>> windows;
+    for (auto& [name, window] : m_open)
+        if (window) windows.push_back(window);
+    for (auto& window : windows)
+        if (window) window->close();
+}
+
+void Registry::terminate(const QStringList& closingOrder) {
+    for (const QString& name : closingOrder) close(name);
+    closeAll();
+    QCoreApplication::quit();
+}
+
+void Registry::setBeep(Beep* beep) { m_beep = beep ? beep : m_systemBeep.get(); }
+void Registry::setPrinter(Printer* printer) { m_printer = printer ? printer : m_systemPrinter.get(); }
+
+}  // namespace zeliro

@@ -1,0 +1,47 @@
+#pragma once
+// Decimal-comma number rules shared by every calculation window.
+//
+// Text to number: a comma is the decimal separator, a full stop is a grouping
+// sign and is ignored, blanks around the number are allowed, as are a leading
+// sign and an exponent ("5E-06"). Anything else does not convert: the result is
+// an empty optional, never a silent zero.
+//
+// Number to text: decimal comma, no grouping, no trailing zeros, at most 15
+// significant digits for a double and 7 for a float, exponent form ("5E-06",
+// "1,5E+15") from 1E15 up (1E7 for a float) and below 1E-5.
+//
+// Truncation to N decimals: scale by 10^N, round the product to 15 significant
+// digits (7 for a float), drop the fraction toward zero, scale back.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zeliro {
+
+// A number text taken apart: value = (negative ? -1 : 1) * digits * 10^exponent,
+// digits without leading zeros ("" for zero).
+struct DecimalText {
+    bool negative = false;
+    std::string digits;
+    long long exponent = 0;
+};
+std::optional<DecimalText> scanDecimalText(std::string_view text);
+
+std::optional<double> parseDouble(std::string_view text);
+// The nearest single-precision value of the decimal text (7,05 -> 7.050000190734863).
+std::optional<float> parseSingle(std::string_view text);
+
+std::string formatDouble(double value);
+std::string formatSingle(float value);
+
+double truncateDecimals(double value, int decimals);
+// The single-precision variant: the product value * 10^N is formed and rounded
+// to 7 significant digits in single precision before the fraction is dropped.
+float truncateSingle(float value, int decimals);
+
+// value rounded to the given number of significant digits (1..17), exactly as
+// its decimal text would read back.
+double roundSignificant(double value, int digits);
+
+}  // namespace zeliro

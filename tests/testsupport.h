@@ -1,0 +1,85 @@
+#pragma once
+// What the window tests share: recording seams, a test main that runs on the
+// offscreen platform, and small helpers to drive the program as a user does.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "frame/Platform.h"
+
+class QAbstractButton;
+
+namespace zeliro::test {
+
+class RecordingBeep : public Beep {
+public:
+    void beep() override { ++count; }
+    int count = 0;
+};
+
+class RecordingPrinter : public Printer {
+public:
+    bool printLines(const std::vector<std::string>& lines) override {
+        reports.push_back(lines);
+        return true;
+    }
+    bool printImage(const QImage& image) override {
+        images.push_back(image);
+        return true;
+    }
+    std::vector<std::vector<std::string>> reports;
+    std::vector<QImage> images;
+};
+
+// Starts the program afresh with recording seams and short warnings
+// (timeScale: 1 keeps the real waits). Returns the splash window.
+QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale = 0.01);
+// Closes everything the last start left open.
+void stopProgram();
+
+// Names of the visible top-level windows, sorted.
+QStringList openWindows();
+// How many top-level widgets of that name exist (visible or not yet deleted).
+int copiesOf(const QString& name);
+QWidget* window(const QString& name);
+
+template <typename T = QWidget>
+T* control(QWidget* window, const QString& name) {
+    return window ? window->findChild<T*>(name) : nullptr;
+}
+QString textOf(QWidget* window, const QString& name);
+bool shown(QWidget* window, const QString& name);
+
+// Types into a field through its key filter (the field gets the focus first).
+void type(QWidget* window, const QString& field, const QString& keys);
+// A real mouse click on a button or option of the window.
+void click(QWidget* window, const QString& name);
+// Triggers a menu action of the window by its objectName.
+void triggerMenu(QWidget* window, const QString& action);
+
+// Waits until the condition holds or the time is over; returns the condition.
+template <typename Condition>
+bool waitUntil(Condition condition, int timeoutMs = 5000) {
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
+}  // namespace zeliro::test
+
+// A test main on the offscreen platform, whatever the environment says.
+#define ZELIRO_TEST_MAIN(TestClass)                              \
+    int main(int argc, char** argv) {                            \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))      \
+            qputenv("QT_QPA_PLATFORM", "offscreen");             \
+        QApplication app(argc, argv);                            \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                 \
+        TestClass test;                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                               \
+        return QTest::qExec(&test, argc, argv);                  \
+    }
