@@ -2,6 +2,7 @@
 
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
+#include "dipoles/frmDIPOLOSTANDARD.h"
 #include "dipoles/frmTARATURA.h"
 #include "frame/Registry.h"
 
@@ -10,6 +11,7 @@ namespace zeliro {
 void registerWindows(Registry& registry) {
     registry.add<frmSplash>("frmSplash");
     registry.add<frmMENU>("frmMENU");
+    registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
     registry.add<frmTARATURA>("frmTARATURA");
 }
 
