@@ -31,7 +31,7 @@ const QStringList addedPiece = {"Line2", "Shape3", "Label12"};
 
 frmTARATURA::frmTARATURA(Registry& registry)
     : CalculationWindow(registry, caption(), twipsRect(0, 0, 11880, 7680).size(),
-                        MenuBarItems{"stampasolodati", "frmLEGGIMITARATURA", {}, {}}),
+                        MenuBarItems{"frmLEGGIMITARATURA"}),
       m_variables(registry.variables<Variables>()) {
     setObjectName("frmTARATURA");
     buildInputs();
@@ -49,11 +49,12 @@ void frmTARATURA::buildInputs() {
     styled(addLabel("Label1", "input   FREQUENZA  di  TRASMISSIONE  desiderata ...Mhz",
                     twipsRect(360, 1080, 6600, 285)),
            prompt, white);
-    addField("Text1", twipsRect(7080, 1020, 1335, 375), "input Frequenza di trasmissione voluta");
+    addField("Text1", twipsRect(7080, 1020, 1335, 375), "input Frequenza di trasmissione voluta")
+        ->setFont(prompt);
     styled(addLabel("Label2", "input  FREQUENZA  rilevata  ( minimo  ROS ) ................Mhz",
                     twipsRect(360, 1620, 6600, 285)),
            prompt, white);
-    addField("Text2", twipsRect(7080, 1560, 1335, 375), "input Frequenza con minimo ROS");
+    addField("Text2", twipsRect(7080, 1560, 1335, 375), "input Frequenza con minimo ROS")->setFont(prompt);
     styled(addLabel("Label9", "Separare i MHz dai KHz con la virgola", twipsRect(360, 2160, 6000, 255)),
            sansFont(9.75), yellow);
 
@@ -83,11 +84,10 @@ void frmTARATURA::buildVerdict() {
     styled(addLabel("Label3", "PER SPOSTARE LA RISONANZA  DOVRAI:", twipsRect(2040, 5130, 4800, 285)),
            sansFont(9.75, true), white);
     const QFont verdictFont = sansFont(8.25, true);
-    const std::pair<const char*, const std::string*> verdicts[] = {{"Label4", &trimming::shortenCaption},
-                                                                   {"Label6", &trimming::lengthenCaption},
-                                                                   {"Label7", &trimming::unchangedCaption}};
+    const std::pair<const char*, const char*> verdicts[] = {
+        {"Label4", shortenVerdict}, {"Label6", lengthenVerdict}, {"Label7", unchangedVerdict}};
     for (const auto& [name, text] : verdicts) {
-        auto* verdict = addLabel(name, QString::fromStdString(*text), twipsRect(6960, 5130, 1815, 255));
+        auto* verdict = addLabel(name, text, twipsRect(6960, 5130, 1815, 255));
         styled(verdict, verdictFont, yellow, teal)->hide();
     }
     auto* correction = addLabel("Label5", {}, twipsRect(8880, 4920, 1455, 495));
@@ -96,8 +96,8 @@ void frmTARATURA::buildVerdict() {
 
 void frmTARATURA::buildDrawing() {
     addShape("Shape1", twipsRect(1440, 6360, 615, 375), white);
-    auto* centre = addLabel("Label11", "Centrale", twipsRect(1470, 6420, 555, 255));
-    styled(centre, sansFont(8.25), black, white)->setAlignment(Qt::AlignCenter);
+    auto* centre = addLabel("Label11", "Centrale", twipsRect(1455, 6420, 585, 255));
+    styled(centre, sansFont(6.75), black, white)->setAlignment(Qt::AlignCenter);
     addShape("Shape4", twipsRect(1560, 6735, 375, 135), lightGrey);
     addLine("Line1", {twips(2040), twips(6600)}, {twips(6480), twips(6600)}, yellow, 2);
     addShape("Shape2", twipsRect(6480, 6465, 375, 255), grey);
@@ -132,39 +132,35 @@ void frmTARATURA::connectHandlers() {
 }
 
 void frmTARATURA::Option1_Click() {
-    if (m_horizontal->isChecked()) trimming::selectHorizontal(m_variables);
+    if (m_horizontal->isChecked()) selectHorizontal(m_variables);
 }
 
 void frmTARATURA::Option2_Click() {
-    if (m_invertedV->isChecked()) trimming::selectInvertedV(m_variables);
+    if (m_invertedV->isChecked()) selectInvertedV(m_variables);
 }
 
 void frmTARATURA::Command2_Click() {
-    trimming::Input input;
-    input.wanted = textOf("Text1");
-    input.measured = textOf("Text2");
-    input.typeSelected = m_horizontal->isChecked() || m_invertedV->isChecked();
-    input.variables = m_variables;
-    const trimming::Outcome outcome = trimming::calculate(input);
+    const TrimmingOutcome outcome =
+        computeTrimming({textOf("Text1"), textOf("Text2"),
+                         m_horizontal->isChecked() || m_invertedV->isChecked(), m_variables});
     m_variables = outcome.variables;
-    switch (outcome.kind) {
-        case trimming::Outcome::Kind::nothing:
-            return;
-        case trimming::Outcome::Kind::selectType:
+    switch (outcome.action) {
+        case TrimmingOutcome::Action::selectType:
             errore1();
-            return;
-        case trimming::Outcome::Kind::noResult:
-        case trimming::Outcome::Kind::result:
-            showOutcome(outcome);
-            return;
+            break;
+        case TrimmingOutcome::Action::showVerdict:
+            showVerdict(outcome);
+            break;
+        case TrimmingOutcome::Action::nothing:
+            break;
     }
 }
 
-void frmTARATURA::showOutcome(const trimming::Outcome& outcome) {
+void frmTARATURA::showVerdict(const TrimmingOutcome& outcome) {
     setShown("Label4", outcome.shorten);
     setShown("Label6", outcome.lengthen);
     setShown("Label7", outcome.unchanged);
-    setTextOf("Label5", outcome.correction);
+    setTextOf("Label5", outcome.correctionText);
     for (const QString& name : addedPiece) setShown(name, outcome.lengthen);
     setShown("Line3", outcome.shorten);
 }
@@ -180,16 +176,13 @@ void frmTARATURA::Command1_Click() { registry().show("frmMENU"); }
 void frmTARATURA::errore1() { warnings().run(Warning{"Label14", 4, {"Label5"}, {}, true}); }
 
 std::vector<std::string> frmTARATURA::dataReport() const {
-    trimming::ReportInput input;
-    input.wanted = textOf("Text1");
-    input.measured = textOf("Text2");
+    TrimmingReportInput input{
+        textOf("Text1"), textOf("Text2"), {}, textOf("Label5"), m_variables.dipoleConfiguration};
     for (const QString& name : verdictLabels) {
         const QWidget* label = client()->findChild<QWidget*>(name);
         input.verdicts.push_back({textOf(name), label && !label->isHidden()});
     }
-    input.correction = textOf("Label5");
-    input.dipoleConfiguration = m_variables.dipoleConfiguration;
-    return trimming::dataReport(input);
+    return trimmingReport(input);
 }
 
 }  // namespace zeliro

@@ -14,7 +14,7 @@ namespace zeliro {
 class frmTARATURA : public CalculationWindow {
     Q_OBJECT
 public:
-    using Variables = trimming::Variables;
+    using Variables = TrimmingVariables;
 
     explicit frmTARATURA(Registry& registry);
 
@@ -26,6 +26,7 @@ public slots:
     void Command2_Click();
     void Command3_Click();
     void Command1_Click();
+    void errore1();
 
 private:
     void buildInputs();
@@ -33,8 +34,7 @@ private:
     void buildVerdict();
     void buildDrawing();
     void connectHandlers();
-    void showOutcome(const trimming::Outcome& outcome);
-    void errore1();
+    void showVerdict(const TrimmingOutcome& outcome);
 
     Variables& m_variables;
     QGroupBox* m_frame = nullptr;

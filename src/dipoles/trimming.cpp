@@ -2,22 +2,22 @@
 
 #include "frame/numbers.h"
 
-namespace zeliro::trimming {
+namespace zeliro {
 
-void selectHorizontal(Variables& variables) {
-    variables.dipoleConstant = horizontalConstant;
-    variables.dipoleConfiguration = horizontalName;
+void selectHorizontal(TrimmingVariables& variables) {
+    variables.dipoleConstant = horizontalTrimmingConstant;
+    variables.dipoleConfiguration = "ORIZZONTALE";
 }
 
-void selectInvertedV(Variables& variables) {
-    variables.dipoleConstant = invertedVConstant;
-    variables.dipoleConfiguration = invertedVName;
+void selectInvertedV(TrimmingVariables& variables) {
+    variables.dipoleConstant = invertedVTrimmingConstant;
+    variables.dipoleConfiguration = "INVERTED V";
 }
 
 namespace {
 
 // The lengths in metres, each step rounded to double before the next.
-void computeLengths(Variables& v) {
+void computeLengths(TrimmingVariables& v) {
     const double wanted = v.wantedFrequency.toDouble();
     v.builtLength = v.dipoleConstant / wanted;
     v.lengthFrequencyProduct = v.builtLength * v.measuredFrequency.toDouble();
@@ -27,75 +27,72 @@ void computeLengths(Variables& v) {
 
 }  // namespace
 
-Outcome calculate(const Input& input) {
-    Outcome outcome;
+TrimmingOutcome computeTrimming(const TrimmingInput& input) {
+    TrimmingOutcome outcome;
     outcome.variables = input.variables;
-    Variables& v = outcome.variables;
-
-    if (!input.typeSelected) {
-        outcome.kind = Outcome::Kind::selectType;
+    TrimmingVariables& v = outcome.variables;
+    if (!input.typeChosen) {
+        outcome.action = TrimmingOutcome::Action::selectType;
         return outcome;
     }
-    if (input.wanted.empty() || input.measured.empty()) return outcome;
+    if (input.wantedText.empty() || input.measuredText.empty()) return outcome;
 
-    // A text that does not read keeps the frequency it had; either way there
-    // is nothing sound to show, so the window shows no verdict at all.
-    const auto wanted = FixedDecimal::parse(input.wanted);
-    const auto measured = FixedDecimal::parse(input.measured);
+    outcome.action = TrimmingOutcome::Action::showVerdict;
+    // A text that does not read keeps the frequency it had, but no verdict is
+    // drawn from figures left over from an earlier calculation.
+    const auto wanted = FixedDecimal::parse(input.wantedText);
+    const auto measured = FixedDecimal::parse(input.measuredText);
     if (wanted) v.wantedFrequency = *wanted;
     if (measured) v.measuredFrequency = *measured;
-    outcome.kind = Outcome::Kind::noResult;
     if (!wanted || !measured || v.wantedFrequency.ticks() == 0) return outcome;
 
     computeLengths(v);
 
     // Whole millimetres toward zero, halved for each arm.
-    const double perArm = truncateDecimals(v.lengthDifference, 3) / 2;
-    const auto correction = FixedDecimal::fromDouble(perArm);
+    const auto correction = FixedDecimal::fromDouble(truncateDecimals(v.lengthDifference, 3) / 2);
     if (!correction) return outcome;
     v.armCorrection = *correction;
     const auto centimetres = correction->times100();
     if (!centimetres) return outcome;
 
-    outcome.kind = Outcome::Kind::result;
     outcome.shorten = v.lengthDifference < 0;
     outcome.lengthen = v.lengthDifference > 0;
     outcome.unchanged = v.lengthDifference == 0;
-    outcome.correction = centimetres->text();
+    outcome.correctionText = centimetres->text();
     return outcome;
 }
 
-std::vector<std::string> dataReport(const ReportInput& input) {
+std::vector<std::string> trimmingReport(const TrimmingReportInput& input) {
     std::string verdict;
-    for (const ShownLabel& label : input.verdicts)
+    for (const VerdictLabel& label : input.verdicts)
         if (label.visible) verdict = label.caption;
 
-    const std::string indent25(25, ' ');
+    const std::string indent(25, ' ');
     return {
         "",
         "",
-        indent25 + "ZELIRO  rev 1.06    by TAVRON",
+        indent + "ZELIRO  rev 1.06    by TAVRON",
         "",
         "",
         std::string(29, ' ') + "TARATURA  del DIPOLO",
         "",
         "",
         "",
-        indent25 + "CONFIGURAZIONE " + input.dipoleConfiguration,
+        indent + "CONFIGURAZIONE " + input.dipoleConfiguration,
         "",
         "",
         "",
-        indent25 + "FREQUENZA DI TRASMISSIONE  Mhz = " + input.wanted,
+        indent + "FREQUENZA DI TRASMISSIONE  Mhz = " + input.wantedText,
         "",
         "",
-        std::string(21, ' ') + "FREQUENZA RILEVATA (minimo ROS)Mhz = " + input.measured,
+        std::string(21, ' ') + "FREQUENZA RILEVATA (minimo ROS)Mhz = " + input.measuredText,
         "",
         "",
-        std::string(5, ' ') + "PER SPOSTARE LA RISONANZA DOVRAI " + verdict + "  " + input.correction,
+        "     PER SPOSTARE LA RISONANZA DOVRAI " + verdict + "  " + input.correctionText,
         "",
         "",
         std::string(8, ' ') + std::string(64, '-'),
     };
 }
 
-}  // namespace zeliro::trimming
+}  // namespace zeliro

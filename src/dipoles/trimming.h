@@ -12,79 +12,76 @@
 
 #include "frame/fixeddecimal.h"
 
-namespace zeliro::trimming {
+namespace zeliro {
 
-// Length-frequency constants (metres times MHz for the whole dipole) and the
-// configuration names the report prints.
-constexpr double horizontalConstant = 140.5;
-constexpr double invertedVConstant = 141.427;
-inline const std::string horizontalName = "ORIZZONTALE";
-inline const std::string invertedVName = "INVERTED V";
+// Length-frequency constants of this window, metres times MHz for the whole
+// dipole.
+inline constexpr double horizontalTrimmingConstant = 140.5;
+inline constexpr double invertedVTrimmingConstant = 141.427;
 
-// Captions of the verdict labels.
-inline const std::string shortenCaption = "ACCORCIARLO di cm";  // Label4
-inline const std::string lengthenCaption = "ALLUNGARLO di cm";  // Label6
-inline const std::string unchangedCaption = "INVARIARLO";       // Label7
+// Captions of the three verdict labels.
+inline constexpr const char* shortenVerdict = "ACCORCIARLO di cm";  // Label4
+inline constexpr const char* lengthenVerdict = "ALLUNGARLO di cm";  // Label6
+inline constexpr const char* unchangedVerdict = "INVARIARLO";       // Label7
 
-// The window-level variables; they outlive the window and "RESETTA".
-struct Variables {
+// Window-level variables of the trimming window: the chosen type and the last
+// converted inputs and lengths, kept for the whole run.
+struct TrimmingVariables {
     double dipoleConstant = 0;
-    std::string dipoleConfiguration;
-    FixedDecimal wantedFrequency;
-    FixedDecimal measuredFrequency;
-    double builtLength = 0;
+    std::string dipoleConfiguration;  // "ORIZZONTALE" or "INVERTED V"
+    FixedDecimal wantedFrequency;     // MHz
+    FixedDecimal measuredFrequency;   // MHz, of minimum SWR
+    double builtLength = 0;           // m
     double lengthFrequencyProduct = 0;
-    double requiredLength = 0;
-    double lengthDifference = 0;
-    FixedDecimal armCorrection;
+    double requiredLength = 0;    // m
+    double lengthDifference = 0;  // m; positive: lengthen
+    FixedDecimal armCorrection;   // m, signed, per arm
 };
 
-// What selecting an option stores.
-void selectHorizontal(Variables& variables);
-void selectInvertedV(Variables& variables);
+void selectHorizontal(TrimmingVariables& variables);  // "Orizzontale"
+void selectInvertedV(TrimmingVariables& variables);   // "Inverted  v"
 
-struct Input {
-    std::string wanted;    // Text1, as typed
-    std::string measured;  // Text2, as typed
-    bool typeSelected = false;
-    Variables variables;
+struct TrimmingInput {
+    std::string wantedText;    // Text1 as typed
+    std::string measuredText;  // Text2 as typed
+    bool typeChosen = false;
+    TrimmingVariables variables;
 };
 
-struct Outcome {
-    enum class Kind {
-        nothing,     // an empty field: nothing changes
-        selectType,  // no dipole type selected: errore1 runs
-        noResult,    // no usable figures: no verdict, no correction, no extra drawing
-        result,      // a verdict with its correction
+struct TrimmingOutcome {
+    enum class Action {
+        selectType,   // no dipole type: errore1
+        nothing,      // an empty field: nothing changes
+        showVerdict,  // the verdict labels, Label5 and the drawing as below
     };
-    Kind kind = Kind::nothing;
-    // For noResult and result: what the window shows.
-    bool shorten = false;    // Label4, and Line3 (the piece to take off)
-    bool lengthen = false;   // Label6, and Line2, Shape3, Label12 (the piece to add)
-    bool unchanged = false;  // Label7
-    std::string correction;  // Label5: the signed correction per arm in cm
-    Variables variables;     // updated for every kind
+    Action action = Action::nothing;
+    // Figures that cannot give a sound correction (a wanted frequency of 0, a
+    // text that does not read as a number, a correction too large to hold)
+    // show no verdict, an empty correction and no extra drawing.
+    bool shorten = false;        // Label4; Line3, the piece to take off
+    bool lengthen = false;       // Label6; Line2, Shape3 and Label12, the piece to add
+    bool unchanged = false;      // Label7
+    std::string correctionText;  // Label5: signed centimetres per arm
+    TrimmingVariables variables;
 };
 
-// "CALCOLA".
-Outcome calculate(const Input& input);
+TrimmingOutcome computeTrimming(const TrimmingInput& input);
 
-// A verdict label as it stands on the screen.
-struct ShownLabel {
+// A verdict label as the screen shows it.
+struct VerdictLabel {
     std::string caption;
     bool visible = false;
 };
 
-struct ReportInput {
-    std::string wanted;    // Text1
-    std::string measured;  // Text2
+struct TrimmingReportInput {
+    std::string wantedText;    // Text1
+    std::string measuredText;  // Text2
     // Label7, Label6 and Label4, in this order: the last visible one is printed.
-    std::vector<ShownLabel> verdicts;
-    std::string correction;  // Label5
+    std::vector<VerdictLabel> verdicts;
+    std::string correctionText;  // Label5
     std::string dipoleConfiguration;
 };
 
-// "Stampa solo i dati": the report's lines.
-std::vector<std::string> dataReport(const ReportInput& input);
+std::vector<std::string> trimmingReport(const TrimmingReportInput& input);
 
-}  // namespace zeliro::trimming
+}  // namespace zeliro
