@@ -427,6 +427,8 @@ void Trimming::showsNothingForUnusableFigures_data() {
     row("measured a lone comma", true, "7", ",", false);
     row("measured pasted with two commas", true, "7", "7,,05", true);
     row("wanted pasted with a letter", true, "7a", "7", true);
+    row("wanted pasted negative", true, "-7", "7,05", true);
+    row("measured pasted negative", true, "7", "-7", true);
     row("measured pasted beyond the four-place range", true, "7", "1E15", true);
     row("correction too large to hold", true, "0,0001", "2000", false);
 }

@@ -39,12 +39,13 @@ TrimmingOutcome computeTrimming(const TrimmingInput& input) {
 
     outcome.action = TrimmingOutcome::Action::showVerdict;
     // A text that does not read keeps the frequency it had, but no verdict is
-    // drawn from figures left over from an earlier calculation.
+    // drawn from figures left over from an earlier calculation; nor from a
+    // wanted frequency of 0, or a negative frequency (only pasting brings one).
     const auto wanted = FixedDecimal::parse(input.wantedText);
     const auto measured = FixedDecimal::parse(input.measuredText);
     if (wanted) v.wantedFrequency = *wanted;
     if (measured) v.measuredFrequency = *measured;
-    if (!wanted || !measured || v.wantedFrequency.ticks() == 0) return outcome;
+    if (!wanted || !measured || wanted->ticks() <= 0 || measured->ticks() < 0) return outcome;
 
     computeLengths(v);
 

@@ -56,8 +56,9 @@ struct TrimmingOutcome {
     };
     Action action = Action::nothing;
     // Figures that cannot give a sound correction (a wanted frequency of 0, a
-    // text that does not read as a number, a correction too large to hold)
-    // show no verdict, an empty correction and no extra drawing.
+    // negative frequency, a text that does not read as a number, a correction
+    // too large to hold) show no verdict, an empty correction and no extra
+    // drawing.
     bool shorten = false;        // Label4; Line3, the piece to take off
     bool lengthen = false;       // Label6; Line2, Shape3 and Label12, the piece to add
     bool unchanged = false;      // Label7
