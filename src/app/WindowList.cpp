@@ -3,6 +3,7 @@
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
 #include "dipoles/frmDIPOLOSTANDARD.h"
+#include "dipoles/frmTARATURA.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -11,6 +12,7 @@ void registerWindows(Registry& registry) {
     registry.add<frmSplash>("frmSplash");
     registry.add<frmMENU>("frmMENU");
     registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
+    registry.add<frmTARATURA>("frmTARATURA");
 }
 
 }  // namespace zeliro
