@@ -10,6 +10,7 @@
 #include "app/frmLEGGIMIstandard.h"
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
+#include "dipoles/frmDIPOLOSTANDARD.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -25,6 +26,7 @@ void registerWindows(Registry& registry) {
     registry.add<frmLEGGIMImulti>("frmLEGGIMImulti");
     registry.add<frmFOTOcostr>("frmFOTOcostr");
     registry.add<frmFOTOmulti>("frmFOTOmulti");
+    registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
 }
 
 }  // namespace zeliro
