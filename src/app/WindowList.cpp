@@ -2,6 +2,7 @@
 
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
+#include "calculator/Calculator.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -9,6 +10,7 @@ namespace zeliro {
 void registerWindows(Registry& registry) {
     registry.add<frmSplash>("frmSplash");
     registry.add<frmMENU>("frmMENU");
+    registry.add<Calculator>("Calculator");
 }
 
 }  // namespace zeliro
