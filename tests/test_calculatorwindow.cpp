@@ -227,22 +227,28 @@ void CalculatorWindowTest::reopeningStartsAfresh() {
 }
 
 void CalculatorWindowTest::oneCalculatorForAllWindows() {
-    Registry::current().add<Probe>("frmPROBEA");
-    Registry::current().add<Probe>("frmPROBEB");
-    QWidget* first = Registry::current().show("frmPROBEA");
-    QWidget* second = Registry::current().show("frmPROBEB");
-    triggerMenu(first, "calcolatrice");
+    // The half-wave dipole window from the main menu, and a second calculation
+    // window beside it.
+    click(window("frmSplash"), "Command1");
+    click(window("frmMENU"), "Command6");
+    QWidget* dipole = window("frmDIPOLOSTANDARD");
+    QVERIFY(dipole);
+    Registry::current().add<Probe>("frmPROBE");
+    QWidget* probe = Registry::current().show("frmPROBE");
+
+    triggerMenu(dipole, "calcolatrice");
     QWidget* calculator = window("Calculator");
     QVERIFY(calculator);
     clickKeys(calculator, "4 2 +");
-    second->activateWindow();
-    triggerMenu(second, "calcolatrice");
+    triggerMenu(probe, "calcolatrice");
     QCOMPARE(window("Calculator"), calculator);
-    QCOMPARE(copiesOf("Calculator"), 1);
     QCOMPARE(textOf(calculator, "Readout"), "42,");
     clickKeys(calculator, "1 =");
+    triggerMenu(dipole, "calcolatrice");
+    QCOMPARE(window("Calculator"), calculator);
     QCOMPARE(textOf(calculator, "Readout"), "43");
-    QCOMPARE(openWindows(), QStringList({"Calculator", "frmPROBEA", "frmPROBEB", "frmSplash"}));
+    QCOMPARE(copiesOf("Calculator"), 1);
+    QCOMPARE(openWindows(), QStringList({"Calculator", "frmDIPOLOSTANDARD", "frmMENU", "frmPROBE"}));
 }
 
 ZELIRO_TEST_MAIN(CalculatorWindowTest)
