@@ -77,10 +77,12 @@ QPushButton* Calculator::addKey(const QString& name, const QString& caption, int
 void Calculator::Form_Load() { showOutcome(m_machine.formLoad()); }
 
 void Calculator::Number_Click(int index) {
+    if (index < 0 || index >= int(Number.size())) return;
     showOutcome(m_machine.number(Number.at(static_cast<std::size_t>(index))->text().toStdString()));
 }
 
 void Calculator::Operator_Click(int index) {
+    if (index < 0 || index >= int(Operator.size())) return;
     showOutcome(m_machine.operatorKey(Operator.at(static_cast<std::size_t>(index))->text().toStdString()));
 }
 
