@@ -54,6 +54,7 @@ KeyOutcome DeskCalculator::number(std::string_view digit) {
     }
     if (m_values.lastInput == LastInput::Neg) m_readout.insert(0, "-");
     m_values.lastInput = LastInput::Num;
+    if (!parseDouble(m_readout)) return fail();  // beyond the range of a double
     return shown();
 }
 

@@ -8,10 +8,10 @@
 // decimal key); a text becomes a number by the decimal-comma rules and a
 // computed number becomes text by them too (frame/numbers.h).
 //
-// An operation that cannot be carried out (an operand that is not a number,
-// such as a lone "-", or a result beyond the range of a double) shows
-// `errorText` and locks the calculator: every key but "C" is ignored until "C"
-// brings it back to "0,".
+// A number typed beyond the range of a double, and an operation that cannot be
+// carried out (an operand that is not a number, such as a lone "-", or a
+// result beyond the range of a double) show `errorText` and lock the
+// calculator: every key but "C" is ignored until "C" brings it back to "0,".
 
 #include <cstdint>
 #include <string>
