@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "frame/CalculationWindow.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
@@ -15,14 +14,6 @@ using namespace zeliro;
 using namespace zeliro::test;
 
 namespace {
-
-// A calculation window with nothing but the frame and its menu bar.
-class Probe : public CalculationWindow {
-public:
-    explicit Probe(Registry& registry)
-        : CalculationWindow(registry, "PROBE", QSize(300, 200), MenuBarItems{}) {}
-    std::vector<std::string> dataReport() const override { return {}; }
-};
 
 QWidget* openCalculator() { return Registry::current().show("Calculator"); }
 
@@ -227,20 +218,18 @@ void CalculatorWindowTest::reopeningStartsAfresh() {
 }
 
 void CalculatorWindowTest::oneCalculatorForAllWindows() {
-    // The half-wave dipole window from the main menu, and a second calculation
-    // window beside it.
     click(window("frmSplash"), "Command1");
     click(window("frmMENU"), "Command6");
+    click(window("frmMENU"), "Command2");
     QWidget* dipole = window("frmDIPOLOSTANDARD");
-    QVERIFY(dipole);
-    Registry::current().add<Probe>("frmPROBE");
-    QWidget* probe = Registry::current().show("frmPROBE");
+    QWidget* trimming = window("frmTARATURA");
+    QVERIFY(dipole && trimming);
 
     triggerMenu(dipole, "calcolatrice");
     QWidget* calculator = window("Calculator");
     QVERIFY(calculator);
     clickKeys(calculator, "4 2 +");
-    triggerMenu(probe, "calcolatrice");
+    triggerMenu(trimming, "calcolatrice");
     QCOMPARE(window("Calculator"), calculator);
     QCOMPARE(textOf(calculator, "Readout"), "42,");
     clickKeys(calculator, "1 =");
@@ -248,7 +237,7 @@ void CalculatorWindowTest::oneCalculatorForAllWindows() {
     QCOMPARE(window("Calculator"), calculator);
     QCOMPARE(textOf(calculator, "Readout"), "43");
     QCOMPARE(copiesOf("Calculator"), 1);
-    QCOMPARE(openWindows(), QStringList({"Calculator", "frmDIPOLOSTANDARD", "frmMENU", "frmPROBE"}));
+    QCOMPARE(openWindows(), QStringList({"Calculator", "frmDIPOLOSTANDARD", "frmMENU", "frmTARATURA"}));
 }
 
 ZELIRO_TEST_MAIN(CalculatorWindowTest)
