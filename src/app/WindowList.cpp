@@ -10,6 +10,7 @@
 #include "app/frmLEGGIMIstandard.h"
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
+#include "calculator/Calculator.h"
 #include "dipoles/frmDIPOLOSTANDARD.h"
 #include "dipoles/frmTARATURA.h"
 #include "frame/Registry.h"
@@ -29,6 +30,7 @@ void registerWindows(Registry& registry) {
     registry.add<frmFOTOmulti>("frmFOTOmulti");
     registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
     registry.add<frmTARATURA>("frmTARATURA");
+    registry.add<Calculator>("Calculator");
 }
 
 }  // namespace zeliro
