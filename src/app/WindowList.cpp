@@ -2,6 +2,7 @@
 
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
+#include "dipoles/frmDIPOLOMULTIBANDA.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -9,6 +10,7 @@ namespace zeliro {
 void registerWindows(Registry& registry) {
     registry.add<frmSplash>("frmSplash");
     registry.add<frmMENU>("frmMENU");
+    registry.add<frmDIPOLOMULTIBANDA>("frmDIPOLOMULTIBANDA");
 }
 
 }  // namespace zeliro
