@@ -3,6 +3,7 @@
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
 #include "dipoles/frmDIPOLOMULTIBANDA.h"
+#include "dipoles/frmDIPOLOSTANDARD.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -10,6 +11,7 @@ namespace zeliro {
 void registerWindows(Registry& registry) {
     registry.add<frmSplash>("frmSplash");
     registry.add<frmMENU>("frmMENU");
+    registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
     registry.add<frmDIPOLOMULTIBANDA>("frmDIPOLOMULTIBANDA");
 }
 
