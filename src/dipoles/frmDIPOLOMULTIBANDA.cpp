@@ -23,15 +23,6 @@ const QColor copper(192, 96, 0);
 const QStringList inputFields = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
 const QStringList resultLabels = {"Label23", "Label24", "Label25", "Label26", "Label31", "Label32"};
 
-MenuBarItems menuItems() {
-    MenuBarItems items;
-    items.reportAction = "stampadati";
-    items.readMeWindow = "frmLEGGIMImulti";
-    items.photoAction = "FOTOmulti";
-    items.photoWindow = "frmFOTOmulti";
-    return items;
-}
-
 QPoint twipsPoint(int left, int top) { return {twips(left), twips(top)}; }
 
 QString caption() {
@@ -41,7 +32,8 @@ QString caption() {
 }  // namespace
 
 frmDIPOLOMULTIBANDA::frmDIPOLOMULTIBANDA(Registry& registry)
-    : CalculationWindow(registry, caption(), twipsRect(0, 0, 11520, 8400).size(), menuItems()),
+    : CalculationWindow(registry, caption(), twipsRect(0, 0, 11520, 8400).size(),
+                        MenuBarItems{"frmLEGGIMImulti", "stampadati", "FOTOmulti", "frmFOTOmulti"}),
       m_variables(registry.variables<Variables>()) {
     setObjectName("frmDIPOLOMULTIBANDA");
     client()->setFont(sansFont(8));
@@ -275,13 +267,18 @@ void frmDIPOLOMULTIBANDA::connectHandlers() {
     connect(button("Command1"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command1_Click);
     connect(button("Command2"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command2_Click);
     connect(button("Command3"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command3_Click);
-    connect(button("Option1"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Option1_Click);
-    connect(button("Option2"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Option2_Click);
-    connect(button("Option3"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Option3_Click);
-    connect(button("Option4"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Option4_Click);
-    connect(button("Option5"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Option5_Click);
-    connect(button("Option6"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Option6_Click);
-    connect(button("Option7"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Option7_Click);
+    // An option's handler runs when the option comes on, by mouse or by keys.
+    const std::pair<const char*, void (frmDIPOLOMULTIBANDA::*)()> options[] = {
+        {"Option1", &frmDIPOLOMULTIBANDA::Option1_Click}, {"Option2", &frmDIPOLOMULTIBANDA::Option2_Click},
+        {"Option3", &frmDIPOLOMULTIBANDA::Option3_Click}, {"Option4", &frmDIPOLOMULTIBANDA::Option4_Click},
+        {"Option5", &frmDIPOLOMULTIBANDA::Option5_Click}, {"Option6", &frmDIPOLOMULTIBANDA::Option6_Click},
+        {"Option7", &frmDIPOLOMULTIBANDA::Option7_Click},
+    };
+    for (const auto& [name, handler] : options) {
+        connect(button(name), &QAbstractButton::toggled, this, [this, handler](bool on) {
+            if (on) (this->*handler)();
+        });
+    }
 }
 
 void frmDIPOLOMULTIBANDA::Command1_Click() { registry().show("frmMENU"); }
