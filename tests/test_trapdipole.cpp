@@ -71,6 +71,7 @@ private slots:
     void configurationButtonsNameTheReport();
     void optionsChosenWithTheArrowKeys();
     void resettaClearsAllButTheConfiguration();
+    void clicksDuringAWarningRunToTheirEnd();
 
     void reportLines();
     void reportCableDesignation_data();
@@ -98,7 +99,8 @@ void TrapDipole::init() {
     m_beep.probe = nullptr;
     m_printer.reports.clear();
     m_printer.images.clear();
-    startProgram(m_beep, m_printer);
+    // Warnings last half a second: long enough to look at them between clicks.
+    startProgram(m_beep, m_printer, 0.1);
     Registry::current().variables<frmDIPOLOMULTIBANDA::Variables>() = {};
     click(window("frmSplash"), "Command1");
     click(window("frmMENU"), "Command5");
@@ -524,6 +526,27 @@ void TrapDipole::resettaClearsAllButTheConfiguration() {
     calcola();
     QVERIFY(shown(m_window, "Label37"));
     QCOMPARE(resultTexts(), QStringList(6, ""));
+}
+
+void TrapDipole::clicksDuringAWarningRunToTheirEnd() {
+    click(m_window, "Option5");
+    fill(QStringList{"35", "2,5", "7", "0,935", "7,055", "3,650"});
+    calcola();
+    QVERIFY(shown(m_window, "Label35"));
+
+    // A second "CALCOLA" inside the wait, with a warning of its own.
+    control<QLineEdit>(m_window, "Text3")->clear();
+    type(m_window, "Text3", "6");
+    calcola();
+    QVERIFY(shown(m_window, "Label28"));
+    QVERIFY(shown(m_window, "Label35"));
+    QCOMPARE(textOf(m_window, "Label23"), "143,3");
+
+    click(m_window, "Command3");
+    QCOMPARE(resultTexts(), QStringList(6, ""));
+    QVERIFY(shown(m_window, "Label35"));
+    waitForWarningsToEnd();
+    QCOMPARE(m_beep.count, 2);
 }
 
 void TrapDipole::reportLines() {

@@ -35,7 +35,6 @@ frmDIPOLOMULTIBANDA::frmDIPOLOMULTIBANDA(Registry& registry)
     : CalculationWindow(registry, caption(), twipsRect(0, 0, 11520, 8400).size(),
                         MenuBarItems{"frmLEGGIMImulti", "stampadati", "FOTOmulti", "frmFOTOmulti"}),
       m_variables(registry.variables<Variables>()) {
-    setObjectName("frmDIPOLOMULTIBANDA");
     client()->setFont(sansFont(8));
     buildTexts();
     buildOptions();
