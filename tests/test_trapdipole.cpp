@@ -51,6 +51,7 @@ private slots:
 
     void opensFromTheMenuWithItsFixedTexts();
     void menuButtonLeavesTheWindowOpen();
+    void menuOpensReadMeAndPhoto();
     void tabOrder();
     void fieldsFilterKeysButText7TakesAnyText();
 
@@ -175,6 +176,16 @@ void TrapDipole::menuButtonLeavesTheWindowOpen() {
     QCOMPARE(window("frmDIPOLOMULTIBANDA"), m_window);
     QCOMPARE(textOf(m_window, "Text5"), "7,055");
     QCOMPARE(copiesOf("frmDIPOLOMULTIBANDA"), 1);
+}
+
+void TrapDipole::menuOpensReadMeAndPhoto() {
+    triggerMenu(m_window, "leggimi");
+    triggerMenu(m_window, "FOTOmulti");
+    QVERIFY(window("frmLEGGIMImulti") && window("frmLEGGIMImulti")->isVisible());
+    QVERIFY(window("frmFOTOmulti") && window("frmFOTOmulti")->isVisible());
+    triggerMenu(m_window, "leggimi");
+    QCOMPARE(copiesOf("frmLEGGIMImulti"), 1);
+    QVERIFY(m_window->isVisible());
 }
 
 void TrapDipole::tabOrder() {
