@@ -11,6 +11,7 @@
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
 #include "calculator/Calculator.h"
+#include "dipoles/frmDIPOLOMULTIBANDA.h"
 #include "dipoles/frmDIPOLOSTANDARD.h"
 #include "dipoles/frmTARATURA.h"
 #include "frame/Registry.h"
@@ -29,6 +30,7 @@ void registerWindows(Registry& registry) {
     registry.add<frmFOTOcostr>("frmFOTOcostr");
     registry.add<frmFOTOmulti>("frmFOTOmulti");
     registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
+    registry.add<frmDIPOLOMULTIBANDA>("frmDIPOLOMULTIBANDA");
     registry.add<frmTARATURA>("frmTARATURA");
     registry.add<Calculator>("Calculator");
 }
