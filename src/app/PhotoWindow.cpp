@@ -16,6 +16,7 @@ PhotoWindow::PhotoWindow(const QString& caption, const QString& photoResource) {
     Picture1 = new QLabel(this);
     Picture1->setObjectName("Picture1");
     Picture1->setPixmap(photo);
+    Picture1->setAccessibleName(caption);
     Picture1->setGeometry(margin, margin, photo.width(), photo.height());
     setFixedSize(photo.width() + 2 * margin, photo.height() + 2 * margin);
 }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "frame/Accessibility.h"
 #include "frame/Look.h"
 
 namespace zeliro {
@@ -35,6 +36,7 @@ TextWindow::TextWindow(const TextWindowTexts& texts, ScrollBar scrollBar) {
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The CR LF pairs of the text become the box's line breaks.
     Text1->setPlainText(QString::fromStdString(texts.text));
+    nameAfterCaption(*Text1, *Label1);
 }
 
 }  // namespace zeliro

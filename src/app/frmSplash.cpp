@@ -48,6 +48,7 @@ void SplashFrame::mousePressEvent(QMouseEvent* event) {
 
 frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
     setWindowTitle(QString());
+    setAccessibleName(applicationTitle);  // what a screen reader calls the untitled window
     setFixedSize(480, 330);
     setColours(*this, black, lightGrey);
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVariant>
 
+#include "frame/Accessibility.h"
 #include "frame/Look.h"
 
 namespace zeliro {
@@ -40,6 +41,7 @@ Calculator::Calculator(Registry& /*registry*/) {
     Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Readout->setFont(sansFont(12, true));
     setColours(*Readout, black, yellow);
+    nameResult(*Readout, "Display");
 
     for (const KeyPlace& key : numberKeys) {
         QPushButton* button = addKey("Number", key.caption, key.left, key.top, key.index == 0 ? 1080 : 480);

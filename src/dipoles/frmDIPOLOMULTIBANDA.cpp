@@ -116,7 +116,9 @@ void frmDIPOLOMULTIBANDA::buildInputs() {
         prompt->setWordWrap(false);
         if (row.arial) prompt->setFont(namedFont("Arial", 8));
         addField(row.field, twipsRect(4560, row.top, 975, 285), row.tooltip);
+        nameAfter(row.field, row.prompt);
     }
+    nameAfter("Text7", "Label43");
     addButton("Command1", "MENU'", twipsRect(5880, 3960, 975, 390), "Ritorna al menù iniziale");
     addButton("Command3", "RESETTA", twipsRect(7080, 4320, 975, 375), "Cancella tutte le input & output");
     addButton("Command2", "CALCOLA", twipsRect(5880, 4680, 975, 390),
@@ -145,6 +147,8 @@ void frmDIPOLOMULTIBANDA::buildArm() {
     addLabel("Label11", "metri per la seconda frequenza", twipsRect(6720, 6240, 1635, 375));
     QLabel* outer = addLabel("Label25", "", twipsRect(8400, 6240, 1575, 375));
     addLabel("Label40", "isolatore", twipsRect(9960, 6270, 795, 255));
+    nameAfter("Label24", "Label8");
+    nameAfter("Label25", "Label11");
     for (QLabel* result : {inner, outer}) {
         result->setFont(sansFont(12, true));
         setColours(*result, yellow, teal);
@@ -178,6 +182,7 @@ void frmDIPOLOMULTIBANDA::buildResults() {
         heading->setFont(namedFont("Times New Roman", 7));
         heading->setToolTip(box.headingTip);
         QLabel* result = addLabel(box.result, "", twipsRect(box.left, 7680, 1455, 375));
+        nameAfter(box.result, box.heading);
         result->setFont(sansFont(12, true));
         result->setToolTip(box.resultTip);
         for (QLabel* label : {heading, result}) {

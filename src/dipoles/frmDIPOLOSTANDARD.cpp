@@ -53,6 +53,9 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
         addButton("Command3", "RESETTA", QRect(275, 330, 130, 40), "Cancella tutte le input & output");
     auto* Command1 = addButton("Command1", "MENU'", QRect(470, 330, 130, 40), "Ritorna al menù  iniziale");
 
+    nameAfter("Text1", "Label1");
+    nameAfter("Label7", "Label2");
+
     setTabOrder(Text1, Option2);
     setTabOrder(Option2, Option1);
     setTabOrder(Option1, Command2);

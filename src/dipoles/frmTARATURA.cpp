@@ -38,6 +38,9 @@ frmTARATURA::frmTARATURA(Registry& registry)
     buildButtons();
     buildVerdict();
     buildDrawing();
+    nameAfter("Text1", "Label1");
+    nameAfter("Text2", "Label2");
+    nameAfter("Label5", "Label3");
     connectHandlers();
 }
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "frame/Accessibility.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -138,6 +139,12 @@ QWidget* CalculationWindow::addLine(const QString& name, QPoint from, QPoint to,
     line->setGeometry(left, top, length, height);
     setColours(*line, colour, colour);
     return line;
+}
+
+void CalculationWindow::nameAfter(const QString& control, const QString& caption) {
+    auto* named = m_client->findChild<QWidget*>(control);
+    auto* label = m_client->findChild<QLabel*>(caption);
+    if (named && label) nameAfterCaption(*named, *label);
 }
 
 void CalculationWindow::setDefaultButton(QPushButton* button) {

@@ -15,7 +15,9 @@
 //
 // The frame gives each window its teal client area with controls placed in
 // twips, the menu bar ("Stampa", "Calcolatrice", "Leggimi", "Foto"), the two
-// prints, the timed warnings and the way back to another window.
+// prints, the timed warnings and the way back to another window. Fields and
+// result labels carry the names a screen reader reads: each is named after the
+// caption label that introduces it (nameAfter).
 
 #include <QMainWindow>
 #include <QString>
@@ -75,6 +77,10 @@ protected:
     QWidget* addShape(const QString& name, const QRect& geometry, const QColor& fill,
                       const QColor& border = QColor(0, 0, 0));
     QWidget* addLine(const QString& name, QPoint from, QPoint to, const QColor& colour, int width = 1);
+
+    // Names a field or a result label for screen readers after the label
+    // that introduces it (both by objectName).
+    void nameAfter(const QString& control, const QString& caption);
 
     // Enter in any field of the window clicks this button.
     void setDefaultButton(QPushButton* button);
