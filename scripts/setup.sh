@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   cups cups-client cups-bsd cups-filters poppler-utils
   xvfb xauth x11-utils
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()
