@@ -21,7 +21,7 @@ rm -rf "$build/deb"
 cpack --config "$build/CPackConfig.cmake" -B "$build/deb" >/dev/null
 deb=$(ls "$build"/deb/zeliro_*.deb)
 echo "== $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 depends=$(dpkg-deb --field "$deb" Depends)
 for needed in fonts-liberation2 libqt6widgets6 libqt6printsupport6; do
   grep -q "\b$needed\b" <<<"$depends" || { echo "FAIL: Depends lacks $needed" >&2; exit 1; }
@@ -55,10 +55,11 @@ echo "== fresh Debian 12 root, installing the package with its dependencies"
 mmdebstrap --variant=apt --include=xvfb,xauth,x11-utils bookworm "$work/root" \
   "deb $mirror bookworm main" "deb $mirror bookworm-updates main" "deb $security bookworm-security main" \
   --customize-hook="copy-in $deb $work/start-check.sh /tmp" \
+  --customize-hook='echo "== apt-get install --no-install-recommends ./'"$(basename "$deb")"'"' \
   --customize-hook='chroot "$1" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends /tmp/'"$(basename "$deb")" \
   --customize-hook='chroot "$1" sh /tmp/start-check.sh' \
   --customize-hook='chroot "$1" env DEBIAN_FRONTEND=noninteractive apt-get purge -y zeliro' \
   --customize-hook='chroot "$1" sh -c "! test -e /usr/bin/zeliro && ! dpkg -s zeliro 2>/dev/null && echo \"== zeliro purged\""' \
   >"$work/log" 2>&1 || { cat "$work/log"; echo "FAIL: see the log above" >&2; exit 1; }
-grep -E '^(== |Setting up zeliro|Removing zeliro|[0-9]+ upgraded)' "$work/log"
+sed -n '/^== apt-get install/,$p' "$work/log" | grep -E '^(== |Setting up zeliro|Removing zeliro|[0-9]+ upgraded)'
 echo "deb check passed"
