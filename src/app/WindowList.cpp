@@ -2,6 +2,8 @@
 
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
+#include "coils/frmCALCOLOBOBINA.h"
+#include "coils/frmCOSTRUZIONEBOBINA.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -9,6 +11,8 @@ namespace zeliro {
 void registerWindows(Registry& registry) {
     registry.add<frmSplash>("frmSplash");
     registry.add<frmMENU>("frmMENU");
+    registry.add<frmCALCOLOBOBINA>("frmCALCOLOBOBINA");
+    registry.add<frmCOSTRUZIONEBOBINA>("frmCOSTRUZIONEBOBINA");
 }
 
 }  // namespace zeliro
