@@ -57,13 +57,14 @@ bool CupsFixture::start(QString* reason) {
                           "DataDir /usr/share/cups\nServerBin /usr/lib/cups\n")
                       .arg(m_dir->path(), path("spool"), path("cache"), path("state"), path("tmp"),
                            path("log/access_log"), path("log/error_log"), path("log/page_log"))) &&
-        writeFile(path("cupsd.conf"), QString("Listen %1\nWebInterface No\nBrowsing No\nLogLevel warn\n"
-                                              "DefaultAuthType None\n"
-                                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                              "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                              "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                              "  </Limit>\n</Policy>\n")
-                                          .arg(socket));
+        writeFile(path("cupsd.conf"),
+                  QString("Listen %1\nWebInterface No\nBrowsing No\nLogLevel warn\n"
+                          "DefaultAuthType None\n"
+                          "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                          "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
+                          "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                          "  </Limit>\n</Policy>\n")
+                      .arg(socket));
     if (!written) {
         *reason = "cannot write the configuration";
         return false;

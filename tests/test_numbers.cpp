@@ -174,10 +174,8 @@ void NumberRules::truncates_data() {
     QTest::newRow("1.005 to 2") << 1.005 << 2 << "1";
     QTest::newRow("to 3 decimals") << -0.14134 << 3 << "-0,141";
     QTest::newRow("whole number") << 5.0 << 2 << "5";
-    QTest::newRow("single 0,1 MHz gives 1424,99")
-        << 142.5 / static_cast<double>(0.1f) << 2 << "1424,99";
-    QTest::newRow("single 0,2 MHz gives 712,49")
-        << 142.5 / static_cast<double>(0.2f) << 2 << "712,49";
+    QTest::newRow("single 0,1 MHz gives 1424,99") << 142.5 / static_cast<double>(0.1f) << 2 << "1424,99";
+    QTest::newRow("single 0,2 MHz gives 712,49") << 142.5 / static_cast<double>(0.2f) << 2 << "712,49";
 }
 
 void NumberRules::truncates() {

@@ -116,7 +116,8 @@ void Shell::menuCaptionsAndTooltips() {
     };
     const Expected buttons[] = {
         {"Command6", "DIPOLO STANDARD", "Calcola un dipolo 1/2 onda"},
-        {"Command2", "      TARATURA                   del            DIPOLO", "Passa al programma Taratura del Dipolo"},
+        {"Command2", "      TARATURA                   del            DIPOLO",
+         "Passa al programma Taratura del Dipolo"},
         {"Command1", "CALCOLO  BOBINE              per             DIPOLI ACCORCIATI",
          "Passa al programma calcolo bobina"},
         {"Command5", "        DIPOLO               MULTIBANDA        CON TRAPPOLE     IN  COASSIALE",

@@ -14,7 +14,8 @@
 
 #include "frame/Platform.h"
 
-class QAbstractButton;
+#include <QAbstractButton>
+#include <QAction>
 
 namespace zeliro::test {
 
@@ -73,13 +74,12 @@ bool waitUntil(Condition condition, int timeoutMs = 5000) {
 }  // namespace zeliro::test
 
 // A test main on the offscreen platform, whatever the environment says.
-#define ZELIRO_TEST_MAIN(TestClass)                              \
-    int main(int argc, char** argv) {                            \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))      \
-            qputenv("QT_QPA_PLATFORM", "offscreen");             \
-        QApplication app(argc, argv);                            \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                 \
-        TestClass test;                                          \
-        QTEST_SET_MAIN_SOURCE_PATH                               \
-        return QTest::qExec(&test, argc, argv);                  \
+#define ZELIRO_TEST_MAIN(TestClass)                                                                  \
+    int main(int argc, char** argv) {                                                                \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
+        QApplication app(argc, argv);                                                                \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                     \
+        TestClass test;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                   \
+        return QTest::qExec(&test, argc, argv);                                                      \
     }

@@ -4,6 +4,7 @@
 #include "app/frmSplash.h"
 #include "coils/frmCALCOLOBOBINA.h"
 #include "coils/frmCOSTRUZIONEBOBINA.h"
+#include "dipoles/frmDIPOLOSTANDARD.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -11,6 +12,7 @@ namespace zeliro {
 void registerWindows(Registry& registry) {
     registry.add<frmSplash>("frmSplash");
     registry.add<frmMENU>("frmMENU");
+    registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
     registry.add<frmCALCOLOBOBINA>("frmCALCOLOBOBINA");
     registry.add<frmCOSTRUZIONEBOBINA>("frmCOSTRUZIONEBOBINA");
 }

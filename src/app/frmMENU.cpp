@@ -8,10 +8,17 @@
 
 namespace zeliro {
 
-const QStringList frmMENU::closingOrder = {
-    "frmCALCOLOBOBINA",      "frmCOSTRUZIONEBOBINA", "frmDIPOLOMULTIBANDA", "frmDIPOLOSTANDARD",
-    "frmINFO",               "frmLEGGIMIcostruzione", "frmLEGGIMImulti",     "frmLEGGIMIcalcolo",
-    "frmLEGGIMIstandard",    "frmTARATURA",           "frmMENU"};
+const QStringList frmMENU::closingOrder = {"frmCALCOLOBOBINA",
+                                           "frmCOSTRUZIONEBOBINA",
+                                           "frmDIPOLOMULTIBANDA",
+                                           "frmDIPOLOSTANDARD",
+                                           "frmINFO",
+                                           "frmLEGGIMIcostruzione",
+                                           "frmLEGGIMImulti",
+                                           "frmLEGGIMIcalcolo",
+                                           "frmLEGGIMIstandard",
+                                           "frmTARATURA",
+                                           "frmMENU"};
 
 frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
     setWindowTitle("Menù" + spaces(80) + "by   TAVRON" + spaces(65) + "rev.1.06");
@@ -42,15 +49,27 @@ frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
         void (frmMENU::*handler)();
     };
     const ButtonSpec buttons[] = {
-        {"Command6", "DIPOLO STANDARD", "Calcola un dipolo 1/2 onda", {40, 150, 150, 90}, &frmMENU::Command6_Click},
-        {"Command2", spaces(6) + "TARATURA" + spaces(19) + "del" + spaces(12) + "DIPOLO",
-         "Passa al programma Taratura del Dipolo", {225, 150, 150, 90}, &frmMENU::Command2_Click},
-        {"Command1", "CALCOLO" + spaces(2) + "BOBINE" + spaces(14) + "per" + spaces(13) + "DIPOLI ACCORCIATI",
-         "Passa al programma calcolo bobina", {410, 150, 150, 90}, &frmMENU::Command1_Click},
+        {"Command6",
+         "DIPOLO STANDARD",
+         "Calcola un dipolo 1/2 onda",
+         {40, 150, 150, 90},
+         &frmMENU::Command6_Click},
+        {"Command2",
+         spaces(6) + "TARATURA" + spaces(19) + "del" + spaces(12) + "DIPOLO",
+         "Passa al programma Taratura del Dipolo",
+         {225, 150, 150, 90},
+         &frmMENU::Command2_Click},
+        {"Command1",
+         "CALCOLO" + spaces(2) + "BOBINE" + spaces(14) + "per" + spaces(13) + "DIPOLI ACCORCIATI",
+         "Passa al programma calcolo bobina",
+         {410, 150, 150, 90},
+         &frmMENU::Command1_Click},
         {"Command5",
          spaces(8) + "DIPOLO" + spaces(15) + "MULTIBANDA" + spaces(8) + "CON TRAPPOLE" + spaces(5) + "IN" +
              spaces(2) + "COASSIALE",
-         "Calcola un dipolo multibanda con bobine in cavo coassiale", {40, 270, 150, 90}, &frmMENU::Command5_Click},
+         "Calcola un dipolo multibanda con bobine in cavo coassiale",
+         {40, 270, 150, 90},
+         &frmMENU::Command5_Click},
         {"Command3", "INFO", "Visualizza  testo di  info", {225, 270, 150, 90}, &frmMENU::Command3_Click},
         {"Command4", "CHIUDI", "Esce dal programma", {410, 270, 150, 90}, &frmMENU::Command4_Click},
     };

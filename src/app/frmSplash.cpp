@@ -86,10 +86,11 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
     lblProductName = makeLabel(frame, "lblProductName", {}, QRect(240, 214, 200, 16));
     lblProductName->hide();
 
-    auto* authorship = makeLabel(frame, "lblCopyright", "Programma di TAVRON, radioamatore", QRect(16, 250, 280, 18));
+    auto* authorship =
+        makeLabel(frame, "lblCopyright", "Programma di TAVRON, radioamatore", QRect(16, 250, 280, 18));
     authorship->setFont(sansFont(8.25));
-    auto* distribution =
-        makeLabel(frame, "lblDistribution", "Distribuzione gratuita, vietata la vendita", QRect(16, 268, 280, 18));
+    auto* distribution = makeLabel(frame, "lblDistribution", "Distribuzione gratuita, vietata la vendita",
+                                   QRect(16, 268, 280, 18));
     distribution->setFont(sansFont(8.25));
 
     auto* continua = new QPushButton("CONTINUA", frame);
@@ -129,9 +130,9 @@ void frmSplash::Command1_Click() {
 }
 
 void frmSplash::Command2_Click() {
-    for (const char* name : {"frmCALCOLOBOBINA", "frmCOSTRUZIONEBOBINA", "frmDIPOLOMULTIBANDA", "frmDIPOLOSTANDARD",
-                             "frmINFO", "frmLEGGIMIcostruzione", "frmLEGGIMIcalcolo", "frmLEGGIMImulti",
-                             "frmLEGGIMIstandard", "frmMENU", "frmSplash"})
+    for (const char* name : {"frmCALCOLOBOBINA", "frmCOSTRUZIONEBOBINA", "frmDIPOLOMULTIBANDA",
+                             "frmDIPOLOSTANDARD", "frmINFO", "frmLEGGIMIcostruzione", "frmLEGGIMIcalcolo",
+                             "frmLEGGIMImulti", "frmLEGGIMIstandard", "frmMENU", "frmSplash"})
         m_registry.close(name);
 }
 

@@ -62,7 +62,8 @@ void CalculationWindow::leggimi_Click() { m_registry.show(m_menu.readMeWindow); 
 
 void CalculationWindow::foto_Click() { m_registry.show(m_menu.photoWindow); }
 
-DecimalField* CalculationWindow::addField(const QString& name, const QRect& geometry, const QString& tooltip) {
+DecimalField* CalculationWindow::addField(const QString& name, const QRect& geometry,
+                                          const QString& tooltip) {
     auto* field = new DecimalField(m_registry.beep(), m_client);
     field->setObjectName(name);
     field->setGeometry(geometry);
@@ -107,7 +108,8 @@ QRadioButton* CalculationWindow::addOption(QGroupBox* frame, const QString& name
     option->setObjectName(name);
     option->setGeometry(geometry);
     setColours(*option, white, teal);
-    if (auto* group = frame->findChild<QButtonGroup*>(frame->objectName() + "Group")) group->addButton(option);
+    if (auto* group = frame->findChild<QButtonGroup*>(frame->objectName() + "Group"))
+        group->addButton(option);
     return option;
 }
 
@@ -116,11 +118,13 @@ QWidget* CalculationWindow::addShape(const QString& name, const QRect& geometry,
     auto* shape = new QLabel(m_client);
     shape->setObjectName(name);
     shape->setGeometry(geometry);
-    shape->setStyleSheet(QString("background-color: %1; border: 1px solid %2;").arg(fill.name(), border.name()));
+    shape->setStyleSheet(
+        QString("background-color: %1; border: 1px solid %2;").arg(fill.name(), border.name()));
     return shape;
 }
 
-QWidget* CalculationWindow::addLine(const QString& name, QPoint from, QPoint to, const QColor& colour, int width) {
+QWidget* CalculationWindow::addLine(const QString& name, QPoint from, QPoint to, const QColor& colour,
+                                    int width) {
     auto* line = new QWidget(m_client);
     line->setObjectName(name);
     const QRect box = QRect(from, to).normalized();

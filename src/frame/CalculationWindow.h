@@ -35,11 +35,12 @@ namespace zeliro {
 class DecimalField;
 class Registry;
 
+// What the menu bar of a calculation window opens, besides the calculator.
 struct MenuBarItems {
-    QString reportAction = "stampasolodati";
-    QString readMeWindow;  // e.g. "frmLEGGIMIstandard"
-    QString photoAction;   // "fotocostr" or "FOTOmulti"; empty: no "Foto" item
-    QString photoWindow;   // "frmFOTOcostr" or "frmFOTOmulti"
+    QString readMeWindow;                     // e.g. "frmLEGGIMIstandard"
+    QString reportAction = "stampasolodati";  // "stampadati" in the two-band window
+    QString photoAction = {};                 // "fotocostr" or "FOTOmulti"; empty: no "Foto" item
+    QString photoWindow = {};                 // "frmFOTOcostr" or "frmFOTOmulti"
 };
 
 class CalculationWindow : public QMainWindow {
@@ -63,11 +64,13 @@ protected:
     Warnings& warnings() { return *m_warnings; }
 
     DecimalField* addField(const QString& name, const QRect& geometry, const QString& tooltip = {});
-    QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, QWidget* parent = nullptr);
+    QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry,
+                     QWidget* parent = nullptr);
     QPushButton* addButton(const QString& name, const QString& caption, const QRect& geometry,
                            const QString& tooltip = {});
     QGroupBox* addFrame(const QString& name, const QString& title, const QRect& geometry);
-    QRadioButton* addOption(QGroupBox* frame, const QString& name, const QString& caption, const QRect& geometry);
+    QRadioButton* addOption(QGroupBox* frame, const QString& name, const QString& caption,
+                            const QRect& geometry);
     // A flat rectangle (a drawn shape) or a line of the drawing.
     QWidget* addShape(const QString& name, const QRect& geometry, const QColor& fill,
                       const QColor& border = QColor(0, 0, 0));

@@ -9,7 +9,9 @@
 namespace zeliro {
 namespace {
 
-bool isEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
 
 // Editing and moving keys that carry no character of their own, whatever text
 // the platform attaches to them.

@@ -51,7 +51,8 @@ bool SystemPrinter::printImage(const QImage& image) {
     if (!painter.begin(printer.get())) return false;
     const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
     QSize size = image.size();
-    if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);
+    if (size.width() > page.width() || size.height() > page.height())
+        size.scale(page.size(), Qt::KeepAspectRatio);
     painter.drawImage(QRect(QPoint(0, 0), size), image);
     return painter.end();
 }

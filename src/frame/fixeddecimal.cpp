@@ -18,7 +18,8 @@ std::optional<unsigned long long> scaledCount(const std::string& digits, long lo
     unsigned long long count = 0;
     if (kept > 19) return std::nullopt;
     for (long long i = 0; i < kept; ++i) {
-        const unsigned digit = i < size ? static_cast<unsigned>(digits[static_cast<std::size_t>(i)] - '0') : 0U;
+        const unsigned digit =
+            i < size ? static_cast<unsigned>(digits[static_cast<std::size_t>(i)] - '0') : 0U;
         if (count > (maxTicks - digit) / 10) return std::nullopt;
         count = count * 10 + digit;
     }

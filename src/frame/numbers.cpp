@@ -58,8 +58,8 @@ struct Rounded {
 template <typename T>
 Rounded roundedDigits(T value, int digits) {
     std::array<char, 64> buf{};
-    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                         std::chars_format::scientific, digits - 1);
+    const auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits - 1);
     (void)ec;
     const std::string_view s(buf.data(), static_cast<std::size_t>(end - buf.data()));
     Rounded r;
@@ -107,8 +107,8 @@ template <typename T>
 T roundSignificantAs(T value, int digits) {
     if (!std::isfinite(value) || value == 0) return value;
     std::array<char, 64> buf{};
-    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                         std::chars_format::scientific, digits - 1);
+    const auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits - 1);
     (void)ec;
     T back{};
     std::from_chars(buf.data(), end, back);
@@ -116,8 +116,8 @@ T roundSignificantAs(T value, int digits) {
 }
 
 constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 }  // namespace
 

@@ -1,0 +1,67 @@
+#include "dipoles/halfwave.h"
+
+#include <cmath>
+
+#include "frame/numbers.h"
+
+namespace zeliro {
+
+void selectHorizontal(HalfWaveVariables& variables) {
+    variables.dipoleConstant = formatDouble(142.5);
+    variables.dipoleConfiguration = "ORIZZONTALE";
+}
+
+void selectInvertedV(HalfWaveVariables& variables) {
+    variables.dipoleConstant = formatDouble(141.427);
+    variables.dipoleConfiguration = "INVERTED V";
+}
+
+HalfWaveOutcome computeHalfWave(const HalfWaveInput& input) {
+    HalfWaveOutcome outcome;
+    outcome.variables = input.variables;
+    if (!input.configurationChosen) {
+        outcome.action = HalfWaveOutcome::Action::selectConfiguration;
+        return outcome;
+    }
+    if (input.frequencyText.empty()) return outcome;
+
+    outcome.action = HalfWaveOutcome::Action::showLength;
+    // A text that does not read as a number, or a frequency of zero, shows no
+    // length at all rather than one left over from an earlier calculation.
+    const auto frequency = parseSingle(input.frequencyText);
+    if (!frequency) return outcome;
+    outcome.variables.frequency = *frequency;
+    const auto constant = parseDouble(input.variables.dipoleConstant);
+    if (*frequency == 0 || !constant) return outcome;
+
+    const double length = *constant / static_cast<double>(*frequency);
+    if (!std::isfinite(length)) return outcome;
+    outcome.variables.totalLength = length;
+    outcome.lengthText = formatDouble(truncateDecimals(length, 2));
+    return outcome;
+}
+
+std::vector<std::string> halfWaveReport(const HalfWaveReportInput& input) {
+    return {
+        "",
+        "",
+        std::string(22, ' ') + "ZELIRO  rev.1.06    by TAVRON",
+        "",
+        "",
+        "           LUNGHEZZA FISICA COMPLESSIVA DI UN DIPOLO 1/2 ONDA  ",
+        "",
+        "",
+        "",
+        "                       CONFIGURAZIONE  " + input.dipoleConfiguration,
+        "",
+        "",
+        "",
+        " FREQUENZA    Mhz =  " + input.frequencyText,
+        "",
+        " LUNGHEZZA TOT mt =  " + input.lengthText,
+        "",
+        "       " + std::string(65, '-'),
+    };
+}
+
+}  // namespace zeliro
