@@ -16,19 +16,15 @@ const QColor copper(184, 115, 51);
 
 QPoint at(int left, int top) { return {twips(left), twips(top)}; }
 
-MenuBarItems readMeOnly() {
-    MenuBarItems menu;
-    menu.readMeWindow = "frmLEGGIMIcalcolo";
-    return menu;
-}
-
 const QString caption =
     "CALCOLO   BOBINA" + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) + "rev.1.06";
 
 }  // namespace
 
 frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
-    : CalculationWindow(registry, caption, QSize(twips(11880), twips(8040)), readMeOnly()) {
+    : CalculationWindow(registry, caption, QSize(twips(11880), twips(8040)),
+                        MenuBarItems{"frmLEGGIMIcalcolo"}),
+      m_variables(registry.variables<Variables>()) {
     QLabel* title = addLabel("Label3", "BOBINE   PER   DIPOLI   ACCORCIATI", twipsRect(240, 120, 11400, 480));
     title->setAlignment(Qt::AlignCenter);
     title->setFont(namedFont("Arial", 18, true));
@@ -159,15 +155,16 @@ void frmCALCOLOBOBINA::buildButtons() {
         setTabOrder(previous, button);
         previous = button;
     }
-    setDefaultButton(client()->findChild<QPushButton*>("Command1"));
+    auto* calcola = client()->findChild<QPushButton*>("Command1");
+    calcola->setDefault(true);
+    setDefaultButton(calcola);
     client()->findChild<QWidget*>("Text1")->setFocus();
 }
 
 void frmCALCOLOBOBINA::Command1_Click() {
-    Variables& variables = registry().variables<Variables>();
     const LoadingCoilOutcome outcome =
-        loadingCoil({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text4"), variables});
-    variables = outcome.variables;
+        loadingCoil({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text4"), m_variables});
+    m_variables = outcome.variables;
     if (outcome.inductance) setTextOf("Label9", *outcome.inductance);
     if (outcome.warning == LoadingCoilWarning::coilTooFar) errore3();
     if (outcome.warning == LoadingCoilWarning::noCoilsNeeded) errore1();
@@ -181,21 +178,9 @@ void frmCALCOLOBOBINA::Command3_Click() { registry().show("frmCOSTRUZIONEBOBINA"
 
 void frmCALCOLOBOBINA::cmdCommand3_Click() { registry().show("frmMENU"); }
 
-void frmCALCOLOBOBINA::errore1() {
-    Warning warning;
-    warning.label = "Label1";
-    warning.seconds = 5;
-    warning.emptyBefore = {"Text4", "Text3", "Label9"};
-    warnings().run(warning);
-}
+void frmCALCOLOBOBINA::errore1() { warnings().run({"Label1", 5, {"Text4", "Text3", "Label9"}, {}, true}); }
 
-void frmCALCOLOBOBINA::errore3() {
-    Warning warning;
-    warning.label = "Label17";
-    warning.seconds = 5;
-    warning.emptyAfter = {"Text4"};
-    warnings().run(warning);
-}
+void frmCALCOLOBOBINA::errore3() { warnings().run({"Label17", 5, {}, {"Text4"}, true}); }
 
 std::vector<std::string> frmCALCOLOBOBINA::dataReport() const {
     return loadingCoilReport(

@@ -22,8 +22,6 @@ public slots:
     void Command2_Click();
     void Command3_Click();
     void cmdCommand3_Click();
-
-private slots:
     void errore1();
     void errore3();
 
@@ -31,6 +29,8 @@ private:
     void buildDrawing();
     void buildInputs();
     void buildButtons();
+
+    Variables& m_variables;
 };
 
 }  // namespace zeliro

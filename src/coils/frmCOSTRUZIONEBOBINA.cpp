@@ -25,9 +25,8 @@ const QString caption =
 
 frmCOSTRUZIONEBOBINA::frmCOSTRUZIONEBOBINA(Registry& registry)
     : CalculationWindow(registry, caption, QSize(twips(11880), twips(7320)),
-                        MenuBarItems{.readMeWindow = "frmLEGGIMIcostruzione",
-                                     .photoAction = "fotocostr",
-                                     .photoWindow = "frmFOTOcostr"}) {
+                        MenuBarItems{"frmLEGGIMIcostruzione", "stampasolodati", "fotocostr", "frmFOTOcostr"}),
+      m_variables(registry.variables<Variables>()) {
     QLabel* title = addLabel("Label1", "COSTRUZIONE    DELLA   BOBINA", twipsRect(240, 120, 11400, 480));
     title->setAlignment(Qt::AlignCenter);
     title->setFont(namedFont("Arial", 18, true));
@@ -170,15 +169,16 @@ void frmCOSTRUZIONEBOBINA::buildButtons() {
         setTabOrder(previous, button);
         previous = button;
     }
-    setDefaultButton(client()->findChild<QPushButton*>("Command2"));
+    auto* calcola = client()->findChild<QPushButton*>("Command2");
+    calcola->setDefault(true);
+    setDefaultButton(calcola);
     client()->findChild<QWidget*>("Text3")->setFocus();
 }
 
 void frmCOSTRUZIONEBOBINA::Command2_Click() {
-    Variables& variables = registry().variables<Variables>();
     const CoilConstructionOutcome outcome =
-        coilConstruction({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text5"), variables});
-    variables = outcome.variables;
+        coilConstruction({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text5"), m_variables});
+    m_variables = outcome.variables;
     if (outcome.inductance) setTextOf("Label19", *outcome.inductance);
     if (outcome.warning == CoilConstructionWarning::windingTooShort) errore2();
 }
@@ -189,13 +189,7 @@ void frmCOSTRUZIONEBOBINA::Command3_Click() {
 
 void frmCOSTRUZIONEBOBINA::Command1_Click() { registry().show("frmCALCOLOBOBINA"); }
 
-void frmCOSTRUZIONEBOBINA::errore2() {
-    Warning warning;
-    warning.label = "Label21";
-    warning.seconds = 4;
-    warning.emptyBefore = {"Text2", "Label19"};
-    warnings().run(warning);
-}
+void frmCOSTRUZIONEBOBINA::errore2() { warnings().run({"Label21", 4, {"Text2", "Label19"}, {}, true}); }
 
 std::vector<std::string> frmCOSTRUZIONEBOBINA::dataReport() const {
     return coilConstructionReport(

@@ -22,14 +22,14 @@ public slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-
-private slots:
     void errore2();
 
 private:
     void buildDrawing();
     void buildInputs();
     void buildButtons();
+
+    Variables& m_variables;
 };
 
 }  // namespace zeliro
