@@ -400,11 +400,6 @@ void CoilConstruction::reportLines_data() {
         << QStringList{"           RAGGIO MEDIO mm = ", " LUNGHEZZA AVVOLGIMENTO mm = ",
                        "      DIAMETRO DEL FILO mm = ", "           NUMERO SPIRE n° = ",
                        "        VALORE MICRO HENRY = "};
-    QTest::newRow("trailing comma as typed")
-        << QStringList{"10,", "20", "0,80", "20,", "5,24"}
-        << QStringList{"           RAGGIO MEDIO mm = 10,", " LUNGHEZZA AVVOLGIMENTO mm = 20",
-                       "      DIAMETRO DEL FILO mm = 0,80", "           NUMERO SPIRE n° = 20,",
-                       "        VALORE MICRO HENRY = 5,24"};
 }
 
 void CoilConstruction::reportLines() {

@@ -124,10 +124,11 @@ void LoadingCoil::enterInAnyFieldCalculates_data() {
 void LoadingCoil::enterInAnyFieldCalculates() {
     QFETCH(QString, field);
     QFETCH(int, key);
-    fill({"2", "7,05", "10", "2"});
+    const QStringList typed = {"2", "7,05", "10", "2"};
+    fill(typed);
     QTest::keyClick(control(m_window, field), Qt::Key(key));
     QCOMPARE(textOf(m_window, "Label9"), "16,26");
-    QCOMPARE(textOf(m_window, field), textOf(m_window, field).remove('\r').remove('\n'));
+    QCOMPARE(textOf(m_window, field), typed[fields.indexOf(field)]);
     QCOMPARE(m_beep.count, 0);
 }
 
@@ -482,12 +483,6 @@ void LoadingCoil::reportLines_data() {
         << QStringList{"        DIAMETRO DEL FILO  mm = ", "               FREQUENZA  Mhz = ",
                        "         LUNGHEZZA TOTALE  mt = ", "    DISTANZA DAL CENTRALE  mt = ",
                        "          VALORE MICRO HENRY  = "};
-    QTest::newRow("texts as typed") << QStringList{"1,", "3,650", "0", ",", ""}
-                                    << QStringList{"        DIAMETRO DEL FILO  mm = 1,",
-                                                   "               FREQUENZA  Mhz = 3,650",
-                                                   "         LUNGHEZZA TOTALE  mt = 0",
-                                                   "    DISTANZA DAL CENTRALE  mt = ,",
-                                                   "          VALORE MICRO HENRY  = "};
 }
 
 void LoadingCoil::reportLines() {

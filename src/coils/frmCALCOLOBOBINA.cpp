@@ -34,13 +34,13 @@ frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
     buildInputs();
     buildButtons();
 
-    QLabel* tooNear =
+    QLabel* noCoilsNeeded =
         addLabel("Label1", "QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE", twipsRect(600, 7140, 10800, 480));
     QLabel* tooFar =
         addLabel("Label17", "BOBINA  TROPPO  DISTANTE  DAL  CENTRALE", twipsRect(600, 7140, 10800, 480));
-    setColours(*tooNear, red, yellow);
+    setColours(*noCoilsNeeded, red, yellow);
     setColours(*tooFar, red, teal);
-    for (QLabel* warning : {tooNear, tooFar}) {
+    for (QLabel* warning : {noCoilsNeeded, tooFar}) {
         warning->setAlignment(Qt::AlignCenter);
         warning->setFont(namedFont("Arial", 14, true));
         warning->hide();
