@@ -125,3 +125,22 @@ QString CupsFixture::takeJobText(int timeoutMs) {
 }
 
 }  // namespace zeliro::test
+
+namespace zeliro::test {
+
+QStringList CupsFixture::wordsOfLines(const QString& text) {
+    QStringList words;
+    for (const QString& line : text.split('\n')) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty()) words << simple;
+    }
+    return words;
+}
+
+QStringList CupsFixture::wordsOfLines(const std::vector<std::string>& lines) {
+    QStringList joined;
+    for (const std::string& line : lines) joined << QString::fromStdString(line);
+    return wordsOfLines(joined.join('\n'));
+}
+
+}  // namespace zeliro::test

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace zeliro::test {
 
@@ -31,6 +33,11 @@ public:
     // Whether a job file is there now.
     bool jobWaiting() const;
     QString queueName() const { return "zeliro-test"; }
+
+    // The non-empty lines of a printed text with their blanks collapsed: what
+    // pdftotext can be trusted to keep.
+    static QStringList wordsOfLines(const QString& text);
+    static QStringList wordsOfLines(const std::vector<std::string>& lines);
 
 private:
     QString path(const QString& name) const;

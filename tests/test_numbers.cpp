@@ -118,6 +118,8 @@ void NumberRules::writesDoubles_data() {
     QTest::newRow("rounding reaches 1E15") << 999999999999999.9 << "1E+15";
     QTest::newRow("three-digit exponent") << 1e100 << "1E+100";
     QTest::newRow("negative with exponent") << -2.5e-9 << "-2,5E-09";
+    QTest::newRow("largest double is cut, not rounded out of range")
+        << std::numeric_limits<double>::max() << "1,79769313486231E+308";
     QTest::newRow("not a number writes nothing") << std::numeric_limits<double>::quiet_NaN() << "";
     QTest::newRow("infinity writes nothing") << std::numeric_limits<double>::infinity() << "";
 }
@@ -147,7 +149,8 @@ void NumberRules::writesSingles() {
 
 void NumberRules::writtenTextReadsBack_data() {
     QTest::addColumn<double>("value");
-    for (const double v : {20.21, 5e-6, 1.5e15, -7.05, 123456789012345.0, 1e-300, 0.1, 1e308, 3.0e-5})
+    for (const double v : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                           std::numeric_limits<double>::denorm_min(), 20.21, 5e-6, 1.5e15, -7.05, 123456789012345.0, 1e-300, 0.1, 1e308, 3.0e-5})
         QTest::newRow(formatDouble(v).c_str()) << v;
 }
 

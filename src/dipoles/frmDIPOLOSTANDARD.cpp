@@ -14,9 +14,9 @@ namespace zeliro {
 frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     : CalculationWindow(
           registry, "DIPOLO  STANDARD" + spaces(58) + "by" + spaces(5) + "TAVRON" + spaces(62) + "rev.1.06",
-          QSize(600, 400), MenuBarItems{"frmLEGGIMIstandard"}),
+          QSize(680, 400), MenuBarItems{"frmLEGGIMIstandard"}),
       m_variables(registry.variables<Variables>()) {
-    auto* title = addLabel("Label3", "LUNGHEZZA  FISICA  DI  UN  DIPOLO  1/2  ONDA", QRect(20, 12, 560, 40));
+    auto* title = addLabel("Label3", "LUNGHEZZA  FISICA  DI  UN  DIPOLO  1/2  ONDA", QRect(10, 12, 660, 40));
     title->setFont(namedFont("Times New Roman", 20.25, true));
     title->setAlignment(Qt::AlignCenter);
     setColours(*title, yellow);
@@ -29,29 +29,29 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     hint->setFont(sansFont(9.75));
     setColours(*hint, yellow);
 
-    QGroupBox* Frame1 = addFrame("Frame1", "Dipolo", QRect(400, 66, 170, 84));
+    QGroupBox* Frame1 = addFrame("Frame1", "Dipolo", QRect(470, 66, 180, 84));
     Option2 = addOption(Frame1, "Option2", "Orizzontale", QRect(14, 22, 140, 24));
     Option1 = addOption(Frame1, "Option1", "Inverted  V", QRect(14, 50, 140, 24));
-    addLabel("Label6", "Per selezionare usa TAB o il MOUSE", QRect(380, 154, 210, 20));
+    addLabel("Label6", "Per selezionare usa TAB o il MOUSE", QRect(440, 156, 230, 20));
 
-    addLabel("Label2", "LA  LUNGHEZZA  COMPLESSIVA  DEL  DIPOLO  SARA'  DI   mt", QRect(30, 210, 420, 24))
+    addLabel("Label2", "LA  LUNGHEZZA  COMPLESSIVA  DEL  DIPOLO  SARA'  DI   mt", QRect(30, 210, 470, 24))
         ->setFont(sansFont(9.75, true));
-    auto* Label7 = addLabel("Label7", {}, QRect(450, 202, 120, 38));
+    auto* Label7 = addLabel("Label7", {}, QRect(520, 202, 130, 38));
     Label7->setFont(sansFont(18, true));
     Label7->setAlignment(Qt::AlignCenter);
     setColours(*Label7, QColor(0, 0, 192), white);
 
-    auto* Label8 = addLabel("Label8", "Seleziona il tipo di dipolo", QRect(60, 252, 480, 56));
+    auto* Label8 = addLabel("Label8", "Seleziona il tipo di dipolo", QRect(100, 256, 480, 56));
     Label8->setFont(sansFont(24, true));
     Label8->setAlignment(Qt::AlignCenter);
     setColours(*Label8, black, QColor(0, 255, 0));
     Label8->hide();
 
     auto* Command2 =
-        addButton("Command2", "CALCOLA", QRect(60, 330, 130, 40), "Calcola la lunghezza del dipolo");
+        addButton("Command2", "CALCOLA", QRect(80, 330, 130, 40), "Calcola la lunghezza del dipolo");
     auto* Command3 =
-        addButton("Command3", "RESETTA", QRect(235, 330, 130, 40), "Cancella tutte le input & output");
-    auto* Command1 = addButton("Command1", "MENU'", QRect(410, 330, 130, 40), "Ritorna al menù  iniziale");
+        addButton("Command3", "RESETTA", QRect(275, 330, 130, 40), "Cancella tutte le input & output");
+    auto* Command1 = addButton("Command1", "MENU'", QRect(470, 330, 130, 40), "Ritorna al menù  iniziale");
 
     setTabOrder(Text1, Option2);
     setTabOrder(Option2, Option1);

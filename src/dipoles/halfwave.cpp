@@ -26,13 +26,14 @@ HalfWaveOutcome computeHalfWave(const HalfWaveInput& input) {
     if (input.frequencyText.empty()) return outcome;
 
     outcome.action = HalfWaveOutcome::Action::showLength;
-    // A text that does not read as a number, or a frequency of zero, shows no
-    // length at all rather than one left over from an earlier calculation.
+    // A text that does not read as a number, or a frequency of zero (or a
+    // negative one, which only pasting can bring), shows no length at all
+    // rather than one left over from an earlier calculation.
     const auto frequency = parseSingle(input.frequencyText);
     if (!frequency) return outcome;
     outcome.variables.frequency = *frequency;
     const auto constant = parseDouble(input.variables.dipoleConstant);
-    if (*frequency == 0 || !constant) return outcome;
+    if (*frequency <= 0 || !constant) return outcome;
 
     const double length = *constant / static_cast<double>(*frequency);
     if (!std::isfinite(length)) return outcome;

@@ -45,6 +45,12 @@ QWidget* Registry::show(const QString& name) {
     return window;
 }
 
+QStringList Registry::names() const {
+    QStringList all;
+    for (const auto& [name, factory] : m_factories) all << name;
+    return all;
+}
+
 QWidget* Registry::find(const QString& name) const {
     // A closed window is hidden at once and deleted a moment later: it no
     // longer counts as open.

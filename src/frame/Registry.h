@@ -38,6 +38,8 @@ public:
         m_factories[name] = [](Registry& registry) -> QWidget* { return new Window(registry); };
     }
     bool knows(const QString& name) const { return m_factories.count(name) != 0; }
+    // Every window name it knows, sorted.
+    QStringList names() const;
 
     // Shows the window, creating it first if it is not open; an open window
     // keeps its contents and comes to the front. Unknown names do nothing.

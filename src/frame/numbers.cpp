@@ -47,8 +47,24 @@ std::optional<T> parseAs(std::string_view text) {
     return value;
 }
 
+// The value in scientific notation with `digits` significant digits, rounded
+// to nearest; near the top of the range, where rounding up would leave it,
+// the digits are cut instead, so that the text always reads back.
+template <typename T>
+std::string scientificText(T value, int digits) {
+    std::array<char, 64> buf{};
+    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits - 1).ptr;
+    T back{};
+    if (std::from_chars(buf.data(), end, back).ec == std::errc()) return std::string(buf.data(), end);
+    end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits + 2).ptr;
+    std::string text(buf.data(), end);
+    const auto e = text.find('e');
+    const std::size_t keep = (text[0] == '-' ? 2 : 1) + 1 + static_cast<std::size_t>(digits - 1);
+    return text.substr(0, keep) + text.substr(e);
+}
+
 // Significant digits (trailing zeros removed) and decimal exponent of the
-// value rounded to `digits` significant digits: value = 0.D1D2... * 10^(exp+1).
+// value rounded to `digits` significant digits.
 struct Rounded {
     bool negative = false;
     std::string digits;
@@ -57,11 +73,7 @@ struct Rounded {
 
 template <typename T>
 Rounded roundedDigits(T value, int digits) {
-    std::array<char, 64> buf{};
-    const auto [end, ec] =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits - 1);
-    (void)ec;
-    const std::string_view s(buf.data(), static_cast<std::size_t>(end - buf.data()));
+    const std::string s = scientificText(value, digits);
     Rounded r;
     std::size_t i = 0;
     if (s[i] == '-') {
@@ -70,7 +82,7 @@ Rounded roundedDigits(T value, int digits) {
     }
     for (; i < s.size() && s[i] != 'e'; ++i)
         if (isDigit(s[i])) r.digits += s[i];
-    r.exponent = std::atoi(std::string(s.substr(i + 1)).c_str());
+    r.exponent = std::atoi(s.substr(i + 1).c_str());
     while (r.digits.size() > 1 && r.digits.back() == '0') r.digits.pop_back();
     return r;
 }
@@ -106,12 +118,9 @@ std::string formatWith(T value, int digits, int exponentFrom) {
 template <typename T>
 T roundSignificantAs(T value, int digits) {
     if (!std::isfinite(value) || value == 0) return value;
-    std::array<char, 64> buf{};
-    const auto [end, ec] =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits - 1);
-    (void)ec;
+    const std::string text = scientificText(value, digits);
     T back{};
-    std::from_chars(buf.data(), end, back);
+    std::from_chars(text.data(), text.data() + text.size(), back);
     return back;
 }
 

@@ -1,0 +1,252 @@
+// The calculation-window frame: the key filter of the decimal-comma fields and
+// the timed warnings, on the half-wave dipole window and on bare widgets.
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "frame/Registry.h"
+#include "frame/Warnings.h"
+#include "frame/keyfilter.h"
+#include "testsupport.h"
+
+using namespace zeliro;
+using namespace zeliro::test;
+
+class Frame : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void filterRules_data();
+    void filterRules();
+    void typedKeys_data();
+    void typedKeys();
+    void refusedControlKeys_data();
+    void refusedControlKeys();
+    void keysWithoutCharacterAreNotFiltered();
+    void selectedZeroStillRefusesDigits();
+    void warningLastsItsWholeWait();
+    void secondWarningKeepsTheLabel();
+    void closingDuringAWaitCancelsIt();
+    void menuChiudiDuringAWaitEnds();
+    void noPrinterPrintsNothing();
+
+private:
+    QWidget* openDipole();
+    RecordingBeep m_beep;
+    RecordingPrinter m_printer;
+};
+
+void Frame::init() {
+    m_beep.count = 0;
+    startProgram(m_beep, m_printer);
+}
+
+void Frame::cleanup() { stopProgram(); }
+
+QWidget* Frame::openDipole() {
+    click(window("frmSplash"), "Command1");
+    click(window("frmMENU"), "Command6");
+    return window("frmDIPOLOSTANDARD");
+}
+
+void Frame::filterRules_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("digit into empty") << "" << int('7') << true;
+    QTest::newRow("zero into empty") << "" << int('0') << true;
+    QTest::newRow("digit after lone zero") << "0" << int('7') << false;
+    QTest::newRow("zero after lone zero") << "0" << int('0') << false;
+    QTest::newRow("comma after lone zero") << "0" << int(',') << true;
+    QTest::newRow("backspace after lone zero") << "0" << 8 << true;
+    QTest::newRow("letter code after lone zero") << "0" << int('a') << false;
+    QTest::newRow("digit after 0,") << "0," << int('5') << true;
+    QTest::newRow("digit after 10") << "10" << int('0') << true;
+    QTest::newRow("first comma") << "7" << int(',') << true;
+    QTest::newRow("second comma") << "7,05" << int(',') << false;
+    QTest::newRow("comma into empty") << "" << int(',') << true;
+    QTest::newRow("backspace") << "7,05" << 8 << true;
+    QTest::newRow("full stop") << "7" << int('.') << false;
+    QTest::newRow("minus") << "" << int('-') << false;
+    QTest::newRow("space") << "7" << int(' ') << false;
+    QTest::newRow("enter") << "7" << 13 << false;
+    QTest::newRow("escape") << "7" << 27 << false;
+    QTest::newRow("letter") << "" << int('E') << false;
+    QTest::newRow("non-Latin letter") << "" << 0x3b1 << false;
+}
+
+void Frame::filterRules() {
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    QFETCH(bool, accepted);
+    QCOMPARE(decimalKeyAccepted(text.toStdString(), code), accepted);
+}
+
+void Frame::typedKeys_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("0 then 7 leaves 0") << "07"
+                                       << "0" << 1;
+    QTest::newRow("0 , 5 gives 0,5") << "0,5"
+                                     << "0,5" << 0;
+    QTest::newRow("second comma refused") << "7,05,"
+                                          << "7,05" << 1;
+    QTest::newRow("full stop, minus, space, letters") << "7.- ab"
+                                                      << "7" << 5;
+    QTest::newRow("leading zeros refused") << "00012"
+                                           << "0" << 4;
+}
+
+void Frame::typedKeys() {
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(int, beeps);
+    QWidget* dipole = openDipole();
+    type(dipole, "Text1", keys);
+    QCOMPARE(textOf(dipole, "Text1"), text);
+    QCOMPARE(m_beep.count, beeps);
+}
+
+void Frame::refusedControlKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier);
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier);
+}
+
+void Frame::refusedControlKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QWidget* dipole = openDipole();
+    type(dipole, "Text1", "7,05");
+    auto* field = control<QLineEdit>(dipole, "Text1");
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(m_beep.count, 1);
+    QCOMPARE(field->text(), "7,05");
+    // Backspace passes.
+    field->end(false);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QCOMPARE(field->text(), "7,0");
+    QCOMPARE(m_beep.count, 1);
+}
+
+void Frame::keysWithoutCharacterAreNotFiltered() {
+    QWidget* dipole = openDipole();
+    type(dipole, "Text1", "7,05");
+    auto* field = control<QLineEdit>(dipole, "Text1");
+    QTest::keyClick(field, Qt::Key_Home);
+    QCOMPARE(field->cursorPosition(), 0);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QCOMPARE(field->text(), ",05");
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Left);
+    QCOMPARE(field->cursorPosition(), 2);
+    QCOMPARE(m_beep.count, 0);
+}
+
+void Frame::selectedZeroStillRefusesDigits() {
+    QWidget* dipole = openDipole();
+    type(dipole, "Text1", "0");
+    auto* field = control<QLineEdit>(dipole, "Text1");
+    field->selectAll();
+    QTest::keyClick(field, '5');
+    QCOMPARE(field->text(), "0");
+    QCOMPARE(m_beep.count, 1);
+}
+
+void Frame::warningLastsItsWholeWait() {
+    Warnings::setTimeScale(0.1);  // 4 s become 400 ms
+    QWidget* dipole = openDipole();
+    QElapsedTimer clock;
+    clock.start();
+    click(dipole, "Command2");
+    QVERIFY(shown(dipole, "Label8"));
+    QCOMPARE(m_beep.count, 1);
+    // Other buttons work meanwhile.
+    click(dipole, "Option2");
+    type(dipole, "Text1", "50");
+    click(dipole, "Command2");
+    QCOMPARE(textOf(dipole, "Label7"), "2,85");
+    QVERIFY(waitUntil([&] { return clock.elapsed() >= 350; }));
+    QVERIFY(shown(dipole, "Label8"));
+    QVERIFY(waitUntil([&] { return !shown(dipole, "Label8"); }));
+    QVERIFY(clock.elapsed() >= 400);
+}
+
+void Frame::secondWarningKeepsTheLabel() {
+    QWidget host;
+    auto* label = new QLabel("warning", &host);
+    label->setObjectName("Label1");
+    auto* field = new QLineEdit("7", &host);
+    field->setObjectName("Text1");
+    auto* after = new QLineEdit("9", &host);
+    after->setObjectName("Text2");
+    label->hide();
+    host.show();
+    Warnings::setTimeScale(0.1);
+    Warnings warnings(host, m_beep);
+    QElapsedTimer clock;
+    clock.start();
+    warnings.run({"Label1", 4, {"Text1"}, {}, true});
+    QVERIFY(label->isVisible());
+    QCOMPARE(field->text(), QString());
+    QVERIFY(waitUntil([&] { return clock.elapsed() >= 200; }));
+    warnings.run({"Label1", 4, {}, {"Text2"}, false});
+    QCOMPARE(m_beep.count, 2);
+    QVERIFY(waitUntil([&] { return warnings.pending() == 1; }));
+    QVERIFY(clock.elapsed() >= 400);
+    QVERIFY(label->isVisible());
+    QCOMPARE(after->text(), "9");
+    QVERIFY(waitUntil([&] { return warnings.pending() == 0; }));
+    QVERIFY(clock.elapsed() >= 600);
+    QVERIFY(!label->isVisible());
+    QCOMPARE(after->text(), QString());
+}
+
+void Frame::closingDuringAWaitCancelsIt() {
+    QWidget* dipole = openDipole();
+    click(dipole, "Command2");
+    QVERIFY(shown(dipole, "Label8"));
+    dipole->close();
+    QTest::qWait(100);  // well past the shortened wait
+    QCOMPARE(copiesOf("frmDIPOLOSTANDARD"), 0);
+    QCOMPARE(openWindows(), QStringList{"frmMENU"});
+}
+
+void Frame::menuChiudiDuringAWaitEnds() {
+    Warnings::setTimeScale(1.0);
+    QWidget* dipole = openDipole();
+    click(dipole, "Command2");
+    click(window("frmMENU"), "Command4");
+    QVERIFY(openWindows().isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(copiesOf("frmDIPOLOSTANDARD"), 0);
+}
+
+void Frame::noPrinterPrintsNothing() {
+    // A CUPS server that is not there: no default printer.
+    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+    SystemPrinter printer;
+    QVERIFY(!printer.printLines({"ZELIRO"}));
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QVERIFY(!printer.printImage(image));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    // Through the window: nothing shown, the window unchanged.
+    Registry::current().setPrinter(nullptr);
+    QWidget* dipole = openDipole();
+    triggerMenu(dipole, "stampasolodati");
+    triggerMenu(dipole, "stampavideata");
+    QCOMPARE(openWindows(), (QStringList{"frmDIPOLOSTANDARD", "frmMENU"}));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+ZELIRO_TEST_MAIN(Frame)
+#include "test_frame.moc"
