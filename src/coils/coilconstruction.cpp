@@ -60,8 +60,9 @@ CoilConstructionOutcome coilConstruction(const CoilConstructionInput& input) {
     outcome.inductance = steps.failed() ? std::string() : formatDouble(truncateDecimals(L, 2));
 
     // Equality is accepted: the turns then just fill the winding.
-    steps.keep(v.windingLengthMm, static_cast<double>(10.0f * b));
-    if (v.windingLengthMm < closeWound && !nearlyEqual(v.windingLengthMm, closeWound))
+    const double windingMm = 10.0f * b;
+    steps.keep(v.windingLengthMm, windingMm);
+    if (windingMm < closeWound && !nearlyEqual(windingMm, closeWound))
         outcome.warning = CoilConstructionWarning::windingTooShort;
     return outcome;
 }
