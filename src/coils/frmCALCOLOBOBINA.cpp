@@ -131,14 +131,14 @@ void frmCALCOLOBOBINA::buildInputs() {
 }
 
 void frmCALCOLOBOBINA::buildButtons() {
-    struct Spec {
+    struct ButtonLayout {
         const char* name;
         QString caption;
         const char* tooltip;
         int top;
         void (frmCALCOLOBOBINA::*handler)();
     };
-    const Spec buttons[] = {
+    const ButtonLayout buttons[] = {
         {"Command1", "CALCOLA", "Completate le caselle di input,calcola i microhenry", 2880,
          &frmCALCOLOBOBINA::Command1_Click},
         {"Command3", "COSTRUZIONE BOBINA  ", "Passa al programma COSRUZIONE BOBINA", 3720,
@@ -147,11 +147,11 @@ void frmCALCOLOBOBINA::buildButtons() {
         {"Command2", "RESETTA", "Cancella tutte le input & output", 5400, &frmCALCOLOBOBINA::Command2_Click},
     };
     QWidget* previous = client()->findChild<QWidget*>("Text4");
-    for (const Spec& spec : buttons) {
+    for (const ButtonLayout& layout : buttons) {
         QPushButton* button =
-            addButton(spec.name, spec.caption, twipsRect(8640, spec.top, 2760, 660), spec.tooltip);
+            addButton(layout.name, layout.caption, twipsRect(8640, layout.top, 2760, 660), layout.tooltip);
         button->setFont(sansFont(9.75, true));
-        connect(button, &QPushButton::clicked, this, spec.handler);
+        connect(button, &QPushButton::clicked, this, layout.handler);
         setTabOrder(previous, button);
         previous = button;
     }

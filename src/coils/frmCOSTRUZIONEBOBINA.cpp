@@ -145,14 +145,14 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
 }
 
 void frmCOSTRUZIONEBOBINA::buildButtons() {
-    struct Spec {
+    struct ButtonLayout {
         const char* name;
         const char* caption;
         const char* tooltip;
         int left;
         void (frmCOSTRUZIONEBOBINA::*handler)();
     };
-    const Spec buttons[] = {
+    const ButtonLayout buttons[] = {
         {"Command2", "CALCOLA", "Completate le caselle di input,calcola il valore della bobina", 5520,
          &frmCOSTRUZIONEBOBINA::Command2_Click},
         {"Command3", "RESETTA", "Cancella tutte le input & output", 7590,
@@ -161,11 +161,11 @@ void frmCOSTRUZIONEBOBINA::buildButtons() {
          &frmCOSTRUZIONEBOBINA::Command1_Click},
     };
     QWidget* previous = client()->findChild<QWidget*>("Text1");
-    for (const Spec& spec : buttons) {
+    for (const ButtonLayout& layout : buttons) {
         QPushButton* button =
-            addButton(spec.name, spec.caption, twipsRect(spec.left, 5220, 1860, 600), spec.tooltip);
+            addButton(layout.name, layout.caption, twipsRect(layout.left, 5220, 1860, 600), layout.tooltip);
         button->setFont(sansFont(9.75, true));
-        connect(button, &QPushButton::clicked, this, spec.handler);
+        connect(button, &QPushButton::clicked, this, layout.handler);
         setTabOrder(previous, button);
         previous = button;
     }
