@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto hundred = value->times100()) FUZZ_CHECK(hundred->ticks() / 100 == value->ticks());
     const auto again = FixedDecimal::fromDouble(value->toDouble());
     // Values with up to 15 significant digits survive a trip through a double.
-    if (value->ticks() > -999999999999999 && value->ticks() < 999999999999999) FUZZ_CHECK(again && *again == *value);
+    if (value->ticks() > -999999999999999 && value->ticks() < 999999999999999)
+        FUZZ_CHECK(again && *again == *value);
     return 0;
 }

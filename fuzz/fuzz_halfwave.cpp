@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(*length >= 0);
         FUZZ_CHECK(formatDouble(*length) == outcome.lengthText);
     }
-    const auto report = halfWaveReport({input.frequencyText, outcome.lengthText, outcome.variables.dipoleConfiguration});
+    const auto report =
+        halfWaveReport({input.frequencyText, outcome.lengthText, outcome.variables.dipoleConfiguration});
     FUZZ_CHECK(report.size() == 18);
     return 0;
 }

@@ -7,9 +7,14 @@
 #include "frame/Look.h"
 #include "frame/Registry.h"
 
+// The photographs live in the static library's resources; the program has
+// to pull them in by name, or the linker leaves them out.
+static void initResources() { Q_INIT_RESOURCE(photos); }
+
 namespace zeliro {
 
 QWidget* start() {
+    initResources();
     installFontSubstitutes();
     QApplication::setApplicationName(applicationTitle);
     delete QApplication::instance()->findChild<Registry*>("registry", Qt::FindDirectChildrenOnly);

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -127,9 +130,12 @@ QWidget* CalculationWindow::addLine(const QString& name, QPoint from, QPoint to,
                                     int width) {
     auto* line = new QWidget(m_client);
     line->setObjectName(name);
-    const QRect box = QRect(from, to).normalized();
-    line->setGeometry(box.x(), box.y() - (from.y() == to.y() ? width / 2 : 0), std::max(box.width(), width),
-                      std::max(box.height(), width));
+    // A line is drawn as a thin filled box along it, whichever end comes first.
+    const int left = std::min(from.x(), to.x());
+    const int top = std::min(from.y(), to.y()) - (from.y() == to.y() ? width / 2 : 0);
+    const int length = std::max(std::abs(to.x() - from.x()) + 1, width);
+    const int height = std::max(std::abs(to.y() - from.y()) + 1, width);
+    line->setGeometry(left, top, length, height);
     setColours(*line, colour, colour);
     return line;
 }

@@ -1,0 +1,9 @@
+#include "app/frmFOTOmulti.h"
+
+#include "app/texts.h"
+
+namespace zeliro {
+
+frmFOTOmulti::frmFOTOmulti(Registry&) : PhotoWindow(coaxTrapPhotoCaption, ":/photos/coaxtrap.jpg") {}
+
+}  // namespace zeliro

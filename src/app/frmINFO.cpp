@@ -1,0 +1,7 @@
+#include "app/frmINFO.h"
+
+namespace zeliro {
+
+frmINFO::frmINFO(Registry&) : TextWindow(informationTexts(), ScrollBar::none) {}
+
+}  // namespace zeliro

@@ -1,0 +1,7 @@
+#include "app/frmLEGGIMITARATURA.h"
+
+namespace zeliro {
+
+frmLEGGIMITARATURA::frmLEGGIMITARATURA(Registry&) : TextWindow(trimmingReadMe(), ScrollBar::none) {}
+
+}  // namespace zeliro

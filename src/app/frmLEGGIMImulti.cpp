@@ -1,0 +1,7 @@
+#include "app/frmLEGGIMImulti.h"
+
+namespace zeliro {
+
+frmLEGGIMImulti::frmLEGGIMImulti(Registry&) : TextWindow(twoBandReadMe(), ScrollBar::vertical) {}
+
+}  // namespace zeliro

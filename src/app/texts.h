@@ -1,0 +1,27 @@
+#pragma once
+// The fixed contents of the information and read-me windows and the captions
+// of the two photo windows. Pure data: the windows only show them.
+
+#include <string>
+
+namespace zeliro {
+
+// What a text window shows: the caption in its title bar, the title label
+// above the text, and the text, its lines separated by CR LF.
+struct TextWindowTexts {
+    std::string caption;
+    std::string title;
+    std::string text;
+};
+
+TextWindowTexts informationTexts();        // frmINFO, from the main menu's "INFO"
+TextWindowTexts halfWaveReadMe();          // frmLEGGIMIstandard
+TextWindowTexts trimmingReadMe();          // frmLEGGIMITARATURA
+TextWindowTexts loadingCoilReadMe();       // frmLEGGIMIcalcolo
+TextWindowTexts coilConstructionReadMe();  // frmLEGGIMIcostruzione
+TextWindowTexts twoBandReadMe();           // frmLEGGIMImulti
+
+inline constexpr const char* enamelledCoilPhotoCaption = "Bobina con filo smaltato";  // frmFOTOcostr
+inline constexpr const char* coaxTrapPhotoCaption = "Bobina con cavo  coassiale";     // frmFOTOmulti
+
+}  // namespace zeliro
