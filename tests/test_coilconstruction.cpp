@@ -15,6 +15,7 @@ using namespace zeliro::test;
 
 namespace {
 
+// Stands in for a window that is not built yet.
 class Placeholder : public QWidget {
 public:
     explicit Placeholder(Registry&) {}
@@ -348,8 +349,7 @@ void CoilConstruction::tabOrderAndFocus() {
 
 void CoilConstruction::menuBarOpensItsWindows() {
     Registry& registry = Registry::current();
-    for (const char* name : {"frmLEGGIMIcostruzione", "frmFOTOcostr", "Calculator"})
-        registry.add<Placeholder>(name);
+    if (!registry.knows("Calculator")) registry.add<Placeholder>("Calculator");
     const QList<QAction*> items = static_cast<QMainWindow*>(m_window)->menuBar()->actions();
     QCOMPARE(items.last()->objectName(), "fotocostr");
     QCOMPARE(items.last()->text(), "Foto");

@@ -14,8 +14,7 @@ using namespace zeliro::test;
 
 namespace {
 
-// Opens a window under the given name that does nothing else, so that the
-// menu bar's targets can be seen opening.
+// Stands in for a window that is not built yet.
 class Placeholder : public QWidget {
 public:
     explicit Placeholder(Registry&) {}
@@ -415,8 +414,7 @@ void LoadingCoil::tabOrderAndFocus() {
 
 void LoadingCoil::menuBarOpensItsWindows() {
     Registry& registry = Registry::current();
-    registry.add<Placeholder>("frmLEGGIMIcalcolo");
-    registry.add<Placeholder>("Calculator");
+    if (!registry.knows("Calculator")) registry.add<Placeholder>("Calculator");
     QVERIFY(!control<QAction>(m_window, "fotocostr"));
     triggerMenu(m_window, "leggimi");
     QVERIFY(window("frmLEGGIMIcalcolo"));
