@@ -10,8 +10,10 @@
 #include "app/frmLEGGIMIstandard.h"
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
+#include "calculator/Calculator.h"
 #include "coils/frmCALCOLOBOBINA.h"
 #include "coils/frmCOSTRUZIONEBOBINA.h"
+#include "dipoles/frmDIPOLOMULTIBANDA.h"
 #include "dipoles/frmDIPOLOSTANDARD.h"
 #include "dipoles/frmTARATURA.h"
 #include "frame/Registry.h"
@@ -30,7 +32,9 @@ void registerWindows(Registry& registry) {
     registry.add<frmFOTOcostr>("frmFOTOcostr");
     registry.add<frmFOTOmulti>("frmFOTOmulti");
     registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");
+    registry.add<frmDIPOLOMULTIBANDA>("frmDIPOLOMULTIBANDA");
     registry.add<frmTARATURA>("frmTARATURA");
+    registry.add<Calculator>("Calculator");
     registry.add<frmCALCOLOBOBINA>("frmCALCOLOBOBINA");
     registry.add<frmCOSTRUZIONEBOBINA>("frmCOSTRUZIONEBOBINA");
 }

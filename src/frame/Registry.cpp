@@ -19,6 +19,8 @@ Registry::Registry(QObject* parent)
 }
 
 Registry::~Registry() {
+    // When the application itself is going away, its widgets go with it.
+    if (!QCoreApplication::instance()) return;
     for (auto& [name, window] : m_open)
         if (window) delete window.data();
 }

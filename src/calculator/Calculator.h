@@ -1,0 +1,49 @@
+#pragma once
+// The desk calculator window: the keys of a pocket calculator and its yellow
+// display, over the state machine of calculator/calculator.h. One instance
+// serves the whole program: every calculation window shows or raises it
+// through the registry, and reopening it after a close starts afresh.
+
+#include <QWidget>
+
+#include <array>
+
+#include "calculator/calculator.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zeliro {
+
+class Registry;
+
+class Calculator : public QWidget {
+    Q_OBJECT
+public:
+    explicit Calculator(Registry& registry);
+
+public slots:
+    void Form_Load();
+    void Number_Click(int index);
+    void Operator_Click(int index);
+    void Decimal_Click();
+    void Percent_Click();
+    void Cancel_Click();
+    void CancelEntry_Click();
+
+private:
+    QPushButton* addKey(const QString& name, const QString& caption, int left, int top, int width = 480);
+    void showOutcome(const KeyOutcome& outcome);
+    void warnDivisionByZero();
+
+    QLabel* Readout = nullptr;
+    std::array<QPushButton*, 10> Number{};
+    std::array<QPushButton*, 5> Operator{};
+    QPushButton* Cancel = nullptr;
+    QPushButton* CancelEntry = nullptr;
+    QPushButton* Decimal = nullptr;
+    QPushButton* Percent = nullptr;
+    DeskCalculator m_machine;
+};
+
+}  // namespace zeliro

@@ -1,0 +1,197 @@
+#include "dipoles/trapdipole.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frame/numbers.h"
+
+namespace zeliro {
+namespace {
+
+// A field as the computation reads it: a text that does not convert leaves 0.
+float readSingle(const std::string& text) { return parseSingle(text).value_or(0.0f); }
+
+// A step whose evaluation overflows or divides by zero is skipped: its
+// quantity keeps the 0 it started with.
+double orZero(double value) { return std::isfinite(value) ? value : 0.0; }
+
+double square(double value) { return value * value; }
+
+// Where the plausibility tests include equality, values that differ by no more
+// than one part in 100,000 of the larger count as equal, so that the rounding
+// of single-precision arithmetic never decides an equality that the typed
+// numbers make exact.
+bool sameValue(double a, double b) { return std::fabs(a - b) <= 1e-5 * std::max(std::fabs(a), std::fabs(b)); }
+bool notBelow(double a, double b) { return a > b || sameValue(a, b); }
+
+std::string shown(double value) { return formatDouble(value); }
+
+}  // namespace
+
+DipoleConfiguration dipoleConfiguration(DipoleShape shape) {
+    switch (shape) {
+        case DipoleShape::Horizontal:
+            return {{71.25, 159.155}, "(ORIZZONTALE)"};
+        case DipoleShape::InvertedV:
+            return {{70.71, 159.155}, "(INVERTED V)"};
+        case DipoleShape::None:
+            break;
+    }
+    return {};
+}
+
+CablePreset cablePreset(CableChoice cable) {
+    switch (cable) {
+        case CableChoice::RG58U:
+            return {"0,935", "2,5", false, " 58"};
+        case CableChoice::RG223:
+            return {"1,01", "2,5", false, " 223"};
+        case CableChoice::RG174:
+            return {"1,01", "1,3", false, " 174"};
+        case CableChoice::RG213:
+            return {"1,01", "5,1", false, " 213"};
+        case CableChoice::Manual:
+            return {"", "", true, ""};
+        case CableChoice::None:
+            break;
+    }
+    return {};
+}
+
+TrapWarningRoutine trapWarningRoutine(TrapWarning warning) {
+    switch (warning) {
+        case TrapWarning::SecondNotBelowFirst:
+            return {"Label27", 5, {"Text6", "Label24", "Label25"}, true};
+        case TrapWarning::CutoffNotAboveFirst:
+            return {"Label35", 5, {}, true};
+        case TrapWarning::CutoffTooHigh:
+            return {"Label28", 5, {"Label24", "Label25"}, false};
+        case TrapWarning::NoConfiguration:
+            return {"Label37", 5, {"Label23", "Label31", "Label32", "Label26", "Label24", "Label25"}, false};
+        case TrapWarning::None:
+            break;
+    }
+    return {};
+}
+
+TrapDipoleOutcome computeTrapDipole(const TrapDipoleInput& input) {
+    TrapDipoleOutcome out;
+
+    const float supportRadius = readSingle(input.supportRadius) / 10.0f;  // cm
+    const float cableRadius = readSingle(input.cableRadius) / 10.0f;      // cm
+    const float turns = readSingle(input.turns);
+    const float capacitancePerCm = readSingle(input.capacitancePerCm);
+    const float secondFrequency = readSingle(input.secondFrequency);
+    const float firstFrequency = readSingle(input.firstFrequency);
+
+    if (input.shape == DipoleShape::None) {
+        out.warning = TrapWarning::NoConfiguration;
+        return out;
+    }
+    for (const std::string* required :
+         {&input.supportRadius, &input.turns, &input.capacitancePerCm, &input.firstFrequency}) {
+        if (required->empty()) return out;
+    }
+    const double armConstant = input.constants.armConstant;
+    const double trapConstant = input.constants.trapConstant;
+
+    // The mean radius of the turns, at the axis of the cable, and its double.
+    const float coilRadius = supportRadius + cableRadius;
+    const float coilDiameter = 2.0f * coilRadius;
+
+    // The cable of the turns plus the two 1-cm ends A and B, times its
+    // capacitance per cm.
+    const double coilCapacitance = truncateDecimals(
+        orZero((2.0 + turns * (3.141592654 * coilDiameter)) * static_cast<double>(capacitancePerCm)), 2);
+    out.coilCapacitance = shown(coilCapacitance);
+
+    // Wheeler's single-layer formula in inches, fed with centimetres; the
+    // winding is as long as the turns of cable side by side.
+    const float denominator = 9.0f * coilRadius + 20.0f * turns * cableRadius;
+    const double coilInductance = truncateDecimals(
+        orZero(square(turns) * square(coilRadius) / static_cast<double>(denominator) / 2.54), 2);
+    out.coilInductance = shown(coilInductance);
+
+    const double cutoffFrequency =
+        truncateDecimals(orZero(trapConstant / std::sqrt(coilInductance * coilCapacitance)), 3);
+    out.cutoffFrequency = shown(cutoffFrequency);
+
+    if (notBelow(secondFrequency, firstFrequency)) {
+        out.cableLength = "";  // not computed: no figure of an earlier run beside the new ones
+        out.warning = TrapWarning::SecondNotBelowFirst;
+        return out;
+    }
+    if (notBelow(firstFrequency, cutoffFrequency)) {
+        out.cableLength = out.innerWire = out.outerWire = "";
+        out.warning = TrapWarning::CutoffNotAboveFirst;
+        return out;
+    }
+
+    const double cableLength = truncateDecimals(orZero(2.0 + turns * (3.14 * coilDiameter)), 1);
+    out.cableLength = shown(cableLength);
+
+    const double innerQuotient = orZero(armConstant / firstFrequency);
+    out.innerWire = shown(truncateDecimals(innerQuotient, 2));
+    const double innerMillimetres = truncateDecimals(1000.0 * innerQuotient, 0);
+
+    const double armMillimetres = truncateDecimals(orZero(armConstant / secondFrequency), 2) * 1000.0;
+    const double outerWire =
+        truncateDecimals(orZero((armMillimetres - innerMillimetres - 10.0 * cableLength) / 1000.0), 2);
+    // Without a second frequency there is no outer wire to show.
+    const bool noSecondFrequency = input.secondFrequency.empty() || secondFrequency == 0.0f;
+    out.outerWire = noSecondFrequency ? std::string() : shown(outerWire);
+
+    const double highestCutoff = static_cast<double>(truncateSingle(firstFrequency, 2)) + 0.5;
+    if (notBelow(cutoffFrequency, highestCutoff)) out.warning = TrapWarning::CutoffTooHigh;
+    return out;
+}
+
+std::vector<std::string> trapDipoleReport(const TrapDipoleScreen& s) {
+    const std::string designation =
+        s.cable == CableChoice::Manual ? s.text7 : cablePreset(s.cable).designation;
+    return {
+        "",
+        "",
+        std::string(19, ' ') + "ZELIRO  rev.1.06    by TAVRON",
+        "",
+        "",
+        std::string(12, ' ') + "DIPOLO BIBANDA CON TRAPPOLE IN CAVO COASSIALE ",
+        "",
+        "",
+        "",
+        std::string(21, ' ') + "CONFIGURAZIONE  " + s.label41,
+        "",
+        "",
+        "",
+        std::string(3, ' ') + "CAPACITA'CAVO COASSIALE  1cm  Pf =  " + s.text4 + std::string(5, ' ') + "RG " +
+            designation,
+        "",
+        std::string(10, ' ') + "RAGGIO CAVO COASSIALE  mm =  " + s.text2,
+        "",
+        std::string(12, ' ') + "RAGGIO DEL SUPPORTO  mm =  " + s.text1,
+        "",
+        std::string(14, ' ') + "NUMERO DELLE SPIRE n° =  " + s.text3,
+        "",
+        std::string(3, ' ') + "CENTRO BANDA PRIMA FREQUENZA Mhz =  " + s.text5,
+        "",
+        std::string(1, ' ') + "CENTRO BANDA SECONDA FREQUENZA Mhz =  " + s.text6,
+        "",
+        "",
+        "",
+        std::string(1, ' ') + "LUNGHEZZA DEL COASSIALE PER LE SOLE SPIRE cm =  " + s.label23,
+        "",
+        std::string(20, ' ') + "FREQUENZA DI TAGLIO   Mhz =  " + s.label26,
+        "",
+        std::string(11, ' ') + "VALORE DELLA BOBINA IN MICRO HENRY =  " + s.label32,
+        "",
+        std::string(11, ' ') + "VALORE DELLA BOBINA IN PICOFARAD   =  " + s.label31,
+        "",
+        "TRATTO DI   FILO DAL CENTRALE ALLA BOBINA  mt =  " + s.label24,
+        "",
+        "TRATTO DI FILO DALLA BOBINA ALL'ISOLATORE  mt =  " + s.label25,
+        "",
+        std::string(6, ' ') + std::string(66, '-'),
+    };
+}
+
+}  // namespace zeliro
