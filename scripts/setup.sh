@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   cups cups-client cups-bsd cups-filters poppler-utils
   xvfb xauth x11-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()
