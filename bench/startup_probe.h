@@ -54,6 +54,8 @@ private:
 };
 
 // The runner passes its clock reading (ns) just before starting the process.
-inline long long startedAt(int argc, char** argv) { return argc > 1 ? std::stoll(argv[1]) : nowNanoseconds(); }
+inline long long startedAt(int argc, char** argv) {
+    return argc > 1 ? std::stoll(argv[1]) : nowNanoseconds();
+}
 
 }  // namespace zeliro::bench
