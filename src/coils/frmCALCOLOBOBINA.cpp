@@ -155,9 +155,7 @@ void frmCALCOLOBOBINA::buildButtons() {
         setTabOrder(previous, button);
         previous = button;
     }
-    auto* calcola = client()->findChild<QPushButton*>("Command1");
-    calcola->setDefault(true);
-    setDefaultButton(calcola);
+    setDefaultButton(client()->findChild<QPushButton*>("Command1"));
     client()->findChild<QWidget*>("Text1")->setFocus();
 }
 

@@ -169,9 +169,7 @@ void frmCOSTRUZIONEBOBINA::buildButtons() {
         setTabOrder(previous, button);
         previous = button;
     }
-    auto* calcola = client()->findChild<QPushButton*>("Command2");
-    calcola->setDefault(true);
-    setDefaultButton(calcola);
+    setDefaultButton(client()->findChild<QPushButton*>("Command2"));
     client()->findChild<QWidget*>("Text3")->setFocus();
 }
 
