@@ -43,7 +43,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -eu -c '
     sleep 0.2
   done
   [ -n "$window" ] || { echo "FAIL: no window of zeliro shown"; kill $pid; exit 1; }
-  echo "== window shown:$(xwininfo -id "$window" | grep -E "xwininfo|Width|Height" | tr -s " " | tr "\n" " ")"
+  size=$(xwininfo -id "$window" | awk "/Width:/ { w = \$2 } /Height:/ { h = \$2 } END { print w \"x\" h }")
+  echo "== window $window of zeliro shown, $size, viewable"
   sleep 3
   kill -0 $pid || { echo "FAIL: zeliro ended by itself"; exit 1; }
   echo "== zeliro still running 3 s later"
