@@ -150,6 +150,15 @@ void Accessibility::fieldsAndResultsAreNamedAfterTheirCaptions_data() {
         << "Label32" << result << "BOBINA            micro HENRY";
     QTest::newRow("two-band inner wire") << "frmDIPOLOMULTIBANDA"
                                          << "Label24" << result << "metri per la prima frequenza";
+    QTest::newRow("loading coil frequency") << "frmCALCOLOBOBINA"
+                                            << "Text2" << field << "FREQUENZA                    Mhz";
+    QTest::newRow("loading coil inductance") << "frmCALCOLOBOBINA"
+                                             << "Label9" << result << "VALORE  IN  MICROHENRY";
+    QTest::newRow("coil construction mean radius")
+        << "frmCOSTRUZIONEBOBINA"
+        << "Text1" << field << "RAGGIO  MEDIO                (A) mm";
+    QTest::newRow("coil construction inductance") << "frmCOSTRUZIONEBOBINA"
+                                                  << "Label19" << result << "VALORE    MICROHENRY";
     QTest::newRow("calculator readout") << "Calculator"
                                         << "Readout" << result << "Display";
     QTest::newRow("read-me text") << "frmLEGGIMIstandard"

@@ -148,6 +148,7 @@ void CalculationWindow::nameAfter(const QString& control, const QString& caption
 }
 
 void CalculationWindow::setDefaultButton(QPushButton* button) {
+    button->setDefault(true);
     for (DecimalField* field : m_client->findChildren<DecimalField*>()) field->setDefaultButton(button);
 }
 

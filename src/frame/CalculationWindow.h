@@ -82,7 +82,7 @@ protected:
     // that introduces it (both by objectName).
     void nameAfter(const QString& control, const QString& caption);
 
-    // Enter in any field of the window clicks this button.
+    // Enter in any field of the window clicks this button, drawn as the default.
     void setDefaultButton(QPushButton* button);
     // Deselects every option button of the frame without any handler running.
     static void deselectAll(QGroupBox* frame);
