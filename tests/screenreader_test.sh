@@ -97,7 +97,7 @@ chmod 700 "$work/runtime"
 export DISPLAY=":$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
-setsid dbus-run-session -- bash "$here/screenreader_test.sh" --inside "$program" &
+setsid --wait dbus-run-session -- bash "$here/screenreader_test.sh" --inside "$program" &
 session=$!
 wait "$session"
 status=$?
