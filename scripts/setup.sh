@@ -10,6 +10,11 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   cups cups-client cups-bsd cups-filters poppler-utils
   xvfb xauth x11-utils
+  clang libclang-rt-14-dev
+  # installing as a desktop program: tests/check-install.sh, scripts/check-deb.sh
+  appstream desktop-file-utils dpkg-dev mmdebstrap
+  # title bars on the pictures of scripts/screenshots.sh
+  openbox
 )
 
 missing=()

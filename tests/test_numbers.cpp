@@ -150,7 +150,8 @@ void NumberRules::writesSingles() {
 void NumberRules::writtenTextReadsBack_data() {
     QTest::addColumn<double>("value");
     for (const double v : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
-                           std::numeric_limits<double>::denorm_min(), 20.21, 5e-6, 1.5e15, -7.05, 123456789012345.0, 1e-300, 0.1, 1e308, 3.0e-5})
+                           std::numeric_limits<double>::denorm_min(), 20.21, 5e-6, 1.5e15, -7.05,
+                           123456789012345.0, 1e-300, 0.1, 1e308, 3.0e-5})
         QTest::newRow(formatDouble(v).c_str()) << v;
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/texts.h"
 #include "frame/CalculationWindow.h"
+#include "frame/Look.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
 
@@ -370,10 +371,11 @@ void TextWindows::textWindowLook() {
     QVERIFY(box->isVisible());
     QVERIFY(box->isReadOnly());
     QCOMPARE(box->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
-    QCOMPARE(box->font().family(), QString("MS Sans Serif"));
+    const QString sansFace = namedFont("MS Sans Serif", 10).family();
+    QCOMPARE(box->font().family(), sansFace);
     auto* title = control<QLabel>(shown, "Label1");
     QVERIFY(title);
-    QCOMPARE(title->font().family(), QString("MS Sans Serif"));
+    QCOMPARE(title->font().family(), sansFace);
     // The title stands above the text, which fills most of the window.
     QVERIFY(title->geometry().bottom() <= box->geometry().top());
     QVERIFY(box->width() * box->height() > shown->width() * shown->height() / 2);

@@ -1,14 +1,91 @@
-// Saves a picture of every window of the program, as it looks when opened:
+// Saves a picture of every window of the program, each calculation window
+// with a worked example typed in and calculated:
 //   zeliro_screenshots OUTPUT_FOLDER [WINDOW...]
 // With no window named, every window the program knows is shown in turn.
+//
+// On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
+// the picture is taken from the screen, title bar and frame included; on
+// other platforms it is the window's own rendering.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
+#include <QVariant>
 
 #include <cstdio>
+#include <map>
 
 #include "app/start.h"
 #include "frame/Registry.h"
+
+namespace {
+
+// The worked examples, one step a string: "Text1=7,05" puts a text into a
+// field, "Option2" clicks a button, "Number#7" clicks the button of a control
+// array whose index is 7.
+const std::map<QString, QStringList>& workedExamples() {
+    static const std::map<QString, QStringList> examples = {
+        {"frmDIPOLOSTANDARD", {"Option2", "Text1=7,05", "Command2"}},
+        {"frmTARATURA", {"Option1", "Text1=7,05", "Text2=7", "Command2"}},
+        {"frmDIPOLOMULTIBANDA",
+         {"Option1", "Option5", "Text1=35", "Text2=2,5", "Text3=6,4", "Text4=0,935", "Text5=7,055",
+          "Text6=3,650", "Command2"}},
+        {"frmCALCOLOBOBINA", {"Text1=2", "Text2=7,05", "Text3=10", "Text4=2", "Command1"}},
+        {"frmCOSTRUZIONEBOBINA", {"Text3=1,5", "Text5=25", "Text2=40", "Text1=35", "Command2"}},
+        {"Calculator",
+         {"Number#1", "Number#2", "Decimal", "Number#5", "Operator#1", "Number#7", "Operator#4"}},
+    };
+    return examples;
+}
+
+// The control of the window with that objectName (and index, for an array).
+QWidget* control(QWidget* window, const QString& reference) {
+    const QString name = reference.section('#', 0, 0);
+    const bool indexed = reference.contains('#');
+    const int index = reference.section('#', 1).toInt();
+    for (QWidget* widget : window->findChildren<QWidget*>(name)) {
+        if (!indexed || widget->property("index").toInt() == index) return widget;
+    }
+    return nullptr;
+}
+
+// Runs the steps; false (with a message) if a step names no suitable control.
+bool typeExample(QWidget* window, const QStringList& steps) {
+    for (const QString& step : steps) {
+        const QString reference = step.section('=', 0, 0);
+        QWidget* widget = control(window, reference);
+        if (auto* field = qobject_cast<QLineEdit*>(widget); field && step.contains('=')) {
+            field->setText(step.section('=', 1));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !step.contains('=')) {
+            button->setFocus(Qt::MouseFocusReason);
+            button->click();
+        } else {
+            std::fprintf(stderr, "%s: no control for step %s\n", qPrintable(window->objectName()),
+                         qPrintable(step));
+            return false;
+        }
+    }
+    return true;
+}
+
+void settle(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QPixmap picture(QWidget* window) {
+    if (QGuiApplication::platformName() == "xcb") {
+        const QRect frame = window->frameGeometry();
+        return window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    }
+    return window->grab();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,21 +97,33 @@ int main(int argc, char** argv) {
     const QDir folder(arguments.first());
     folder.mkpath(".");
     QStringList names = arguments.mid(1);
+    // Windows are closed after their picture; the run is not over with the last.
+    app.setQuitOnLastWindowClosed(false);
+    // A steady text cursor, the same on every run.
+    QApplication::setCursorFlashTime(0);
     zeliro::start();
     zeliro::Registry& registry = zeliro::Registry::current();
     if (names.isEmpty()) names = registry.names();
 
     int saved = 0;
+    int failed = 0;
     for (const QString& name : names) {
         QWidget* window = registry.show(name);
         if (!window) continue;
-        QEventLoop settle;
-        QTimer::singleShot(300, &settle, &QEventLoop::quit);
-        settle.exec();
+        settle(300);
+        const auto example = workedExamples().find(name);
+        if (example != workedExamples().end() && !typeExample(window, example->second)) ++failed;
+        settle(500);
         const QString file = folder.filePath(name + ".png");
-        if (window->grab().save(file)) ++saved;
-        std::printf("%s\n", qPrintable(file));
+        if (picture(window).save(file)) {
+            ++saved;
+            std::printf("%s\n", qPrintable(file));
+        } else {
+            ++failed;
+        }
+        registry.close(name);
+        settle(100);
     }
     registry.closeAll();
-    return saved > 0 ? 0 : 1;
+    return saved > 0 && failed == 0 ? 0 : 1;
 }

@@ -11,6 +11,8 @@
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
 #include "calculator/Calculator.h"
+#include "coils/frmCALCOLOBOBINA.h"
+#include "coils/frmCOSTRUZIONEBOBINA.h"
 #include "dipoles/frmDIPOLOMULTIBANDA.h"
 #include "dipoles/frmDIPOLOSTANDARD.h"
 #include "dipoles/frmTARATURA.h"
@@ -33,6 +35,8 @@ void registerWindows(Registry& registry) {
     registry.add<frmDIPOLOMULTIBANDA>("frmDIPOLOMULTIBANDA");
     registry.add<frmTARATURA>("frmTARATURA");
     registry.add<Calculator>("Calculator");
+    registry.add<frmCALCOLOBOBINA>("frmCALCOLOBOBINA");
+    registry.add<frmCOSTRUZIONEBOBINA>("frmCOSTRUZIONEBOBINA");
 }
 
 }  // namespace zeliro

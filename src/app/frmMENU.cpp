@@ -41,14 +41,14 @@ frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
     title->setFont(namedFont("Arial", 48, true));
     setColours(*title, white);
 
-    struct ButtonSpec {
+    struct MenuButton {
         const char* name;
         QString caption;
         const char* tooltip;
         QRect geometry;
         void (frmMENU::*handler)();
     };
-    const ButtonSpec buttons[] = {
+    const MenuButton buttons[] = {
         {"Command6",
          "DIPOLO STANDARD",
          "Calcola un dipolo 1/2 onda",
@@ -73,14 +73,14 @@ frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
         {"Command3", "INFO", "Visualizza  testo di  info", {225, 270, 150, 90}, &frmMENU::Command3_Click},
         {"Command4", "CHIUDI", "Esce dal programma", {410, 270, 150, 90}, &frmMENU::Command4_Click},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new WrappingButton(spec.caption, this);
-        button->setObjectName(spec.name);
-        button->setToolTip(spec.tooltip);
-        button->setGeometry(spec.geometry);
+    for (const MenuButton& entry : buttons) {
+        auto* button = new WrappingButton(entry.caption, this);
+        button->setObjectName(entry.name);
+        button->setToolTip(entry.tooltip);
+        button->setGeometry(entry.geometry);
         button->setFont(sansFont(9.75, true));
         setColours(*button, black, lightGrey);
-        connect(button, &QPushButton::clicked, this, spec.handler);
+        connect(button, &QPushButton::clicked, this, entry.handler);
     }
 }
 

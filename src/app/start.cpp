@@ -17,6 +17,7 @@ QWidget* start() {
     initResources();
     installFontSubstitutes();
     QApplication::setApplicationName(applicationTitle);
+    QApplication::setDesktopFileName(desktopId);
     delete QApplication::instance()->findChild<Registry*>("registry", Qt::FindDirectChildrenOnly);
     auto* registry = new Registry(QApplication::instance());
     registerWindows(*registry);

@@ -12,6 +12,8 @@ struct VersionStamp {
 };
 
 constexpr const char* applicationTitle = "ZELIRO";
+// The id of the installed menu entry, icon and AppStream metadata (desktop/).
+constexpr const char* desktopId = "it.tavron.Zeliro";
 
 // "Versione 1.0.6" for the stamp 1, 0, 6.
 std::string versionText(const VersionStamp& stamp = {});

@@ -112,7 +112,7 @@ void frmDIPOLOMULTIBANDA::buildInputs() {
     };
     for (const Row& row : rows) {
         const int left = QString(row.prompt) == "Label34" ? 480 : 600;
-        QLabel* prompt = addLabel(row.prompt, row.caption, twipsRect(left, row.top, 4560 - left - 60, 285));
+        QLabel* prompt = addLabel(row.prompt, row.caption, twipsRect(left, row.top, 4560 - left, 285));
         prompt->setWordWrap(false);
         if (row.arial) prompt->setFont(namedFont("Arial", 8));
         addField(row.field, twipsRect(4560, row.top, 975, 285), row.tooltip);

@@ -141,6 +141,7 @@ QWidget* CalculationWindow::addLine(const QString& name, QPoint from, QPoint to,
 }
 
 void CalculationWindow::setDefaultButton(QPushButton* button) {
+    button->setDefault(true);
     for (DecimalField* field : m_client->findChildren<DecimalField*>()) field->setDefaultButton(button);
 }
 

@@ -76,7 +76,7 @@ protected:
                       const QColor& border = QColor(0, 0, 0));
     QWidget* addLine(const QString& name, QPoint from, QPoint to, const QColor& colour, int width = 1);
 
-    // Enter in any field of the window clicks this button.
+    // Enter in any field of the window clicks this button, drawn as the default.
     void setDefaultButton(QPushButton* button);
     // Deselects every option button of the frame without any handler running.
     static void deselectAll(QGroupBox* frame);

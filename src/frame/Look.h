@@ -33,7 +33,9 @@ const QColor yellow(255, 255, 0);
 const QColor black(0, 0, 0);
 
 // Fonts named Arial, Times New Roman and MS Sans Serif resolve to installed
-// metric-compatible faces.
+// metric-compatible faces. namedFont() asks for the installed face straight
+// away: a family that the font database does not know costs a search through
+// every installed font, for each size, at start-up.
 void installFontSubstitutes();
 
 }  // namespace zeliro

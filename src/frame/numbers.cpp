@@ -53,10 +53,13 @@ std::optional<T> parseAs(std::string_view text) {
 template <typename T>
 std::string scientificText(T value, int digits) {
     std::array<char, 64> buf{};
-    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits - 1).ptr;
+    auto end =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits - 1)
+            .ptr;
     T back{};
     if (std::from_chars(buf.data(), end, back).ec == std::errc()) return std::string(buf.data(), end);
-    end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits + 2).ptr;
+    end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, digits + 2)
+              .ptr;
     std::string text(buf.data(), end);
     const auto e = text.find('e');
     const std::size_t keep = (text[0] == '-' ? 2 : 1) + 1 + static_cast<std::size_t>(digits - 1);

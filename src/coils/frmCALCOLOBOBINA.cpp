@@ -1,0 +1,188 @@
+#include "coils/frmCALCOLOBOBINA.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "frame/DecimalField.h"
+#include "frame/Look.h"
+#include "frame/Registry.h"
+
+namespace zeliro {
+namespace {
+
+const QColor red(255, 0, 0);
+const QColor panelBlue(0, 0, 160);
+const QColor copper(184, 115, 51);
+
+QPoint at(int left, int top) { return {twips(left), twips(top)}; }
+
+const QString caption =
+    "CALCOLO   BOBINA" + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) + "rev.1.06";
+
+}  // namespace
+
+frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
+    : CalculationWindow(registry, caption, QSize(twips(11880), twips(8040)),
+                        MenuBarItems{"frmLEGGIMIcalcolo"}),
+      m_variables(registry.variables<Variables>()) {
+    QLabel* title = addLabel("Label3", "BOBINE   PER   DIPOLI   ACCORCIATI", twipsRect(240, 120, 11400, 480));
+    title->setAlignment(Qt::AlignCenter);
+    title->setFont(namedFont("Arial", 18, true));
+    setColours(*title, yellow);
+
+    buildDrawing();
+    buildInputs();
+    buildButtons();
+
+    QLabel* noCoilsNeeded =
+        addLabel("Label1", "QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE", twipsRect(600, 7140, 10800, 480));
+    QLabel* tooFar =
+        addLabel("Label17", "BOBINA  TROPPO  DISTANTE  DAL  CENTRALE", twipsRect(600, 7140, 10800, 480));
+    setColours(*noCoilsNeeded, red, yellow);
+    setColours(*tooFar, red, teal);
+    for (QLabel* warning : {noCoilsNeeded, tooFar}) {
+        warning->setAlignment(Qt::AlignCenter);
+        warning->setFont(namedFont("Arial", 14, true));
+        warning->hide();
+    }
+}
+
+// A sketch of the dipole: the two arms with a coil each, the centre insulator
+// with its feed line, and the dimension lines of the total length and of the
+// distance of a coil from the centre.
+void frmCALCOLOBOBINA::buildDrawing() {
+    const int wire = 1500;
+    addLine("Line1", at(840, wire), at(3060, wire), black, 2);
+    addLine("Line2", at(3780, wire), at(5820, wire), black, 2);
+    addLine("Line3", at(6060, wire), at(8100, wire), black, 2);
+    addLine("Line4", at(8820, wire), at(11040, wire), black, 2);
+    addLine("Line12", at(5940, 1620), at(5940, 1980), black, 2);
+    addShape("Shape1", twipsRect(5820, 1380, 240, 240), white);
+    addShape("Shape4", twipsRect(3060, 1395, 720, 210), copper);
+    addShape("Shape6", twipsRect(8100, 1395, 720, 210), copper);
+
+    addLine("Line8", at(5940, 1140), at(8460, 1140), yellow);
+    addLine("Line10", at(5940, 1020), at(5940, 1260), yellow);
+    addLine("Line11", at(8460, 1020), at(8460, 1260), yellow);
+    addLine("Line5", at(840, 2220), at(11040, 2220), yellow);
+    addLine("Line6", at(840, 2100), at(840, 2340), yellow);
+    addLine("Line7", at(11040, 2100), at(11040, 2340), yellow);
+
+    const QFont small = sansFont(8.25, true);
+    QLabel* centre = addLabel("Label10", "CENTRALE", twipsRect(4380, 1680, 1440, 255));
+    centre->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* distance = addLabel("Label11", "DISTANZA DAL CENTRALE", twipsRect(6000, 780, 2400, 255));
+    distance->setAlignment(Qt::AlignCenter);
+    QLabel* total = addLabel("Label12", "LUNGHEZZA TOTALE  metri", twipsRect(4500, 2370, 2880, 255));
+    total->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : {centre, distance, total}) label->setFont(small);
+}
+
+void frmCALCOLOBOBINA::buildInputs() {
+    QLabel* panel = addLabel("Label2", {}, twipsRect(600, 2820, 7560, 3600));
+    setColours(*panel, white, panelBlue);
+
+    struct Row {
+        const char* field;
+        const char* tooltip;
+        const char* captionName;
+        QString caption;
+        int top;
+    };
+    const Row rows[] = {
+        {"Text1", "Input diametro filo in millimetri", "Label4", "DIAMETRO  FILO  DIPOLO  mm", 3000},
+        {"Text2", "Input frequenza in Megaherz", "Label5", "FREQUENZA" + spaces(20) + "Mhz", 3660},
+        {"Text3", "Input metri totali a disposizione per il dipolo", "Label6",
+         "LUNGHEZZA TOTALE" + spaces(10) + "mt", 4320},
+        {"Text4", "Input metri di filo che separano il centrale dalla bobina", "Label7",
+         "DISTANZA DAL CENTRALE  mt", 4980},
+    };
+    QWidget* previous = nullptr;
+    for (const Row& row : rows) {
+        QLabel* label = addLabel(row.captionName, row.caption, twipsRect(840, row.top + 60, 3600, 285));
+        label->setFont(sansFont(9.75, true));
+        label->setWordWrap(false);
+        DecimalField* field = addField(row.field, twipsRect(4560, row.top, 1560, 405), row.tooltip);
+        field->setFont(namedFont("Arial", 12, true));
+        if (previous) setTabOrder(previous, field);
+        previous = field;
+    }
+    QLabel* hint1 = addLabel("Label13", "Separare  i  MHz dai KHz", twipsRect(6240, 3570, 1860, 255));
+    QLabel* hint2 = addLabel("Label14", "con la  virgola", twipsRect(6240, 3825, 1860, 255));
+    for (QLabel* hint : {hint1, hint2}) {
+        hint->setFont(sansFont(8.25));
+        setColours(*hint, yellow);
+    }
+
+    QLabel* resultCaption = addLabel("Label8", "VALORE  IN  MICROHENRY", twipsRect(840, 5820, 3600, 285));
+    resultCaption->setFont(sansFont(9.75, true));
+    resultCaption->setWordWrap(false);
+    QLabel* result = addLabel("Label9", {}, twipsRect(4560, 5760, 1560, 405));
+    result->setToolTip("Visualizza il valore della bobina");
+    result->setFont(namedFont("Arial", 12, true));
+    result->setAlignment(Qt::AlignCenter);
+    result->setWordWrap(false);
+    setColours(*result, red, white);
+
+    QLabel* advice =
+        addLabel("Label19", "Per selezionare usa TAB o il MOUSE", twipsRect(600, 6600, 7560, 285));
+    advice->setFont(sansFont(8.25, true));
+    advice->setAlignment(Qt::AlignCenter);
+}
+
+void frmCALCOLOBOBINA::buildButtons() {
+    struct ButtonLayout {
+        const char* name;
+        QString caption;
+        const char* tooltip;
+        int top;
+        void (frmCALCOLOBOBINA::*handler)();
+    };
+    const ButtonLayout buttons[] = {
+        {"Command1", "CALCOLA", "Completate le caselle di input,calcola i microhenry", 2880,
+         &frmCALCOLOBOBINA::Command1_Click},
+        {"Command3", "COSTRUZIONE BOBINA  ", "Passa al programma COSRUZIONE BOBINA", 3720,
+         &frmCALCOLOBOBINA::Command3_Click},
+        {"cmdCommand3", "MENU'", "Torna al menù iniziale", 4560, &frmCALCOLOBOBINA::cmdCommand3_Click},
+        {"Command2", "RESETTA", "Cancella tutte le input & output", 5400, &frmCALCOLOBOBINA::Command2_Click},
+    };
+    QWidget* previous = client()->findChild<QWidget*>("Text4");
+    for (const ButtonLayout& layout : buttons) {
+        QPushButton* button =
+            addButton(layout.name, layout.caption, twipsRect(8640, layout.top, 2760, 660), layout.tooltip);
+        button->setFont(sansFont(9.75, true));
+        connect(button, &QPushButton::clicked, this, layout.handler);
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setDefaultButton(client()->findChild<QPushButton*>("Command1"));
+    client()->findChild<QWidget*>("Text1")->setFocus();
+}
+
+void frmCALCOLOBOBINA::Command1_Click() {
+    const LoadingCoilOutcome outcome =
+        loadingCoil({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text4"), m_variables});
+    m_variables = outcome.variables;
+    if (outcome.inductance) setTextOf("Label9", *outcome.inductance);
+    if (outcome.warning == LoadingCoilWarning::coilTooFar) errore3();
+    if (outcome.warning == LoadingCoilWarning::noCoilsNeeded) errore1();
+}
+
+void frmCALCOLOBOBINA::Command2_Click() {
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Label9"}) setTextOf(name, "");
+}
+
+void frmCALCOLOBOBINA::Command3_Click() { registry().show("frmCOSTRUZIONEBOBINA"); }
+
+void frmCALCOLOBOBINA::cmdCommand3_Click() { registry().show("frmMENU"); }
+
+void frmCALCOLOBOBINA::errore1() { warnings().run({"Label1", 5, {"Text4", "Text3", "Label9"}, {}, true}); }
+
+void frmCALCOLOBOBINA::errore3() { warnings().run({"Label17", 5, {}, {"Text4"}, true}); }
+
+std::vector<std::string> frmCALCOLOBOBINA::dataReport() const {
+    return loadingCoilReport(
+        {textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text4"), textOf("Label9")});
+}
+
+}  // namespace zeliro

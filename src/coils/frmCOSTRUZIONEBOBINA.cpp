@@ -1,0 +1,197 @@
+#include "coils/frmCOSTRUZIONEBOBINA.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "frame/DecimalField.h"
+#include "frame/Look.h"
+#include "frame/Registry.h"
+
+namespace zeliro {
+namespace {
+
+const QColor red(255, 0, 0);
+const QColor darkPanel(0, 0, 96);
+const QColor resultPanel(0, 64, 64);
+const QColor former(160, 160, 160);
+const QColor copper(184, 115, 51);
+
+QPoint at(int left, int top) { return {twips(left), twips(top)}; }
+
+const QString caption =
+    "COSTRUZIONE  BOBINA" + spaces(53) + "by" + spaces(4) + "TAVRON" + spaces(64) + "rev.1.06";
+
+}  // namespace
+
+frmCOSTRUZIONEBOBINA::frmCOSTRUZIONEBOBINA(Registry& registry)
+    : CalculationWindow(registry, caption, QSize(twips(11880), twips(7320)),
+                        MenuBarItems{"frmLEGGIMIcostruzione", "stampasolodati", "fotocostr", "frmFOTOcostr"}),
+      m_variables(registry.variables<Variables>()) {
+    QLabel* title = addLabel("Label1", "COSTRUZIONE    DELLA   BOBINA", twipsRect(240, 120, 11400, 480));
+    title->setAlignment(Qt::AlignCenter);
+    title->setFont(namedFont("Arial", 18, true));
+    setColours(*title, yellow);
+
+    buildDrawing();
+    buildInputs();
+    buildButtons();
+
+    QLabel* wrongLength =
+        addLabel("Label21", "LUNGHEZZA  AVVOLGIMENTO ERRATA", twipsRect(360, 6600, 11160, 480));
+    setColours(*wrongLength, red, yellow);
+    wrongLength->setAlignment(Qt::AlignCenter);
+    wrongLength->setFont(namedFont("Arial", 14, true));
+    wrongLength->hide();
+}
+
+// A section through a wound coil: the former with its axis, a row of wire
+// sections above and below it, and the dimension lines of the mean radius A
+// and of the winding length B.
+void frmCOSTRUZIONEBOBINA::buildDrawing() {
+    QLabel* heading = addLabel("Label6", "BOBINA  SEZIONATA", twipsRect(1800, 840, 3240, 300));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setFont(sansFont(9.75, true));
+
+    addShape("Shape1", twipsRect(1800, 2040, 3240, 1920), former);
+    addShape("Shape18", twipsRect(1560, 3000, 3720, 15), black, black);
+    const int turnsDrawn = 8;
+    for (int i = 0; i < turnsDrawn; ++i) {
+        const int left = 2040 + 360 * i;
+        for (int row = 0; row < 2; ++row) {
+            const QString name = QString("Shape%1").arg(2 + i + row * turnsDrawn);
+            QWidget* section = addShape(name, twipsRect(left, row == 0 ? 1800 : 3960, 240, 240), copper);
+            section->setStyleSheet(section->styleSheet() + QString(" border-radius: %1px;").arg(twips(120)));
+        }
+    }
+
+    addLine("Line1", at(1440, 1920), at(1440, 3000), yellow);
+    addLine("Line2", at(1320, 1920), at(1560, 1920), yellow);
+    addLine("Line3", at(1320, 3000), at(1560, 3000), yellow);
+    addLine("Line4", at(2040, 4560), at(4920, 4560), yellow);
+    addLine("Line5", at(2040, 4440), at(2040, 4680), yellow);
+    addLine("Line6", at(4920, 4440), at(4920, 4680), yellow);
+
+    const QFont small = sansFont(8.25, true);
+    QLabel* a = addLabel("Label2", "A=", twipsRect(960, 2280, 420, 255));
+    QLabel* radius = addLabel("Label3", "RAGGIO   MEDIO", twipsRect(240, 2580, 1140, 510));
+    QLabel* b = addLabel("Label4", "B=", twipsRect(1560, 4440, 420, 255));
+    QLabel* length = addLabel("Label5", "LUNGHEZZA AVVOLGIMENTO", twipsRect(1800, 4740, 3360, 255));
+    length->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : {a, radius, b, length}) label->setFont(small);
+    QLabel* marker = addLabel("Label22", {}, twipsRect(1320, 1920, 240, 1080));
+    marker->setToolTip("Dal centro supporto al centro del filo");
+}
+
+void frmCOSTRUZIONEBOBINA::buildInputs() {
+    QLabel* panel = addLabel("Label7", {}, twipsRect(5520, 840, 6000, 3180));
+    setColours(*panel, white, darkPanel);
+    QLabel* resultBack = addLabel("Label8", {}, twipsRect(5520, 4200, 6000, 720));
+    setColours(*resultBack, white, resultPanel);
+
+    struct Row {
+        const char* field;
+        const char* tooltip;
+        const char* captionName;
+        QString caption;
+        int top;
+    };
+    const Row rows[] = {
+        {"Text3", "Input diametro del filo usato per le spire", "Label11",
+         "DIAMETRO  FILO" + spaces(20) + "mm", 1020},
+        {"Text5", "Input spire totali avvolte sul supporto", "Label13", "NUMERO   SPIRE", 1620},
+        {"Text2", "Input lunghezza totale delle  spire avvolte", "Label10", "LUNG.  AVVOLGIMENTO    (B) mm",
+         2220},
+        {"Text1", "Input dal centro bobina al centro del filo", "Label9",
+         "RAGGIO  MEDIO" + spaces(16) + "(A) mm", 2820},
+    };
+    QWidget* previous = nullptr;
+    for (const Row& row : rows) {
+        QLabel* label = addLabel(row.captionName, row.caption, twipsRect(5700, row.top + 60, 3660, 285));
+        label->setFont(sansFont(9.75, true));
+        label->setWordWrap(false);
+        DecimalField* field = addField(row.field, twipsRect(9480, row.top, 1440, 405), row.tooltip);
+        field->setFont(namedFont("Arial", 12, true));
+        if (previous) setTabOrder(previous, field);
+        previous = field;
+    }
+    QLabel* hint1 = addLabel("Label17", "Separare  le decine dalle unità", twipsRect(5700, 3420, 5640, 255));
+    QLabel* hint2 = addLabel("Label18", "con  la  virgola", twipsRect(5700, 3660, 5640, 255));
+    for (QLabel* hint : {hint1, hint2}) {
+        hint->setFont(sansFont(8.25));
+        hint->setAlignment(Qt::AlignCenter);
+        setColours(*hint, yellow);
+    }
+
+    QLabel* resultCaption = addLabel("Label14", "VALORE    MICROHENRY", twipsRect(5700, 4440, 3660, 285));
+    resultCaption->setFont(sansFont(9.75, true));
+    resultCaption->setWordWrap(false);
+    QLabel* result = addLabel("Label19", {}, twipsRect(9480, 4380, 1440, 405));
+    result->setToolTip("Visualizza il valore della bobina");
+    result->setFont(namedFont("Arial", 12, true));
+    result->setAlignment(Qt::AlignCenter);
+    result->setWordWrap(false);
+    setColours(*result, red, white);
+
+    QLabel* advice = addLabel("Label12",
+                              "Per un buon rendimento, occorre che la lunghezza dell'avvolgimento sia "
+                              "all'incirca uguale al diametro",
+                              twipsRect(360, 5220, 4920, 780));
+    advice->setFont(sansFont(8.25, true));
+    advice->setAlignment(Qt::AlignCenter);
+    QLabel* select =
+        addLabel("Label24", "Per selezionare usa TAB o il MOUSE", twipsRect(5520, 6000, 6000, 285));
+    select->setFont(sansFont(8.25, true));
+    select->setAlignment(Qt::AlignCenter);
+}
+
+void frmCOSTRUZIONEBOBINA::buildButtons() {
+    struct ButtonLayout {
+        const char* name;
+        const char* caption;
+        const char* tooltip;
+        int left;
+        void (frmCOSTRUZIONEBOBINA::*handler)();
+    };
+    const ButtonLayout buttons[] = {
+        {"Command2", "CALCOLA", "Completate le caselle di input,calcola il valore della bobina", 5520,
+         &frmCOSTRUZIONEBOBINA::Command2_Click},
+        {"Command3", "RESETTA", "Cancella tutte le input & output", 7590,
+         &frmCOSTRUZIONEBOBINA::Command3_Click},
+        {"Command1", "CHIUDI", "Ritorna al programma CALCOLO BOBINA", 9660,
+         &frmCOSTRUZIONEBOBINA::Command1_Click},
+    };
+    QWidget* previous = client()->findChild<QWidget*>("Text1");
+    for (const ButtonLayout& layout : buttons) {
+        QPushButton* button =
+            addButton(layout.name, layout.caption, twipsRect(layout.left, 5220, 1860, 600), layout.tooltip);
+        button->setFont(sansFont(9.75, true));
+        connect(button, &QPushButton::clicked, this, layout.handler);
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setDefaultButton(client()->findChild<QPushButton*>("Command2"));
+    client()->findChild<QWidget*>("Text3")->setFocus();
+}
+
+void frmCOSTRUZIONEBOBINA::Command2_Click() {
+    const CoilConstructionOutcome outcome =
+        coilConstruction({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text5"), m_variables});
+    m_variables = outcome.variables;
+    if (outcome.inductance) setTextOf("Label19", *outcome.inductance);
+    if (outcome.warning == CoilConstructionWarning::windingTooShort) errore2();
+}
+
+void frmCOSTRUZIONEBOBINA::Command3_Click() {
+    for (const char* name : {"Text1", "Text2", "Text3", "Text5", "Label19"}) setTextOf(name, "");
+}
+
+void frmCOSTRUZIONEBOBINA::Command1_Click() { registry().show("frmCALCOLOBOBINA"); }
+
+void frmCOSTRUZIONEBOBINA::errore2() { warnings().run({"Label21", 4, {"Text2", "Label19"}, {}, true}); }
+
+std::vector<std::string> frmCOSTRUZIONEBOBINA::dataReport() const {
+    return coilConstructionReport(
+        {textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text5"), textOf("Label19")});
+}
+
+}  // namespace zeliro

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "coils/coilconstruction.h"
+#include "frame/CalculationWindow.h"
+
+namespace zeliro {
+
+// The inductance of a single-layer coil from its mean radius, winding length,
+// wire diameter and number of turns, to build the coil that the loading-coil
+// window asked for. "CHIUDI" brings the loading-coil window back to the front
+// and leaves this one open.
+class frmCOSTRUZIONEBOBINA : public CalculationWindow {
+    Q_OBJECT
+public:
+    using Variables = CoilConstructionVariables;
+
+    explicit frmCOSTRUZIONEBOBINA(Registry& registry);
+
+    std::vector<std::string> dataReport() const override;
+
+public slots:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void errore2();
+
+private:
+    void buildDrawing();
+    void buildInputs();
+    void buildButtons();
+
+    Variables& m_variables;
+};
+
+}  // namespace zeliro

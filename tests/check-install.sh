@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs the build with `cmake --install` into a scratch DESTDIR and checks
+# that it is a proper desktop program: the program, its menu entry, icon and
+# AppStream metadata in their standard places under one id, the entry and the
+# metadata passing their validators, and the entry pointing at the installed
+# program and icon. Then builds the .deb with CPack and checks its name, its
+# dependencies and its contents.
+#   check-install.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+id=it.tavron.Zeliro
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
+usr="$work/root/usr"
+desktop="$usr/share/applications/$id.desktop"
+metainfo="$usr/share/metainfo/$id.metainfo.xml"
+icon="$usr/share/icons/hicolor/scalable/apps/$id.svg"
+[ -x "$usr/bin/zeliro" ] || fail "no executable usr/bin/zeliro"
+for file in "$desktop" "$metainfo" "$icon"; do
+  [ -s "$file" ] || fail "${file#"$work/root/"} not installed"
+done
+
+echo "== desktop-file-validate"
+desktop-file-validate "$desktop" || fail "desktop entry"
+echo "== appstreamcli validate"
+appstreamcli validate --no-net "$metainfo" || fail "AppStream metadata"
+echo "== appstreamcli validate-tree"
+appstreamcli validate-tree --no-net "$work/root" || fail "installed tree"
+
+key() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(key Exec)" = zeliro ] || fail "Exec is not the installed program"
+[ "$(key Icon)" = "$id" ] || fail "Icon is not $id"
+grep -q "<id>$id</id>" "$metainfo" || fail "metadata id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metadata launchable"
+grep -q '^<svg' "$icon" || fail "icon is not SVG"
+# The program names its windows' desktop entry by the same id.
+grep -q "desktopId = \"$id\"" "$(dirname "$0")/../src/app/version.h" || fail "the program's desktopId is not $id"
+
+echo "== cpack"
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null)
+deb=$(ls "$work"/deb/zeliro_*_*.deb) || fail "no zeliro .deb built"
+dpkg-deb --field "$deb" Package Version Architecture Depends
+[ "$(dpkg-deb --field "$deb" Package)" = zeliro ] || fail "package name"
+depends=$(dpkg-deb --field "$deb" Depends)
+for needed in fonts-liberation2 libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
+  grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
+done
+contents=$(dpkg-deb --contents "$deb")
+for path in usr/bin/zeliro usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+  usr/share/icons/hicolor/scalable/apps/$id.svg; do
+  grep -q " \./$path$" <<<"$contents" || fail "package lacks /$path"
+done
+echo "install check passed"
