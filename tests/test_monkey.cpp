@@ -475,6 +475,14 @@ void Monkey::note(const QString& what) {
 
 QString Monkey::failure(const QString& problem) const {
     std::fprintf(stderr, "monkey: the last steps before the failure:\n%s\n", qPrintable(m_recent.join('\n')));
+    for (QWidget* window : openProgramWindows()) {
+        QStringList fields;
+        for (QLineEdit* field : window->findChildren<QLineEdit*>())
+            fields << field->objectName() + '=' + shortText(field->text());
+        if (!fields.isEmpty())
+            std::fprintf(stderr, "monkey: %s holds %s\n", qPrintable(window->objectName()),
+                         qPrintable(fields.join(' ')));
+    }
     return QString("%1 (seed %2, step %3)").arg(problem).arg(m_seed).arg(m_step);
 }
 
