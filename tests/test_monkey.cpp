@@ -328,6 +328,7 @@ private:
     double m_timeScale = 0.01;
     quint64 m_seed = 0;
     int m_step = 0;
+    int m_events = 0;  // clicks, keys, pastes, menu items, windows closed or opened
     int m_restarts = 0;
     int m_messages = 0;
     // How much the run exercised: steps that ended with a warning showing,
@@ -387,7 +388,7 @@ void Monkey::cleanupTestCase() {
 
 void Monkey::init() {
     m_recent.clear();
-    m_step = m_restarts = m_messages = 0;
+    m_step = m_events = m_restarts = m_messages = 0;
     m_stepsDuringWarnings = m_stepsWithResults = m_prints = m_beep.count = 0;
 }
 
@@ -436,10 +437,10 @@ void Monkey::randomEvents() {
         m_printer.images.clear();
     }
     qInfo(
-        "monkey: %d steps in %lld ms; %d starts of the program, %d steps ended during a warning, %d with "
-        "a result on display, %d prints, %d division-by-zero messages answered, %d beeps",
-        steps, static_cast<long long>(clock.elapsed()), m_restarts, m_stepsDuringWarnings, m_stepsWithResults,
-        m_prints, m_messages, m_beep.count);
+        "monkey: %d steps, %d events in %lld ms; %d starts of the program, %d steps ended during a "
+        "warning, %d with a result on display, %d prints, %d division-by-zero messages answered, %d beeps",
+        steps, m_events, static_cast<long long>(clock.elapsed()), m_restarts, m_stepsDuringWarnings,
+        m_stepsWithResults, m_prints, m_messages, m_beep.count);
 }
 
 void Monkey::restart() {
@@ -507,6 +508,7 @@ QString Monkey::step() {
     // From the splash, mostly go on to the menu.
     if (windows.size() == 1 && window->objectName() == "frmSplash" && m_dice->chance(70)) {
         click(window, "Command1");
+        ++m_events;
         return "frmSplash: CONTINUA";
     }
     const int roll = m_dice->below(100);
@@ -552,6 +554,7 @@ QString Monkey::clickButton(QWidget* window) {
         QAbstractButton* button = m_dice->pick(buttons);
         what += ' ' + button->objectName() + "(" + button->text().simplified().left(12) + ")";
         QTest::mouseClick(button, Qt::LeftButton);
+        ++m_events;
     }
     return what;
 }
@@ -580,7 +583,11 @@ QString Monkey::clickSomewhere(QWidget* window) {
                              .arg(place->objectName());
     QPointer<QWidget> alive(place);
     QTest::mouseClick(place, button, {}, at);
-    if (twice && alive && alive->isVisible()) QTest::mouseDClick(alive, button, {}, at);
+    ++m_events;
+    if (twice && alive && alive->isVisible()) {
+        QTest::mouseDClick(alive, button, {}, at);
+        ++m_events;
+    }
     return what;
 }
 
@@ -597,12 +604,14 @@ QString Monkey::typeKeys(QWidget* window) {
         const QString typed = plausibleNumber(*m_dice);
         what += ' ' + typed;
         QTest::keyClicks(field, typed);
+        m_events += static_cast<int>(typed.size());
     }
     for (int i = m_dice->between(number ? 0 : 1, 6); i > 0 && field && field->isVisible(); --i) {
         const Key key = m_dice->pick(m_keys);
         what += key.character ? QString(' ') + key.character
                               : QString(" key%1%2").arg(key.modifiers ? "+mod" : "").arg(key.key, 0, 16);
         press(field, key);
+        ++m_events;
     }
     if (field) field->setProperty("monkeyText", field->text());
     return what;
@@ -616,6 +625,7 @@ QString Monkey::pressKeysOnWindow(QWidget* window) {
         const Key key = m_dice->pick(m_keys);
         what += key.character ? QString(' ') + key.character : QString(" key%1").arg(key.key, 0, 16);
         press(target, key);
+        ++m_events;
     }
     if (auto* field = qobject_cast<QLineEdit*>(target.data()))
         field->setProperty("monkeyText", field->text());
@@ -634,16 +644,19 @@ QString Monkey::paste(QWidget* window) {
         case 0:
             how = "set";
             field->setText(text);
+            ++m_events;
             break;
         case 1:
             how = "insert";
             field->insert(text);
+            ++m_events;
             break;
         default:
             // The context menu's "Paste", from the clipboard.
             how = "paste";
             QGuiApplication::clipboard()->setText(text);
             field->paste();
+            ++m_events;
             break;
     }
     field->setProperty("monkeyText", field->text());
@@ -664,6 +677,7 @@ QString Monkey::fillAndCalculate(QWidget* window) {
         QRadioButton* option = m_dice->pick(options);
         what += ' ' + option->objectName();
         QTest::mouseClick(option, Qt::LeftButton);
+        ++m_events;
     }
     const QList<Inputs> worked = workedInputs(window->objectName());
     const Inputs base = !worked.isEmpty() && m_dice->chance(60) ? m_dice->pick(worked) : Inputs{};
@@ -680,8 +694,10 @@ QString Monkey::fillAndCalculate(QWidget* window) {
             field->clear();
             field->setFocus();
             QTest::keyClicks(field, text);
+            m_events += static_cast<int>(text.size());
         } else {
             field->setText(text);
+            ++m_events;
         }
         field->setProperty("monkeyText", field->text());
     }
@@ -689,6 +705,7 @@ QString Monkey::fillAndCalculate(QWidget* window) {
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         if (button->text() == "CALCOLA" && button->isVisibleTo(window)) {
             QTest::mouseClick(button, Qt::LeftButton);
+            ++m_events;
             return what + ", CALCOLA";
         }
     }
@@ -703,6 +720,7 @@ QString Monkey::triggerAction(QWidget* window) {
     QAction* action = m_dice->pick(actions);
     const QString what = window->objectName() + ": menu " + action->objectName();
     action->trigger();
+    ++m_events;
     return what;
 }
 
@@ -710,9 +728,11 @@ QString Monkey::closeWindow(QWidget* window) {
     const QString name = window->objectName();
     if (m_dice->chance(50)) {
         Registry::current().close(name);
+        ++m_events;
         return name + ": closed through the registry";
     }
     window->close();
+    ++m_events;
     return name + ": closed from its title bar";
 }
 
@@ -724,6 +744,7 @@ QString Monkey::openWindow() {
         "frmCALCOLOBOBINA", "frmCOSTRUZIONEBOBINA", "Calculator"};
     const QString name = m_dice->pick(m_dice->chance(60) ? busy : names);
     Registry::current().show(name);
+    ++m_events;
     return "open " + name;
 }
 
@@ -731,6 +752,7 @@ QString Monkey::pressChiudi() {
     QWidget* menu = Registry::current().find("frmMENU");
     if (!menu) return openWindow();
     click(menu, "Command4");
+    ++m_events;
     return "frmMENU: CHIUDI";
 }
 
@@ -746,7 +768,10 @@ QString Monkey::divideByZero(QWidget* calculator) {
     QPointer<QWidget> alive(calculator);
     for (const QString& caption : keys) {
         QAbstractButton* button = alive && alive->isVisible() ? key(caption) : nullptr;
-        if (button) QTest::mouseClick(button, Qt::LeftButton);
+        if (button) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            ++m_events;
+        }
     }
     return "Calculator: click " + keys.join(' ');
 }
