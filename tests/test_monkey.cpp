@@ -288,6 +288,8 @@ private slots:
 
     void randomEvents_data();
     void randomEvents();
+    void everyPastedTextInEveryField_data();
+    void everyPastedTextInEveryField();
 
 private:
     // One random step; returns what it did.
@@ -441,6 +443,64 @@ void Monkey::randomEvents() {
         "warning, %d with a result on display, %d prints, %d division-by-zero messages answered, %d beeps",
         steps, m_events, static_cast<long long>(clock.elapsed()), m_restarts, m_stepsDuringWarnings,
         m_stepsWithResults, m_prints, m_messages, m_beep.count);
+}
+
+void Monkey::everyPastedTextInEveryField_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("opener");  // the menu button that opens it
+    QTest::newRow("half-wave dipole") << "frmDIPOLOSTANDARD"
+                                      << "Command6";
+    QTest::newRow("trimming") << "frmTARATURA"
+                              << "Command2";
+    QTest::newRow("two-band dipole") << "frmDIPOLOMULTIBANDA"
+                                     << "Command5";
+    QTest::newRow("loading coil") << "frmCALCOLOBOBINA"
+                                  << "Command1";
+}
+
+// Every text of the paste list in every field of each calculation window, the
+// other fields holding a worked example: "CALCOLA" must leave nothing wrong
+// on screen.
+void Monkey::everyPastedTextInEveryField() {
+    QFETCH(QString, window);
+    QFETCH(QString, opener);
+    m_seed = 0;
+    startProgram(m_beep, m_printer, 0.001);
+    click(Registry::current().find("frmSplash"), "Command1");
+    click(Registry::current().find("frmMENU"), opener);
+    QWidget* calculation = Registry::current().find(window);
+    QVERIFY(calculation);
+    // The construction window opens from the loading-coil window.
+    QList<QWidget*> windows{calculation};
+    if (window == "frmCALCOLOBOBINA") {
+        click(calculation, "Command3");
+        windows << Registry::current().find("frmCOSTRUZIONEBOBINA");
+        QVERIFY(windows.last());
+    }
+    for (QWidget* target : windows) {
+        for (QGroupBox* frame : target->findChildren<QGroupBox*>())
+            QTest::mouseClick(frame->findChildren<QRadioButton*>().first(), Qt::LeftButton);
+        const Inputs example = workedInputs(target->objectName()).first();
+        QPushButton* calcola = nullptr;
+        for (QPushButton* button : target->findChildren<QPushButton*>())
+            if (button->text() == "CALCOLA") calcola = button;
+        QVERIFY(calcola);
+        for (const auto& [field, unused] : example) {
+            for (const QString& text : m_pasted + edgeNumbers) {
+                for (const auto& [name, value] : example) {
+                    auto* edit = control<QLineEdit>(target, name);
+                    edit->setText(name == field ? text : value);
+                    edit->setProperty("monkeyText", edit->text());
+                }
+                QTest::mouseClick(calcola, Qt::LeftButton);
+                m_step = 0;
+                m_recent = {
+                    QString("%1: %2 in %3, CALCOLA").arg(target->objectName(), shortText(text), field)};
+                const QString problem = answers() ? problems() : "the program does not answer";
+                if (!problem.isEmpty()) QFAIL(qPrintable(failure(problem)));
+            }
+        }
+    }
 }
 
 void Monkey::restart() {
