@@ -273,6 +273,10 @@ void dropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
     testHandler(type, context, message);
 }
 
+// A step that takes this long has hung (the slowest take a fraction of a
+// second, even under the sanitizers).
+constexpr int hangSeconds = 120;
+
 const QRegularExpression notANumber("(^|[^a-z])(inf|infinity|nan)([^a-z]|$)",
                                     QRegularExpression::CaseInsensitiveOption);
 
@@ -364,16 +368,20 @@ void Monkey::initTestCase() {
     m_answerer.start();
 
     m_watchdog = std::thread([this] {
+        using Clock = std::chrono::steady_clock;
         std::unique_lock lock(m_watchMutex);
-        int seen = -1;
+        int seen = m_progress.load();
+        Clock::time_point since = Clock::now();
         while (!m_stopWatching) {
-            if (m_watchWake.wait_for(lock, std::chrono::seconds(240)) == std::cv_status::timeout &&
-                m_progress.load() == seen) {
-                std::fprintf(stderr, "monkey: no progress for 240 s (seed %llu), last step: %s\n",
-                             static_cast<unsigned long long>(m_seed), m_lastStep.c_str());
+            m_watchWake.wait_for(lock, std::chrono::seconds(5));
+            if (m_progress.load() != seen) {
+                seen = m_progress.load();
+                since = Clock::now();
+            } else if (Clock::now() - since > std::chrono::seconds(hangSeconds)) {
+                std::fprintf(stderr, "monkey: no step has ended for %d s; the last that did: %s\n",
+                             hangSeconds, m_lastStep.c_str());
                 std::abort();
             }
-            seen = m_progress.load();
         }
     });
 }
@@ -498,6 +506,7 @@ void Monkey::everyPastedTextInEveryField() {
                     QString("%1: %2 in %3, CALCOLA").arg(target->objectName(), shortText(text), field)};
                 const QString problem = answers() ? problems() : "the program does not answer";
                 if (!problem.isEmpty()) QFAIL(qPrintable(failure(problem)));
+                ++m_progress;
             }
         }
     }
@@ -529,7 +538,7 @@ void Monkey::note(const QString& what) {
     if (qEnvironmentVariableIntValue("ZELIRO_MONKEY_TRACE")) std::fprintf(stderr, "%s\n", qPrintable(line));
     {
         std::lock_guard lock(m_watchMutex);
-        m_lastStep = line.toStdString();
+        m_lastStep = QString("seed %1, %2").arg(m_seed).arg(line).toStdString();
     }
     ++m_progress;
 }
