@@ -23,7 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -86,20 +85,20 @@ private:
     std::mt19937_64 m_engine;
 };
 
-// Result labels of each window, and whether the figure is a length (or a
-// coil's value) that can never be negative. Trimming's correction is negative
-// when the wire has to be shortened.
+// Result labels of each window, and whether the figure can never be negative:
+// lengths, frequencies and coil values cannot; trimming's correction is
+// negative when the wire has to be shortened.
 struct ResultLabel {
     const char* window;
     const char* label;
     bool neverNegative;
 };
 const ResultLabel resultLabels[] = {
-    {"frmDIPOLOSTANDARD", "Label7", true},     {"frmTARATURA", "Label5", false},
-    {"frmDIPOLOMULTIBANDA", "Label23", true},  {"frmDIPOLOMULTIBANDA", "Label24", true},
-    {"frmDIPOLOMULTIBANDA", "Label25", true},  {"frmDIPOLOMULTIBANDA", "Label26", false},
-    {"frmDIPOLOMULTIBANDA", "Label31", false}, {"frmDIPOLOMULTIBANDA", "Label32", false},
-    {"frmCALCOLOBOBINA", "Label9", true},      {"frmCOSTRUZIONEBOBINA", "Label19", true},
+    {"frmDIPOLOSTANDARD", "Label7", true},    {"frmTARATURA", "Label5", false},
+    {"frmDIPOLOMULTIBANDA", "Label23", true}, {"frmDIPOLOMULTIBANDA", "Label24", true},
+    {"frmDIPOLOMULTIBANDA", "Label25", true}, {"frmDIPOLOMULTIBANDA", "Label26", true},
+    {"frmDIPOLOMULTIBANDA", "Label31", true}, {"frmDIPOLOMULTIBANDA", "Label32", true},
+    {"frmCALCOLOBOBINA", "Label9", true},     {"frmCOSTRUZIONEBOBINA", "Label19", true},
 };
 
 // Texts a user may paste: nothing, a lone comma, a megabyte of digits,
