@@ -211,7 +211,13 @@ QList<Inputs> workedInputs(const QString& window) {
                  {"Text3", "12"},
                  {"Text4", "1,01"},
                  {"Text5", "14,15"},
-                 {"Text6", "10,12"}}};
+                 {"Text6", "10,12"}},
+                {{"Text1", "30"},
+                 {"Text2", "2,5"},
+                 {"Text3", "2,5"},
+                 {"Text4", "0,935"},
+                 {"Text5", "28,5"},
+                 {"Text6", "24,95"}}};
     if (window == "frmCALCOLOBOBINA")
         return {{{"Text1", "2"}, {"Text2", "7,05"}, {"Text3", "10"}, {"Text4", "2"}},
                 {{"Text1", "1,5"}, {"Text2", "3,65"}, {"Text3", "30"}, {"Text4", "5"}},
