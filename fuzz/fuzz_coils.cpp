@@ -1,6 +1,6 @@
 // The two coil calculations over any four field texts and any earlier
-// variables: never crash, never show a value that is not a plain number, and
-// never leave a window-level variable that is not a number.
+// variables: never crash, never show a value that is not a plain number or is
+// below zero, and never leave a window-level variable that is not a number.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -34,6 +34,7 @@ void checkShown(const std::optional<std::string>& text) {
     const auto value = parseDouble(*text);
     FUZZ_CHECK(value.has_value());
     FUZZ_CHECK(std::isfinite(*value));
+    FUZZ_CHECK(*value >= 0);  // no coil has a negative inductance
     FUZZ_CHECK(formatDouble(*value) == *text);
 }
 

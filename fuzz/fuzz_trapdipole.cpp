@@ -1,7 +1,7 @@
 // The two-band trap dipole over any six field texts (separated by new lines)
 // and any choice of configuration and cable: never crashes, every result it
-// shows reads back as the number it is, a warning always has its routine, and
-// the report always has its 40 lines.
+// shows reads back as the number it is, no length is negative, a warning
+// always has its routine, and the report always has its 40 lines.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +19,12 @@ void checkShown(const std::optional<std::string>& text) {
     const auto value = parseDouble(*text);
     FUZZ_CHECK(value.has_value());
     FUZZ_CHECK(formatDouble(*value) == *text);
+}
+
+// The cable and the two wires are lengths: never below zero.
+void checkLength(const std::optional<std::string>& text) {
+    if (!text || text->empty()) return;
+    FUZZ_CHECK(parseDouble(*text).value_or(-1.0) >= 0.0);
 }
 
 }  // namespace
@@ -43,6 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto* text : {&outcome.coilCapacitance, &outcome.coilInductance, &outcome.cutoffFrequency,
                              &outcome.cableLength, &outcome.innerWire, &outcome.outerWire})
         checkShown(*text);
+    for (const auto* text : {&outcome.cableLength, &outcome.innerWire, &outcome.outerWire})
+        checkLength(*text);
     if (outcome.warning != TrapWarning::None) FUZZ_CHECK(!trapWarningRoutine(outcome.warning).label.empty());
     if (shape == DipoleShape::None) FUZZ_CHECK(outcome.warning == TrapWarning::NoConfiguration);
 

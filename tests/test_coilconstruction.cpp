@@ -36,6 +36,8 @@ private slots:
     void windingTooShortWarns();
     void zeroWindingWithoutTurnsShowsNoValue_data();
     void zeroWindingWithoutTurnsShowsNoValue();
+    void pastedNegativeFigureShowsNoValue_data();
+    void pastedNegativeFigureShowsNoValue();
     void resettaEmptiesFieldsAndResultOnly();
     void variablesOfTheLastCalculation();
 
@@ -213,6 +215,33 @@ void CoilConstruction::zeroWindingWithoutTurnsShowsNoValue() {
     click(m_window, "Command2");
     QCOMPARE(textOf(m_window, "Label19"), QString());
     QCOMPARE(textOf(m_window, "Text2"), "0");
+    QCOMPARE(m_beep.count, 0);
+    QVERIFY(!shown(m_window, "Label21"));
+}
+
+void CoilConstruction::pastedNegativeFigureShowsNoValue_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("radius") << "Text1"
+                            << "-50";
+    QTest::newRow("winding") << "Text2"
+                             << "-20";
+    QTest::newRow("wire") << "Text3"
+                          << "-1";
+    QTest::newRow("turns") << "Text5"
+                           << "-20";
+}
+
+// A sign comes only by pasting; no coil is made of negative figures.
+void CoilConstruction::pastedNegativeFigureShowsNoValue() {
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    fill("10", "20", "1", "20");
+    click(m_window, "Command2");
+    QCOMPARE(textOf(m_window, "Label19"), "5,24");
+    control<QLineEdit>(m_window, field)->setText(pasted);
+    click(m_window, "Command2");
+    QCOMPARE(textOf(m_window, "Label19"), QString());
     QCOMPARE(m_beep.count, 0);
     QVERIFY(!shown(m_window, "Label21"));
 }

@@ -31,6 +31,8 @@ private slots:
     void silentEnds_data();
     void silentEnds();
     void zeroWireDiameterShowsNoValue();
+    void meaninglessFiguresShowNoValue_data();
+    void meaninglessFiguresShowNoValue();
     void coilTooFarWarns_data();
     void coilTooFarWarns();
     void noCoilsNeededWarns_data();
@@ -176,6 +178,35 @@ void LoadingCoil::zeroWireDiameterShowsNoValue() {
     fill({"0,0", "3,65", "30", "5"});
     click(m_window, "Command1");
     QCOMPARE(textOf(m_window, "Label9"), QString());
+}
+
+void LoadingCoil::meaninglessFiguresShowNoValue_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::newRow("coil 1 mm before the end of its arm") << QStringList{"2", "7,05", "10", "4,999"};
+    QTest::newRow("wire thicker than what is left beyond the coil")
+        << QStringList{"24,6", "7,05", "10", "4,99"};
+    QTest::newRow("thick wire, low frequency") << QStringList{"7,31", "3,65", "10", "4,99635"};
+    // A sign comes only by pasting.
+    QTest::newRow("negative wire") << QStringList{"-2", "7,05", "10", "2"};
+    QTest::newRow("negative frequency") << QStringList{"2", "-7,05", "10", "2"};
+    QTest::newRow("negative total") << QStringList{"2", "7,05", "-10", "2"};
+    QTest::newRow("negative distance") << QStringList{"2", "7,05", "10", "-2"};
+}
+
+// Where the formula comes out below zero it no longer holds, and a negative
+// figure describes no dipole: no value rather than a negative inductance, or
+// the previous calculation's.
+void LoadingCoil::meaninglessFiguresShowNoValue() {
+    QFETCH(QStringList, typed);
+    fill({"2", "7,05", "10", "2"});
+    click(m_window, "Command1");
+    QCOMPARE(textOf(m_window, "Label9"), "16,26");
+    for (int i = 0; i < fields.size(); ++i) control<QLineEdit>(m_window, fields[i])->setText(typed[i]);
+    click(m_window, "Command1");
+    QCOMPARE(textOf(m_window, "Label9"), QString());
+    QCOMPARE(m_beep.count, 0);
+    QVERIFY(!shown(m_window, "Label1"));
+    QVERIFY(!shown(m_window, "Label17"));
 }
 
 void LoadingCoil::coilTooFarWarns_data() {

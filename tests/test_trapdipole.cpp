@@ -61,6 +61,8 @@ private slots:
     void warningsLeaveNoFigureOfAnEarlierRun();
     void emptyRequiredFieldStopsSilently_data();
     void emptyRequiredFieldStopsSilently();
+    void pastedNegativeFigureShowsNoResult_data();
+    void pastedNegativeFigureShowsNoResult();
     void noConfigurationWarnsEvenWithEmptyFields();
     void beepComesBeforeOrAfterEmptying_data();
     void beepComesBeforeOrAfterEmptying();
@@ -278,6 +280,11 @@ void TrapDipole::results_data() {
         << "Option6"
         << "" << QStringList{"35", "2,5", "6,4", "0,935", "7,055", "14"}
         << QStringList{"142,86", "3,44", "7,179", "", "", ""} << "Label27";
+    // Inner wire 2,5 m and cable 0,53 m, but the arm for 24,95 MHz is 2,85 m.
+    QTest::newRow("inner wire and cable longer than the arm: no outer wire")
+        << "Option5"
+        << "" << QStringList{"30", "2,5", "2,5", "0,935", "28,5", "24,95"}
+        << QStringList{"49,6", "0,62", "28,7", "53", "2,5", ""} << "";
 }
 
 void TrapDipole::results() {
@@ -358,6 +365,38 @@ void TrapDipole::emptyRequiredFieldStopsSilently() {
     calcola();
     QCOMPARE(m_beep.count, 0);
     QCOMPARE(resultTexts(), before);
+    for (const QString& label : warningLabels) QVERIFY(!shown(m_window, label));
+}
+
+void TrapDipole::pastedNegativeFigureShowsNoResult_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("former radius") << "Text1"
+                                   << "-35";
+    QTest::newRow("cable radius") << "Text2"
+                                  << "-3,65";
+    QTest::newRow("turns") << "Text3"
+                           << "-6,4";
+    QTest::newRow("capacitance") << "Text4"
+                                 << "-0,935";
+    QTest::newRow("first frequency") << "Text5"
+                                     << "-7,055";
+    QTest::newRow("second frequency") << "Text6"
+                                      << "-5";
+}
+
+void TrapDipole::pastedNegativeFigureShowsNoResult() {
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    click(m_window, "Option5");
+    fill(example);
+    calcola();
+    QCOMPARE(textOf(m_window, "Label25"), "7,89");
+
+    control<QLineEdit>(m_window, field)->setText(pasted);
+    calcola();
+    QCOMPARE(resultTexts(), QStringList(resultLabels.size(), QString()));
+    QCOMPARE(m_beep.count, 0);
     for (const QString& label : warningLabels) QVERIFY(!shown(m_window, label));
 }
 

@@ -25,6 +25,12 @@ CoilConstructionOutcome coilConstruction(const CoilConstructionInput& input) {
     const auto turns = parseSingle(input.turns);
     if (!radius || !winding || !wire || !turns) return outcome;
     outcome.calculated = true;
+    // A negative figure (only pasting brings a sign) describes no coil: no
+    // value, rather than the previous one beside it.
+    if (*radius < 0 || *winding < 0 || *wire < 0 || *turns < 0) {
+        outcome.inductance = "";
+        return outcome;
+    }
 
     Steps steps;
     CoilConstructionVariables& v = outcome.variables;

@@ -26,6 +26,12 @@ LoadingCoilOutcome loadingCoil(const LoadingCoilInput& input) {
     const auto distance = parseSingle(input.coilDistanceM);
     if (!diameter || !frequency || !total || !distance) return outcome;
     outcome.calculated = true;
+    // A negative figure (only pasting brings a sign) describes no dipole: no
+    // value, rather than the previous one beside it.
+    if (*diameter < 0 || *frequency < 0 || *total < 0 || *distance < 0) {
+        outcome.inductance = "";
+        return outcome;
+    }
 
     const double D = static_cast<double>(*diameter) / mmPerInch;
     const float f = *frequency;
@@ -54,7 +60,11 @@ LoadingCoilOutcome loadingCoil(const LoadingCoilInput& input) {
     const double K = steps.take(1e6 / (fSquared * (68 * piSquared)));
     const double L = steps.take((T1 - T2) * K);
 
-    outcome.inductance = steps.failed() ? std::string() : formatDouble(truncateDecimals(L, 2));
+    // No coil has a negative inductance: the formula gives one when the wire
+    // left beyond the coil is too short for its thickness (a logarithm turns
+    // negative), and then it holds no longer; nothing is shown.
+    const bool meaningless = steps.failed() || L < 0;
+    outcome.inductance = meaningless ? std::string() : formatDouble(truncateDecimals(L, 2));
 
     // A wire at least as long as a half-wave dipole needs no coils.
     double halfWaveMetres = 142.4 / f;

@@ -92,6 +92,16 @@ TrapDipoleOutcome computeTrapDipole(const TrapDipoleInput& input) {
          {&input.supportRadius, &input.turns, &input.capacitancePerCm, &input.firstFrequency}) {
         if (required->empty()) return out;
     }
+    // A negative figure (only pasting brings a sign) makes no trap and no
+    // wire: no result at all, rather than figures of an earlier run beside it.
+    for (const float value :
+         {supportRadius, cableRadius, turns, capacitancePerCm, firstFrequency, secondFrequency}) {
+        if (value < 0.0f) {
+            out.coilCapacitance = out.coilInductance = out.cutoffFrequency = "";
+            out.cableLength = out.innerWire = out.outerWire = "";
+            return out;
+        }
+    }
     const double armConstant = input.constants.armConstant;
     const double trapConstant = input.constants.trapConstant;
 
@@ -137,9 +147,11 @@ TrapDipoleOutcome computeTrapDipole(const TrapDipoleInput& input) {
     const double armMillimetres = truncateDecimals(orZero(armConstant / secondFrequency), 2) * 1000.0;
     const double outerWire =
         truncateDecimals(orZero((armMillimetres - innerMillimetres - 10.0 * cableLength) / 1000.0), 2);
-    // Without a second frequency there is no outer wire to show.
+    // Without a second frequency there is no outer wire to show; nor when the
+    // inner wire and the trap's cable are already longer than the arm of the
+    // second band, as no wire is shorter than nothing.
     const bool noSecondFrequency = input.secondFrequency.empty() || secondFrequency == 0.0f;
-    out.outerWire = noSecondFrequency ? std::string() : shown(outerWire);
+    out.outerWire = noSecondFrequency || outerWire < 0.0 ? std::string() : shown(outerWire);
 
     const double highestCutoff = static_cast<double>(truncateSingle(firstFrequency, 2)) + 0.5;
     if (notBelow(cutoffFrequency, highestCutoff)) out.warning = TrapWarning::CutoffTooHigh;
