@@ -33,7 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string written = formatSingle(*single);
         const auto back = parseSingle(written);
         FUZZ_CHECK(back.has_value());
-        FUZZ_CHECK(formatSingle(*back) == written);
+        // Seven digits are more than a single always holds: just above a
+        // power of two whose next power of ten is close (1E+28 sits just
+        // above 2^93), one step of the single is wider than one unit of the
+        // seventh digit, so the first text may not come back word for word.
+        // From the value read back on, writing and reading are stable.
+        const std::string rewritten = formatSingle(*back);
+        const auto again = parseSingle(rewritten);
+        FUZZ_CHECK(again.has_value() && *again == *back);
+        FUZZ_CHECK(formatSingle(*again) == rewritten);
         FUZZ_CHECK(std::isfinite(truncateSingle(*single, 2)));
     }
     // Raw bytes as a double: every finite value writes a text that reads back.
