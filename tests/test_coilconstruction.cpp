@@ -59,9 +59,6 @@ private:
 };
 
 void CoilConstruction::init() {
-    m_beep.count = 0;
-    m_printer.reports.clear();
-    m_printer.images.clear();
     startProgram(m_beep, m_printer);
     Registry::current().variables<CoilConstructionVariables>() = {};
     click(window("frmSplash"), "Command1");
@@ -75,12 +72,7 @@ void CoilConstruction::cleanup() { stopProgram(); }
 
 void CoilConstruction::fill(const QString& radius, const QString& winding, const QString& wire,
                             const QString& turns) {
-    const std::pair<const char*, QString> texts[] = {
-        {"Text1", radius}, {"Text2", winding}, {"Text3", wire}, {"Text5", turns}};
-    for (const auto& [name, text] : texts) {
-        control<QLineEdit>(m_window, name)->clear();
-        type(m_window, name, text);
-    }
+    test::fill(m_window, {"Text1", "Text2", "Text3", "Text5"}, {radius, winding, wire, turns});
 }
 
 void CoilConstruction::showsTheInductance_data() {

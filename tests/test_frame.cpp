@@ -38,10 +38,7 @@ private:
     RecordingPrinter m_printer;
 };
 
-void Frame::init() {
-    m_beep.count = 0;
-    startProgram(m_beep, m_printer);
-}
+void Frame::init() { startProgram(m_beep, m_printer); }
 
 void Frame::cleanup() { stopProgram(); }
 

@@ -34,9 +34,6 @@ private:
 };
 
 void HalfWave::init() {
-    m_beep.count = 0;
-    m_printer.reports.clear();
-    m_printer.images.clear();
     startProgram(m_beep, m_printer);
     Registry::current().variables<HalfWaveVariables>() = {};
     m_window = openDipole();

@@ -61,9 +61,6 @@ private:
 };
 
 void LoadingCoil::init() {
-    m_beep.count = 0;
-    m_printer.reports.clear();
-    m_printer.images.clear();
     startProgram(m_beep, m_printer);
     Registry::current().variables<LoadingCoilVariables>() = {};
     click(window("frmSplash"), "Command1");
@@ -74,13 +71,7 @@ void LoadingCoil::init() {
 
 void LoadingCoil::cleanup() { stopProgram(); }
 
-// Empties the four fields and types the texts into them, in order.
-void LoadingCoil::fill(const QStringList& texts) {
-    for (int i = 0; i < fields.size(); ++i) {
-        control<QLineEdit>(m_window, fields[i])->clear();
-        type(m_window, fields[i], texts.value(i));
-    }
-}
+void LoadingCoil::fill(const QStringList& texts) { test::fill(m_window, fields, texts); }
 
 void LoadingCoil::showsTheInductance_data() {
     QTest::addColumn<QStringList>("typed");

@@ -97,11 +97,8 @@ private:
 };
 
 void TrapDipole::init() {
-    m_beep.count = 0;
     m_beep.seen.clear();
     m_beep.probe = nullptr;
-    m_printer.reports.clear();
-    m_printer.images.clear();
     // Warnings last half a second: long enough to look at them between clicks.
     startProgram(m_beep, m_printer, 0.1);
     Registry::current().variables<frmDIPOLOMULTIBANDA::Variables>() = {};
@@ -118,12 +115,7 @@ void TrapDipole::cleanup() {
 }
 
 // Empties Text1 to Text6 and types the texts (an empty text leaves the field empty).
-void TrapDipole::fill(const QStringList& texts) {
-    for (int i = 0; i < inputFields.size(); ++i) {
-        control<QLineEdit>(m_window, inputFields[i])->clear();
-        type(m_window, inputFields[i], texts.value(i));
-    }
-}
+void TrapDipole::fill(const QStringList& texts) { test::fill(m_window, inputFields, texts); }
 
 void TrapDipole::calcola() { click(m_window, "Command2"); }
 

@@ -119,9 +119,6 @@ private:
 
 void Trimming::init() {
     startProgram(m_beep, m_printer);
-    m_beep.count = 0;
-    m_printer.reports.clear();
-    m_printer.images.clear();
     m_window = open();
     QVERIFY(m_window);
 }
@@ -140,10 +137,7 @@ QWidget* Trimming::open() {
 
 void Trimming::calculate(const QString& wanted, const QString& measured, const QString& option) {
     if (!option.isEmpty()) click(m_window, option);
-    control<QLineEdit>(m_window, "Text1")->clear();
-    control<QLineEdit>(m_window, "Text2")->clear();
-    type(m_window, "Text1", wanted);
-    type(m_window, "Text2", measured);
+    fill(m_window, {"Text1", "Text2"}, {wanted, measured});
     click(m_window, "Command2");
 }
 

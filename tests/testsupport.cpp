@@ -14,6 +14,9 @@
 namespace zeliro::test {
 
 QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale) {
+    beep.count = 0;
+    printer.reports.clear();
+    printer.images.clear();
     Warnings::setTimeScale(timeScale);
     QWidget* splash = start();
     Registry::current().setBeep(&beep);
@@ -62,6 +65,15 @@ void type(QWidget* window, const QString& field, const QString& keys) {
     QVERIFY2(edit, qPrintable("no field " + field));
     edit->setFocus();
     QTest::keyClicks(edit, keys);
+}
+
+void fill(QWidget* window, const QStringList& fields, const QStringList& texts) {
+    for (int i = 0; i < fields.size(); ++i) {
+        auto* edit = control<QLineEdit>(window, fields[i]);
+        QVERIFY2(edit, qPrintable("no field " + fields[i]));
+        edit->clear();
+        type(window, fields[i], texts.value(i));
+    }
 }
 
 void click(QWidget* window, const QString& name) {

@@ -40,7 +40,8 @@ public:
 };
 
 // Starts the program afresh with recording seams and short warnings
-// (timeScale: 1 keeps the real waits). Returns the splash window.
+// (timeScale: 1 keeps the real waits); the seams start with no beep heard and
+// nothing printed. Returns the splash window.
 QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale = 0.01);
 // Closes everything the last start left open.
 void stopProgram();
@@ -60,6 +61,8 @@ bool shown(QWidget* window, const QString& name);
 
 // Types into a field through its key filter (the field gets the focus first).
 void type(QWidget* window, const QString& field, const QString& keys);
+// Types the texts into the fields in order, emptying each field first.
+void fill(QWidget* window, const QStringList& fields, const QStringList& texts);
 // A real mouse click on a button or option of the window.
 void click(QWidget* window, const QString& name);
 // Triggers a menu action of the window by its objectName.

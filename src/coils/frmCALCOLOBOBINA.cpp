@@ -1,9 +1,7 @@
 #include "coils/frmCALCOLOBOBINA.h"
 
 #include <QLabel>
-#include <QPushButton>
 
-#include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 
@@ -22,8 +20,7 @@ const QString caption =
 }  // namespace
 
 frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
-    : CalculationWindow(registry, caption, QSize(twips(11880), twips(8040)),
-                        MenuBarItems{"frmLEGGIMIcalcolo"}),
+    : CoilWindow(registry, caption, QSize(twips(11880), twips(8040)), MenuBarItems{"frmLEGGIMIcalcolo"}),
       m_variables(registry.variables<Variables>()) {
     QLabel* title = addLabel("Label3", "BOBINE   PER   DIPOLI   ACCORCIATI", twipsRect(240, 120, 11400, 480));
     title->setAlignment(Qt::AlignCenter);
@@ -82,32 +79,17 @@ void frmCALCOLOBOBINA::buildInputs() {
     QLabel* panel = addLabel("Label2", {}, twipsRect(600, 2820, 7560, 3600));
     setColours(*panel, white, panelBlue);
 
-    struct Row {
-        const char* field;
-        const char* tooltip;
-        const char* captionName;
-        QString caption;
-        int top;
-    };
-    const Row rows[] = {
-        {"Text1", "Input diametro filo in millimetri", "Label4", "DIAMETRO  FILO  DIPOLO  mm", 3000},
-        {"Text2", "Input frequenza in Megaherz", "Label5", "FREQUENZA" + spaces(20) + "Mhz", 3660},
-        {"Text3", "Input metri totali a disposizione per il dipolo", "Label6",
-         "LUNGHEZZA TOTALE" + spaces(10) + "mt", 4320},
-        {"Text4", "Input metri di filo che separano il centrale dalla bobina", "Label7",
-         "DISTANZA DAL CENTRALE  mt", 4980},
-    };
-    QWidget* previous = nullptr;
-    for (const Row& row : rows) {
-        QLabel* label = addLabel(row.captionName, row.caption, twipsRect(840, row.top + 60, 3600, 285));
-        label->setFont(sansFont(9.75, true));
-        label->setWordWrap(false);
-        DecimalField* field = addField(row.field, twipsRect(4560, row.top, 1560, 405), row.tooltip);
-        field->setFont(namedFont("Arial", 12, true));
-        nameAfter(row.field, row.captionName);
-        if (previous) setTabOrder(previous, field);
-        previous = field;
-    }
+    const Column column{840, 3600, 4560, 1560};
+    addFieldColumn(
+        column,
+        {
+            {"Text1", "Input diametro filo in millimetri", "Label4", "DIAMETRO  FILO  DIPOLO  mm", 3000},
+            {"Text2", "Input frequenza in Megaherz", "Label5", "FREQUENZA" + spaces(20) + "Mhz", 3660},
+            {"Text3", "Input metri totali a disposizione per il dipolo", "Label6",
+             "LUNGHEZZA TOTALE" + spaces(10) + "mt", 4320},
+            {"Text4", "Input metri di filo che separano il centrale dalla bobina", "Label7",
+             "DISTANZA DAL CENTRALE  mt", 4980},
+        });
     QLabel* hint1 = addLabel("Label13", "Separare  i  MHz dai KHz", twipsRect(6240, 3570, 1860, 255));
     QLabel* hint2 = addLabel("Label14", "con la  virgola", twipsRect(6240, 3825, 1860, 255));
     for (QLabel* hint : {hint1, hint2}) {
@@ -115,16 +97,8 @@ void frmCALCOLOBOBINA::buildInputs() {
         setColours(*hint, yellow);
     }
 
-    QLabel* resultCaption = addLabel("Label8", "VALORE  IN  MICROHENRY", twipsRect(840, 5820, 3600, 285));
-    resultCaption->setFont(sansFont(9.75, true));
-    resultCaption->setWordWrap(false);
-    QLabel* result = addLabel("Label9", {}, twipsRect(4560, 5760, 1560, 405));
-    result->setToolTip("Visualizza il valore della bobina");
-    result->setFont(namedFont("Arial", 12, true));
-    result->setAlignment(Qt::AlignCenter);
-    result->setWordWrap(false);
-    setColours(*result, red, white);
-    nameAfter("Label9", "Label8");
+    addResultRow(column,
+                 {"Label9", "Visualizza il valore della bobina", "Label8", "VALORE  IN  MICROHENRY", 5760});
 
     QLabel* advice =
         addLabel("Label19", "Per selezionare usa TAB o il MOUSE", twipsRect(600, 6600, 7560, 285));
@@ -133,32 +107,18 @@ void frmCALCOLOBOBINA::buildInputs() {
 }
 
 void frmCALCOLOBOBINA::buildButtons() {
-    struct ButtonLayout {
-        const char* name;
-        QString caption;
-        const char* tooltip;
-        int top;
-        void (frmCALCOLOBOBINA::*handler)();
-    };
-    const ButtonLayout buttons[] = {
-        {"Command1", "CALCOLA", "Completate le caselle di input,calcola i microhenry", 2880,
-         &frmCALCOLOBOBINA::Command1_Click},
-        {"Command3", "COSTRUZIONE BOBINA  ", "Passa al programma COSRUZIONE BOBINA", 3720,
-         &frmCALCOLOBOBINA::Command3_Click},
-        {"cmdCommand3", "MENU'", "Torna al menù iniziale", 4560, &frmCALCOLOBOBINA::cmdCommand3_Click},
-        {"Command2", "RESETTA", "Cancella tutte le input & output", 5400, &frmCALCOLOBOBINA::Command2_Click},
-    };
-    QWidget* previous = client()->findChild<QWidget*>("Text4");
-    for (const ButtonLayout& layout : buttons) {
-        QPushButton* button =
-            addButton(layout.name, layout.caption, twipsRect(8640, layout.top, 2760, 660), layout.tooltip);
-        button->setFont(sansFont(9.75, true));
-        connect(button, &QPushButton::clicked, this, layout.handler);
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    setDefaultButton(client()->findChild<QPushButton*>("Command1"));
-    client()->findChild<QWidget*>("Text1")->setFocus();
+    const auto place = [](int top) { return twipsRect(8640, top, 2760, 660); };
+    addButtons(
+        client()->findChild<QWidget*>("Text4"),
+        {
+            {"Command1", "CALCOLA", "Completate le caselle di input,calcola i microhenry", place(2880),
+             [this] { Command1_Click(); }},
+            {"Command3", "COSTRUZIONE BOBINA  ", "Passa al programma COSRUZIONE BOBINA", place(3720),
+             [this] { Command3_Click(); }},
+            {"cmdCommand3", "MENU'", "Torna al menù iniziale", place(4560), [this] { cmdCommand3_Click(); }},
+            {"Command2", "RESETTA", "Cancella tutte le input & output", place(5400),
+             [this] { Command2_Click(); }},
+        });
 }
 
 void frmCALCOLOBOBINA::Command1_Click() {

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "coils/CoilWindow.h"
 #include "coils/loadingcoil.h"
-#include "frame/CalculationWindow.h"
 
 namespace zeliro {
 
 // The loading coil of a shortened dipole: wire diameter, frequency, total
 // length and distance of the coils from the centre give the inductance of one
 // coil. "COSTRUZIONE BOBINA  " leads on to the coil construction window.
-class frmCALCOLOBOBINA : public CalculationWindow {
+class frmCALCOLOBOBINA : public CoilWindow {
     Q_OBJECT
 public:
     using Variables = LoadingCoilVariables;

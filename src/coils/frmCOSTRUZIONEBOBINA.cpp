@@ -1,9 +1,7 @@
 #include "coils/frmCOSTRUZIONEBOBINA.h"
 
 #include <QLabel>
-#include <QPushButton>
 
-#include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 
@@ -24,8 +22,8 @@ const QString caption =
 }  // namespace
 
 frmCOSTRUZIONEBOBINA::frmCOSTRUZIONEBOBINA(Registry& registry)
-    : CalculationWindow(registry, caption, QSize(twips(11880), twips(7320)),
-                        MenuBarItems{"frmLEGGIMIcostruzione", "stampasolodati", "fotocostr", "frmFOTOcostr"}),
+    : CoilWindow(registry, caption, QSize(twips(11880), twips(7320)),
+                 MenuBarItems{"frmLEGGIMIcostruzione", "stampasolodati", "fotocostr", "frmFOTOcostr"}),
       m_variables(registry.variables<Variables>()) {
     QLabel* title = addLabel("Label1", "COSTRUZIONE    DELLA   BOBINA", twipsRect(240, 120, 11400, 480));
     title->setAlignment(Qt::AlignCenter);
@@ -88,33 +86,17 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
     QLabel* resultBack = addLabel("Label8", {}, twipsRect(5520, 4200, 6000, 720));
     setColours(*resultBack, white, resultPanel);
 
-    struct Row {
-        const char* field;
-        const char* tooltip;
-        const char* captionName;
-        QString caption;
-        int top;
-    };
-    const Row rows[] = {
-        {"Text3", "Input diametro del filo usato per le spire", "Label11",
-         "DIAMETRO  FILO" + spaces(20) + "mm", 1020},
-        {"Text5", "Input spire totali avvolte sul supporto", "Label13", "NUMERO   SPIRE", 1620},
-        {"Text2", "Input lunghezza totale delle  spire avvolte", "Label10", "LUNG.  AVVOLGIMENTO    (B) mm",
-         2220},
-        {"Text1", "Input dal centro bobina al centro del filo", "Label9",
-         "RAGGIO  MEDIO" + spaces(16) + "(A) mm", 2820},
-    };
-    QWidget* previous = nullptr;
-    for (const Row& row : rows) {
-        QLabel* label = addLabel(row.captionName, row.caption, twipsRect(5700, row.top + 60, 3660, 285));
-        label->setFont(sansFont(9.75, true));
-        label->setWordWrap(false);
-        DecimalField* field = addField(row.field, twipsRect(9480, row.top, 1440, 405), row.tooltip);
-        field->setFont(namedFont("Arial", 12, true));
-        nameAfter(row.field, row.captionName);
-        if (previous) setTabOrder(previous, field);
-        previous = field;
-    }
+    const Column column{5700, 3660, 9480, 1440};
+    addFieldColumn(
+        column, {
+                    {"Text3", "Input diametro del filo usato per le spire", "Label11",
+                     "DIAMETRO  FILO" + spaces(20) + "mm", 1020},
+                    {"Text5", "Input spire totali avvolte sul supporto", "Label13", "NUMERO   SPIRE", 1620},
+                    {"Text2", "Input lunghezza totale delle  spire avvolte", "Label10",
+                     "LUNG.  AVVOLGIMENTO    (B) mm", 2220},
+                    {"Text1", "Input dal centro bobina al centro del filo", "Label9",
+                     "RAGGIO  MEDIO" + spaces(16) + "(A) mm", 2820},
+                });
     QLabel* hint1 = addLabel("Label17", "Separare  le decine dalle unità", twipsRect(5700, 3420, 5640, 255));
     QLabel* hint2 = addLabel("Label18", "con  la  virgola", twipsRect(5700, 3660, 5640, 255));
     for (QLabel* hint : {hint1, hint2}) {
@@ -123,16 +105,8 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
         setColours(*hint, yellow);
     }
 
-    QLabel* resultCaption = addLabel("Label14", "VALORE    MICROHENRY", twipsRect(5700, 4440, 3660, 285));
-    resultCaption->setFont(sansFont(9.75, true));
-    resultCaption->setWordWrap(false);
-    QLabel* result = addLabel("Label19", {}, twipsRect(9480, 4380, 1440, 405));
-    result->setToolTip("Visualizza il valore della bobina");
-    result->setFont(namedFont("Arial", 12, true));
-    result->setAlignment(Qt::AlignCenter);
-    result->setWordWrap(false);
-    setColours(*result, red, white);
-    nameAfter("Label19", "Label14");
+    addResultRow(column,
+                 {"Label19", "Visualizza il valore della bobina", "Label14", "VALORE    MICROHENRY", 4380});
 
     QLabel* advice = addLabel("Label12",
                               "Per un buon rendimento, occorre che la lunghezza dell'avvolgimento sia "
@@ -147,32 +121,16 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
 }
 
 void frmCOSTRUZIONEBOBINA::buildButtons() {
-    struct ButtonLayout {
-        const char* name;
-        const char* caption;
-        const char* tooltip;
-        int left;
-        void (frmCOSTRUZIONEBOBINA::*handler)();
-    };
-    const ButtonLayout buttons[] = {
-        {"Command2", "CALCOLA", "Completate le caselle di input,calcola il valore della bobina", 5520,
-         &frmCOSTRUZIONEBOBINA::Command2_Click},
-        {"Command3", "RESETTA", "Cancella tutte le input & output", 7590,
-         &frmCOSTRUZIONEBOBINA::Command3_Click},
-        {"Command1", "CHIUDI", "Ritorna al programma CALCOLO BOBINA", 9660,
-         &frmCOSTRUZIONEBOBINA::Command1_Click},
-    };
-    QWidget* previous = client()->findChild<QWidget*>("Text1");
-    for (const ButtonLayout& layout : buttons) {
-        QPushButton* button =
-            addButton(layout.name, layout.caption, twipsRect(layout.left, 5220, 1860, 600), layout.tooltip);
-        button->setFont(sansFont(9.75, true));
-        connect(button, &QPushButton::clicked, this, layout.handler);
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    setDefaultButton(client()->findChild<QPushButton*>("Command2"));
-    client()->findChild<QWidget*>("Text3")->setFocus();
+    const auto place = [](int left) { return twipsRect(left, 5220, 1860, 600); };
+    addButtons(client()->findChild<QWidget*>("Text1"),
+               {
+                   {"Command2", "CALCOLA", "Completate le caselle di input,calcola il valore della bobina",
+                    place(5520), [this] { Command2_Click(); }},
+                   {"Command3", "RESETTA", "Cancella tutte le input & output", place(7590),
+                    [this] { Command3_Click(); }},
+                   {"Command1", "CHIUDI", "Ritorna al programma CALCOLO BOBINA", place(9660),
+                    [this] { Command1_Click(); }},
+               });
 }
 
 void frmCOSTRUZIONEBOBINA::Command2_Click() {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "coils/CoilWindow.h"
 #include "coils/coilconstruction.h"
-#include "frame/CalculationWindow.h"
 
 namespace zeliro {
 
@@ -9,7 +9,7 @@ namespace zeliro {
 // wire diameter and number of turns, to build the coil that the loading-coil
 // window asked for. "CHIUDI" brings the loading-coil window back to the front
 // and leaves this one open.
-class frmCOSTRUZIONEBOBINA : public CalculationWindow {
+class frmCOSTRUZIONEBOBINA : public CoilWindow {
     Q_OBJECT
 public:
     using Variables = CoilConstructionVariables;

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPointer>
-
-class QAbstractButton;
 
 namespace zeliro {
 
