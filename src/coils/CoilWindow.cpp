@@ -26,9 +26,9 @@ QWidget* CoilWindow::addFieldColumn(const Column& column, std::initializer_list<
         QLabel* caption = addLabel(row.caption, row.captionText, captionRect(column, row.top));
         caption->setFont(sansFont(9.75, true));
         caption->setWordWrap(false);
-        DecimalField* field = addField(row.field, boxRect(column, row.top), row.tooltip);
+        DecimalField* field = addField(row.box, boxRect(column, row.top), row.tooltip);
         field->setFont(namedFont("Arial", 12, true));
-        nameAfter(row.field, row.caption);
+        nameAfter(row.box, row.caption);
         if (previous) {
             setTabOrder(previous, field);
         } else {
@@ -55,13 +55,13 @@ QLabel* CoilWindow::addResultRow(const Column& column, const FieldRow& row) {
     QLabel* caption = addLabel(row.caption, row.captionText, captionRect(column, row.top));
     caption->setFont(sansFont(9.75, true));
     caption->setWordWrap(false);
-    QLabel* result = addLabel(row.field, {}, boxRect(column, row.top));
+    QLabel* result = addLabel(row.box, {}, boxRect(column, row.top));
     result->setToolTip(row.tooltip);
     result->setFont(namedFont("Arial", 12, true));
     result->setAlignment(Qt::AlignCenter);
     result->setWordWrap(false);
     setColours(*result, red, white);
-    nameAfter(row.field, row.caption);
+    nameAfter(row.box, row.caption);
     return result;
 }
 

@@ -19,8 +19,9 @@ public:
         int boxLeft;
         int boxWidth;
     };
+    // A box (a field, or the result label) with its caption, by objectName.
     struct FieldRow {
-        const char* field;
+        const char* box;
         const char* tooltip;
         const char* caption;
         QString captionText;
