@@ -9,8 +9,6 @@
 namespace zeliro {
 namespace {
 
-const QColor red(255, 0, 0);
-
 QRect captionRect(const CoilWindow::Column& column, int top) {
     return twipsRect(column.captionLeft, top + 60, column.captionWidth, 285);
 }

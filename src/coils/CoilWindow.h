@@ -7,6 +7,9 @@
 
 namespace zeliro {
 
+// The copper of the coils in the drawings of both windows.
+const QColor coilCopper(184, 115, 51);
+
 // What the loading-coil and coil construction windows share: a column of
 // input fields, each with its caption to the left, over a captioned result
 // box, all in the same fonts and colours.

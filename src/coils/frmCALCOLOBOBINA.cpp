@@ -8,11 +8,7 @@
 namespace zeliro {
 namespace {
 
-const QColor red(255, 0, 0);
 const QColor panelBlue(0, 0, 160);
-const QColor copper(184, 115, 51);
-
-QPoint at(int left, int top) { return {twips(left), twips(top)}; }
 
 const QString caption =
     "CALCOLO   BOBINA" + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) + "rev.1.06";
@@ -49,21 +45,21 @@ frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
 // distance of a coil from the centre.
 void frmCALCOLOBOBINA::buildDrawing() {
     const int wire = 1500;
-    addLine("Line1", at(840, wire), at(3060, wire), black, 2);
-    addLine("Line2", at(3780, wire), at(5820, wire), black, 2);
-    addLine("Line3", at(6060, wire), at(8100, wire), black, 2);
-    addLine("Line4", at(8820, wire), at(11040, wire), black, 2);
-    addLine("Line12", at(5940, 1620), at(5940, 1980), black, 2);
+    addLine("Line1", twipsPoint(840, wire), twipsPoint(3060, wire), black, 2);
+    addLine("Line2", twipsPoint(3780, wire), twipsPoint(5820, wire), black, 2);
+    addLine("Line3", twipsPoint(6060, wire), twipsPoint(8100, wire), black, 2);
+    addLine("Line4", twipsPoint(8820, wire), twipsPoint(11040, wire), black, 2);
+    addLine("Line12", twipsPoint(5940, 1620), twipsPoint(5940, 1980), black, 2);
     addShape("Shape1", twipsRect(5820, 1380, 240, 240), white);
-    addShape("Shape4", twipsRect(3060, 1395, 720, 210), copper);
-    addShape("Shape6", twipsRect(8100, 1395, 720, 210), copper);
+    addShape("Shape4", twipsRect(3060, 1395, 720, 210), coilCopper);
+    addShape("Shape6", twipsRect(8100, 1395, 720, 210), coilCopper);
 
-    addLine("Line8", at(5940, 1140), at(8460, 1140), yellow);
-    addLine("Line10", at(5940, 1020), at(5940, 1260), yellow);
-    addLine("Line11", at(8460, 1020), at(8460, 1260), yellow);
-    addLine("Line5", at(840, 2220), at(11040, 2220), yellow);
-    addLine("Line6", at(840, 2100), at(840, 2340), yellow);
-    addLine("Line7", at(11040, 2100), at(11040, 2340), yellow);
+    addLine("Line8", twipsPoint(5940, 1140), twipsPoint(8460, 1140), yellow);
+    addLine("Line10", twipsPoint(5940, 1020), twipsPoint(5940, 1260), yellow);
+    addLine("Line11", twipsPoint(8460, 1020), twipsPoint(8460, 1260), yellow);
+    addLine("Line5", twipsPoint(840, 2220), twipsPoint(11040, 2220), yellow);
+    addLine("Line6", twipsPoint(840, 2100), twipsPoint(840, 2340), yellow);
+    addLine("Line7", twipsPoint(11040, 2100), twipsPoint(11040, 2340), yellow);
 
     const QFont small = sansFont(8.25, true);
     QLabel* centre = addLabel("Label10", "CENTRALE", twipsRect(4380, 1680, 1440, 255));

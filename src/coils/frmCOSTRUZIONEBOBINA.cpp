@@ -8,13 +8,9 @@
 namespace zeliro {
 namespace {
 
-const QColor red(255, 0, 0);
 const QColor darkPanel(0, 0, 96);
 const QColor resultPanel(0, 64, 64);
 const QColor former(160, 160, 160);
-const QColor copper(184, 115, 51);
-
-QPoint at(int left, int top) { return {twips(left), twips(top)}; }
 
 const QString caption =
     "COSTRUZIONE  BOBINA" + spaces(53) + "by" + spaces(4) + "TAVRON" + spaces(64) + "rev.1.06";
@@ -57,17 +53,17 @@ void frmCOSTRUZIONEBOBINA::buildDrawing() {
         const int left = 2040 + 360 * i;
         for (int row = 0; row < 2; ++row) {
             const QString name = QString("Shape%1").arg(2 + i + row * turnsDrawn);
-            QWidget* section = addShape(name, twipsRect(left, row == 0 ? 1800 : 3960, 240, 240), copper);
+            QWidget* section = addShape(name, twipsRect(left, row == 0 ? 1800 : 3960, 240, 240), coilCopper);
             section->setStyleSheet(section->styleSheet() + QString(" border-radius: %1px;").arg(twips(120)));
         }
     }
 
-    addLine("Line1", at(1440, 1920), at(1440, 3000), yellow);
-    addLine("Line2", at(1320, 1920), at(1560, 1920), yellow);
-    addLine("Line3", at(1320, 3000), at(1560, 3000), yellow);
-    addLine("Line4", at(2040, 4560), at(4920, 4560), yellow);
-    addLine("Line5", at(2040, 4440), at(2040, 4680), yellow);
-    addLine("Line6", at(4920, 4440), at(4920, 4680), yellow);
+    addLine("Line1", twipsPoint(1440, 1920), twipsPoint(1440, 3000), yellow);
+    addLine("Line2", twipsPoint(1320, 1920), twipsPoint(1560, 1920), yellow);
+    addLine("Line3", twipsPoint(1320, 3000), twipsPoint(1560, 3000), yellow);
+    addLine("Line4", twipsPoint(2040, 4560), twipsPoint(4920, 4560), yellow);
+    addLine("Line5", twipsPoint(2040, 4440), twipsPoint(2040, 4680), yellow);
+    addLine("Line6", twipsPoint(4920, 4440), twipsPoint(4920, 4680), yellow);
 
     const QFont small = sansFont(8.25, true);
     QLabel* a = addLabel("Label2", "A=", twipsRect(960, 2280, 420, 255));

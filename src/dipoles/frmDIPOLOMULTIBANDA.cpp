@@ -15,15 +15,11 @@ namespace zeliro {
 namespace {
 
 const QColor blue(0, 0, 255);
-const QColor red(255, 0, 0);
-const QColor green(0, 255, 0);
 const QColor lightGreen(192, 255, 192);
 const QColor copper(192, 96, 0);
 
 const QStringList inputFields = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
 const QStringList resultLabels = {"Label23", "Label24", "Label25", "Label26", "Label31", "Label32"};
-
-QPoint twipsPoint(int left, int top) { return {twips(left), twips(top)}; }
 
 QString caption() {
     return "DIPOLO   BIBANDA" + spaces(61) + "by" + spaces(3) + "TAVRON" + spaces(65) + "rev.1.06";

@@ -12,7 +12,6 @@
 namespace zeliro {
 namespace {
 
-const QColor green(0, 255, 0);
 const QColor grey(128, 128, 128);
 
 QString caption() { return "TARATURA  del  DIPOLO" + spaces(53) + "by  TAVRON" + spaces(64) + "rev.1.06"; }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -17,6 +18,7 @@ constexpr int twips(int value) { return value / twipsPerPixel; }
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
+inline QPoint twipsPoint(int left, int top) { return {twips(left), twips(top)}; }
 
 inline QString spaces(int count) { return QString(count, QLatin1Char(' ')); }
 
@@ -31,6 +33,8 @@ const QColor lightGrey(192, 192, 192);
 const QColor white(255, 255, 255);
 const QColor yellow(255, 255, 0);
 const QColor black(0, 0, 0);
+const QColor red(255, 0, 0);
+const QColor green(0, 255, 0);
 
 // Fonts named Arial, Times New Roman and MS Sans Serif resolve to installed
 // metric-compatible faces. namedFont() asks for the installed face straight
