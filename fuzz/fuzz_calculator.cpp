@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "calculator/calculator.h"
-#include "frame/numbers.h"
+#include "core/deskcalculator.h"
+#include "core/numbers.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

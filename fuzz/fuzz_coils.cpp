@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "coils/coilconstruction.h"
-#include "coils/loadingcoil.h"
-#include "frame/numbers.h"
+#include "core/coilconstruction.h"
+#include "core/loadingcoil.h"
+#include "core/numbers.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/fixeddecimal.h"
+#include "core/fixeddecimal.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

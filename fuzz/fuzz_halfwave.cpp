@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "dipoles/halfwave.h"
-#include "frame/numbers.h"
+#include "core/halfwave.h"
+#include "core/numbers.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

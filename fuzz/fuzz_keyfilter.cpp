@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/keyfilter.h"
+#include "core/keyfilter.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

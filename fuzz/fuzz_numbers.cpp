@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "dipoles/trimming.h"
-#include "frame/fixeddecimal.h"
+#include "core/trimming.h"
+#include "core/fixeddecimal.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

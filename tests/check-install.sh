@@ -40,7 +40,7 @@ grep -q "<id>$id</id>" "$metainfo" || fail "metadata id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metadata launchable"
 grep -q '^<svg' "$icon" || fail "icon is not SVG"
 # The program names its windows' desktop entry by the same id.
-grep -q "desktopId = \"$id\"" "$(dirname "$0")/../src/app/version.h" || fail "the program's desktopId is not $id"
+grep -q "desktopId = \"$id\"" "$(dirname "$0")/../src/core/version.h" || fail "the program's desktopId is not $id"
 
 echo "== cpack"
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >/dev/null)

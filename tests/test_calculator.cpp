@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "calculator/calculator.h"
-#include "frame/numbers.h"
+#include "core/deskcalculator.h"
+#include "core/numbers.h"
 #include "testsupport.h"
 
 using namespace zeliro;

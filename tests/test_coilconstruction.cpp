@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "coils/coilconstruction.h"
+#include "core/coilconstruction.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
 

@@ -7,7 +7,7 @@
 
 #include "frame/Registry.h"
 #include "frame/Warnings.h"
-#include "frame/keyfilter.h"
+#include "core/keyfilter.h"
 #include "testsupport.h"
 
 using namespace zeliro;

@@ -1,7 +1,7 @@
 // The half-wave dipole window, driven as a user drives it.
 #include <QTest>
 
-#include "dipoles/halfwave.h"
+#include "core/halfwave.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
 

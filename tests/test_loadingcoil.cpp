@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "coils/loadingcoil.h"
+#include "core/loadingcoil.h"
 #include "cupsfixture.h"
 #include "frame/Registry.h"
 #include "testsupport.h"

@@ -42,7 +42,7 @@
 
 #include "frame/Registry.h"
 #include "frame/Warnings.h"
-#include "frame/numbers.h"
+#include "core/numbers.h"
 #include "testsupport.h"
 
 using namespace zeliro;

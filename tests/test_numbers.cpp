@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "frame/fixeddecimal.h"
-#include "frame/numbers.h"
+#include "core/fixeddecimal.h"
+#include "core/numbers.h"
 #include "testsupport.h"
 
 using namespace zeliro;

@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "cupsfixture.h"
-#include "dipoles/halfwave.h"
+#include "core/halfwave.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
 

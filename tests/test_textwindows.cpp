@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/texts.h"
+#include "core/texts.h"
 #include "frame/CalculationWindow.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"

@@ -10,7 +10,7 @@
 
 #include "cupsfixture.h"
 #include "dipoles/frmDIPOLOMULTIBANDA.h"
-#include "dipoles/trapdipole.h"
+#include "core/trapdipole.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
 

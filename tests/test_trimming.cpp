@@ -11,7 +11,7 @@
 
 #include "cupsfixture.h"
 #include "dipoles/frmTARATURA.h"
-#include "dipoles/trimming.h"
+#include "core/trimming.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 #include "testsupport.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 class QLabel;
 class QPlainTextEdit;

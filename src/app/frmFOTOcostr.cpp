@@ -1,6 +1,6 @@
 #include "app/frmFOTOcostr.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 namespace zeliro {
 

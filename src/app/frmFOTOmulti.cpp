@@ -1,6 +1,6 @@
 #include "app/frmFOTOmulti.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 namespace zeliro {
 

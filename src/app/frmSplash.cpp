@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/version.h"
+#include "core/version.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/WindowList.h"
-#include "app/version.h"
+#include "core/version.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 

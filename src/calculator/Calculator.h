@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "calculator/calculator.h"
+#include "core/deskcalculator.h"
 
 class QLabel;
 class QPushButton;

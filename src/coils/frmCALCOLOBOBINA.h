@@ -1,7 +1,7 @@
 #pragma once
 
 #include "coils/CoilWindow.h"
-#include "coils/loadingcoil.h"
+#include "core/loadingcoil.h"
 
 namespace zeliro {
 

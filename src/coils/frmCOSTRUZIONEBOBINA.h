@@ -1,7 +1,7 @@
 #pragma once
 
 #include "coils/CoilWindow.h"
-#include "coils/coilconstruction.h"
+#include "core/coilconstruction.h"
 
 namespace zeliro {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dipoles/trapdipole.h"
+#include "core/trapdipole.h"
 #include "frame/CalculationWindow.h"
 
 class QGroupBox;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dipoles/halfwave.h"
+#include "core/halfwave.h"
 #include "frame/CalculationWindow.h"
 
 class QRadioButton;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dipoles/trimming.h"
+#include "core/trimming.h"
 #include "frame/CalculationWindow.h"
 
 class QGroupBox;

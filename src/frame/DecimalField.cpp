@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 
 #include "frame/Platform.h"
-#include "frame/keyfilter.h"
+#include "core/keyfilter.h"
 
 namespace zeliro {
 namespace {

@@ -1,6 +1,6 @@
-#include "dipoles/trimming.h"
+#include "core/trimming.h"
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 namespace zeliro {
 

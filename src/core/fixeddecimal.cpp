@@ -1,6 +1,6 @@
-#include "frame/fixeddecimal.h"
+#include "core/fixeddecimal.h"
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 #include <cmath>
 #include <limits>

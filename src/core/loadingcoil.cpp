@@ -1,9 +1,9 @@
-#include "coils/loadingcoil.h"
+#include "core/loadingcoil.h"
 
 #include <cmath>
 
-#include "coils/steps.h"
-#include "frame/numbers.h"
+#include "core/coilsteps.h"
+#include "core/numbers.h"
 
 namespace zeliro {
 namespace {

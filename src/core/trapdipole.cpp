@@ -1,9 +1,9 @@
-#include "dipoles/trapdipole.h"
+#include "core/trapdipole.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 namespace zeliro {
 namespace {

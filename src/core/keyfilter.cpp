@@ -1,4 +1,4 @@
-#include "frame/keyfilter.h"
+#include "core/keyfilter.h"
 
 namespace zeliro {
 

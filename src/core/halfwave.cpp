@@ -1,8 +1,8 @@
-#include "dipoles/halfwave.h"
+#include "core/halfwave.h"
 
 #include <cmath>
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 namespace zeliro {
 

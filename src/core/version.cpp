@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "core/version.h"
 
 namespace zeliro {
 

@@ -1,4 +1,4 @@
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 #include <array>
 #include <charconv>

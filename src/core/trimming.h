@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/fixeddecimal.h"
+#include "core/fixeddecimal.h"
 
 namespace zeliro {
 

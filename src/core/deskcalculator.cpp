@@ -1,10 +1,10 @@
-#include "calculator/calculator.h"
+#include "core/deskcalculator.h"
 
 #include <cmath>
 #include <limits>
 #include <optional>
 
-#include "frame/numbers.h"
+#include "core/numbers.h"
 
 namespace zeliro {
 namespace {
