@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "core/keyfilter.h"
 #include "frame/Registry.h"
 #include "frame/Warnings.h"
-#include "core/keyfilter.h"
 #include "testsupport.h"
 
 using namespace zeliro;
@@ -20,8 +20,12 @@ private slots:
     void cleanup();
     void filterRules_data();
     void filterRules();
+    void decimalKey_data();
+    void decimalKey();
     void typedKeys_data();
     void typedKeys();
+    void decimalKeyInEveryWindow_data();
+    void decimalKeyInEveryWindow();
     void refusedControlKeys_data();
     void refusedControlKeys();
     void keysWithoutCharacterAreNotFiltered();
@@ -81,6 +85,38 @@ void Frame::filterRules() {
     QCOMPARE(decimalKeyAccepted(text.toStdString(), code), accepted);
 }
 
+// The decimal key stands for the separator, a comma or (in English) a point.
+void Frame::decimalKey_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<int>("passed");  // -1: refused
+    QTest::newRow("full stop gives a comma") << "7" << int('.') << false << "," << int(',');
+    QTest::newRow("keypad full stop gives a comma") << "7" << int('.') << true << "," << int(',');
+    QTest::newRow("keypad comma") << "7" << int(',') << true << "," << int(',');
+    QTest::newRow("full stop into empty") << "" << int('.') << false << "," << int(',');
+    QTest::newRow("full stop after lone zero") << "0" << int('.') << false << "," << int(',');
+    QTest::newRow("full stop after a comma") << "7,0" << int('.') << false << "," << -1;
+    QTest::newRow("keypad digit") << "7" << int('5') << true << "," << int('5');
+    QTest::newRow("keypad minus") << "7" << int('-') << true << "," << -1;
+    QTest::newRow("point: full stop") << "7" << int('.') << false << "." << int('.');
+    QTest::newRow("point: comma refused") << "7" << int(',') << false << "." << -1;
+    QTest::newRow("point: keypad comma gives a point") << "7" << int(',') << true << "." << int('.');
+    QTest::newRow("point: second point") << "7.0" << int('.') << true << "." << -1;
+}
+
+void Frame::decimalKey() {
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    QFETCH(bool, keypad);
+    QFETCH(QString, separator);
+    QFETCH(int, passed);
+    const std::optional<int> key =
+        decimalFieldKey(text.toStdString(), code, keypad, separator.at(0).toLatin1());
+    QCOMPARE(key.value_or(-1), passed);
+}
+
 void Frame::typedKeys_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
@@ -91,8 +127,8 @@ void Frame::typedKeys_data() {
                                      << "0,5" << 0;
     QTest::newRow("second comma refused") << "7,05,"
                                           << "7,05" << 1;
-    QTest::newRow("full stop, minus, space, letters") << "7.- ab"
-                                                      << "7" << 5;
+    QTest::newRow("minus, space, letters") << "7- ab"
+                                           << "7" << 4;
     QTest::newRow("leading zeros refused") << "00012"
                                            << "0" << 4;
 }
@@ -105,6 +141,37 @@ void Frame::typedKeys() {
     type(dipole, "Text1", keys);
     QCOMPARE(textOf(dipole, "Text1"), text);
     QCOMPARE(m_beep.count, beeps);
+}
+
+// "7.05" typed on the main keyboard or the keypad gives 7,05 in every
+// calculation window; a second decimal key is refused.
+void Frame::decimalKeyInEveryWindow_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("keypad");
+    const std::pair<const char*, const char*> fields[] = {
+        {"frmDIPOLOSTANDARD", "Text1"}, {"frmTARATURA", "Text2"},          {"frmDIPOLOMULTIBANDA", "Text5"},
+        {"frmCALCOLOBOBINA", "Text1"},  {"frmCOSTRUZIONEBOBINA", "Text5"},
+    };
+    for (const auto& [window, field] : fields)
+        for (const bool keypad : {false, true})
+            QTest::newRow(qPrintable(QString("%1 %2").arg(window, keypad ? "keypad" : "keyboard")))
+                << window << field << keypad;
+}
+
+void Frame::decimalKeyInEveryWindow() {
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(bool, keypad);
+    auto* edit = control<QLineEdit>(Registry::current().show(window), field);
+    QVERIFY(edit);
+    edit->setFocus();
+    QTest::keyClicks(edit, "7.05", keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(edit->text(), "7,05");
+    QCOMPARE(m_beep.count, 0);
+    QTest::keyClick(edit, '.', keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(edit->text(), "7,05");
+    QCOMPARE(m_beep.count, 1);
 }
 
 void Frame::refusedControlKeys_data() {

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-#include "frame/Platform.h"
+#include <optional>
+
 #include "core/keyfilter.h"
+#include "frame/Platform.h"
 
 namespace zeliro {
 namespace {
@@ -51,12 +53,24 @@ void DecimalField::keyPressEvent(QKeyEvent* event) {
     // A key press carries one character; a longer text (an input method's
     // composed string) is judged by its first character.
     const int code = static_cast<int>(typed.at(0).unicode());
-    if (!decimalKeyAccepted(text().toStdString(), code)) {
+    const bool fromKeypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    const std::optional<int> passed =
+        decimalFieldKey(text().toStdString(), code, fromKeypad, m_separator.toLatin1());
+    if (!passed) {
         m_beep.beep();
         event->accept();
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    if (*passed == code) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The decimal key: the field receives the separator as if it had been typed.
+    const QChar separator(*passed);
+    QKeyEvent separatorKey(event->type(), separator == QLatin1Char(',') ? Qt::Key_Comma : Qt::Key_Period,
+                           event->modifiers() & ~Qt::KeypadModifier, QString(separator));
+    QLineEdit::keyPressEvent(&separatorKey);
+    event->setAccepted(separatorKey.isAccepted());
 }
 
 }  // namespace zeliro
