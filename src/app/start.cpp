@@ -16,6 +16,7 @@ namespace zeliro {
 QWidget* start() {
     initResources();
     installFontSubstitutes();
+    installLookStyle();
     QApplication::setApplicationName(applicationTitle);
     QApplication::setDesktopFileName(desktopId);
     delete QApplication::instance()->findChild<Registry*>("registry", Qt::FindDirectChildrenOnly);

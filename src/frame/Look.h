@@ -42,4 +42,16 @@ const QColor green(0, 255, 0);
 // every installed font, for each size, at start-up.
 void installFontSubstitutes();
 
+// The program's style, over the style the application runs with: option
+// buttons and check boxes drawn as on the classic desktop (a white face with a
+// dark rim, a black dot or check mark), readable on teal, on grey and under a
+// dark palette alike, and a dotted black-and-white focus rectangle that shows
+// on any background. Installing it again changes nothing.
+void installLookStyle();
+
+// A window whose controls stand at fixed places keeps its size: fixed at the
+// size its layout asks for (or the size it has), without a maximise button.
+// Sizes are logical pixels, so the window follows the screen's scale.
+void keepFixedSize(QWidget& window);
+
 }  // namespace zeliro

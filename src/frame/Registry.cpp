@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include "frame/Look.h"
+
 namespace zeliro {
 namespace {
 QPointer<Registry> currentRegistry;
@@ -38,6 +40,8 @@ QWidget* Registry::show(const QString& name) {
         window = factory->second(*this);
         window->setObjectName(name);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // Every window of the program has its controls at fixed places.
+        keepFixedSize(*window);
         m_open[name] = window;
     }
     window->show();

@@ -1,7 +1,8 @@
 #pragma once
 // The one way to show a window. A window is created the first time it is asked
 // for (deleted again when closed), otherwise raised and activated: at most one
-// copy of each exists. Windows are known by their class name, which is also
+// copy of each exists. Every window keeps a fixed size, without a maximise
+// button (keepFixedSize). Windows are known by their class name, which is also
 // their objectName, so an opener needs no header of the window it opens.
 //
 // The registry also owns, for the whole run, the window-level variables of
