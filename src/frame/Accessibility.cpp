@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
+#include "frame/WholeFigure.h"
+
 namespace zeliro {
 namespace {
 
@@ -73,6 +75,7 @@ void nameResult(QLabel& result, const QString& name) {
     Q_UNUSED(installed);
     result.setAccessibleName(name);
     result.setProperty(resultProperty, true);
+    keepFiguresWhole(result);
     // While a screen reader listens, setting the label's text at its
     // construction already made it a plain label's interface: replace that.
     QAccessibleInterface* current = QAccessible::queryAccessibleInterface(&result);

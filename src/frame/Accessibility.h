@@ -18,6 +18,7 @@ namespace zeliro {
 void nameAfterCaption(QWidget& control, QLabel& caption);
 
 // Names a label that shows a result, keeping its shown text as value and text.
+// A result label keeps its figures whole (frame/WholeFigure.h).
 void nameResult(QLabel& result, const QString& name);
 
 }  // namespace zeliro

@@ -1,0 +1,99 @@
+#include "frame/WholeFigure.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QVariant>
+
+#include <cmath>
+
+namespace zeliro {
+namespace {
+
+QRect textArea(const QLabel& label) {
+    const int margin = label.margin();
+    return label.contentsRect().adjusted(margin, margin, -margin, -margin);
+}
+
+bool fits(const QFont& font, const QString& text, int width) {
+    return QFontMetricsF(font).horizontalAdvance(text) <= width;
+}
+
+// The frame of the label as QFrame draws it.
+void drawFrame(const QLabel& label, QPainter& painter) {
+    if (label.frameShape() == QFrame::NoFrame) return;
+    QStyleOptionFrame option;
+    option.initFrom(&label);
+    option.rect = label.frameRect();
+    option.frameShape = label.frameShape();
+    option.lineWidth = label.lineWidth();
+    option.midLineWidth = label.midLineWidth();
+    if (label.frameShadow() == QFrame::Sunken) option.state |= QStyle::State_Sunken;
+    if (label.frameShadow() == QFrame::Raised) option.state |= QStyle::State_Raised;
+    label.style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, &label);
+}
+
+// Paints a label whose figure does not fit in its own font, and keeps its
+// tooltip: the whole figure above the label's own tooltip while the figure is
+// cut short, the label's own tooltip otherwise.
+class FigurePainter : public QObject {
+public:
+    explicit FigurePainter(QLabel& label) : QObject(&label), m_label(label) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &m_label || event->type() != QEvent::Paint) return false;
+        const ShownFigure shown = shownFigure(m_label);
+        updateToolTip(shown);
+        if (shown.whole && shown.font == m_label.font()) return false;
+        QPainter painter(&m_label);
+        drawFrame(m_label, painter);
+        painter.setFont(shown.font);
+        const Qt::Alignment alignment = m_label.alignment() & ~Qt::Alignment(Qt::TextWordWrap);
+        m_label.style()->drawItemText(&painter, textArea(m_label), int(alignment), m_label.palette(),
+                                      m_label.isEnabled(), shown.text, m_label.foregroundRole());
+        return true;
+    }
+
+private:
+    void updateToolTip(const ShownFigure& shown) {
+        if (m_label.toolTip() != m_shownToolTip) m_ownToolTip = m_label.toolTip();
+        QString tip = m_ownToolTip;
+        if (!shown.whole)
+            tip = m_ownToolTip.isEmpty() ? m_label.text() : m_label.text() + '\n' + m_ownToolTip;
+        m_shownToolTip = tip;
+        if (m_label.toolTip() != tip) m_label.setToolTip(tip);
+    }
+
+    QLabel& m_label;
+    QString m_ownToolTip;
+    QString m_shownToolTip;
+};
+
+}  // namespace
+
+ShownFigure shownFigure(const QLabel& label) {
+    const QString text = label.text();
+    const int width = textArea(label).width();
+    QFont font = label.font();
+    if (text.isEmpty() || fits(font, text, width)) return {font, text, true};
+    // Smaller fonts in half points, from the label's own size down.
+    for (double points = std::floor(font.pointSizeF() * 2 - 1) / 2; points >= smallestFigurePoints;
+         points -= 0.5) {
+        font.setPointSizeF(points);
+        if (fits(font, text, width)) return {font, text, true};
+    }
+    font.setPointSizeF(smallestFigurePoints);
+    return {font, QFontMetricsF(font).elidedText(text, Qt::ElideRight, width), false};
+}
+
+void keepFiguresWhole(QLabel& label) {
+    const char* const marker = "keepsFiguresWhole";
+    if (label.property(marker).toBool()) return;
+    label.setProperty(marker, true);
+    label.installEventFilter(new FigurePainter(label));
+}
+
+}  // namespace zeliro
