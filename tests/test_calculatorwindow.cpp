@@ -1,10 +1,12 @@
-// The desk calculator window, driven with real clicks: its keys and display,
-// the division-by-zero message, reopening, and one calculator for the whole
-// program.
+// The desk calculator window, driven with real clicks and keys: its keys and
+// display, the division-by-zero message, reopening, and one calculator for the
+// whole program.
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -42,6 +44,39 @@ void clickKeys(QWidget* calculator, const QString& keys) {
     }
 }
 
+// The readout after each key clicked.
+QStringList clickedReadouts(QWidget* calculator, const QString& keys) {
+    QStringList readouts;
+    for (const QString& token : keys.split(' ', Qt::SkipEmptyParts)) {
+        QPushButton* button = key(calculator, token);
+        if (!button) return {"no key " + token};
+        QTest::mouseClick(button, Qt::LeftButton);
+        readouts << textOf(calculator, "Readout");
+    }
+    return readouts;
+}
+
+// The readout after each key typed: a character, or Enter, Return, Esc, Del.
+// The keys go where the keyboard sends them, to the key that has the focus.
+QStringList typedReadouts(QWidget* calculator, const QString& keys, Qt::KeyboardModifiers modifiers) {
+    const std::pair<const char*, Qt::Key> named[] = {{"Enter", Qt::Key_Enter},
+                                                     {"Return", Qt::Key_Return},
+                                                     {"Esc", Qt::Key_Escape},
+                                                     {"Del", Qt::Key_Delete}};
+    QStringList readouts;
+    for (const QString& token : keys.split(' ', Qt::SkipEmptyParts)) {
+        const auto name = std::find_if(std::begin(named), std::end(named),
+                                       [&](const auto& pair) { return token == pair.first; });
+        QWidget* target = calculator->focusWidget() ? calculator->focusWidget() : calculator;
+        if (name != std::end(named))
+            QTest::keyClick(target, name->second, modifiers);
+        else
+            QTest::keyClick(target, token.at(0).toLatin1(), modifiers);
+        readouts << textOf(calculator, "Readout");
+    }
+    return readouts;
+}
+
 struct SeenMessage {
     QString title;
     QString text;
@@ -63,6 +98,8 @@ private slots:
     void keysInPlace();
     void clickedSequences_data();
     void clickedSequences();
+    void typedSequences_data();
+    void typedSequences();
     void divisionByZeroAsksForOk();
     void reopeningStartsAfresh();
     void oneCalculatorForAllWindows();
@@ -185,6 +222,58 @@ void CalculatorWindowTest::clickedSequences() {
     clickKeys(calculator, keys);
     QCOMPARE(textOf(calculator, "Readout"), shown);
     QVERIFY(m_messages.isEmpty());
+}
+
+// The keyboard gives, key for key, the displays that clicks give.
+void CalculatorWindowTest::typedSequences_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("keypad");
+    QTest::newRow("12 + 3 Enter") << "1 2 + 3 ="
+                                  << "1 2 + 3 Enter" << false;
+    QTest::newRow("5 + 3 + 2 =") << "5 + 3 + 2 ="
+                                 << "5 + 3 + 2 =" << false;
+    QTest::newRow("9 - - 4 Return") << "9 - - 4 ="
+                                    << "9 - - 4 Return" << false;
+    QTest::newRow("minus at the start") << "- 5"
+                                        << "- 5" << false;
+    QTest::newRow("percentage") << "5 0 + 1 0 % ="
+                                << "5 0 + 1 0 % =" << false;
+    QTest::newRow("division by zero") << "8 / 0 = + 2 ="
+                                      << "8 / 0 = + 2 =" << false;
+    QTest::newRow("Del for CE") << "5 + 3 CE 4 ="
+                                << "5 + 3 Del 4 =" << false;
+    QTest::newRow("x for X") << "7 = 2 X 3 ="
+                             << "7 = 2 x 3 =" << false;
+    QTest::newRow("* for X on the keypad") << "7 = 2 X 3 ="
+                                           << "7 Enter 2 * 3 Enter" << true;
+    QTest::newRow("one third on the keypad") << "1 / 3 ="
+                                             << "1 / 3 Enter" << true;
+    QTest::newRow("full stop for the decimal key") << ". 5 . 2"
+                                                   << ". 5 . 2" << false;
+    QTest::newRow("comma for the decimal key") << ". 5"
+                                               << ", 5" << false;
+    QTest::newRow("keypad decimal key") << "4 . 5 + . 5 ="
+                                        << "4 . 5 + . 5 Enter" << true;
+    QTest::newRow("Esc for C") << "5 + 3 C - 5"
+                               << "5 + 3 Esc - 5" << false;
+    QTest::newRow("percent repeated") << "5 % % %"
+                                      << "5 % % %" << false;
+}
+
+void CalculatorWindowTest::typedSequences() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, typed);
+    QFETCH(bool, keypad);
+    answerMessageBoxes();
+    QWidget* calculator = openCalculator();
+    const QStringList fromClicks = clickedReadouts(calculator, clicks);
+    const qsizetype clickedMessages = m_messages.size();
+    clickKeys(calculator, "C");
+    const QStringList fromKeys =
+        typedReadouts(calculator, typed, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(fromKeys, fromClicks);
+    QCOMPARE(m_messages.size(), 2 * clickedMessages);
 }
 
 void CalculatorWindowTest::divisionByZeroAsksForOk() {

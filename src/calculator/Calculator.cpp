@@ -1,5 +1,6 @@
 #include "calculator/Calculator.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -74,6 +75,55 @@ QPushButton* Calculator::addKey(const QString& name, const QString& caption, int
     key->setObjectName(name);
     key->setGeometry(twipsRect(left, top, width, 480));
     return key;
+}
+
+void Calculator::keyPressEvent(QKeyEvent* event) {
+    QPushButton* button = buttonFor(*event);
+    if (!button) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    button->click();
+}
+
+QPushButton* Calculator::buttonFor(const QKeyEvent& event) const {
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return operatorKey("=");
+        case Qt::Key_Escape:
+            return Cancel;
+        case Qt::Key_Delete:
+            return CancelEntry;
+        default:
+            break;
+    }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return nullptr;
+    const QString typed = event.text();
+    if (typed.size() != 1) return nullptr;
+    const QChar key = typed.at(0);
+    if (key >= QLatin1Char('0') && key <= QLatin1Char('9'))
+        return Number.at(std::size_t(key.unicode() - '0'));
+    switch (key.unicode()) {
+        case '.':
+        case ',':
+            return Decimal;
+        case '%':
+            return Percent;
+        case '*':
+        case 'x':
+        case 'X':
+            return operatorKey("X");
+        default:
+            return operatorKey(typed);  // "+", "-", "/", "="
+    }
+}
+
+QPushButton* Calculator::operatorKey(const QString& caption) const {
+    for (QPushButton* button : Operator)
+        if (button->text() == caption) return button;
+    return nullptr;
 }
 
 void Calculator::Form_Load() { showOutcome(m_machine.formLoad()); }

@@ -3,6 +3,10 @@
 // display, over the state machine of calculator/calculator.h. One instance
 // serves the whole program: every calculation window shows or raises it
 // through the registry, and reopening it after a close starts afresh.
+//
+// The keyboard works it too: each key clicks the button it stands for (digits,
+// "." or "," for the decimal key, + - * x / % = and Enter, Escape for "C",
+// Delete for "CE"), so that a key does exactly what a click does.
 
 #include <QWidget>
 
@@ -10,6 +14,7 @@
 
 #include "core/deskcalculator.h"
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -31,7 +36,12 @@ public slots:
     void Cancel_Click();
     void CancelEntry_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    QPushButton* buttonFor(const QKeyEvent& event) const;
+    QPushButton* operatorKey(const QString& caption) const;
     QPushButton* addKey(const QString& name, const QString& caption, int left, int top, int width = 480);
     void showOutcome(const KeyOutcome& outcome);
     void warnDivisionByZero();
