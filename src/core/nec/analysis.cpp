@@ -139,7 +139,11 @@ std::string advice(const BandResult& r, const Design& design, int bandIndex, Lan
         Text::deviation, {signedFixed(r.deviationKhz, 0), signedFixed(r.deviationPercent, 2)}, language);
     const auto t = tuning(design, bandIndex);
     if (!t) return out;
-    const double changeCm = truncateDecimals(t->scaledM * (r.resonanceMhz / r.band.designMhz - 1) * 100, 1);
+    // Rounded to 12 digits first: the difference of two near frequencies
+    // carries noise beyond the 15 digits that truncation rounds to, and
+    // 21,5 cm must not come out 21,4.
+    const double change = t->scaledM * (r.resonanceMhz - r.band.designMhz) / r.band.designMhz * 100;
+    const double changeCm = truncateDecimals(roundSignificant(change, 12), 1);
     out += ' ';
     if (changeCm == 0) return out + std::string(text(Text::onFrequency, language));
     return out +

@@ -287,7 +287,7 @@ std::string deckText(const Model& m, int band) {
         card({"GW", n(w.tag), n(w.segments), coordinate(w.x1), coordinate(w.y1), coordinate(w.z1),
               coordinate(w.x2), coordinate(w.y2), coordinate(w.z2), number(w.radiusM)});
     card({"GE", m.ground == Ground::freeSpace ? "0" : "1"});
-    if (m.copperLoss) card({"LD", "5", "0", "0", "0", number(copperConductivity)});
+    if (m.copperLoss) card({"LD", "5", "0", "0", "0", "5.8E7"});  // copper, S/m
     for (const Load& l : m.loads)
         card({"LD", n(l.type), n(l.tag), n(l.segment), n(l.segment), number(l.resistanceOhm),
               number(l.inductanceH), number(l.capacitanceF)});
