@@ -176,16 +176,17 @@ AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& b
     if (!(std::isfinite(referenceOhm) && referenceOhm > 0)) return failure(Text::badReference);
     std::size_t next = 0;
     for (const Band& band : bands) {
-        if (band.points < 2 || rows.size() - next < static_cast<std::size_t>(band.points)) {
+        const bool sweep = band.points >= 2 && std::isfinite(band.startMhz) && band.startMhz > 0 &&
+                           std::isfinite(band.stepMhz) && band.stepMhz > 0;
+        if (!sweep || rows.size() - next < static_cast<std::size_t>(band.points))
             return failure(Text::fewRows);
-        }
         Samples s;
         for (int i = 0; i < band.points; ++i, ++next) {
             const double f = band.startMhz + band.stepMhz * i;
             const Row& row = rows[next];
-            if (!(std::abs(row.frequencyMhz - f) <= frequencyTolerance * f)) {
+            const bool rising = s.f.empty() || f > s.f.back();
+            if (!rising || !(std::abs(row.frequencyMhz - f) <= frequencyTolerance * f))
                 return failure(Text::fewRows);
-            }
             s.f.push_back(f);
             out.rows.push_back({f, row.resistanceOhm, row.reactanceOhm});
             s.r.push_back(row.resistanceOhm);

@@ -13,7 +13,6 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 constexpr double speedOfLight = 299.792458;   // m·MHz
-constexpr double copperConductivity = 5.8e7;  // S/m
 // Segments per wavelength at the highest swept frequency: twice the λ/20
 // that NEC-2 asks for, which moves a dipole's resonance by well under 0,1 %.
 constexpr double segmentsPerWavelength = 40;
