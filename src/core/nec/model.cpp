@@ -12,7 +12,7 @@ namespace zeliro::nec {
 namespace {
 
 constexpr double pi = 3.14159265358979323846;
-constexpr double speedOfLight = 299.792458;   // m·MHz
+constexpr double speedOfLight = 299.792458;  // m·MHz
 // Segments per wavelength at the highest swept frequency: twice the λ/20
 // that NEC-2 asks for, which moves a dipole's resonance by well under 0,1 %.
 constexpr double segmentsPerWavelength = 40;
@@ -122,7 +122,7 @@ std::string plan(const TwoBandDesign& d, const ModelOptions& o, Plan& p) {
 std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
     if (!positive(d.totalLengthM)) return error(Text::badLength);
     if (!positive(d.frequencyMhz)) return error(Text::badFrequency);
-    if (!positive(d.wireDiameterMm)) return error(Text::badDiameter);
+    if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
     if (!positive(d.coilInductanceUh)) return error(Text::badCoil);
     const double arm = d.totalLengthM / 2;
     if (!(std::isfinite(d.coilDistanceM) && d.coilDistanceM > 0 && d.coilDistanceM < arm))
@@ -133,7 +133,7 @@ std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
     p.load = {0, 0, 0, 2 * pi * d.frequencyMhz * 1e6 * l / q, l, 0};
     p.arm = {{d.coilDistanceM, false}, {0, true}, {arm - d.coilDistanceM, false}};
     p.designMhz = {d.frequencyMhz};
-    p.radiusM = d.wireDiameterMm / 2000;
+    p.radiusM = o.wireDiameterMm / 2000;
     p.shape = d.shape;
     p.comments = {"Dipolo accorciato " + number(d.totalLengthM) + " m, " + number(d.frequencyMhz) + " MHz",
                   "Bobina " + number(d.coilInductanceUh) + " uH a " + number(d.coilDistanceM) +
@@ -249,6 +249,16 @@ std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
 }  // namespace
 
 double Wire::length() const { return std::hypot(x2 - x1, y2 - y1, z2 - z1); }
+
+ModelOptions defaultOptions(const Design& design) {
+    ModelOptions o;
+    if (const auto* coil = std::get_if<LoadingCoilDesign>(&design)) {
+        o.wireDiameterMm = coil->wireDiameterMm;
+        o.qualityFactor = defaultCoilQ;
+    }
+    if (std::holds_alternative<TwoBandDesign>(design)) o.qualityFactor = defaultTrapQ;
+    return o;
+}
 
 ModelOutcome buildModel(const Design& design, const ModelOptions& options) {
     ModelOutcome out;
