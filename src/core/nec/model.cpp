@@ -125,7 +125,7 @@ std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
     if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
     if (!positive(d.coilInductanceUh)) return error(Text::badCoil);
     const double arm = d.totalLengthM / 2;
-    if (!(std::isfinite(d.coilDistanceM) && d.coilDistanceM > 0 && d.coilDistanceM < arm))
+    if (!(std::isfinite(d.coilDistanceM) && d.coilDistanceM >= 0 && d.coilDistanceM < arm))
         return error(Text::coilPosition);
     const double l = d.coilInductanceUh * 1e-6;
     const double q = o.qualityFactor > 0 ? o.qualityFactor : defaultCoilQ;
@@ -185,6 +185,12 @@ std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
         arm[i].length = loadLength;
         arm[i - 1].length -= loadLength / 2;
         arm[i + 1].length -= loadLength / 2;
+    }
+    // A coil nearer the centre than its own segment (a centre-loaded dipole)
+    // sits right beside the feed, which takes a segment as short as the coil's.
+    if (arm.size() > 2 && arm[1].loaded && arm[0].length < loadLength / 2) {
+        arm[2].length -= loadLength / 2 - arm[0].length;
+        arm[0].length = loadLength / 2;
     }
 
     ArmGeometry g;
