@@ -61,7 +61,7 @@ struct ModelOptions {
     double wireDiameterMm = 2;  // of every wire
     Ground ground = Ground::freeSpace;
     double heightM = 10;        // of the wire (apex of an inverted V); ignored in free space
-    double apexAngleDeg = 120;  // included angle of an inverted V, 1..180
+    double apexAngleDeg = 120;  // included angle of an inverted V, 0 < angle <= 180
     double qualityFactor = 0;   // Q of traps or coils; 0 takes the design's default (150 or 200)
     bool copperLoss = true;     // LD 5 with 5,8E7 S/m on every wire
     int pointsPerBand = 101;    // 2..1000
