@@ -1,0 +1,138 @@
+#pragma once
+// From a design on display to a NEC-2 model and its deck (the text nec2c reads).
+//
+// Flow: a window's figures -> one of the three design structs + ModelOptions
+// -> buildModel() (wires, loads, feed, ground, sweeps, or an Italian error)
+// -> deckText(). buildDeck() does both steps in one call.
+//
+// Geometry: the antenna lies along the y axis, centred on x = y = 0, at
+// z = height (0 in free space). An inverted V keeps the wire length of each
+// arm; its apex is at the height and the arms slope down symmetrically at the
+// included angle. Every number of the deck is written with std::to_chars.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zeliro::nec {
+
+enum class Ground {
+    freeSpace,  // "Spazio libero": no ground, no height
+    average,    // "Suolo medio": Sommerfeld-Norton, relative permittivity 13, 0,005 S/m
+    perfect,    // "Suolo perfetto"
+};
+
+enum class Shape { horizontal, invertedV };
+
+// The half-wave dipole: the total length on display (m) and the frequency it
+// was designed for (MHz).
+struct HalfWaveDesign {
+    double totalLengthM = 0;
+    double frequencyMhz = 0;
+    Shape shape = Shape::horizontal;
+};
+
+// The two-band dipole with traps: per arm an inner wire from the centre to the
+// trap, the trap, and an outer wire; the trap is a parallel RLC.
+struct TwoBandDesign {
+    double innerWireM = 0;          // each arm, centre to trap
+    double outerWireM = 0;          // each arm, trap to end
+    double trapInductanceUh = 0;    // µH
+    double trapCapacitancePf = 0;   // pF
+    double firstFrequencyMhz = 0;   // the higher band
+    double secondFrequencyMhz = 0;  // the lower band
+    Shape shape = Shape::horizontal;
+};
+
+// The shortened dipole with a loading coil in each arm (series RL).
+struct LoadingCoilDesign {
+    double totalLengthM = 0;
+    double wireDiameterMm = 0;    // the window's own field: defaultOptions() starts from it
+    double coilInductanceUh = 0;  // µH, each coil
+    double coilDistanceM = 0;     // from the centre to the coil, each arm
+    double frequencyMhz = 0;
+    Shape shape = Shape::horizontal;
+};
+
+using Design = std::variant<HalfWaveDesign, TwoBandDesign, LoadingCoilDesign>;
+
+// What the user sets in the verification window, with its defaults.
+struct ModelOptions {
+    double wireDiameterMm = 2;  // of every wire
+    Ground ground = Ground::freeSpace;
+    double heightM = 10;        // of the wire (apex of an inverted V); ignored in free space
+    double apexAngleDeg = 120;  // included angle of an inverted V, 0 < angle <= 180
+    double qualityFactor = 0;   // Q of traps or coils; 0 takes the design's default (150 or 200)
+    bool copperLoss = true;     // LD 5 with 5,8E7 S/m on every wire
+    int pointsPerBand = 101;    // 2..1000
+    double spanPercent = 6;     // each sweep runs design ± this %, 0 < span < 50
+};
+
+inline constexpr double defaultTrapQ = 150;
+inline constexpr double defaultCoilQ = 200;
+
+// The options a verification of the design starts from: the defaults above,
+// the wire of the loading-coil window's own field, and the Q of its traps (150)
+// or coils (200).
+ModelOptions defaultOptions(const Design& design);
+
+// One band of the sweep: the design frequency it checks and its FR card.
+struct Band {
+    double designMhz = 0;
+    double startMhz = 0;
+    double stepMhz = 0;  // a whole number of kHz, at least 1 kHz
+    int points = 0;
+    double endMhz() const { return startMhz + stepMhz * (points - 1); }
+};
+
+// A straight wire (GW card): tag, segments, ends in metres, radius in metres.
+struct Wire {
+    int tag = 0;
+    int segments = 0;
+    double x1 = 0, y1 = 0, z1 = 0;
+    double x2 = 0, y2 = 0, z2 = 0;
+    double radiusM = 0;
+    double length() const;
+};
+
+// A load on one segment (LD card). type 0: series RLC, 1: parallel RLC
+// (ohms, henries, farads; C = 0 means no capacitor in a series load).
+struct Load {
+    int type = 0;
+    int tag = 0;
+    int segment = 0;  // within its wire, from 1
+    double resistanceOhm = 0;
+    double inductanceH = 0;
+    double capacitanceF = 0;
+};
+
+struct Model {
+    std::vector<std::string> comments;  // CM lines
+    std::vector<Wire> wires;            // tags 1, 2, ... in order from one end to the other
+    std::vector<Load> loads;            // trap or coil loads (copper loss is copperLoss)
+    bool copperLoss = false;
+    Ground ground = Ground::freeSpace;
+    int feedTag = 0;          // EX: voltage source on this wire's
+    int feedSegment = 0;      // middle segment
+    std::vector<Band> bands;  // first = the higher (or only) band
+};
+
+struct ModelOutcome {
+    Model model;
+    std::string error;  // Italian; empty when the model was built
+};
+
+ModelOutcome buildModel(const Design& design, const ModelOptions& options);
+
+// The deck of a model; with band >= 0 only that band's FR card is written.
+std::string deckText(const Model& model, int band = -1);
+
+struct DeckOutcome {
+    std::string deck;         // empty on error
+    std::vector<Band> bands;  // the sweeps the deck asks for
+    std::string error;        // Italian; empty on success
+};
+
+DeckOutcome buildDeck(const Design& design, const ModelOptions& options);
+
+}  // namespace zeliro::nec

@@ -1,0 +1,71 @@
+#pragma once
+// Every text the simulation core makes, in one table per language, so that a
+// language is one more column. Texts with a "%1", "%2" take figures in order.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/nec/model.h"
+
+namespace zeliro::nec {
+
+enum class Language { italian };
+
+enum class Text {
+    // ground names, in the order of the Ground enum (the window's combo)
+    groundFreeSpace,
+    groundAverage,
+    groundPerfect,
+    // model errors
+    badLength,
+    badFrequency,
+    badDiameter,
+    badHeight,
+    badAngle,
+    badQuality,
+    badPoints,
+    badSpan,
+    badTrap,
+    badCoil,
+    coilPosition,
+    wireTooShort,
+    wireTooThick,
+    belowGround,
+    // reader errors
+    emptyReport,
+    engineError,
+    noTable,
+    truncated,
+    notANumber,
+    noImpedance,
+    noFrequency,
+    // analysis errors
+    badReference,
+    fewRows,
+    // results and advice
+    noResonance,
+    noBandwidth,
+    offLowEdge,
+    offHighEdge,
+    offBothEdges,
+    deviation,
+    onFrequency,
+    lengthenArm,
+    shortenArm,
+    lengthenInner,
+    shortenInner,
+    lengthenOuter,
+    shortenOuter,
+};
+
+std::string_view text(Text which, Language language = Language::italian);
+
+// The text with "%1", "%2", ... replaced by the arguments in order.
+std::string textWith(Text which, const std::vector<std::string>& arguments,
+                     Language language = Language::italian);
+
+// The ground's name as the window's combo shows it.
+std::string_view groundName(Ground ground, Language language = Language::italian);
+
+}  // namespace zeliro::nec
