@@ -32,7 +32,15 @@ void splitInto(std::string_view text, char separator, std::vector<std::string_vi
         return;
     }
     for (;;) {
-        const std::size_t end = text.find(separator);
+        // A quoted field may hold the separator ("1,5" in a comma file).
+        std::size_t end = 0;
+        const std::string_view start = trim(text);
+        if (startsWith(start, '"')) {
+            const std::size_t close = text.find('"', text.size() - start.size() + 1);
+            end = close == std::string_view::npos ? close : text.find(separator, close);
+        } else {
+            end = text.find(separator);
+        }
         fields.push_back(unquote(text.substr(0, end)));
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
