@@ -7,9 +7,9 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <complex>
 #include <cstddef>
-#include <cmath>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -81,8 +81,8 @@ inline void writeDipoleCsv(std::ostream& out, const DipoleModel& m, double fromM
 
 inline void writeDipoleTouchstone(std::ostream& out, const DipoleModel& m, double fromMHz, double toMHz,
                                   std::size_t points) {
-    out << "! Dipolo per i 40 m, misura di esempio\n! S11 su 50 ohm\n# Hz S RI R " << numberText(m.referenceOhms)
-        << '\n';
+    out << "! Dipolo per i 40 m, misura di esempio\n! S11 su 50 ohm\n# Hz S RI R "
+        << numberText(m.referenceOhms) << '\n';
     measureDipole(m, fromMHz, toMHz, points, [&out](const MeasuredValues& v) {
         out << numberText(v.frequencyHz) << ' ' << numberText(v.reflection.real()) << ' '
             << numberText(v.reflection.imag()) << '\n';

@@ -79,29 +79,85 @@ void SweepTest::readsEachShape_data() {
     QTest::addColumn<double>("swr");
     const double swr = 1.7675918792439984;  // |S11| = sqrt(13) / 13
     // Touchstone
-    QTest::newRow("s1p RI MHz") << QByteArray("a.s1p") << QByteArray("# MHz S RI R 50\n7.1 0.23076923076923078 0.15384615384615385\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p defaults GHz MA R 50, no option line") << QByteArray("A.S1P") << QByteArray("0.0071 0.2773500981126146 33.690067525979785\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p DB kHz") << QByteArray("a.s1p") << QByteArray("# kHz S DB R 50\n7100 -11.139433523068368 33.690067525979785\n7200 -10 30\n") << 2 << true << 50.0 << swr;
-    QTest::newRow("s1p Hz, fields in any order and case, no R") << QByteArray("") << QByteArray("#ri  hz\n7100000\t0.23076923076923078\t0.15384615384615385\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p GHz MA R 75") << QByteArray("x.s1p") << QByteArray("# GHz S MA R 75\n0.0071 0.16439898730535729 80.537677791974374\n") << 1 << true << 75.0 << 1.39348680723879;
-    QTest::newRow("s1p Z parameters") << QByteArray("z.s1p") << QByteArray("# MHz Z RI R 50\n7.1 1.5 0.5\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p Y parameters") << QByteArray("y.s1p") << QByteArray("# MHz Y RI R 50\n7.1 0.6 -0.2\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p analyser comments, blanks, CR LF, BOM") << QByteArray("misura.txt") << QByteArray("\xef\xbb\xbf! NanoVNA\r\n\r\n  # MHz S RI R 50 ! options\r\n! data\r\n 7.1   0.23076923076923078 0.15384615384615385  ! first\r\n\r\n7.2 0 0\r\n") << 2 << true << 50.0 << swr;
-    QTest::newRow("s1p Touchstone 2 keywords") << QByteArray("") << QByteArray("[Version] 2.0\n# MHz S RI R 50\n[Number of Ports] 1\n[Network Data]\n7.1 0.23076923076923078 0.15384615384615385\n[End]\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p old Mac CR line ends") << QByteArray("") << QByteArray("# MHz S RI R 50\r7.1 0.23076923076923078 0.15384615384615385\r7.2 0 0") << 2 << true << 50.0 << swr;
+    QTest::newRow("s1p RI MHz") << QByteArray("a.s1p")
+                                << QByteArray(
+                                       "# MHz S RI R 50\n7.1 0.23076923076923078 0.15384615384615385\n")
+                                << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p defaults GHz MA R 50, no option line")
+        << QByteArray("A.S1P") << QByteArray("0.0071 0.2773500981126146 33.690067525979785\n") << 1 << true
+        << 50.0 << swr;
+    QTest::newRow("s1p DB kHz")
+        << QByteArray("a.s1p")
+        << QByteArray("# kHz S DB R 50\n7100 -11.139433523068368 33.690067525979785\n7200 -10 30\n") << 2
+        << true << 50.0 << swr;
+    QTest::newRow("s1p Hz, fields in any order and case, no R")
+        << QByteArray("") << QByteArray("#ri  hz\n7100000\t0.23076923076923078\t0.15384615384615385\n") << 1
+        << true << 50.0 << swr;
+    QTest::newRow("s1p GHz MA R 75")
+        << QByteArray("x.s1p")
+        << QByteArray("# GHz S MA R 75\n0.0071 0.16439898730535729 80.537677791974374\n") << 1 << true << 75.0
+        << 1.39348680723879;
+    QTest::newRow("s1p Z parameters")
+        << QByteArray("z.s1p") << QByteArray("# MHz Z RI R 50\n7.1 1.5 0.5\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p Y parameters")
+        << QByteArray("y.s1p") << QByteArray("# MHz Y RI R 50\n7.1 0.6 -0.2\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p analyser comments, blanks, CR LF, BOM")
+        << QByteArray("misura.txt")
+        << QByteArray(
+               "\xef\xbb\xbf! NanoVNA\r\n\r\n  # MHz S RI R 50 ! options\r\n! data\r\n 7.1   "
+               "0.23076923076923078 0.15384615384615385  ! first\r\n\r\n7.2 0 0\r\n")
+        << 2 << true << 50.0 << swr;
+    QTest::newRow("s1p Touchstone 2 keywords")
+        << QByteArray("")
+        << QByteArray(
+               "[Version] 2.0\n# MHz S RI R 50\n[Number of Ports] 1\n[Network Data]\n7.1 0.23076923076923078 "
+               "0.15384615384615385\n[End]\n")
+        << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p old Mac CR line ends")
+        << QByteArray("")
+        << QByteArray("# MHz S RI R 50\r7.1 0.23076923076923078 0.15384615384615385\r7.2 0 0") << 2 << true
+        << 50.0 << swr;
     // CSV
-    QTest::newRow("csv comma, Frequency (Hz), R, X") << QByteArray("a.csv") << QByteArray("Frequency (Hz),R,X\n7100000,75,25\n7200000,80,30\n") << 2 << true << 50.0 << swr;
-    QTest::newRow("csv semicolon, decimal comma, VSWR in MHz") << QByteArray("a.csv") << QByteArray("Freq [MHz];VSWR\n7,1;1,7675918792439984\n7,2;1,9\n") << 2 << false << 50.0 << swr;
-    QTest::newRow("csv tab, kHz, S11 real and imag") << QByteArray("a.txt") << QByteArray("freq(kHz)\tS11 real\tS11 imag\n7100\t0.23076923076923078\t0.15384615384615385\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv Re Im in GHz") << QByteArray("a.csv") << QByteArray("Frequency (GHz),Re,Im\n0.0071,0.23076923076923078,0.15384615384615385\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv Re(Z) Im(Z)") << QByteArray("a.csv") << QByteArray("Freq (MHz),Re(Z),Im(Z)\n7.1,75,25\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv Italian header") << QByteArray("a.csv") << QByteArray("Frequenza (MHz);ROS;Resistenza;Reattanza\n7,1;1,7675918792439984;75;25\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv no header, 2 columns, MHz by size") << QByteArray("a.csv") << QByteArray("7.1,1.7675918792439984\n7.2,1.9\n") << 2 << false << 50.0 << swr;
-    QTest::newRow("csv no header, 3 columns, Hz by size") << QByteArray("a.csv") << QByteArray("7100000,75,25\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv no header, 4 columns, kHz by size") << QByteArray("a.csv") << QByteArray("7100;1,7675918792439984;75;25\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv blanks and decimal comma") << QByteArray("a.txt") << QByteArray("7,1  75 25\n7,2 80 30\n") << 2 << true << 50.0 << swr;
-    QTest::newRow("csv quoted header, trailing comma, CR LF") << QByteArray("a.csv") << QByteArray("\"Frequency (MHz)\",\"SWR\",\"R\",\"X\",\r\n7.1,1.7675918792439984,75,25,\r\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv analyser preamble, comments, an extra column") << QByteArray("aa.csv") << QByteArray("Antenna analyser sweep\n! 8 Dec 2026\n# made by hand\nFrequency (MHz), SWR, Rs, Xs, |Z|\n7.100, 1.7675918792439984, 75, 25, 79.06\n\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("csv comma, Frequency (Hz), R, X")
+        << QByteArray("a.csv") << QByteArray("Frequency (Hz),R,X\n7100000,75,25\n7200000,80,30\n") << 2
+        << true << 50.0 << swr;
+    QTest::newRow("csv semicolon, decimal comma, VSWR in MHz")
+        << QByteArray("a.csv") << QByteArray("Freq [MHz];VSWR\n7,1;1,7675918792439984\n7,2;1,9\n") << 2
+        << false << 50.0 << swr;
+    QTest::newRow("csv tab, kHz, S11 real and imag")
+        << QByteArray("a.txt")
+        << QByteArray("freq(kHz)\tS11 real\tS11 imag\n7100\t0.23076923076923078\t0.15384615384615385\n") << 1
+        << true << 50.0 << swr;
+    QTest::newRow("csv Re Im in GHz")
+        << QByteArray("a.csv")
+        << QByteArray("Frequency (GHz),Re,Im\n0.0071,0.23076923076923078,0.15384615384615385\n") << 1 << true
+        << 50.0 << swr;
+    QTest::newRow("csv Re(Z) Im(Z)") << QByteArray("a.csv")
+                                     << QByteArray("Freq (MHz),Re(Z),Im(Z)\n7.1,75,25\n") << 1 << true << 50.0
+                                     << swr;
+    QTest::newRow("csv Italian header")
+        << QByteArray("a.csv")
+        << QByteArray("Frequenza (MHz);ROS;Resistenza;Reattanza\n7,1;1,7675918792439984;75;25\n") << 1 << true
+        << 50.0 << swr;
+    QTest::newRow("csv no header, 2 columns, MHz by size")
+        << QByteArray("a.csv") << QByteArray("7.1,1.7675918792439984\n7.2,1.9\n") << 2 << false << 50.0
+        << swr;
+    QTest::newRow("csv no header, 3 columns, Hz by size")
+        << QByteArray("a.csv") << QByteArray("7100000,75,25\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("csv no header, 4 columns, kHz by size")
+        << QByteArray("a.csv") << QByteArray("7100;1,7675918792439984;75;25\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("csv blanks and decimal comma")
+        << QByteArray("a.txt") << QByteArray("7,1  75 25\n7,2 80 30\n") << 2 << true << 50.0 << swr;
+    QTest::newRow("csv quoted header, trailing comma, CR LF")
+        << QByteArray("a.csv")
+        << QByteArray("\"Frequency (MHz)\",\"SWR\",\"R\",\"X\",\r\n7.1,1.7675918792439984,75,25,\r\n") << 1
+        << true << 50.0 << swr;
+    QTest::newRow("csv analyser preamble, comments, an extra column")
+        << QByteArray("aa.csv")
+        << QByteArray(
+               "Antenna analyser sweep\n! 8 Dec 2026\n# made by hand\nFrequency (MHz), SWR, Rs, Xs, "
+               "|Z|\n7.100, 1.7675918792439984, 75, 25, 79.06\n\n")
+        << 1 << true << 50.0 << swr;
 }
 
 void SweepTest::readsEachShape() {
@@ -138,34 +194,68 @@ void SweepTest::refusesBadInput_data() {
     };
     using P = SweepProblem;
     row("empty file", "a.s1p", "", 0, P::empty, "Il file è vuoto.");
-    row("comments and a header only", "a.csv", "! nulla\n\nFrequency,SWR\n", 0, P::empty, "Il file non contiene misure.");
+    row("comments and a header only", "a.csv", "! nulla\n\nFrequency,SWR\n", 0, P::empty,
+        "Il file non contiene misure.");
     row("prose", "a.txt", "Caro diario,\noggi ho misurato.\n", 0, P::empty, "Il file non contiene misure.");
-    row("binary bytes", "a.csv", QByteArray("7.1,1.5\n7.2\x01\x02,1.4\n", 18), 2, P::binary, "Riga 2: il file contiene dati binari, non è un file di testo.");
-    row("NUL byte", "a.s1p", QByteArray("7.1 0.1 0\0\n", 11), 1, P::binary, "Riga 1: il file contiene dati binari, non è un file di testo.");
-    row("UTF-16", "a.csv", QByteArray("\xff\xfe" "7\0.\0" "1\0", 8), 1, P::binary, "Riga 1: il file è in UTF-16: salvarlo come testo semplice (UTF-8).");
-    row("csv word among numbers", "a.csv", "Frequency,SWR\n7.1,1.5\n7.2,abc\n", 3, P::notANumber, "Riga 3: \"abc\" non è un numero.");
-    row("csv text after the numbers", "a.csv", "7.1,1.5\nfine\n", 2, P::columnCount, "Riga 2: attesi 2 valori, trovati 1.");
-    row("csv decimal comma beside a comma", "a.csv", "7.1,1.5\n7.2,\"1,4\"\n", 2, P::notANumber, "Riga 2: \"1,4\" non è un numero.");
-    row("s1p word among numbers", "a.s1p", "# MHz S RI R 50\n7.1 0.1 zero\n", 2, P::notANumber, "Riga 2: \"zero\" non è un numero.");
-    row("s1p too few values", "a.s1p", "# MHz S RI R 50\n7.1 0.1\n", 2, P::columnCount, "Riga 2: attesi 3 valori (frequenza e S11), trovati 2.");
-    row("csv falling frequency", "a.csv", "7.1,1.5\n7.2,1.4\n7.15,1.3\n", 3, P::frequencyNotRising, "Riga 3: la frequenza 7,15 non sale dopo 7,2: le frequenze devono crescere.");
-    row("s1p repeated frequency", "a.s1p", "# MHz S RI R 50\n7.1 0.1 0\n7.1 0.1 0\n", 3, P::frequencyNotRising, "Riga 3: la frequenza 7,1 non sale dopo 7,1: le frequenze devono crescere.");
-    row("negative frequency", "a.csv", "-7.1,1.5\n", 1, P::negativeFrequency, "Riga 1: frequenza negativa (-7,1).");
-    row("s2p by name", "dir.s1p/ant.S2P", "# GHz S MA R 50\n", 0, P::secondPort, "Il file \"ant.S2P\" ha più di una porta: si legge un file .s1p.");
-    row("two-port data line", "a.s1p", "# GHz S MA R 50\n1 0.1 0 0.9 10 0.9 10 0.1 0\n", 2, P::secondPort, "Riga 2: 9 valori: il file ha più di una porta; si legge una porta sola.");
-    row("two-port H parameters", "", "# GHz H MA R 50\n", 1, P::secondPort, "Riga 1: parametri \"H\" di un file a due porte: si legge una porta sola.");
-    row("Touchstone 2 with two ports", "", "[Version] 2.0\n[Number of Ports] 2\n", 2, P::secondPort, "Riga 2: il file dichiara \"2\" porte: si legge una porta sola.");
-    row("csv S21 column", "a.csv", "Freq,S11 re,S11 im,S21 re,S21 im\n7.1,0,0,0,0\n", 1, P::secondPort, "Riga 1: la colonna \"S21 re\" è di un'altra porta: si legge solo S11.");
-    row("csv five columns without header", "a.csv", "7.1,0,0,0,0\n", 1, P::secondPort, "Riga 1: 5 colonne, più di quante ne abbia una porta (frequenza, ROS, R, X).");
-    row("s1p |S11| of 1", "a.s1p", "# MHz S MA R 50\n7.1 0.5 0\n7.2 1 180\n", 3, P::noSwr, "Riga 3: |S11| = 1 non è minore di 1: nessun ROS.");
-    row("csv S11 above 1", "a.csv", "Freq (MHz),Re,Im\n7.1,0.9,0.6\n", 2, P::noSwr, "Riga 2: |S11| = 1,08167 non è minore di 1: nessun ROS.");
+    row("binary bytes", "a.csv", QByteArray("7.1,1.5\n7.2\x01\x02,1.4\n", 18), 2, P::binary,
+        "Riga 2: il file contiene dati binari, non è un file di testo.");
+    row("NUL byte", "a.s1p", QByteArray("7.1 0.1 0\0\n", 11), 1, P::binary,
+        "Riga 1: il file contiene dati binari, non è un file di testo.");
+    row("UTF-16", "a.csv",
+        QByteArray("\xff\xfe"
+                   "7\0.\0"
+                   "1\0",
+                   8),
+        1, P::binary, "Riga 1: il file è in UTF-16: salvarlo come testo semplice (UTF-8).");
+    row("csv word among numbers", "a.csv", "Frequency,SWR\n7.1,1.5\n7.2,abc\n", 3, P::notANumber,
+        "Riga 3: \"abc\" non è un numero.");
+    row("csv text after the numbers", "a.csv", "7.1,1.5\nfine\n", 2, P::columnCount,
+        "Riga 2: attesi 2 valori, trovati 1.");
+    row("csv decimal comma beside a comma", "a.csv", "7.1,1.5\n7.2,\"1,4\"\n", 2, P::notANumber,
+        "Riga 2: \"1,4\" non è un numero.");
+    row("s1p word among numbers", "a.s1p", "# MHz S RI R 50\n7.1 0.1 zero\n", 2, P::notANumber,
+        "Riga 2: \"zero\" non è un numero.");
+    row("s1p too few values", "a.s1p", "# MHz S RI R 50\n7.1 0.1\n", 2, P::columnCount,
+        "Riga 2: attesi 3 valori (frequenza e S11), trovati 2.");
+    row("csv falling frequency", "a.csv", "7.1,1.5\n7.2,1.4\n7.15,1.3\n", 3, P::frequencyNotRising,
+        "Riga 3: la frequenza 7,15 non sale dopo 7,2: le frequenze devono crescere.");
+    row("s1p repeated frequency", "a.s1p", "# MHz S RI R 50\n7.1 0.1 0\n7.1 0.1 0\n", 3,
+        P::frequencyNotRising, "Riga 3: la frequenza 7,1 non sale dopo 7,1: le frequenze devono crescere.");
+    row("negative frequency", "a.csv", "-7.1,1.5\n", 1, P::negativeFrequency,
+        "Riga 1: frequenza negativa (-7,1).");
+    row("frequency out of range", "a.s1p", "# GHz S RI R 50\n1e16 0 0\n", 2, P::outOfRange,
+        "Riga 2: frequenza fuori scala (1E+16).");
+    row("s2p by name", "dir.s1p/ant.S2P", "# GHz S MA R 50\n", 0, P::secondPort,
+        "Il file \"ant.S2P\" ha più di una porta: si legge un file .s1p.");
+    row("two-port data line", "a.s1p", "# GHz S MA R 50\n1 0.1 0 0.9 10 0.9 10 0.1 0\n", 2, P::secondPort,
+        "Riga 2: 9 valori: il file ha più di una porta; si legge una porta sola.");
+    row("two-port H parameters", "", "# GHz H MA R 50\n", 1, P::secondPort,
+        "Riga 1: parametri \"H\" di un file a due porte: si legge una porta sola.");
+    row("Touchstone 2 with two ports", "", "[Version] 2.0\n[Number of Ports] 2\n", 2, P::secondPort,
+        "Riga 2: il file dichiara \"2\" porte: si legge una porta sola.");
+    row("csv S21 column", "a.csv", "Freq,S11 re,S11 im,S21 re,S21 im\n7.1,0,0,0,0\n", 1, P::secondPort,
+        "Riga 1: la colonna \"S21 re\" è di un'altra porta: si legge solo S11.");
+    row("csv five columns without header", "a.csv", "7.1,0,0,0,0\n", 1, P::secondPort,
+        "Riga 1: 5 colonne, più di quante ne abbia una porta (frequenza, ROS, R, X).");
+    row("s1p |S11| of 1", "a.s1p", "# MHz S MA R 50\n7.1 0.5 0\n7.2 1 180\n", 3, P::noSwr,
+        "Riga 3: |S11| = 1 non è minore di 1: nessun ROS.");
+    row("csv S11 above 1", "a.csv", "Freq (MHz),Re,Im\n7.1,0.9,0.6\n", 2, P::noSwr,
+        "Riga 2: |S11| = 1,08167 non è minore di 1: nessun ROS.");
     row("csv SWR below 1", "a.csv", "7.1,0.9\n", 1, P::noSwr, "Riga 1: ROS 0,9 minore di 1.");
-    row("csv negative resistance", "a.csv", "7.1,-3,25\n", 1, P::noSwr, "Riga 1: resistenza -3 ohm non maggiore di 0: nessun ROS.");
-    row("csv one column", "a.csv", "7.1\n", 1, P::columnCount, "Riga 1: un valore solo: servono la frequenza e il ROS, o R e X.");
-    row("csv header without usable columns", "a.csv", "Frequency,Return Loss\n7.1,10\n", 1, P::unknownColumns, "Riga 1: l'intestazione non nomina le colonne da leggere: servono la frequenza e il ROS, o R e X, o S11 reale e immaginaria.");
-    row("s1p unknown option", "a.s1p", "# MHz S XX R 50\n", 1, P::badOptionLine, "Riga 1: \"XX\" non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), un formato (MA, DB, RI) né R.");
-    row("s1p R without ohms", "a.s1p", "# MHz S RI R\n", 1, P::badOptionLine, "Riga 1: dopo R serve la resistenza di riferimento in ohm, maggiore di 0.");
-    row("line without end", "a.csv", "7.1,1.5\n" + QByteArray(5000, '7'), 2, P::lineTooLong, "Riga 2: riga più lunga di 4096 caratteri: non è un file di misura.");
+    row("csv negative resistance", "a.csv", "7.1,-3,25\n", 1, P::noSwr,
+        "Riga 1: resistenza -3 ohm non maggiore di 0: nessun ROS.");
+    row("csv one column", "a.csv", "7.1\n", 1, P::columnCount,
+        "Riga 1: un valore solo: servono la frequenza e il ROS, o R e X.");
+    row("csv header without usable columns", "a.csv", "Frequency,Return Loss\n7.1,10\n", 1, P::unknownColumns,
+        "Riga 1: l'intestazione non nomina le colonne da leggere: servono la frequenza e il ROS, o R e X, o "
+        "S11 reale e immaginaria.");
+    row("s1p unknown option", "a.s1p", "# MHz S XX R 50\n", 1, P::badOptionLine,
+        "Riga 1: \"XX\" non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), un formato (MA, DB, RI) "
+        "né R.");
+    row("s1p R without ohms", "a.s1p", "# MHz S RI R\n", 1, P::badOptionLine,
+        "Riga 1: dopo R serve la resistenza di riferimento in ohm, maggiore di 0.");
+    row("line without end", "a.csv", "7.1,1.5\n" + QByteArray(5000, '7'), 2, P::lineTooLong,
+        "Riga 2: riga più lunga di 4096 caratteri: non è un file di misura.");
 }
 
 void SweepTest::refusesBadInput() {
@@ -187,7 +277,8 @@ void SweepTest::stopsEarlyOnHugeInput() {
     EndlessText points(true);
     std::istream pointStream(&points);
     SweepReading reading = readSweep(pointStream, SweepFormat::csv);
-    QCOMPARE(reading.error.message, std::string("Riga 1000001: più di 1000000 punti: il file è troppo grande."));
+    QCOMPARE(reading.error.message,
+             std::string("Riga 1000001: più di 1000000 punti: il file è troppo grande."));
     QVERIFY(points.served < 16u << 20);
 
     EndlessText comments(false);
@@ -208,13 +299,20 @@ void SweepTest::findsMinimumSwr_data() {
     const QList<double> trapSwrs{3, 1.3, 3, 3, 1.5, 3};
     const QList<double> seven{7.0, 7.1, 7.2, 7.3, 7.4, 7.5, 7.6};
     QTest::newRow("one dip") << seven << QList<double>{3, 2, 1.2, 2, 3, 4, 5} << 0.0 << 7.2 << true;
-    QTest::newRow("two bands, the deepest without a wanted frequency") << twoBands << trapSwrs << 0.0 << 3.6 << true;
-    QTest::newRow("two bands, the nearest the wanted frequency") << twoBands << trapSwrs << 7.05 << 7.1 << true;
-    QTest::newRow("equally near: the lower SWR") << QList<double>{3.0, 3.5, 4.0, 7.0, 7.5, 8.0} << QList<double>{3, 1.5, 3, 3, 1.3, 3} << 5.5 << 7.5 << true;
-    QTest::newRow("noise at the bottom: midpoint of the lowest") << seven << QList<double>{3, 2, 1.2, 1.21, 1.2, 2, 3} << 0.0 << 7.3 << true;
-    QTest::newRow("a ripple near the wanted frequency is no dip") << seven << QList<double>{3, 1.2, 3, 3.05, 3, 3.05, 3} << 7.4 << 7.1 << true;
-    QTest::newRow("falling to the end: the lowest point") << seven << QList<double>{5, 4, 3, 2.5, 2, 1.8, 1.7} << 7.0 << 7.6 << false;
-    QTest::newRow("flat: the middle of the flat") << seven << QList<double>{1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5} << 0.0 << 7.3 << false;
+    QTest::newRow("two bands, the deepest without a wanted frequency")
+        << twoBands << trapSwrs << 0.0 << 3.6 << true;
+    QTest::newRow("two bands, the nearest the wanted frequency")
+        << twoBands << trapSwrs << 7.05 << 7.1 << true;
+    QTest::newRow("equally near: the lower SWR") << QList<double>{3.0, 3.5, 4.0, 7.0, 7.5, 8.0}
+                                                 << QList<double>{3, 1.5, 3, 3, 1.3, 3} << 5.5 << 7.5 << true;
+    QTest::newRow("noise at the bottom: midpoint of the lowest")
+        << seven << QList<double>{3, 2, 1.2, 1.21, 1.2, 2, 3} << 0.0 << 7.3 << true;
+    QTest::newRow("a ripple near the wanted frequency is no dip")
+        << seven << QList<double>{3, 1.2, 3, 3.05, 3, 3.05, 3} << 7.4 << 7.1 << true;
+    QTest::newRow("falling to the end: the lowest point")
+        << seven << QList<double>{5, 4, 3, 2.5, 2, 1.8, 1.7} << 7.0 << 7.6 << false;
+    QTest::newRow("flat: the middle of the flat")
+        << seven << QList<double>{1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5} << 0.0 << 7.3 << false;
 }
 
 void SweepTest::findsMinimumSwr() {
@@ -223,7 +321,8 @@ void SweepTest::findsMinimumSwr() {
     QFETCH(double, wanted);
     QFETCH(double, minimum);
     QFETCH(bool, isDip);
-    const auto found = minimumSwr(sweepOf(frequencies, swrs), wanted > 0 ? std::optional(wanted) : std::nullopt);
+    const auto found =
+        minimumSwr(sweepOf(frequencies, swrs), wanted > 0 ? std::optional(wanted) : std::nullopt);
     QVERIFY(found);
     QCOMPARE(found->frequencyMHz, minimum);
     QCOMPARE(found->isDip, isDip);

@@ -10,7 +10,8 @@ namespace {
 
 double reflection(double swr) { return (swr - 1) / (swr + 1); }
 
-SwrMinimum minimumBetween(const std::vector<SweepPoint>& points, std::size_t first, std::size_t last, bool isDip) {
+SwrMinimum minimumBetween(const std::vector<SweepPoint>& points, std::size_t first, std::size_t last,
+                          bool isDip) {
     return {(points[first].frequencyMHz + points[last].frequencyMHz) / 2, points[first].swr, isDip};
 }
 
@@ -49,11 +50,13 @@ std::optional<SwrMinimum> minimumSwr(const MeasuredSweep& sweep, std::optional<d
     if (points.empty()) return std::nullopt;
     const std::vector<SwrMinimum> dips = dipsOf(points);
     if (dips.empty()) {
-        const auto lowest = std::min_element(points.begin(), points.end(),
-                                             [](const SweepPoint& a, const SweepPoint& b) { return a.swr < b.swr; });
+        const auto lowest =
+            std::min_element(points.begin(), points.end(),
+                             [](const SweepPoint& a, const SweepPoint& b) { return a.swr < b.swr; });
         auto last = lowest;
         while (last + 1 != points.end() && (last + 1)->swr == lowest->swr) ++last;
-        return minimumBetween(points, std::size_t(lowest - points.begin()), std::size_t(last - points.begin()), false);
+        return minimumBetween(points, std::size_t(lowest - points.begin()),
+                              std::size_t(last - points.begin()), false);
     }
     const auto better = [&wantedMHz](const SwrMinimum& a, const SwrMinimum& b) {
         if (wantedMHz) {
@@ -82,7 +85,8 @@ std::vector<ReactanceZero> reactanceZeros(const MeasuredSweep& sweep) {
             i = end;
         } else if (i + 1 < p.size() && p[i + 1].reactance != 0 && (x < 0) != (p[i + 1].reactance < 0)) {
             const double next = p[i + 1].reactance;
-            const double f = p[i].frequencyMHz + (p[i + 1].frequencyMHz - p[i].frequencyMHz) * (x / (x - next));
+            const double f =
+                p[i].frequencyMHz + (p[i + 1].frequencyMHz - p[i].frequencyMHz) * (x / (x - next));
             zeros.push_back({f, x < 0});
         }
     }
@@ -94,7 +98,8 @@ std::optional<SwrBand> swrBandwidth(const MeasuredSweep& sweep, double aroundMHz
     if (p.empty()) return std::nullopt;
     auto it = std::lower_bound(p.begin(), p.end(), aroundMHz,
                                [](const SweepPoint& point, double f) { return point.frequencyMHz < f; });
-    if (it == p.end() || (it != p.begin() && aroundMHz - (it - 1)->frequencyMHz < it->frequencyMHz - aroundMHz))
+    if (it == p.end() ||
+        (it != p.begin() && aroundMHz - (it - 1)->frequencyMHz < it->frequencyMHz - aroundMHz))
         --it;
     const std::size_t k = std::size_t(it - p.begin());
     if (!(p[k].swr < limit)) return std::nullopt;

@@ -15,7 +15,8 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\f'; }
 
 std::string_view unquote(std::string_view field) {
     field = trim(field);
-    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = trim(field.substr(1, field.size() - 2));
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+        field = trim(field.substr(1, field.size() - 2));
     return field;
 }
 
@@ -60,9 +61,9 @@ char separatorOf(std::string_view text) {
                      [](std::string_view f) { return std::any_of(f.begin(), f.end(), isBlank); }))
         return ',';
     splitInto(text, ' ', fields);
-    const bool allNumbers = fields.size() > 1 && std::all_of(fields.begin(), fields.end(), [](std::string_view f) {
-                                return readNumber(f, true).has_value();
-                            });
+    const bool allNumbers =
+        fields.size() > 1 && std::all_of(fields.begin(), fields.end(),
+                                         [](std::string_view f) { return readNumber(f, true).has_value(); });
     return allNumbers ? ' ' : ',';
 }
 
@@ -99,10 +100,12 @@ Role roleOf(std::string_view field) {
         });
     };
     const auto otherPort = [](const std::string& w) {
-        return w.size() == 3 && w[0] == 's' && w[1] >= '1' && w[1] <= '9' && w[2] >= '1' && w[2] <= '9' && w != "s11";
+        return w.size() == 3 && w[0] == 's' && w[1] >= '1' && w[1] <= '9' && w[2] >= '1' && w[2] <= '9' &&
+               w != "s11";
     };
     if (std::any_of(words.begin(), words.end(), otherPort)) return Role::otherPort;
-    if (std::any_of(words.begin(), words.end(), [](const std::string& w) { return w.rfind("freq", 0) == 0; }) ||
+    if (std::any_of(words.begin(), words.end(),
+                    [](const std::string& w) { return w.rfind("freq", 0) == 0; }) ||
         has({"f"}) || (words.size() == 1 && unitPower(words)))
         return Role::frequency;
     if (has({"swr", "vswr", "ros"})) return Role::swr;
@@ -157,19 +160,31 @@ std::optional<SweepError> CsvReader::columnsFromHeader(std::size_t) {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         int* column = nullptr;
         switch (roleOf(m_fields[i])) {
-            case Role::none: break;
+            case Role::none:
+                break;
             case Role::otherPort:
-                return errorAt(m_headerLine, SweepProblem::secondPort,
-                               "la colonna " + quoted(m_fields[i]) + " è di un'altra porta: si legge solo S11.");
+                return errorAt(
+                    m_headerLine, SweepProblem::secondPort,
+                    "la colonna " + quoted(m_fields[i]) + " è di un'altra porta: si legge solo S11.");
             case Role::frequency:
                 column = &columns.frequency;
                 if (columns.frequency < 0) columns.unitPower = unitPower(wordsOf(m_fields[i]));
                 break;
-            case Role::swr: column = &columns.swr; break;
-            case Role::resistance: column = &columns.resistance; break;
-            case Role::reactance: column = &columns.reactance; break;
-            case Role::real: column = &columns.real; break;
-            case Role::imaginary: column = &columns.imaginary; break;
+            case Role::swr:
+                column = &columns.swr;
+                break;
+            case Role::resistance:
+                column = &columns.resistance;
+                break;
+            case Role::reactance:
+                column = &columns.reactance;
+                break;
+            case Role::real:
+                column = &columns.real;
+                break;
+            case Role::imaginary:
+                column = &columns.imaginary;
+                break;
         }
         if (column == nullptr || *column >= 0) continue;
         *column = int(i);
@@ -194,16 +209,23 @@ std::optional<SweepError> CsvReader::columnsFromCount(std::size_t number) {
     columns.frequency = 0;
     columns.least = columns.most = count;
     switch (count) {
-        case 2: columns.swr = 1; break;
-        case 3: columns.resistance = 1, columns.reactance = 2; break;
-        case 4: columns.swr = 1, columns.resistance = 2, columns.reactance = 3; break;
+        case 2:
+            columns.swr = 1;
+            break;
+        case 3:
+            columns.resistance = 1, columns.reactance = 2;
+            break;
+        case 4:
+            columns.swr = 1, columns.resistance = 2, columns.reactance = 3;
+            break;
         case 1:
             return errorAt(number, SweepProblem::columnCount,
                            "un valore solo: servono la frequenza e il ROS, o R e X.");
         default:
             return errorAt(number, SweepProblem::secondPort,
-                           std::to_string(count) + " colonne, più di quante ne abbia una porta "
-                                                   "(frequenza, ROS, R, X).");
+                           std::to_string(count) +
+                               " colonne, più di quante ne abbia una porta "
+                               "(frequenza, ROS, R, X).");
     }
     m_columns = columns;
     return std::nullopt;
@@ -212,8 +234,9 @@ std::optional<SweepError> CsvReader::columnsFromCount(std::size_t number) {
 std::optional<SweepError> CsvReader::row(std::size_t number) {
     const Columns& c = m_columns;
     if (m_fields.size() < c.least || m_fields.size() > c.most) {
-        const std::string expected =
-            c.least == c.most ? std::to_string(c.least) : std::to_string(c.least) + " a " + std::to_string(c.most);
+        const std::string expected = c.least == c.most
+                                         ? std::to_string(c.least)
+                                         : std::to_string(c.least) + " a " + std::to_string(c.most);
         return errorAt(number, SweepProblem::columnCount,
                        "attesi " + expected + " valori, trovati " + std::to_string(m_fields.size()) + ".");
     }
@@ -223,18 +246,13 @@ std::optional<SweepError> CsvReader::row(std::size_t number) {
         if (columns[i] < 0) continue;
         const auto value = valueAt(std::size_t(columns[i]));
         if (!value)
-            return errorAt(number, SweepProblem::notANumber, quoted(m_fields[std::size_t(columns[i])]) + " non è un numero.");
+            return errorAt(number, SweepProblem::notANumber,
+                           quoted(m_fields[std::size_t(columns[i])]) + " non è un numero.");
         values[i] = *value;
     }
     const auto [frequency, swr, resistance, reactance, real, imaginary] = values;
-    if (frequency < 0)
-        return errorAt(number, SweepProblem::negativeFrequency, "frequenza negativa (" + numberText(frequency) + ").");
-    if (!m_sweep.points.empty() && !(frequency > m_lastFrequency))
-        return errorAt(number, SweepProblem::frequencyNotRising,
-                       "la frequenza " + numberText(frequency) + " non sale dopo " + numberText(m_lastFrequency) +
-                           ": le frequenze devono crescere.");
-    if (m_sweep.points.size() == maxPoints)
-        return errorAt(number, SweepProblem::tooLarge, "più di 1000000 punti: il file è troppo grande.");
+    const auto previous = m_sweep.points.empty() ? std::nullopt : std::optional(m_lastFrequency);
+    if (auto error = checkNewPoint(frequency, previous, m_sweep.points.size(), number)) return error;
     SweepPoint point;
     point.frequencyMHz = frequency;  // in the file's unit until the end
     const double r0 = m_sweep.referenceOhms;

@@ -24,8 +24,8 @@ public:
         int reactance = -1;
         int real = -1;  // S11
         int imaginary = -1;
-        std::size_t least = 0;  // a row needs this many values
-        std::size_t most = 0;   // and has no more than these
+        std::size_t least = 0;         // a row needs this many values
+        std::size_t most = 0;          // and has no more than these
         std::optional<int> unitPower;  // of ten, in Hz
     };
 

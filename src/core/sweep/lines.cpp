@@ -26,10 +26,13 @@ bool LineSource::fill() {
     m_position = 0;
     m_end = got > 0 ? std::size_t(got) : 0;
     m_bytes += m_end;
-    if (m_bytes > maxBytes) return fail(SweepProblem::tooLarge, "il file supera i 128 MB: troppo grande per una misura.");
+    if (m_bytes > maxBytes)
+        return fail(SweepProblem::tooLarge, "il file supera i 128 MB: troppo grande per una misura.");
     if (!m_started && m_end > 0) {
         m_started = true;
-        const auto byte = [this](std::size_t i) { return i < m_end ? static_cast<unsigned char>(m_chunk[i]) : 0; };
+        const auto byte = [this](std::size_t i) {
+            return i < m_end ? static_cast<unsigned char>(m_chunk[i]) : 0;
+        };
         if ((byte(0) == 0xff && byte(1) == 0xfe) || (byte(0) == 0xfe && byte(1) == 0xff))
             return fail(SweepProblem::binary, "il file è in UTF-16: salvarlo come testo semplice (UTF-8).");
         if (byte(0) == 0xef && byte(1) == 0xbb && byte(2) == 0xbf) m_position = 3;
@@ -70,7 +73,8 @@ bool LineSource::next(std::string_view& line) {
         if (isControl(static_cast<unsigned char>(c)))
             return fail(SweepProblem::binary, "il file contiene dati binari, non è un file di testo.");
         if (m_line.size() == maxLineBytes)
-            return fail(SweepProblem::lineTooLong, "riga più lunga di 4096 caratteri: non è un file di misura.");
+            return fail(SweepProblem::lineTooLong,
+                        "riga più lunga di 4096 caratteri: non è un file di misura.");
         m_line.push_back(c);
     }
 }
@@ -130,22 +134,43 @@ std::string quoted(std::string_view text) {
     constexpr std::size_t longest = 40;
     if (text.size() <= longest) return "\"" + std::string(text) + "\"";
     std::size_t cut = longest;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80) --cut;  // whole UTF-8 characters
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80)
+        --cut;  // whole UTF-8 characters
     return "\"" + std::string(text.substr(0, cut)) + "...\"";
 }
 
 std::string numberText(double value) { return formatDouble(value); }
 
+std::optional<SweepError> checkNewPoint(double frequency, std::optional<double> previous,
+                                        std::size_t pointsSoFar, std::size_t line) {
+    if (frequency < 0)
+        return errorAt(line, SweepProblem::negativeFrequency,
+                       "frequenza negativa (" + numberText(frequency) + ").");
+    if (frequency > maxFrequency)
+        return errorAt(line, SweepProblem::outOfRange,
+                       "frequenza fuori scala (" + numberText(frequency) + ").");
+    if (previous && !(frequency > *previous))
+        return errorAt(line, SweepProblem::frequencyNotRising,
+                       "la frequenza " + numberText(frequency) + " non sale dopo " + numberText(*previous) +
+                           ": le frequenze devono crescere.");
+    if (pointsSoFar == maxPoints)
+        return errorAt(line, SweepProblem::tooLarge, "più di 1000000 punti: il file è troppo grande.");
+    return std::nullopt;
+}
+
 std::optional<SweepError> pointFromReflection(std::complex<double> gamma, double r0, SweepPoint& point,
                                               std::size_t line) {
     const double magnitude = std::abs(gamma);
     if (!std::isfinite(magnitude))
-        return errorAt(line, SweepProblem::noSwr, "riflessione infinita: nessun ROS.");
+        return errorAt(line, SweepProblem::outOfRange, "valori fuori scala: nessun ROS.");
     if (!(magnitude < 1))
-        return errorAt(line, SweepProblem::noSwr,
-                       "|S11| = " + numberText(roundSignificant(magnitude, 6)) + " non è minore di 1: nessun ROS.");
+        return errorAt(
+            line, SweepProblem::noSwr,
+            "|S11| = " + numberText(roundSignificant(magnitude, 6)) + " non è minore di 1: nessun ROS.");
     point.swr = (1 + magnitude) / (1 - magnitude);
     const std::complex<double> z = r0 * (1.0 + gamma) / (1.0 - gamma);
+    if (!std::isfinite(z.real()) || !std::isfinite(z.imag()))
+        return errorAt(line, SweepProblem::outOfRange, "|S11| troppo vicino a 1: impedenza fuori scala.");
     point.resistance = z.real();
     point.reactance = z.imag();
     return std::nullopt;

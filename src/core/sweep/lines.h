@@ -17,6 +17,12 @@ namespace zeliro::sweepread {
 inline constexpr std::size_t maxPoints = 1'000'000;
 inline constexpr std::size_t maxBytes = std::size_t{128} << 20;
 inline constexpr std::size_t maxLineBytes = 4096;
+inline constexpr double maxFrequency = 1e15;  // in the file's unit
+
+// The checks every new point passes: its frequency at least 0, at most
+// maxFrequency and above the one before (if any); room for one more point.
+std::optional<SweepError> checkNewPoint(double frequency, std::optional<double> previous,
+                                        std::size_t pointsSoFar, std::size_t line);
 
 // The lines of a stream, ended by LF, CR LF or CR, read in chunks: at most
 // one chunk and one line are held at a time. A UTF-8 byte order mark is
@@ -61,8 +67,8 @@ double inMHz(double value, int unitPower);
 
 // "Riga N: what" (or just what, capitalised, for line 0).
 SweepError errorAt(std::size_t line, SweepProblem problem, const std::string& what);
-std::string quoted(std::string_view text);   // "text", cut short if long
-std::string numberText(double value);         // the program's number rules
+std::string quoted(std::string_view text);  // "text", cut short if long
+std::string numberText(double value);       // the program's number rules
 
 // One measured point from its reflection coefficient on r0; an error when
 // |gamma| >= 1, which has no SWR.

@@ -53,11 +53,13 @@ SweepReading readSweep(std::istream& in, std::string_view fileName) {
     const std::size_t slash = fileName.find_last_of("/\\");
     const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
     const std::size_t dot = base.rfind('.');
-    const std::string extension = dot == std::string_view::npos ? std::string() : lowerCase(base.substr(dot + 1));
+    const std::string extension =
+        dot == std::string_view::npos ? std::string() : lowerCase(base.substr(dot + 1));
     if (extension == "s1p") return read(in, SweepFormat::touchstone);
     if (isMultiPort(extension))
-        return {std::nullopt, errorAt(0, SweepProblem::secondPort,
-                                      "il file " + quoted(base) + " ha più di una porta: si legge un file .s1p.")};
+        return {std::nullopt,
+                errorAt(0, SweepProblem::secondPort,
+                        "il file " + quoted(base) + " ha più di una porta: si legge un file .s1p.")};
     return read(in, std::nullopt);
 }
 

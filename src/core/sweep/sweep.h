@@ -56,9 +56,10 @@ enum class SweepProblem {
     secondPort,          // a file of more than one port
     frequencyNotRising,  // a frequency equal to or below the one before
     negativeFrequency,
-    noSwr,               // |S11| >= 1, SWR below 1, or R not above 0
-    badOptionLine,       // a Touchstone option line that does not read
-    unknownColumns,      // a CSV header naming no usable columns
+    noSwr,           // |S11| >= 1, SWR below 1, or R not above 0
+    badOptionLine,   // a Touchstone option line that does not read
+    unknownColumns,  // a CSV header naming no usable columns
+    outOfRange,      // a frequency above 1E15 in its unit, or values beyond a double
 };
 
 // line: the line of the file, counted from 1 (0 where the fault is the file

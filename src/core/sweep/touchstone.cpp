@@ -49,7 +49,8 @@ bool TouchstoneReader::isOptionLine(std::string_view trimmed) {
 }
 
 std::optional<SweepError> TouchstoneReader::line(std::string_view text, std::size_t number) {
-    if (const auto comment = text.find('!'); comment != std::string_view::npos) text = text.substr(0, comment);
+    if (const auto comment = text.find('!'); comment != std::string_view::npos)
+        text = text.substr(0, comment);
     text = trim(text);
     if (text.empty()) return std::nullopt;
     if (text.front() == '#') return m_optionSeen ? std::nullopt : option(text.substr(1), number);
@@ -70,8 +71,9 @@ std::optional<SweepError> TouchstoneReader::option(std::string_view text, std::s
         } else if (word == "s" || word == "z" || word == "y") {
             m_parameter = word == "s" ? Parameter::s : word == "z" ? Parameter::z : Parameter::y;
         } else if (word == "h" || word == "g") {
-            return errorAt(number, SweepProblem::secondPort,
-                           "parametri " + quoted(words[i]) + " di un file a due porte: si legge una porta sola.");
+            return errorAt(
+                number, SweepProblem::secondPort,
+                "parametri " + quoted(words[i]) + " di un file a due porte: si legge una porta sola.");
         } else if (word == "ma" || word == "db" || word == "ri") {
             m_format = word == "ma" ? Format::ma : word == "db" ? Format::db : Format::ri;
         } else if (word == "r") {
@@ -83,8 +85,9 @@ std::optional<SweepError> TouchstoneReader::option(std::string_view text, std::s
             ++i;
         } else {
             return errorAt(number, SweepProblem::badOptionLine,
-                           quoted(words[i]) + " non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), "
-                                              "un formato (MA, DB, RI) né R.");
+                           quoted(words[i]) +
+                               " non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), "
+                               "un formato (MA, DB, RI) né R.");
         }
     }
     return std::nullopt;
@@ -97,17 +100,18 @@ std::optional<SweepError> TouchstoneReader::keyword(std::string_view text, std::
     if (lower.compare(0, ports.size(), ports) != 0) return std::nullopt;
     const auto count = readNumber(text.substr(ports.size()));
     if (count && *count == 1) return std::nullopt;
-    return errorAt(number, SweepProblem::secondPort,
-                   "il file dichiara " + quoted(trim(text.substr(ports.size()))) +
-                       " porte: si legge una porta sola.");
+    return errorAt(
+        number, SweepProblem::secondPort,
+        "il file dichiara " + quoted(trim(text.substr(ports.size()))) + " porte: si legge una porta sola.");
 }
 
 std::optional<SweepError> TouchstoneReader::data(std::string_view text, std::size_t number) {
     std::array<std::string_view, 3> words;
     const std::size_t count = splitWords(text, words);
     if (count > 3 && count % 2 == 1)
-        return errorAt(number, SweepProblem::secondPort,
-                       std::to_string(count) + " valori: il file ha più di una porta; si legge una porta sola.");
+        return errorAt(
+            number, SweepProblem::secondPort,
+            std::to_string(count) + " valori: il file ha più di una porta; si legge una porta sola.");
     if (count != 3)
         return errorAt(number, SweepProblem::columnCount,
                        "attesi 3 valori (frequenza e S11), trovati " + std::to_string(count) + ".");
@@ -117,18 +121,12 @@ std::optional<SweepError> TouchstoneReader::data(std::string_view text, std::siz
         if (!value) return errorAt(number, SweepProblem::notANumber, quoted(words[i]) + " non è un numero.");
         values[i] = *value;
     }
-    if (values[0] < 0)
-        return errorAt(number, SweepProblem::negativeFrequency,
-                       "frequenza negativa (" + numberText(values[0]) + ").");
-    if (!m_sweep.points.empty() && !(values[0] > m_lastFrequency))
-        return errorAt(number, SweepProblem::frequencyNotRising,
-                       "la frequenza " + numberText(values[0]) + " non sale dopo " + numberText(m_lastFrequency) +
-                           ": le frequenze devono crescere.");
-    if (m_sweep.points.size() == maxPoints)
-        return errorAt(number, SweepProblem::tooLarge, "più di 1000000 punti: il file è troppo grande.");
+    const auto previous = m_sweep.points.empty() ? std::nullopt : std::optional(m_lastFrequency);
+    if (auto error = checkNewPoint(values[0], previous, m_sweep.points.size(), number)) return error;
     SweepPoint point;
     point.frequencyMHz = inMHz(values[0], m_unitPower);
-    if (auto error = pointFromReflection(reflection(values[1], values[2]), m_sweep.referenceOhms, point, number))
+    if (auto error =
+            pointFromReflection(reflection(values[1], values[2]), m_sweep.referenceOhms, point, number))
         return error;
     m_lastFrequency = values[0];
     m_sweep.points.push_back(point);
@@ -139,14 +137,23 @@ std::complex<double> TouchstoneReader::reflection(double a, double b) const {
     std::complex<double> value;
     const double radians = b * std::numbers::pi / 180;
     switch (m_format) {
-        case Format::ri: value = {a, b}; break;
-        case Format::ma: value = {a * std::cos(radians), a * std::sin(radians)}; break;
-        case Format::db: value = std::polar(std::pow(10.0, a / 20), radians); break;
+        case Format::ri:
+            value = {a, b};
+            break;
+        case Format::ma:
+            value = {a * std::cos(radians), a * std::sin(radians)};
+            break;
+        case Format::db:
+            value = std::polar(std::pow(10.0, a / 20), radians);
+            break;
     }
     switch (m_parameter) {
-        case Parameter::s: return value;
-        case Parameter::z: return (value - 1.0) / (value + 1.0);  // z normalised to R
-        case Parameter::y: return (1.0 - value) / (1.0 + value);  // y normalised to 1/R
+        case Parameter::s:
+            return value;
+        case Parameter::z:
+            return (value - 1.0) / (value + 1.0);  // z normalised to R
+        case Parameter::y:
+            return (1.0 - value) / (1.0 + value);  // y normalised to 1/R
     }
     return value;
 }
