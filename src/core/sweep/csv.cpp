@@ -236,7 +236,7 @@ std::optional<SweepError> CsvReader::row(std::size_t number) {
     if (m_fields.size() < c.least || m_fields.size() > c.most) {
         const std::string expected = c.least == c.most
                                          ? std::to_string(c.least)
-                                         : std::to_string(c.least) + " a " + std::to_string(c.most);
+                                         : "da " + std::to_string(c.least) + " a " + std::to_string(c.most);
         return errorAt(number, SweepProblem::columnCount,
                        "attesi " + expected + " valori, trovati " + std::to_string(m_fields.size()) + ".");
     }
