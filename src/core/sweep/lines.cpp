@@ -21,11 +21,18 @@ LineSource::LineSource(std::istream& in) : m_buffer(in.rdbuf()), m_chunk(chunkBy
     m_line.reserve(maxLineBytes);
 }
 
+// A stream may hand out fewer bytes than asked: the first chunk is filled
+// up to the three bytes that a byte order mark needs.
 bool LineSource::fill() {
     if (m_buffer == nullptr) return false;
-    const std::streamsize got = m_buffer->sgetn(m_chunk.data(), std::streamsize(m_chunk.size()));
     m_position = 0;
-    m_end = got > 0 ? std::size_t(got) : 0;
+    m_end = 0;
+    do {
+        const std::streamsize got =
+            m_buffer->sgetn(m_chunk.data() + m_end, std::streamsize(m_chunk.size() - m_end));
+        if (got <= 0) break;
+        m_end += std::size_t(got);
+    } while (!m_started && m_end < 3);
     m_bytes += m_end;
     if (m_bytes > maxBytes)
         return fail(SweepProblem::tooLarge, "il file supera i 128 MB: troppo grande per una misura.");
