@@ -18,7 +18,7 @@ QWidget* start() {
     installFontSubstitutes();
     QApplication::setApplicationName(applicationTitle);
     QApplication::setDesktopFileName(desktopId);
-    delete QApplication::instance()->findChild<Registry*>("registry", Qt::FindDirectChildrenOnly);
+    delete QApplication::instance()->findChild<Registry*>(QString(), Qt::FindDirectChildrenOnly);
     auto* registry = new Registry(QApplication::instance());
     registerWindows(*registry);
     return registry->show("frmSplash");
