@@ -4,10 +4,6 @@
 #include "frame/CalculationWindow.h"
 
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace zeliro {
 
