@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
         const double cpuBefore = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        warnings.run({"Label8", 5, {"Label7"}, {}, true});
+        warnings.run(
+            {dipole->findChild<QLabel*>("Label8"), 5, {dipole->findChild<QLabel*>("Label7")}, {}, true});
         auto* poll = new QTimer(&app);
         QObject::connect(poll, &QTimer::timeout, [&, cpuBefore, wall, poll] {
             if (warnings.pending() > 0) return;

@@ -9,7 +9,6 @@
 
 #include "core/deskcalculator.h"
 #include "core/numbers.h"
-#include "testsupport.h"
 
 using namespace zeliro;
 
@@ -282,5 +281,5 @@ void CalculatorTest::randomKeysAlwaysShowANumber() {
     }
 }
 
-ZELIRO_TEST_MAIN(CalculatorTest)
+QTEST_APPLESS_MAIN(CalculatorTest)
 #include "test_calculator.moc"

@@ -258,11 +258,11 @@ void Frame::secondWarningKeepsTheLabel() {
     Warnings warnings(host, m_beep);
     QElapsedTimer clock;
     clock.start();
-    warnings.run({"Label1", 4, {"Text1"}, {}, true});
+    warnings.run({label, 4, {field}, {}, true});
     QVERIFY(label->isVisible());
     QCOMPARE(field->text(), QString());
     QVERIFY(waitUntil([&] { return clock.elapsed() >= 200; }));
-    warnings.run({"Label1", 4, {}, {"Text2"}, false});
+    warnings.run({label, 4, {}, {after}, false});
     QCOMPARE(m_beep.count, 2);
     QVERIFY(waitUntil([&] { return warnings.pending() == 1; }));
     QVERIFY(clock.elapsed() >= 400);

@@ -21,7 +21,6 @@ private slots:
     void noConfigurationWarns();
     void configurationChangeWaitsForCalcola();
     void resettaKeepsTheVariables();
-    void reportLines();
     void reportAfterResettaAndReopen();
     void controlsAndMenu();
     void menuButtonRaisesTheMenu();
@@ -163,32 +162,6 @@ void HalfWave::resettaKeepsTheVariables() {
     type(m_window, "Text1", "7");
     click(m_window, "Command2");
     QCOMPARE(m_beep.count, 1);
-}
-
-void HalfWave::reportLines() {
-    const auto lines = halfWaveReport({"7,05", "20,21", "ORIZZONTALE"});
-    const std::vector<std::string> expected = {
-        "",
-        "",
-        "                      ZELIRO  rev.1.06    by TAVRON",
-        "",
-        "",
-        "           LUNGHEZZA FISICA COMPLESSIVA DI UN DIPOLO 1/2 ONDA  ",
-        "",
-        "",
-        "",
-        "                       CONFIGURAZIONE  ORIZZONTALE",
-        "",
-        "",
-        "",
-        " FREQUENZA    Mhz =  7,05",
-        "",
-        " LUNGHEZZA TOT mt =  20,21",
-        "",
-        "       -----------------------------------------------------------------",
-    };
-    QCOMPARE(lines.size(), expected.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) QCOMPARE(lines[i], expected[i]);
 }
 
 void HalfWave::reportAfterResettaAndReopen() {

@@ -6,7 +6,6 @@
 
 #include "core/fixeddecimal.h"
 #include "core/numbers.h"
-#include "testsupport.h"
 
 using namespace zeliro;
 
@@ -258,5 +257,5 @@ void NumberRules::fixedDecimalArithmetic() {
     QCOMPARE(*FixedDecimal::fromDouble(0.00005), FixedDecimal::fromTicks(0));
 }
 
-ZELIRO_TEST_MAIN(NumberRules)
+QTEST_APPLESS_MAIN(NumberRules)
 #include "test_numbers.moc"

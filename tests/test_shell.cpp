@@ -6,6 +6,7 @@
 
 #include "app/frmMENU.h"
 #include "frame/Registry.h"
+#include "frame/WrappingButton.h"
 #include "testsupport.h"
 
 using namespace zeliro;
@@ -113,23 +114,26 @@ void Shell::menuCaptionsAndTooltips() {
         const char* name;
         QString caption;
         QString tooltip;
+        QString lines;  // as the button draws its caption
     };
     const Expected buttons[] = {
-        {"Command6", "DIPOLO STANDARD", "Calcola un dipolo 1/2 onda"},
+        {"Command6", "DIPOLO STANDARD", "Calcola un dipolo 1/2 onda", "DIPOLO STANDARD"},
         {"Command2", "      TARATURA                   del            DIPOLO",
-         "Passa al programma Taratura del Dipolo"},
+         "Passa al programma Taratura del Dipolo", "TARATURA\ndel\nDIPOLO"},
         {"Command1", "CALCOLO  BOBINE              per             DIPOLI ACCORCIATI",
-         "Passa al programma calcolo bobina"},
+         "Passa al programma calcolo bobina", "CALCOLO  BOBINE\nper\nDIPOLI ACCORCIATI"},
         {"Command5", "        DIPOLO               MULTIBANDA        CON TRAPPOLE     IN  COASSIALE",
-         "Calcola un dipolo multibanda con bobine in cavo coassiale"},
-        {"Command3", "INFO", "Visualizza  testo di  info"},
-        {"Command4", "CHIUDI", "Esce dal programma"},
+         "Calcola un dipolo multibanda con bobine in cavo coassiale",
+         "DIPOLO\nMULTIBANDA\nCON TRAPPOLE\nIN  COASSIALE"},
+        {"Command3", "INFO", "Visualizza  testo di  info", "INFO"},
+        {"Command4", "CHIUDI", "Esce dal programma", "CHIUDI"},
     };
     for (const Expected& e : buttons) {
         auto* button = control<QPushButton>(menu, e.name);
         QVERIFY2(button, e.name);
         QCOMPARE(button->text(), e.caption);
         QCOMPARE(button->toolTip(), e.tooltip);
+        QCOMPARE(WrappingButton::captionLines(button->text()), e.lines);
     }
 }
 

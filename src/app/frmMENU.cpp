@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "core/version.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 #include "frame/WrappingButton.h"
@@ -21,7 +22,7 @@ const QStringList frmMENU::closingOrder = {"frmCALCOLOBOBINA",
                                            "frmMENU"};
 
 frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
-    setWindowTitle("Menù" + spaces(80) + "by   TAVRON" + spaces(65) + "rev.1.06");
+    setWindowTitle("Menù" + spaces(80) + "by   TAVRON" + spaces(65) + revisionCaption);
     setFixedSize(600, 420);
     setColours(*this, black, QColor(0, 0, 128));
 

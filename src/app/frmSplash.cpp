@@ -71,7 +71,8 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
     author->setFont(namedFont("Arial", 21.75));
     setColours(*author, QColor(255, 0, 0));
 
-    lblVersion = makeLabel(frame, "lblVersion", "Versione  1.06  ", QRect(200, 124, 240, 24));
+    lblVersion = makeLabel(frame, "lblVersion", "Versione  " + QString(captionVersion) + "  ",
+                           QRect(200, 124, 240, 24));
     lblVersion->setFont(namedFont("Arial", 12, true));
 
     auto* advice = makeLabel(frame, "lblCompany",

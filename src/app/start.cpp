@@ -19,7 +19,7 @@ QWidget* start() {
     installLookStyle();
     QApplication::setApplicationName(applicationTitle);
     QApplication::setDesktopFileName(desktopId);
-    delete QApplication::instance()->findChild<Registry*>("registry", Qt::FindDirectChildrenOnly);
+    delete QApplication::instance()->findChild<Registry*>(QString(), Qt::FindDirectChildrenOnly);
     auto* registry = new Registry(QApplication::instance());
     registerWindows(*registry);
     return registry->show("frmSplash");

@@ -26,7 +26,8 @@ QWidget* CoilWindow::addFieldColumn(const Column& column, std::initializer_list<
         caption->setWordWrap(false);
         DecimalField* field = addField(row.box, boxRect(column, row.top), row.tooltip);
         field->setFont(namedFont("Arial", 12, true));
-        nameAfter(row.box, row.caption);
+        nameAfter(field, caption);
+        if (row.field) *row.field = field;
         if (previous) {
             setTabOrder(previous, field);
         } else {
@@ -59,7 +60,7 @@ QLabel* CoilWindow::addResultRow(const Column& column, const FieldRow& row) {
     result->setAlignment(Qt::AlignCenter);
     result->setWordWrap(false);
     setColours(*result, red, white);
-    nameAfter(row.box, row.caption);
+    nameAfter(result, caption);
     return result;
 }
 

@@ -24,6 +24,7 @@ public:
     };
     // A box (a field, or the result label) with its caption, by objectName.
     struct FieldRow {
+        DecimalField** field;  // set to the field made for the row (none for the result)
         const char* box;
         const char* tooltip;
         const char* caption;
@@ -43,7 +44,8 @@ protected:
 
     // The fields top to bottom, each named after its caption for screen
     // readers; TAB goes down the column in this order, and the first field
-    // has the focus when the window opens. Returns the last field.
+    // has the focus when the window opens. Each row's field pointer is set to
+    // its field; returns the last field.
     QWidget* addFieldColumn(const Column& column, std::initializer_list<FieldRow> rows);
     // The buttons, TAB going on to them in this order from `after`; the first
     // is the default button that Enter in a field clicks.

@@ -1,7 +1,10 @@
 #include "coils/frmCALCOLOBOBINA.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
+#include "core/version.h"
+#include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 
@@ -11,7 +14,7 @@ namespace {
 const QColor panelBlue(0, 0, 160);
 
 const QString caption =
-    "CALCOLO   BOBINA" + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) + "rev.1.06";
+    "CALCOLO   BOBINA" + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) + revisionCaption;
 
 }  // namespace
 
@@ -27,13 +30,13 @@ frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
     buildInputs();
     buildButtons();
 
-    QLabel* noCoilsNeeded =
+    Label1 =
         addLabel("Label1", "QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE", twipsRect(600, 7140, 10800, 480));
-    QLabel* tooFar =
+    Label17 =
         addLabel("Label17", "BOBINA  TROPPO  DISTANTE  DAL  CENTRALE", twipsRect(600, 7140, 10800, 480));
-    setColours(*noCoilsNeeded, red, yellow);
-    setColours(*tooFar, red, teal);
-    for (QLabel* warning : {noCoilsNeeded, tooFar}) {
+    setColours(*Label1, red, yellow);
+    setColours(*Label17, red, teal);
+    for (QLabel* warning : {Label1, Label17}) {
         warning->setAlignment(Qt::AlignCenter);
         warning->setFont(namedFont("Arial", 14, true));
         warning->hide();
@@ -76,16 +79,16 @@ void frmCALCOLOBOBINA::buildInputs() {
     setColours(*panel, white, panelBlue);
 
     const Column column{840, 3600, 4560, 1560};
-    addFieldColumn(
-        column,
-        {
-            {"Text1", "Input diametro filo in millimetri", "Label4", "DIAMETRO  FILO  DIPOLO  mm", 3000},
-            {"Text2", "Input frequenza in Megaherz", "Label5", "FREQUENZA" + spaces(20) + "Mhz", 3660},
-            {"Text3", "Input metri totali a disposizione per il dipolo", "Label6",
-             "LUNGHEZZA TOTALE" + spaces(10) + "mt", 4320},
-            {"Text4", "Input metri di filo che separano il centrale dalla bobina", "Label7",
-             "DISTANZA DAL CENTRALE  mt", 4980},
-        });
+    addFieldColumn(column, {
+                               {&Text1, "Text1", "Input diametro filo in millimetri", "Label4",
+                                "DIAMETRO  FILO  DIPOLO  mm", 3000},
+                               {&Text2, "Text2", "Input frequenza in Megaherz", "Label5",
+                                "FREQUENZA" + spaces(20) + "Mhz", 3660},
+                               {&Text3, "Text3", "Input metri totali a disposizione per il dipolo", "Label6",
+                                "LUNGHEZZA TOTALE" + spaces(10) + "mt", 4320},
+                               {&Text4, "Text4", "Input metri di filo che separano il centrale dalla bobina",
+                                "Label7", "DISTANZA DAL CENTRALE  mt", 4980},
+                           });
     QLabel* hint1 = addLabel("Label13", "Separare  i  MHz dai KHz", twipsRect(6240, 3570, 1860, 255));
     QLabel* hint2 = addLabel("Label14", "con la  virgola", twipsRect(6240, 3825, 1860, 255));
     for (QLabel* hint : {hint1, hint2}) {
@@ -93,8 +96,8 @@ void frmCALCOLOBOBINA::buildInputs() {
         setColours(*hint, yellow);
     }
 
-    addResultRow(column,
-                 {"Label9", "Visualizza il valore della bobina", "Label8", "VALORE  IN  MICROHENRY", 5760});
+    Label9 = addResultRow(column, {nullptr, "Label9", "Visualizza il valore della bobina", "Label8",
+                                   "VALORE  IN  MICROHENRY", 5760});
 
     QLabel* advice =
         addLabel("Label19", "Per selezionare usa TAB o il MOUSE", twipsRect(600, 6600, 7560, 285));
@@ -104,43 +107,42 @@ void frmCALCOLOBOBINA::buildInputs() {
 
 void frmCALCOLOBOBINA::buildButtons() {
     const auto place = [](int top) { return twipsRect(8640, top, 2760, 660); };
-    addButtons(
-        client()->findChild<QWidget*>("Text4"),
-        {
-            {"Command1", "CALCOLA", "Completate le caselle di input,calcola i microhenry", place(2880),
-             [this] { Command1_Click(); }},
-            {"Command3", "COSTRUZIONE BOBINA  ", "Passa al programma COSRUZIONE BOBINA", place(3720),
-             [this] { Command3_Click(); }},
-            {"cmdCommand3", "MENU'", "Torna al menù iniziale", place(4560), [this] { cmdCommand3_Click(); }},
-            {"Command2", "RESETTA", "Cancella tutte le input & output", place(5400),
-             [this] { Command2_Click(); }},
-        });
+    addButtons(Text4, {
+                          {"Command1", "CALCOLA", "Completate le caselle di input,calcola i microhenry",
+                           place(2880), [this] { Command1_Click(); }},
+                          {"Command3", "COSTRUZIONE BOBINA  ", "Passa al programma COSRUZIONE BOBINA",
+                           place(3720), [this] { Command3_Click(); }},
+                          {"cmdCommand3", "MENU'", "Torna al menù iniziale", place(4560),
+                           [this] { cmdCommand3_Click(); }},
+                          {"Command2", "RESETTA", "Cancella tutte le input & output", place(5400),
+                           [this] { Command2_Click(); }},
+                      });
 }
 
 void frmCALCOLOBOBINA::Command1_Click() {
     const LoadingCoilOutcome outcome =
-        loadingCoil({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text4"), m_variables});
+        loadingCoil({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), m_variables});
     m_variables = outcome.variables;
-    if (outcome.inductance) setTextOf("Label9", *outcome.inductance);
+    if (outcome.inductance) setTextOf(Label9, *outcome.inductance);
     if (outcome.warning == LoadingCoilWarning::coilTooFar) errore3();
     if (outcome.warning == LoadingCoilWarning::noCoilsNeeded) errore1();
 }
 
 void frmCALCOLOBOBINA::Command2_Click() {
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Label9"}) setTextOf(name, "");
+    for (QLineEdit* field : {Text1, Text2, Text3, Text4}) setTextOf(field, "");
+    setTextOf(Label9, "");
 }
 
 void frmCALCOLOBOBINA::Command3_Click() { registry().show("frmCOSTRUZIONEBOBINA"); }
 
 void frmCALCOLOBOBINA::cmdCommand3_Click() { registry().show("frmMENU"); }
 
-void frmCALCOLOBOBINA::errore1() { warnings().run({"Label1", 5, {"Text4", "Text3", "Label9"}, {}, true}); }
+void frmCALCOLOBOBINA::errore1() { warnings().run({Label1, 5, {Text4, Text3, Label9}, {}, true}); }
 
-void frmCALCOLOBOBINA::errore3() { warnings().run({"Label17", 5, {}, {"Text4"}, true}); }
+void frmCALCOLOBOBINA::errore3() { warnings().run({Label17, 5, {}, {Text4}, true}); }
 
 std::vector<std::string> frmCALCOLOBOBINA::dataReport() const {
-    return loadingCoilReport(
-        {textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text4"), textOf("Label9")});
+    return loadingCoilReport({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), textOf(Label9)});
 }
 
 }  // namespace zeliro

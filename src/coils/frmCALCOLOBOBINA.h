@@ -31,6 +31,13 @@ private:
     void buildButtons();
 
     Variables& m_variables;
+    DecimalField* Text1 = nullptr;  // wire diameter, mm
+    DecimalField* Text2 = nullptr;  // frequency, MHz
+    DecimalField* Text3 = nullptr;  // total length, m
+    DecimalField* Text4 = nullptr;  // distance of the coils from the centre, m
+    QLabel* Label9 = nullptr;       // the inductance
+    QLabel* Label1 = nullptr;       // "QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE"
+    QLabel* Label17 = nullptr;      // "BOBINA  TROPPO  DISTANTE  DAL  CENTRALE"
 };
 
 }  // namespace zeliro

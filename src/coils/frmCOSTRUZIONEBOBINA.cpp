@@ -1,7 +1,10 @@
 #include "coils/frmCOSTRUZIONEBOBINA.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
+#include "core/version.h"
+#include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 
@@ -13,7 +16,7 @@ const QColor resultPanel(0, 64, 64);
 const QColor former(160, 160, 160);
 
 const QString caption =
-    "COSTRUZIONE  BOBINA" + spaces(53) + "by" + spaces(4) + "TAVRON" + spaces(64) + "rev.1.06";
+    "COSTRUZIONE  BOBINA" + spaces(53) + "by" + spaces(4) + "TAVRON" + spaces(64) + revisionCaption;
 
 }  // namespace
 
@@ -30,12 +33,11 @@ frmCOSTRUZIONEBOBINA::frmCOSTRUZIONEBOBINA(Registry& registry)
     buildInputs();
     buildButtons();
 
-    QLabel* wrongLength =
-        addLabel("Label21", "LUNGHEZZA  AVVOLGIMENTO ERRATA", twipsRect(360, 6600, 11160, 480));
-    setColours(*wrongLength, red, yellow);
-    wrongLength->setAlignment(Qt::AlignCenter);
-    wrongLength->setFont(namedFont("Arial", 14, true));
-    wrongLength->hide();
+    Label21 = addLabel("Label21", "LUNGHEZZA  AVVOLGIMENTO ERRATA", twipsRect(360, 6600, 11160, 480));
+    setColours(*Label21, red, yellow);
+    Label21->setAlignment(Qt::AlignCenter);
+    Label21->setFont(namedFont("Arial", 14, true));
+    Label21->hide();
 }
 
 // A section through a wound coil: the former with its axis, a row of wire
@@ -83,16 +85,16 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
     setColours(*resultBack, white, resultPanel);
 
     const Column column{5700, 3660, 9480, 1440};
-    addFieldColumn(
-        column, {
-                    {"Text3", "Input diametro del filo usato per le spire", "Label11",
-                     "DIAMETRO  FILO" + spaces(20) + "mm", 1020},
-                    {"Text5", "Input spire totali avvolte sul supporto", "Label13", "NUMERO   SPIRE", 1620},
-                    {"Text2", "Input lunghezza totale delle  spire avvolte", "Label10",
-                     "LUNG.  AVVOLGIMENTO    (B) mm", 2220},
-                    {"Text1", "Input dal centro bobina al centro del filo", "Label9",
-                     "RAGGIO  MEDIO" + spaces(16) + "(A) mm", 2820},
-                });
+    addFieldColumn(column, {
+                               {&Text3, "Text3", "Input diametro del filo usato per le spire", "Label11",
+                                "DIAMETRO  FILO" + spaces(20) + "mm", 1020},
+                               {&Text5, "Text5", "Input spire totali avvolte sul supporto", "Label13",
+                                "NUMERO   SPIRE", 1620},
+                               {&Text2, "Text2", "Input lunghezza totale delle  spire avvolte", "Label10",
+                                "LUNG.  AVVOLGIMENTO    (B) mm", 2220},
+                               {&Text1, "Text1", "Input dal centro bobina al centro del filo", "Label9",
+                                "RAGGIO  MEDIO" + spaces(16) + "(A) mm", 2820},
+                           });
     QLabel* hint1 = addLabel("Label17", "Separare  le decine dalle unità", twipsRect(5700, 3420, 5640, 255));
     QLabel* hint2 = addLabel("Label18", "con  la  virgola", twipsRect(5700, 3660, 5640, 255));
     for (QLabel* hint : {hint1, hint2}) {
@@ -101,8 +103,8 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
         setColours(*hint, yellow);
     }
 
-    addResultRow(column,
-                 {"Label19", "Visualizza il valore della bobina", "Label14", "VALORE    MICROHENRY", 4380});
+    Label19 = addResultRow(column, {nullptr, "Label19", "Visualizza il valore della bobina", "Label14",
+                                    "VALORE    MICROHENRY", 4380});
 
     QLabel* advice = addLabel("Label12",
                               "Per un buon rendimento, occorre che la lunghezza dell'avvolgimento sia "
@@ -118,7 +120,7 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
 
 void frmCOSTRUZIONEBOBINA::buildButtons() {
     const auto place = [](int left) { return twipsRect(left, 5220, 1860, 600); };
-    addButtons(client()->findChild<QWidget*>("Text1"),
+    addButtons(Text1,
                {
                    {"Command2", "CALCOLA", "Completate le caselle di input,calcola il valore della bobina",
                     place(5520), [this] { Command2_Click(); }},
@@ -131,23 +133,24 @@ void frmCOSTRUZIONEBOBINA::buildButtons() {
 
 void frmCOSTRUZIONEBOBINA::Command2_Click() {
     const CoilConstructionOutcome outcome =
-        coilConstruction({textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text5"), m_variables});
+        coilConstruction({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), m_variables});
     m_variables = outcome.variables;
-    if (outcome.inductance) setTextOf("Label19", *outcome.inductance);
+    if (outcome.inductance) setTextOf(Label19, *outcome.inductance);
     if (outcome.warning == CoilConstructionWarning::windingTooShort) errore2();
 }
 
 void frmCOSTRUZIONEBOBINA::Command3_Click() {
-    for (const char* name : {"Text1", "Text2", "Text3", "Text5", "Label19"}) setTextOf(name, "");
+    for (QLineEdit* field : {Text1, Text2, Text3, Text5}) setTextOf(field, "");
+    setTextOf(Label19, "");
 }
 
 void frmCOSTRUZIONEBOBINA::Command1_Click() { registry().show("frmCALCOLOBOBINA"); }
 
-void frmCOSTRUZIONEBOBINA::errore2() { warnings().run({"Label21", 4, {"Text2", "Label19"}, {}, true}); }
+void frmCOSTRUZIONEBOBINA::errore2() { warnings().run({Label21, 4, {Text2, Label19}, {}, true}); }
 
 std::vector<std::string> frmCOSTRUZIONEBOBINA::dataReport() const {
     return coilConstructionReport(
-        {textOf("Text1"), textOf("Text2"), textOf("Text3"), textOf("Text5"), textOf("Label19")});
+        {textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), textOf(Label19)});
 }
 
 }  // namespace zeliro

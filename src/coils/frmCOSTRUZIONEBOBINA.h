@@ -30,6 +30,12 @@ private:
     void buildButtons();
 
     Variables& m_variables;
+    DecimalField* Text1 = nullptr;  // mean radius, mm
+    DecimalField* Text2 = nullptr;  // winding length, mm
+    DecimalField* Text3 = nullptr;  // wire diameter, mm
+    DecimalField* Text5 = nullptr;  // turns
+    QLabel* Label19 = nullptr;      // the inductance
+    QLabel* Label21 = nullptr;      // "LUNGHEZZA  AVVOLGIMENTO ERRATA"
 };
 
 }  // namespace zeliro

@@ -4,6 +4,7 @@
 
 #include "core/coilsteps.h"
 #include "core/numbers.h"
+#include "core/version.h"
 
 namespace zeliro {
 namespace {
@@ -78,7 +79,7 @@ std::vector<std::string> coilConstructionReport(const CoilConstructionReportInpu
     return {
         blank,
         blank,
-        std::string(25, ' ') + "ZELIRO  rev.1.06  by  TAVRON",
+        std::string(25, ' ') + "ZELIRO  " + revisionCaption + "  by  TAVRON",
         blank,
         blank,
         std::string(26, ' ') + "COSTRUZIONE  DELLA  BOBINA",

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/version.h"
 
 namespace zeliro {
 
@@ -46,7 +47,7 @@ std::vector<std::string> halfWaveReport(const HalfWaveReportInput& input) {
     return {
         "",
         "",
-        std::string(22, ' ') + "ZELIRO  rev.1.06    by TAVRON",
+        std::string(22, ' ') + "ZELIRO  " + revisionCaption + "    by TAVRON",
         "",
         "",
         "           LUNGHEZZA FISICA COMPLESSIVA DI UN DIPOLO 1/2 ONDA  ",

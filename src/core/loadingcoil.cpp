@@ -4,6 +4,7 @@
 
 #include "core/coilsteps.h"
 #include "core/numbers.h"
+#include "core/version.h"
 
 namespace zeliro {
 namespace {
@@ -39,7 +40,7 @@ LoadingCoilOutcome loadingCoil(const LoadingCoilInput& input) {
     const double A = totalLengthFeet / 2;
     const double B = feetPerMetre * static_cast<double>(*distance);
 
-    if (B > A || nearlyEqual(B, A)) {
+    if (notBelow(B, A)) {
         outcome.warning = LoadingCoilWarning::coilTooFar;
         return outcome;
     }
@@ -70,8 +71,7 @@ LoadingCoilOutcome loadingCoil(const LoadingCoilInput& input) {
     double halfWaveMetres = 142.4 / f;
     if (!formed(halfWaveMetres)) halfWaveMetres = 0;
     const double totalMetres = *total;
-    if (totalMetres > halfWaveMetres || nearlyEqual(totalMetres, halfWaveMetres))
-        outcome.warning = LoadingCoilWarning::noCoilsNeeded;
+    if (notBelow(totalMetres, halfWaveMetres)) outcome.warning = LoadingCoilWarning::noCoilsNeeded;
     return outcome;
 }
 
@@ -80,7 +80,7 @@ std::vector<std::string> loadingCoilReport(const LoadingCoilReportInput& input) 
     return {
         blank,
         blank,
-        std::string(24, ' ') + "ZELIRO  ver.1.06    by  TAVRON  ",
+        std::string(24, ' ') + "ZELIRO  " + versionCaption + "    by  TAVRON  ",
         blank,
         blank,
         std::string(29, ' ') + "CALCOLO DELLA BOBINA",

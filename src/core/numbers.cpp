@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -193,6 +194,12 @@ std::string formatDouble(double value) { return formatWith(value, 15, 15); }
 std::string formatSingle(float value) { return formatWith(value, 7, 7); }
 
 double roundSignificant(double value, int digits) { return roundSignificantAs(value, digits); }
+
+bool nearlyEqual(double a, double b) {
+    return std::fabs(a - b) <= 1e-5 * std::max(std::fabs(a), std::fabs(b));
+}
+
+bool notBelow(double a, double b) { return a > b || nearlyEqual(a, b); }
 
 double truncateDecimals(double value, int decimals) {
     const double scale = powersOfTen.at(static_cast<std::size_t>(decimals));

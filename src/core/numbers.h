@@ -44,4 +44,14 @@ float truncateSingle(float value, int decimals);
 // its decimal text would read back.
 double roundSignificant(double value, int digits);
 
+// Tolerant equality for the plausibility tests that include equality: two
+// values that differ by no more than one part in 100,000 of the larger count
+// as equal, so that the rounding of single-precision field values never
+// decides an equality that the typed numbers make exact (25 turns of 1,2 mm
+// wire fill a 30 mm winding exactly; a second frequency typed equal to the
+// first is equal).
+bool nearlyEqual(double a, double b);
+// a > b, or nearly equal to it.
+bool notBelow(double a, double b);
+
 }  // namespace zeliro

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "core/version.h"
+
 namespace zeliro {
 namespace {
 
@@ -225,27 +227,31 @@ const char* const twoBandLines[] = {
 }  // namespace
 
 TextWindowTexts informationTexts() {
-    return {readMeCaption(107, 4, 76, "rev. 1.06"), "INFORMAZIONI  GENERALI", joinLines(informationLines)};
+    return {readMeCaption(107, 4, 76, std::string("rev. ") + captionVersion), "INFORMAZIONI  GENERALI",
+            joinLines(informationLines)};
 }
 
 TextWindowTexts halfWaveReadMe() {
-    return {readMeCaption(108, 5, 69, "rev 1.06"), "DIPOLO  STANDARD", joinLines(halfWaveLines)};
+    return {readMeCaption(108, 5, 69, spacedRevisionCaption), "DIPOLO  STANDARD", joinLines(halfWaveLines)};
 }
 
 TextWindowTexts trimmingReadMe() {
-    return {readMeCaption(76, 4, 64, "rev  1.06"), "TARATURA  del   DIPOLO", joinLines(trimmingLines)};
+    return {readMeCaption(76, 4, 64, std::string("rev  ") + captionVersion), "TARATURA  del   DIPOLO",
+            joinLines(trimmingLines)};
 }
 
 TextWindowTexts loadingCoilReadMe() {
-    return {readMeCaption(107, 5, 71, "rev.1.06"), "CALCOLO  BOBINA", joinLines(loadingCoilLines)};
+    return {readMeCaption(107, 5, 71, revisionCaption), "CALCOLO  BOBINA", joinLines(loadingCoilLines)};
 }
 
 TextWindowTexts coilConstructionReadMe() {
-    return {readMeCaption(107, 5, 69, "rev 1.06"), "COSTRUZIONE  BOBINA", joinLines(coilConstructionLines)};
+    return {readMeCaption(107, 5, 69, spacedRevisionCaption), "COSTRUZIONE  BOBINA",
+            joinLines(coilConstructionLines)};
 }
 
 TextWindowTexts twoBandReadMe() {
-    return {readMeCaption(102, 5, 76, "rev. 1.06"), "DIPOLO  MULTIBANDA", joinLines(twoBandLines)};
+    return {readMeCaption(102, 5, 76, std::string("rev. ") + captionVersion), "DIPOLO  MULTIBANDA",
+            joinLines(twoBandLines)};
 }
 
 }  // namespace zeliro

@@ -1,9 +1,9 @@
 #include "core/trapdipole.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/version.h"
 
 namespace zeliro {
 namespace {
@@ -16,13 +16,6 @@ float readSingle(const std::string& text) { return parseSingle(text).value_or(0.
 double orZero(double value) { return std::isfinite(value) ? value : 0.0; }
 
 double square(double value) { return value * value; }
-
-// Where the plausibility tests include equality, values that differ by no more
-// than one part in 100,000 of the larger count as equal, so that the rounding
-// of single-precision arithmetic never decides an equality that the typed
-// numbers make exact.
-bool sameValue(double a, double b) { return std::fabs(a - b) <= 1e-5 * std::max(std::fabs(a), std::fabs(b)); }
-bool notBelow(double a, double b) { return a > b || sameValue(a, b); }
 
 std::string shown(double value) { return formatDouble(value); }
 
@@ -53,22 +46,6 @@ CablePreset cablePreset(CableChoice cable) {
         case CableChoice::Manual:
             return {"", "", true, ""};
         case CableChoice::None:
-            break;
-    }
-    return {};
-}
-
-TrapWarningRoutine trapWarningRoutine(TrapWarning warning) {
-    switch (warning) {
-        case TrapWarning::SecondNotBelowFirst:
-            return {"Label27", 5, {"Text6", "Label24", "Label25"}, true};
-        case TrapWarning::CutoffNotAboveFirst:
-            return {"Label35", 5, {}, true};
-        case TrapWarning::CutoffTooHigh:
-            return {"Label28", 5, {"Label24", "Label25"}, false};
-        case TrapWarning::NoConfiguration:
-            return {"Label37", 5, {"Label23", "Label31", "Label32", "Label26", "Label24", "Label25"}, false};
-        case TrapWarning::None:
             break;
     }
     return {};
@@ -164,7 +141,7 @@ std::vector<std::string> trapDipoleReport(const TrapDipoleScreen& s) {
     return {
         "",
         "",
-        std::string(19, ' ') + "ZELIRO  rev.1.06    by TAVRON",
+        std::string(19, ' ') + "ZELIRO  " + revisionCaption + "    by TAVRON",
         "",
         "",
         std::string(12, ' ') + "DIPOLO BIBANDA CON TRAPPOLE IN CAVO COASSIALE ",

@@ -59,6 +59,7 @@ struct TrapDipoleInput {
     TrapDipoleConstants constants;
 };
 
+// Which warning routine of the window runs after the results are shown.
 enum class TrapWarning {
     None,
     SecondNotBelowFirst,  // errore1
@@ -66,16 +67,6 @@ enum class TrapWarning {
     CutoffTooHigh,        // errore3
     NoConfiguration,      // errore4
 };
-
-// A warning routine of the window: its label, its wait, the controls it empties
-// and whether it beeps before emptying them.
-struct TrapWarningRoutine {
-    std::string label;
-    int seconds = 5;
-    std::vector<std::string> emptied;
-    bool beepFirst = true;
-};
-TrapWarningRoutine trapWarningRoutine(TrapWarning warning);
 
 // The texts for the result labels; an empty optional leaves the label alone.
 // After them the warning, if any, runs.

@@ -1,6 +1,7 @@
 #include "core/trimming.h"
 
 #include "core/numbers.h"
+#include "core/version.h"
 
 namespace zeliro {
 
@@ -72,7 +73,7 @@ std::vector<std::string> trimmingReport(const TrimmingReportInput& input) {
     return {
         "",
         "",
-        indent + "ZELIRO  rev 1.06    by TAVRON",
+        indent + "ZELIRO  " + spacedRevisionCaption + "    by TAVRON",
         "",
         "",
         std::string(29, ' ') + "TARATURA  del DIPOLO",

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -18,11 +19,8 @@ const QColor blue(0, 0, 255);
 const QColor lightGreen(192, 255, 192);
 const QColor copper(192, 96, 0);
 
-const QStringList inputFields = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
-const QStringList resultLabels = {"Label23", "Label24", "Label25", "Label26", "Label31", "Label32"};
-
 QString caption() {
-    return "DIPOLO   BIBANDA" + spaces(61) + "by" + spaces(3) + "TAVRON" + spaces(65) + "rev.1.06";
+    return "DIPOLO   BIBANDA" + spaces(61) + "by" + spaces(3) + "TAVRON" + spaces(65) + revisionCaption;
 }
 
 }  // namespace
@@ -61,30 +59,32 @@ void frmDIPOLOMULTIBANDA::buildTexts() {
 }
 
 void frmDIPOLOMULTIBANDA::buildOptions() {
-    m_cables = addFrame("Frame1", "Coassiale", twipsRect(480, 600, 1935, 1093));
-    addOption(m_cables, "Option1", "RG58U", twipsRect(60, 200, 885, 255));
-    addOption(m_cables, "Option2", "RG223", twipsRect(60, 520, 885, 255));
-    addOption(m_cables, "Option3", "RG174", twipsRect(950, 200, 885, 255));
-    addOption(m_cables, "Option4", "RG213", twipsRect(960, 450, 885, 255));
-    addOption(m_cables, "Option7", "Modalità  Manuale", twipsRect(60, 870, 1815, 210));
+    Frame1 = addFrame("Frame1", "Coassiale", twipsRect(480, 600, 1935, 1093));
+    Option1 = addOption(Frame1, "Option1", "RG58U", twipsRect(60, 200, 885, 255));
+    Option2 = addOption(Frame1, "Option2", "RG223", twipsRect(60, 520, 885, 255));
+    Option3 = addOption(Frame1, "Option3", "RG174", twipsRect(950, 200, 885, 255));
+    Option4 = addOption(Frame1, "Option4", "RG213", twipsRect(960, 450, 885, 255));
+    Option7 = addOption(Frame1, "Option7", "Modalità  Manuale", twipsRect(60, 870, 1815, 210));
 
-    m_shapes = addFrame("frame2", "Dipolo", twipsRect(480, 2040, 1250, 787));
-    addOption(m_shapes, "Option5", "orizzontale", twipsRect(90, 240, 1100, 240));
-    addOption(m_shapes, "Option6", "Inverted  V", twipsRect(90, 480, 1100, 240));
+    frame2 = addFrame("frame2", "Dipolo", twipsRect(480, 2040, 1250, 787));
+    Option5 = addOption(frame2, "Option5", "orizzontale", twipsRect(90, 240, 1100, 240));
+    Option6 = addOption(frame2, "Option6", "Inverted  V", twipsRect(90, 480, 1100, 240));
 
-    QLabel* prompt = addLabel("Label43", "Tipo di coassiale RG", twipsRect(2880, 2655, 1620, 255));
-    setColours(*prompt, red, white);
-    prompt->hide();
-    auto* designation = new QLineEdit(client());
-    designation->setObjectName("Text7");
-    designation->setGeometry(twipsRect(4560, 2640, 975, 285));
-    designation->setToolTip("inserisci solo il numero (senza scritta RG)");
-    setColours(*designation, black, white);
-    designation->hide();
+    Label43 = addLabel("Label43", "Tipo di coassiale RG", twipsRect(2880, 2655, 1620, 255));
+    setColours(*Label43, red, white);
+    Label43->hide();
+    Text7 = new QLineEdit(client());
+    Text7->setObjectName("Text7");
+    Text7->setGeometry(twipsRect(4560, 2640, 975, 285));
+    Text7->setToolTip("inserisci solo il numero (senza scritta RG)");
+    setColours(*Text7, black, white);
+    Text7->hide();
+    nameAfter(Text7, Label43);
 }
 
 void frmDIPOLOMULTIBANDA::buildInputs() {
     struct Row {
+        DecimalField** box;
         const char* field;
         const char* prompt;
         QString caption;
@@ -93,32 +93,32 @@ void frmDIPOLOMULTIBANDA::buildInputs() {
         int top;
     };
     const Row rows[] = {
-        {"Text4", "Label5", "CAPACITA'  DEL CAVO  COASSIALE  1 cm =   Pf  ", true,
+        {&Text4, "Text4", "Label5", "CAPACITA'  DEL CAVO  COASSIALE  1 cm =   Pf  ", true,
          "Se il valore non è in lista, digitalo manualmente", 3000},
-        {"Text2", "Label3", "RAGGIO  DEL  CAVO  COASSIALE ................. mm  ", true,
+        {&Text2, "Text2", "Label3", "RAGGIO  DEL  CAVO  COASSIALE ................. mm  ", true,
          "Se il valore non è in lista digitalo manualmente", 3360},
-        {"Text1", "Label2", "RAGGIO  DEL  SUPPORTO ............................... mm  ", true,
+        {&Text1, "Text1", "Label2", "RAGGIO  DEL  SUPPORTO ............................... mm  ", true,
          "Input raggio supporto", 3720},
-        {"Text3", "Label4", "NUMERO  DELLE  SPIRE .........................................n ", true,
+        {&Text3, "Text3", "Label4", "NUMERO  DELLE  SPIRE .........................................n ", true,
          "Input numero delle spire", 4080},
-        {"Text5", "Label34", "centro  banda  PRIMA  FREQUENZA .... Mhz", false, "Input frequenza più alta",
-         4440},
-        {"Text6", "Label10", "centro  banda  SECONDA FREQUENZA  Mhz", false, "Input frequenza più bassa",
-         4800},
+        {&Text5, "Text5", "Label34", "centro  banda  PRIMA  FREQUENZA .... Mhz", false,
+         "Input frequenza più alta", 4440},
+        {&Text6, "Text6", "Label10", "centro  banda  SECONDA FREQUENZA  Mhz", false,
+         "Input frequenza più bassa", 4800},
     };
     for (const Row& row : rows) {
         const int left = QString(row.prompt) == "Label34" ? 480 : 600;
         QLabel* prompt = addLabel(row.prompt, row.caption, twipsRect(left, row.top, 4560 - left, 285));
         prompt->setWordWrap(false);
         if (row.arial) prompt->setFont(namedFont("Arial", 8));
-        addField(row.field, twipsRect(4560, row.top, 975, 285), row.tooltip);
-        nameAfter(row.field, row.prompt);
+        *row.box = addField(row.field, twipsRect(4560, row.top, 975, 285), row.tooltip);
+        nameAfter(*row.box, prompt);
     }
-    nameAfter("Text7", "Label43");
-    addButton("Command1", "MENU'", twipsRect(5880, 3960, 975, 390), "Ritorna al menù iniziale");
-    addButton("Command3", "RESETTA", twipsRect(7080, 4320, 975, 375), "Cancella tutte le input & output");
-    addButton("Command2", "CALCOLA", twipsRect(5880, 4680, 975, 390),
-              "Completate le caselle input,calcola il dipolo");
+    Command1 = addButton("Command1", "MENU'", twipsRect(5880, 3960, 975, 390), "Ritorna al menù iniziale");
+    Command3 =
+        addButton("Command3", "RESETTA", twipsRect(7080, 4320, 975, 375), "Cancella tutte le input & output");
+    Command2 = addButton("Command2", "CALCOLA", twipsRect(5880, 4680, 975, 390),
+                         "Completate le caselle input,calcola il dipolo");
 }
 
 // One arm: centre insulator, inner wire, trap, outer wire, end insulator, with
@@ -137,15 +137,15 @@ void frmDIPOLOMULTIBANDA::buildArm() {
                             twipsRect(3240, 5760, 5880, 255));
     note->setWordWrap(false);
     addLabel("Label7", "Centrale ", twipsRect(1800, 6000, 795, 255));
-    addLabel("Label8", "metri per la prima frequenza", twipsRect(2640, 6240, 1515, 375));
-    QLabel* inner = addLabel("Label24", "", twipsRect(4200, 6240, 1335, 375));
+    QLabel* Label8 = addLabel("Label8", "metri per la prima frequenza", twipsRect(2640, 6240, 1515, 375));
+    Label24 = addLabel("Label24", "", twipsRect(4200, 6240, 1335, 375));
     addLabel("Label12", "BOBINA", twipsRect(5880, 6240, 795, 255));
-    addLabel("Label11", "metri per la seconda frequenza", twipsRect(6720, 6240, 1635, 375));
-    QLabel* outer = addLabel("Label25", "", twipsRect(8400, 6240, 1575, 375));
+    QLabel* Label11 = addLabel("Label11", "metri per la seconda frequenza", twipsRect(6720, 6240, 1635, 375));
+    Label25 = addLabel("Label25", "", twipsRect(8400, 6240, 1575, 375));
     addLabel("Label40", "isolatore", twipsRect(9960, 6270, 795, 255));
-    nameAfter("Label24", "Label8");
-    nameAfter("Label25", "Label11");
-    for (QLabel* result : {inner, outer}) {
+    nameAfter(Label24, Label8);
+    nameAfter(Label25, Label11);
+    for (QLabel* result : {Label24, Label25}) {
         result->setFont(sansFont(12, true));
         setColours(*result, yellow, teal);
     }
@@ -155,6 +155,7 @@ void frmDIPOLOMULTIBANDA::buildResults() {
     struct Box {
         const char* heading;
         QString caption;
+        QLabel** label;
         const char* result;
         QString headingTip;
         QString resultTip;
@@ -166,11 +167,12 @@ void frmDIPOLOMULTIBANDA::buildResults() {
         "superiore della prima frequenza";
     const QString inductanceTip = "Induttanza della bobina in micro HENRY";
     const Box boxes[] = {
-        {"Label6", "LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm", "Label23", cableTip, cableTip, 2760},
-        {"Label9", "FREQUENZA  DI TAGLIO  MHz", "Label26", cutoffTip, cutoffTip, 4320},
-        {"Label30", "          BOBINA            micro HENRY ", "Label32", inductanceTip, inductanceTip,
-         5880},
-        {"Label29", "                 BOBINA               PF", "Label31",
+        {"Label6", "LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm", &Label23, "Label23", cableTip, cableTip,
+         2760},
+        {"Label9", "FREQUENZA  DI TAGLIO  MHz", &Label26, "Label26", cutoffTip, cutoffTip, 4320},
+        {"Label30", "          BOBINA            micro HENRY ", &Label32, "Label32", inductanceTip,
+         inductanceTip, 5880},
+        {"Label29", "                 BOBINA               PF", &Label31, "Label31",
          "Capacità della  bobina in pico FARAD", "Capacità della bobina in pico FARAD", 7440},
     };
     for (const Box& box : boxes) {
@@ -178,7 +180,8 @@ void frmDIPOLOMULTIBANDA::buildResults() {
         heading->setFont(namedFont("Times New Roman", 7));
         heading->setToolTip(box.headingTip);
         QLabel* result = addLabel(box.result, "", twipsRect(box.left, 7680, 1455, 375));
-        nameAfter(box.result, box.heading);
+        *box.label = result;
+        nameAfter(result, heading);
         result->setFont(sansFont(12, true));
         result->setToolTip(box.resultTip);
         for (QLabel* label : {heading, result}) {
@@ -189,8 +192,8 @@ void frmDIPOLOMULTIBANDA::buildResults() {
     }
     QLabel* pointer = addLabel("Label39", "RISULTATO... >", twipsRect(840, 7800, 1800, 255));
     pointer->setFont(sansFont(10, true));
-    QLabel* configuration = addLabel("Label41", "Label41", twipsRect(10200, 7080, 1215, 255));
-    configuration->hide();
+    Label41 = addLabel("Label41", "Label41", twipsRect(10200, 7080, 1215, 255));
+    Label41->hide();
 }
 
 // A coil cut open along its axis: the former with the cable's sections on
@@ -224,6 +227,7 @@ void frmDIPOLOMULTIBANDA::buildCoil() {
 
 void frmDIPOLOMULTIBANDA::buildWarnings() {
     struct Sign {
+        QLabel** label;
         const char* name;
         const char* text;
         QRect geometry;
@@ -231,18 +235,19 @@ void frmDIPOLOMULTIBANDA::buildWarnings() {
         QColor background;
     };
     const Sign signs[] = {
-        {"Label27", "IL SEGMENTO  DAL CENTRALE  ALLA BOBINA , DEVE RISUONARE SULLA  FREQUENZA PIU'  ALTA",
+        {&Label27, "Label27",
+         "IL SEGMENTO  DAL CENTRALE  ALLA BOBINA , DEVE RISUONARE SULLA  FREQUENZA PIU'  ALTA",
          twipsRect(840, 3000, 3615, 2055), yellow, blue},
-        {"Label35",
+        {&Label35, "Label35",
          "LA  FREQUENZA DI  TAGLIO DELLA  BOBINA  DEVE  ESSERE  LEGGERMENTE  SUPERIORE  ALL ' INTERA  BANDA "
          "DELLA  PRIMA  FREQUENZA",
          twipsRect(4560, 5760, 4215, 1575), red, white},
-        {"Label28", "LA FREQUENZA DI TAGLIO E' TROPPO ALTA RISPETTO ALLA  PRIMA FREQUENZA",
+        {&Label28, "Label28", "LA FREQUENZA DI TAGLIO E' TROPPO ALTA RISPETTO ALLA  PRIMA FREQUENZA",
          twipsRect(480, 5520, 3855, 1455), blue, yellow},
-        {"Label37", "SELEZIONA IL TIPO DI DIPOLO", twipsRect(6840, 4800, 4335, 855), black, green},
+        {&Label37, "Label37", "SELEZIONA IL TIPO DI DIPOLO", twipsRect(6840, 4800, 4335, 855), black, green},
     };
     for (const Sign& sign : signs) {
-        QLabel* label = addLabel(sign.name, sign.text, sign.geometry);
+        QLabel* label = *sign.label = addLabel(sign.name, sign.text, sign.geometry);
         label->setFont(sansFont(12, true));
         label->setAlignment(Qt::AlignCenter);
         setColours(*label, sign.foreground, sign.background);
@@ -251,31 +256,24 @@ void frmDIPOLOMULTIBANDA::buildWarnings() {
 }
 
 void frmDIPOLOMULTIBANDA::setTabOrder() {
-    const char* order[] = {"Option1",  "Option5", "Text1",    "Text3",    "Text5",   "Text6",
-                           "Command2", "Option3", "Option2",  "Option4",  "Option7", "Text7",
-                           "Text4",    "Option6", "Command1", "Command3", "Text2"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        QWidget* next = client()->findChild<QWidget*>(name);
-        if (previous) QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    QWidget* const order[] = {Option1, Option5, Text1, Text3, Text5,   Text6,    Command2, Option3, Option2,
+                              Option4, Option7, Text7, Text4, Option6, Command1, Command3, Text2};
+    for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmDIPOLOMULTIBANDA::connectHandlers() {
-    auto button = [this](const char* name) { return client()->findChild<QAbstractButton*>(name); };
-    connect(button("Command1"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command1_Click);
-    connect(button("Command2"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command2_Click);
-    connect(button("Command3"), &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command3_Click);
+    connect(Command1, &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command1_Click);
+    connect(Command2, &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command2_Click);
+    connect(Command3, &QAbstractButton::clicked, this, &frmDIPOLOMULTIBANDA::Command3_Click);
     // An option's handler runs when the option comes on, by mouse or by keys.
-    const std::pair<const char*, void (frmDIPOLOMULTIBANDA::*)()> options[] = {
-        {"Option1", &frmDIPOLOMULTIBANDA::Option1_Click}, {"Option2", &frmDIPOLOMULTIBANDA::Option2_Click},
-        {"Option3", &frmDIPOLOMULTIBANDA::Option3_Click}, {"Option4", &frmDIPOLOMULTIBANDA::Option4_Click},
-        {"Option5", &frmDIPOLOMULTIBANDA::Option5_Click}, {"Option6", &frmDIPOLOMULTIBANDA::Option6_Click},
-        {"Option7", &frmDIPOLOMULTIBANDA::Option7_Click},
+    const std::pair<QRadioButton*, void (frmDIPOLOMULTIBANDA::*)()> options[] = {
+        {Option1, &frmDIPOLOMULTIBANDA::Option1_Click}, {Option2, &frmDIPOLOMULTIBANDA::Option2_Click},
+        {Option3, &frmDIPOLOMULTIBANDA::Option3_Click}, {Option4, &frmDIPOLOMULTIBANDA::Option4_Click},
+        {Option5, &frmDIPOLOMULTIBANDA::Option5_Click}, {Option6, &frmDIPOLOMULTIBANDA::Option6_Click},
+        {Option7, &frmDIPOLOMULTIBANDA::Option7_Click},
     };
-    for (const auto& [name, handler] : options) {
-        connect(button(name), &QAbstractButton::toggled, this, [this, handler](bool on) {
+    for (const auto& [option, handler] : options) {
+        connect(option, &QAbstractButton::toggled, this, [this, handler](bool on) {
             if (on) (this->*handler)();
         });
     }
@@ -285,20 +283,20 @@ void frmDIPOLOMULTIBANDA::Command1_Click() { registry().show("frmMENU"); }
 
 void frmDIPOLOMULTIBANDA::Command2_Click() {
     TrapDipoleInput input;
-    input.supportRadius = textOf("Text1");
-    input.cableRadius = textOf("Text2");
-    input.turns = textOf("Text3");
-    input.capacitancePerCm = textOf("Text4");
-    input.firstFrequency = textOf("Text5");
-    input.secondFrequency = textOf("Text6");
+    input.supportRadius = textOf(Text1);
+    input.cableRadius = textOf(Text2);
+    input.turns = textOf(Text3);
+    input.capacitancePerCm = textOf(Text4);
+    input.firstFrequency = textOf(Text5);
+    input.secondFrequency = textOf(Text6);
     input.shape = shapeOn();
     input.constants = m_variables.constants;
 
     const TrapDipoleOutcome outcome = computeTrapDipole(input);
-    const std::pair<const char*, const std::optional<std::string>*> results[] = {
-        {"Label31", &outcome.coilCapacitance}, {"Label32", &outcome.coilInductance},
-        {"Label26", &outcome.cutoffFrequency}, {"Label23", &outcome.cableLength},
-        {"Label24", &outcome.innerWire},       {"Label25", &outcome.outerWire},
+    const std::pair<QLabel*, const std::optional<std::string>*> results[] = {
+        {Label31, &outcome.coilCapacitance}, {Label32, &outcome.coilInductance},
+        {Label26, &outcome.cutoffFrequency}, {Label23, &outcome.cableLength},
+        {Label24, &outcome.innerWire},       {Label25, &outcome.outerWire},
     };
     for (const auto& [label, text] : results)
         if (*text) setTextOf(label, **text);
@@ -306,90 +304,97 @@ void frmDIPOLOMULTIBANDA::Command2_Click() {
 }
 
 void frmDIPOLOMULTIBANDA::Command3_Click() {
-    for (const QString& field : inputFields) setTextOf(field, "");
-    for (const QString& label : resultLabels) setTextOf(label, "");
-    deselectAll(m_cables);
-    deselectAll(m_shapes);
-    setShown("Label43", false);
-    setShown("Text7", false);
+    for (QLineEdit* field :
+         std::initializer_list<QLineEdit*>{Text1, Text2, Text3, Text4, Text5, Text6, Text7})
+        setTextOf(field, "");
+    for (QLabel* label : {Label23, Label24, Label25, Label26, Label31, Label32}) setTextOf(label, "");
+    deselectAll(Frame1);
+    deselectAll(frame2);
+    Label43->hide();
+    Text7->hide();
 }
 
-void frmDIPOLOMULTIBANDA::Option1_Click() { chooseCable(CableChoice::RG58U, "Option1"); }
-void frmDIPOLOMULTIBANDA::Option2_Click() { chooseCable(CableChoice::RG223, "Option2"); }
-void frmDIPOLOMULTIBANDA::Option3_Click() { chooseCable(CableChoice::RG174, "Option3"); }
-void frmDIPOLOMULTIBANDA::Option4_Click() { chooseCable(CableChoice::RG213, "Option4"); }
-void frmDIPOLOMULTIBANDA::Option7_Click() { chooseCable(CableChoice::Manual, "Option7"); }
-void frmDIPOLOMULTIBANDA::Option5_Click() { chooseShape(DipoleShape::Horizontal, "Option5"); }
-void frmDIPOLOMULTIBANDA::Option6_Click() { chooseShape(DipoleShape::InvertedV, "Option6"); }
+void frmDIPOLOMULTIBANDA::Option1_Click() { chooseCable(CableChoice::RG58U, Option1); }
+void frmDIPOLOMULTIBANDA::Option2_Click() { chooseCable(CableChoice::RG223, Option2); }
+void frmDIPOLOMULTIBANDA::Option3_Click() { chooseCable(CableChoice::RG174, Option3); }
+void frmDIPOLOMULTIBANDA::Option4_Click() { chooseCable(CableChoice::RG213, Option4); }
+void frmDIPOLOMULTIBANDA::Option7_Click() { chooseCable(CableChoice::Manual, Option7); }
+void frmDIPOLOMULTIBANDA::Option5_Click() { chooseShape(DipoleShape::Horizontal, Option5); }
+void frmDIPOLOMULTIBANDA::Option6_Click() { chooseShape(DipoleShape::InvertedV, Option6); }
 
-void frmDIPOLOMULTIBANDA::chooseCable(CableChoice cable, const QString& option) {
-    if (!isOn(option)) return;
+void frmDIPOLOMULTIBANDA::chooseCable(CableChoice cable, const QRadioButton* option) {
+    if (!option->isChecked()) return;
     const CablePreset preset = cablePreset(cable);
-    setTextOf("Text4", preset.capacitanceText);
-    setTextOf("Text2", preset.radiusText);
-    setShown("Text7", preset.manual);
-    setShown("Label43", preset.manual);
+    setTextOf(Text4, preset.capacitanceText);
+    setTextOf(Text2, preset.radiusText);
+    Text7->setVisible(preset.manual);
+    Label43->setVisible(preset.manual);
 }
 
-void frmDIPOLOMULTIBANDA::chooseShape(DipoleShape shape, const QString& option) {
-    if (!isOn(option)) return;
+void frmDIPOLOMULTIBANDA::chooseShape(DipoleShape shape, const QRadioButton* option) {
+    if (!option->isChecked()) return;
     const DipoleConfiguration configuration = dipoleConfiguration(shape);
     m_variables.constants = configuration.constants;
-    setTextOf("Label41", configuration.label41);
+    setTextOf(Label41, configuration.label41);
 }
 
-void frmDIPOLOMULTIBANDA::errore1() { runWarning(TrapWarning::SecondNotBelowFirst); }
-void frmDIPOLOMULTIBANDA::errore2() { runWarning(TrapWarning::CutoffNotAboveFirst); }
-void frmDIPOLOMULTIBANDA::errore3() { runWarning(TrapWarning::CutoffTooHigh); }
-void frmDIPOLOMULTIBANDA::errore4() { runWarning(TrapWarning::NoConfiguration); }
+// The four warning routines: each shows its label for 5 seconds; errore1
+// beeps before it empties its controls, errore3 and errore4 after.
+void frmDIPOLOMULTIBANDA::errore1() { warnings().run({Label27, 5, {Text6, Label24, Label25}, {}, true}); }
+void frmDIPOLOMULTIBANDA::errore2() { warnings().run({Label35, 5, {}, {}, true}); }
+void frmDIPOLOMULTIBANDA::errore3() { warnings().run({Label28, 5, {Label24, Label25}, {}, false}); }
+void frmDIPOLOMULTIBANDA::errore4() {
+    warnings().run({Label37, 5, {Label23, Label31, Label32, Label26, Label24, Label25}, {}, false});
+}
 
 void frmDIPOLOMULTIBANDA::runWarning(TrapWarning warning) {
-    if (warning == TrapWarning::None) return;
-    const TrapWarningRoutine routine = trapWarningRoutine(warning);
-    QStringList emptied;
-    for (const std::string& name : routine.emptied) emptied << QString::fromStdString(name);
-    warnings().run(
-        Warning{QString::fromStdString(routine.label), routine.seconds, emptied, {}, routine.beepFirst});
-}
-
-bool frmDIPOLOMULTIBANDA::isOn(const QString& option) const {
-    auto* button = client()->findChild<QRadioButton*>(option);
-    return button && button->isChecked();
+    switch (warning) {
+        case TrapWarning::SecondNotBelowFirst:
+            return errore1();
+        case TrapWarning::CutoffNotAboveFirst:
+            return errore2();
+        case TrapWarning::CutoffTooHigh:
+            return errore3();
+        case TrapWarning::NoConfiguration:
+            return errore4();
+        case TrapWarning::None:
+            return;
+    }
 }
 
 DipoleShape frmDIPOLOMULTIBANDA::shapeOn() const {
-    if (isOn("Option5")) return DipoleShape::Horizontal;
-    if (isOn("Option6")) return DipoleShape::InvertedV;
+    if (Option5->isChecked()) return DipoleShape::Horizontal;
+    if (Option6->isChecked()) return DipoleShape::InvertedV;
     return DipoleShape::None;
 }
 
 CableChoice frmDIPOLOMULTIBANDA::cableOn() const {
-    const std::pair<const char*, CableChoice> options[] = {{"Option1", CableChoice::RG58U},
-                                                           {"Option2", CableChoice::RG223},
-                                                           {"Option3", CableChoice::RG174},
-                                                           {"Option4", CableChoice::RG213},
-                                                           {"Option7", CableChoice::Manual}};
-    for (const auto& [name, cable] : options)
-        if (isOn(name)) return cable;
+    const std::pair<const QRadioButton*, CableChoice> options[] = {{Option1, CableChoice::RG58U},
+                                                                   {Option2, CableChoice::RG223},
+                                                                   {Option3, CableChoice::RG174},
+                                                                   {Option4, CableChoice::RG213},
+                                                                   {Option7, CableChoice::Manual}};
+    for (const auto& [option, cable] : options)
+        if (option->isChecked()) return cable;
     return CableChoice::None;
 }
 
 std::vector<std::string> frmDIPOLOMULTIBANDA::dataReport() const {
     TrapDipoleScreen screen;
-    screen.text1 = textOf("Text1");
-    screen.text2 = textOf("Text2");
-    screen.text3 = textOf("Text3");
-    screen.text4 = textOf("Text4");
-    screen.text5 = textOf("Text5");
-    screen.text6 = textOf("Text6");
-    screen.text7 = textOf("Text7");
-    screen.label41 = textOf("Label41");
-    screen.label23 = textOf("Label23");
-    screen.label24 = textOf("Label24");
-    screen.label25 = textOf("Label25");
-    screen.label26 = textOf("Label26");
-    screen.label31 = textOf("Label31");
-    screen.label32 = textOf("Label32");
+    screen.text1 = textOf(Text1);
+    screen.text2 = textOf(Text2);
+    screen.text3 = textOf(Text3);
+    screen.text4 = textOf(Text4);
+    screen.text5 = textOf(Text5);
+    screen.text6 = textOf(Text6);
+    screen.text7 = textOf(Text7);
+    screen.label41 = textOf(Label41);
+    screen.label23 = textOf(Label23);
+    screen.label24 = textOf(Label24);
+    screen.label25 = textOf(Label25);
+    screen.label26 = textOf(Label26);
+    screen.label31 = textOf(Label31);
+    screen.label32 = textOf(Label32);
     screen.cable = cableOn();
     return trapDipoleReport(screen);
 }

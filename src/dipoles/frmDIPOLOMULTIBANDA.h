@@ -50,16 +50,35 @@ private:
     void setTabOrder();
     void connectHandlers();
 
-    void chooseCable(CableChoice cable, const QString& option);
-    void chooseShape(DipoleShape shape, const QString& option);
+    void chooseCable(CableChoice cable, const QRadioButton* option);
+    void chooseShape(DipoleShape shape, const QRadioButton* option);
+    // Runs the warning routine that the computation asks for.
     void runWarning(TrapWarning warning);
-    bool isOn(const QString& option) const;
     DipoleShape shapeOn() const;
     CableChoice cableOn() const;
 
     Variables& m_variables;
-    QGroupBox* m_cables = nullptr;
-    QGroupBox* m_shapes = nullptr;
+    // Cable buttons, configuration buttons, and the cable designation typed
+    // in manual mode with its prompt.
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr, *Option4 = nullptr;
+    QRadioButton* Option7 = nullptr;
+    QGroupBox* frame2 = nullptr;
+    QRadioButton *Option5 = nullptr, *Option6 = nullptr;
+    QLineEdit* Text7 = nullptr;
+    QLabel* Label43 = nullptr;
+    // Former radius, cable radius, turns, capacitance per cm, first and second frequency.
+    DecimalField *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr;
+    DecimalField *Text5 = nullptr, *Text6 = nullptr;
+    QPushButton* Command1 = nullptr;  // MENU'
+    QPushButton* Command2 = nullptr;  // CALCOLA
+    QPushButton* Command3 = nullptr;  // RESETTA
+    // Results: cable length, inner wire, outer wire, cut-off, capacitance, inductance.
+    QLabel *Label23 = nullptr, *Label24 = nullptr, *Label25 = nullptr;
+    QLabel *Label26 = nullptr, *Label31 = nullptr, *Label32 = nullptr;
+    QLabel* Label41 = nullptr;  // the configuration, hidden, for the data report
+    // The warning labels of errore1 to errore4.
+    QLabel *Label27 = nullptr, *Label35 = nullptr, *Label28 = nullptr, *Label37 = nullptr;
 };
 
 }  // namespace zeliro

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -13,7 +14,8 @@ namespace zeliro {
 
 frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     : CalculationWindow(
-          registry, "DIPOLO  STANDARD" + spaces(58) + "by" + spaces(5) + "TAVRON" + spaces(62) + "rev.1.06",
+          registry,
+          "DIPOLO  STANDARD" + spaces(58) + "by" + spaces(5) + "TAVRON" + spaces(62) + revisionCaption,
           QSize(680, 400), MenuBarItems{"frmLEGGIMIstandard"}),
       m_variables(registry.variables<Variables>()) {
     auto* title = addLabel("Label3", "LUNGHEZZA  FISICA  DI  UN  DIPOLO  1/2  ONDA", QRect(10, 12, 660, 40));
@@ -21,27 +23,29 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     title->setAlignment(Qt::AlignCenter);
     setColours(*title, yellow);
 
-    addLabel("Label1", "INPUT  FREQUENZA", QRect(30, 84, 180, 24))->setFont(sansFont(12, true));
-    auto* Text1 = addField("Text1", QRect(210, 82, 100, 26), "Input frequenza");
+    auto* Label1 = addLabel("Label1", "INPUT  FREQUENZA", QRect(30, 84, 180, 24));
+    Label1->setFont(sansFont(12, true));
+    Text1 = addField("Text1", QRect(210, 82, 100, 26), "Input frequenza");
     Text1->setFont(sansFont(12, true));
     addLabel("Label4", "Mhz", QRect(318, 84, 50, 24))->setFont(sansFont(12, true));
     auto* hint = addLabel("Label5", "Separare  i  MHz  dai  KHz  con  la  virgola", QRect(30, 116, 340, 20));
     hint->setFont(sansFont(9.75));
     setColours(*hint, yellow);
 
-    QGroupBox* Frame1 = addFrame("Frame1", "Dipolo", QRect(470, 66, 180, 84));
+    Frame1 = addFrame("Frame1", "Dipolo", QRect(470, 66, 180, 84));
     Option2 = addOption(Frame1, "Option2", "Orizzontale", QRect(14, 22, 140, 24));
     Option1 = addOption(Frame1, "Option1", "Inverted  V", QRect(14, 50, 140, 24));
     addLabel("Label6", "Per selezionare usa TAB o il MOUSE", QRect(440, 156, 230, 20));
 
-    addLabel("Label2", "LA  LUNGHEZZA  COMPLESSIVA  DEL  DIPOLO  SARA'  DI   mt", QRect(30, 210, 470, 24))
-        ->setFont(sansFont(9.75, true));
-    auto* Label7 = addLabel("Label7", {}, QRect(520, 202, 130, 38));
+    auto* Label2 = addLabel("Label2", "LA  LUNGHEZZA  COMPLESSIVA  DEL  DIPOLO  SARA'  DI   mt",
+                            QRect(30, 210, 470, 24));
+    Label2->setFont(sansFont(9.75, true));
+    Label7 = addLabel("Label7", {}, QRect(520, 202, 130, 38));
     Label7->setFont(sansFont(18, true));
     Label7->setAlignment(Qt::AlignCenter);
     setColours(*Label7, QColor(0, 0, 192), white);
 
-    auto* Label8 = addLabel("Label8", "Seleziona il tipo di dipolo", QRect(100, 256, 480, 56));
+    Label8 = addLabel("Label8", "Seleziona il tipo di dipolo", QRect(100, 256, 480, 56));
     Label8->setFont(sansFont(24, true));
     Label8->setAlignment(Qt::AlignCenter);
     setColours(*Label8, black, QColor(0, 255, 0));
@@ -53,8 +57,8 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
         addButton("Command3", "RESETTA", QRect(275, 330, 130, 40), "Cancella tutte le input & output");
     auto* Command1 = addButton("Command1", "MENU'", QRect(470, 330, 130, 40), "Ritorna al menù  iniziale");
 
-    nameAfter("Text1", "Label1");
-    nameAfter("Label7", "Label2");
+    nameAfter(Text1, Label1);
+    nameAfter(Label7, Label2);
 
     setTabOrder(Text1, Option2);
     setTabOrder(Option2, Option1);
@@ -81,14 +85,14 @@ void frmDIPOLOSTANDARD::Command1_Click() { registry().show("frmMENU"); }
 
 void frmDIPOLOSTANDARD::Command2_Click() {
     const HalfWaveOutcome outcome =
-        computeHalfWave({textOf("Text1"), Option1->isChecked() || Option2->isChecked(), m_variables});
+        computeHalfWave({textOf(Text1), Option1->isChecked() || Option2->isChecked(), m_variables});
     m_variables = outcome.variables;
     switch (outcome.action) {
         case HalfWaveOutcome::Action::selectConfiguration:
             errore1();
             break;
         case HalfWaveOutcome::Action::showLength:
-            setTextOf("Label7", outcome.lengthText);
+            setTextOf(Label7, outcome.lengthText);
             break;
         case HalfWaveOutcome::Action::nothing:
             break;
@@ -96,15 +100,15 @@ void frmDIPOLOSTANDARD::Command2_Click() {
 }
 
 void frmDIPOLOSTANDARD::Command3_Click() {
-    setTextOf("Text1", {});
-    setTextOf("Label7", {});
-    deselectAll(findChild<QGroupBox*>("Frame1"));
+    setTextOf(Text1, {});
+    setTextOf(Label7, {});
+    deselectAll(Frame1);
 }
 
-void frmDIPOLOSTANDARD::errore1() { warnings().run({"Label8", 4, {"Label7"}, {}, true}); }
+void frmDIPOLOSTANDARD::errore1() { warnings().run({Label8, 4, {Label7}, {}, true}); }
 
 std::vector<std::string> frmDIPOLOSTANDARD::dataReport() const {
-    return halfWaveReport({textOf("Text1"), textOf("Label7"), m_variables.dipoleConfiguration});
+    return halfWaveReport({textOf(Text1), textOf(Label7), m_variables.dipoleConfiguration});
 }
 
 }  // namespace zeliro

@@ -3,6 +3,8 @@
 #include "core/halfwave.h"
 #include "frame/CalculationWindow.h"
 
+class QGroupBox;
+class QLabel;
 class QRadioButton;
 
 namespace zeliro {
@@ -28,8 +30,12 @@ public slots:
 
 private:
     Variables& m_variables;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
+    DecimalField* Text1 = nullptr;  // frequency
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* Option1 = nullptr;  // inverted V
+    QRadioButton* Option2 = nullptr;  // horizontal
+    QLabel* Label7 = nullptr;         // the length
+    QLabel* Label8 = nullptr;         // the warning of errore1
 };
 
 }  // namespace zeliro

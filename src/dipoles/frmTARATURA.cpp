@@ -2,9 +2,13 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <tuple>
+
+#include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -14,17 +18,15 @@ namespace {
 
 const QColor grey(128, 128, 128);
 
-QString caption() { return "TARATURA  del  DIPOLO" + spaces(53) + "by  TAVRON" + spaces(64) + "rev.1.06"; }
+QString caption() {
+    return "TARATURA  del  DIPOLO" + spaces(53) + "by  TAVRON" + spaces(64) + revisionCaption;
+}
 
 QLabel* styled(QLabel* label, const QFont& font, const QColor& text, const QColor& background = QColor()) {
     label->setFont(font);
     setColours(*label, text, background);
     return label;
 }
-
-// The controls that a calculation shows or hides.
-const QStringList verdictLabels = {"Label7", "Label6", "Label4"};
-const QStringList addedPiece = {"Line2", "Shape3", "Label12"};
 
 }  // namespace
 
@@ -37,9 +39,6 @@ frmTARATURA::frmTARATURA(Registry& registry)
     buildButtons();
     buildVerdict();
     buildDrawing();
-    nameAfter("Text1", "Label1");
-    nameAfter("Text2", "Label2");
-    nameAfter("Label5", "Label3");
     connectHandlers();
 }
 
@@ -48,52 +47,59 @@ void frmTARATURA::buildInputs() {
     styled(title, sansFont(24, true), yellow)->setAlignment(Qt::AlignCenter);
 
     const QFont prompt = sansFont(9.75, true);
-    styled(addLabel("Label1", "input   FREQUENZA  di  TRASMISSIONE  desiderata ...Mhz",
-                    twipsRect(360, 1080, 6600, 285)),
-           prompt, white);
-    addField("Text1", twipsRect(7080, 1020, 1335, 375), "input Frequenza di trasmissione voluta")
-        ->setFont(prompt);
-    styled(addLabel("Label2", "input  FREQUENZA  rilevata  ( minimo  ROS ) ................Mhz",
-                    twipsRect(360, 1620, 6600, 285)),
-           prompt, white);
-    addField("Text2", twipsRect(7080, 1560, 1335, 375), "input Frequenza con minimo ROS")->setFont(prompt);
+    QLabel* Label1 = styled(addLabel("Label1", "input   FREQUENZA  di  TRASMISSIONE  desiderata ...Mhz",
+                                     twipsRect(360, 1080, 6600, 285)),
+                            prompt, white);
+    Text1 = addField("Text1", twipsRect(7080, 1020, 1335, 375), "input Frequenza di trasmissione voluta");
+    Text1->setFont(prompt);
+    QLabel* Label2 =
+        styled(addLabel("Label2", "input  FREQUENZA  rilevata  ( minimo  ROS ) ................Mhz",
+                        twipsRect(360, 1620, 6600, 285)),
+               prompt, white);
+    Text2 = addField("Text2", twipsRect(7080, 1560, 1335, 375), "input Frequenza con minimo ROS");
+    Text2->setFont(prompt);
+    nameAfter(Text1, Label1);
+    nameAfter(Text2, Label2);
     styled(addLabel("Label9", "Separare i MHz dai KHz con la virgola", twipsRect(360, 2160, 6000, 255)),
            sansFont(9.75), yellow);
 
-    m_frame = addFrame("Frame1", "Dipolo", twipsRect(8880, 960, 2640, 1215));
-    m_frame->setFont(sansFont(9.75, true));
-    m_horizontal = addOption(m_frame, "Option1", "Orizzontale", twipsRect(240, 330, 2160, 315));
-    m_invertedV = addOption(m_frame, "Option2", "Inverted  v", twipsRect(240, 750, 2160, 315));
+    Frame1 = addFrame("Frame1", "Dipolo", twipsRect(8880, 960, 2640, 1215));
+    Frame1->setFont(sansFont(9.75, true));
+    Option1 = addOption(Frame1, "Option1", "Orizzontale", twipsRect(240, 330, 2160, 315));
+    Option2 = addOption(Frame1, "Option2", "Inverted  v", twipsRect(240, 750, 2160, 315));
     styled(addLabel("Label10", "Per selezionare usa TAB o il MOUSE", twipsRect(8640, 2280, 3120, 255)),
            sansFont(8.25), white);
 }
 
 void frmTARATURA::buildButtons() {
     const QFont font = sansFont(9.75, true);
-    addButton("Command2", "CALCOLA", twipsRect(360, 3000, 1815, 495), "Calcola la misura effettiva")
-        ->setFont(font);
-    addButton("Command3", "RESETTA", twipsRect(360, 3660, 1815, 495), "Cancella tutte le input & output")
-        ->setFont(font);
-    addButton("Command1", "MENU'", twipsRect(9600, 3480, 1815, 495), "Ritorna al menù iniziale")
-        ->setFont(font);
+    Command2 =
+        addButton("Command2", "CALCOLA", twipsRect(360, 3000, 1815, 495), "Calcola la misura effettiva");
+    Command3 =
+        addButton("Command3", "RESETTA", twipsRect(360, 3660, 1815, 495), "Cancella tutte le input & output");
+    Command1 = addButton("Command1", "MENU'", twipsRect(9600, 3480, 1815, 495), "Ritorna al menù iniziale");
+    for (QPushButton* button : {Command2, Command3, Command1}) button->setFont(font);
 
-    auto* warning = addLabel("Label14", "SELEZIONA IL TIPO DI DIPOLO", twipsRect(3840, 3480, 4935, 1215));
-    styled(warning, sansFont(24, true), black, green)->setAlignment(Qt::AlignCenter);
-    warning->hide();
+    Label14 = addLabel("Label14", "SELEZIONA IL TIPO DI DIPOLO", twipsRect(3840, 3480, 4935, 1215));
+    styled(Label14, sansFont(24, true), black, green)->setAlignment(Qt::AlignCenter);
+    Label14->hide();
 }
 
 void frmTARATURA::buildVerdict() {
-    styled(addLabel("Label3", "PER SPOSTARE LA RISONANZA  DOVRAI:", twipsRect(2040, 5130, 4800, 285)),
-           sansFont(9.75, true), white);
+    QLabel* Label3 =
+        styled(addLabel("Label3", "PER SPOSTARE LA RISONANZA  DOVRAI:", twipsRect(2040, 5130, 4800, 285)),
+               sansFont(9.75, true), white);
     const QFont verdictFont = sansFont(8.25, true);
-    const std::pair<const char*, const char*> verdicts[] = {
-        {"Label4", shortenVerdict}, {"Label6", lengthenVerdict}, {"Label7", unchangedVerdict}};
-    for (const auto& [name, text] : verdicts) {
-        auto* verdict = addLabel(name, text, twipsRect(6960, 5130, 1815, 255));
-        styled(verdict, verdictFont, yellow, teal)->hide();
+    const std::tuple<QLabel**, const char*, const char*> verdicts[] = {{&Label4, "Label4", shortenVerdict},
+                                                                       {&Label6, "Label6", lengthenVerdict},
+                                                                       {&Label7, "Label7", unchangedVerdict}};
+    for (const auto& [verdict, name, text] : verdicts) {
+        *verdict = addLabel(name, text, twipsRect(6960, 5130, 1815, 255));
+        styled(*verdict, verdictFont, yellow, teal)->hide();
     }
-    auto* correction = addLabel("Label5", {}, twipsRect(8880, 4920, 1455, 495));
-    styled(correction, sansFont(13.5, true), black, white)->setAlignment(Qt::AlignCenter);
+    Label5 = addLabel("Label5", {}, twipsRect(8880, 4920, 1455, 495));
+    styled(Label5, sansFont(13.5, true), black, white)->setAlignment(Qt::AlignCenter);
+    nameAfter(Label5, Label3);
 }
 
 void frmTARATURA::buildDrawing() {
@@ -105,46 +111,37 @@ void frmTARATURA::buildDrawing() {
     addShape("Shape2", twipsRect(6480, 6465, 375, 255), grey);
     styled(addLabel("Label13", "Isolatore", twipsRect(6960, 6480, 855, 255)), sansFont(8.25), white, teal);
 
-    addLine("Line2", {twips(6510), twips(6960)}, {twips(8150), twips(6960)}, yellow, 2)->hide();
-    addShape("Shape3", twipsRect(8160, 6840, 375, 255), grey)->hide();
-    styled(addLabel("Label12", "Isolatore", twipsRect(8640, 6840, 855, 255)), sansFont(8.25), white, teal)
-        ->hide();
-    addLine("Line3", {twips(5040), twips(6360)}, {twips(6480), twips(6360)}, yellow, 2)->hide();
+    Line2 = addLine("Line2", {twips(6510), twips(6960)}, {twips(8150), twips(6960)}, yellow, 2);
+    Shape3 = addShape("Shape3", twipsRect(8160, 6840, 375, 255), grey);
+    Label12 = styled(addLabel("Label12", "Isolatore", twipsRect(8640, 6840, 855, 255)), sansFont(8.25), white,
+                     teal);
+    Line3 = addLine("Line3", {twips(5040), twips(6360)}, {twips(6480), twips(6360)}, yellow, 2);
+    for (QWidget* piece : std::initializer_list<QWidget*>{Line2, Shape3, Label12, Line3}) piece->hide();
 }
 
 void frmTARATURA::connectHandlers() {
-    auto* calcola = client()->findChild<QPushButton*>("Command2");
-    auto* resetta = client()->findChild<QPushButton*>("Command3");
-    auto* menu = client()->findChild<QPushButton*>("Command1");
-    connect(m_horizontal, &QRadioButton::toggled, this, &frmTARATURA::Option1_Click);
-    connect(m_invertedV, &QRadioButton::toggled, this, &frmTARATURA::Option2_Click);
-    connect(calcola, &QPushButton::clicked, this, &frmTARATURA::Command2_Click);
-    connect(resetta, &QPushButton::clicked, this, &frmTARATURA::Command3_Click);
-    connect(menu, &QPushButton::clicked, this, &frmTARATURA::Command1_Click);
+    connect(Option1, &QRadioButton::toggled, this, &frmTARATURA::Option1_Click);
+    connect(Option2, &QRadioButton::toggled, this, &frmTARATURA::Option2_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmTARATURA::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmTARATURA::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmTARATURA::Command1_Click);
 
     // Text1, Text2, CALCOLA, RESETTA, the two options, MENU'.
-    QWidget* order[] = {client()->findChild<QWidget*>("Text1"),
-                        client()->findChild<QWidget*>("Text2"),
-                        calcola,
-                        resetta,
-                        m_horizontal,
-                        m_invertedV,
-                        menu};
+    QWidget* order[] = {Text1, Text2, Command2, Command3, Option1, Option2, Command1};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void frmTARATURA::Option1_Click() {
-    if (m_horizontal->isChecked()) selectHorizontal(m_variables);
+    if (Option1->isChecked()) selectHorizontal(m_variables);
 }
 
 void frmTARATURA::Option2_Click() {
-    if (m_invertedV->isChecked()) selectInvertedV(m_variables);
+    if (Option2->isChecked()) selectInvertedV(m_variables);
 }
 
 void frmTARATURA::Command2_Click() {
-    const TrimmingOutcome outcome =
-        computeTrimming({textOf("Text1"), textOf("Text2"),
-                         m_horizontal->isChecked() || m_invertedV->isChecked(), m_variables});
+    const TrimmingOutcome outcome = computeTrimming(
+        {textOf(Text1), textOf(Text2), Option1->isChecked() || Option2->isChecked(), m_variables});
     m_variables = outcome.variables;
     switch (outcome.action) {
         case TrimmingOutcome::Action::selectType:
@@ -159,31 +156,33 @@ void frmTARATURA::Command2_Click() {
 }
 
 void frmTARATURA::showVerdict(const TrimmingOutcome& outcome) {
-    setShown("Label4", outcome.shorten);
-    setShown("Label6", outcome.lengthen);
-    setShown("Label7", outcome.unchanged);
-    setTextOf("Label5", outcome.correctionText);
-    for (const QString& name : addedPiece) setShown(name, outcome.lengthen);
-    setShown("Line3", outcome.shorten);
+    Label4->setVisible(outcome.shorten);
+    Label6->setVisible(outcome.lengthen);
+    Label7->setVisible(outcome.unchanged);
+    setTextOf(Label5, outcome.correctionText);
+    for (QWidget* piece : std::initializer_list<QWidget*>{Line2, Shape3, Label12})
+        piece->setVisible(outcome.lengthen);
+    Line3->setVisible(outcome.shorten);
 }
 
 void frmTARATURA::Command3_Click() {
-    for (const char* name : {"Text1", "Text2", "Label5"}) setTextOf(name, {});
-    deselectAll(m_frame);
-    for (const QString& name : verdictLabels + addedPiece + QStringList{"Line3"}) setShown(name, false);
+    for (QLineEdit* field : {Text1, Text2}) setTextOf(field, {});
+    setTextOf(Label5, {});
+    deselectAll(Frame1);
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{Label7, Label6, Label4, Line2, Shape3, Label12, Line3})
+        shown->setVisible(false);
 }
 
 void frmTARATURA::Command1_Click() { registry().show("frmMENU"); }
 
-void frmTARATURA::errore1() { warnings().run(Warning{"Label14", 4, {"Label5"}, {}, true}); }
+void frmTARATURA::errore1() { warnings().run(Warning{Label14, 4, {Label5}, {}, true}); }
 
 std::vector<std::string> frmTARATURA::dataReport() const {
     TrimmingReportInput input{
-        textOf("Text1"), textOf("Text2"), {}, textOf("Label5"), m_variables.dipoleConfiguration};
-    for (const QString& name : verdictLabels) {
-        const QWidget* label = client()->findChild<QWidget*>(name);
-        input.verdicts.push_back({textOf(name), label && !label->isHidden()});
-    }
+        textOf(Text1), textOf(Text2), {}, textOf(Label5), m_variables.dipoleConfiguration};
+    for (const QLabel* verdict : {Label7, Label6, Label4})
+        input.verdicts.push_back({textOf(verdict), !verdict->isHidden()});
     return trimmingReport(input);
 }
 

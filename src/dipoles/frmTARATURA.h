@@ -4,6 +4,8 @@
 #include "frame/CalculationWindow.h"
 
 class QGroupBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 namespace zeliro {
@@ -37,9 +39,25 @@ private:
     void showVerdict(const TrimmingOutcome& outcome);
 
     Variables& m_variables;
-    QGroupBox* m_frame = nullptr;
-    QRadioButton* m_horizontal = nullptr;  // Option1
-    QRadioButton* m_invertedV = nullptr;   // Option2
+    DecimalField* Text1 = nullptr;  // wanted frequency
+    DecimalField* Text2 = nullptr;  // frequency of minimum SWR
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* Option1 = nullptr;  // horizontal
+    QRadioButton* Option2 = nullptr;  // inverted V
+    QPushButton* Command1 = nullptr;  // MENU'
+    QPushButton* Command2 = nullptr;  // CALCOLA
+    QPushButton* Command3 = nullptr;  // RESETTA
+    QLabel* Label14 = nullptr;        // the warning of errore1
+    QLabel* Label4 = nullptr;         // verdict: shorten
+    QLabel* Label6 = nullptr;         // verdict: lengthen
+    QLabel* Label7 = nullptr;         // verdict: unchanged
+    QLabel* Label5 = nullptr;         // the correction per arm
+    // The piece of arm to add beyond the end insulator (its line, the new
+    // insulator and its name), and the piece to take off.
+    QWidget* Line2 = nullptr;
+    QWidget* Shape3 = nullptr;
+    QLabel* Label12 = nullptr;
+    QWidget* Line3 = nullptr;
 };
 
 }  // namespace zeliro

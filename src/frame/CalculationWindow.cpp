@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -112,7 +113,7 @@ QRadioButton* CalculationWindow::addOption(QGroupBox* frame, const QString& name
     option->setObjectName(name);
     option->setGeometry(geometry);
     setColours(*option, white, teal);
-    if (auto* group = frame->findChild<QButtonGroup*>(frame->objectName() + "Group"))
+    if (auto* group = frame->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly))
         group->addButton(option);
     return option;
 }
@@ -141,11 +142,7 @@ QWidget* CalculationWindow::addLine(const QString& name, QPoint from, QPoint to,
     return line;
 }
 
-void CalculationWindow::nameAfter(const QString& control, const QString& caption) {
-    auto* named = m_client->findChild<QWidget*>(control);
-    auto* label = m_client->findChild<QLabel*>(caption);
-    if (named && label) nameAfterCaption(*named, *label);
-}
+void CalculationWindow::nameAfter(QWidget* control, QLabel* caption) { nameAfterCaption(*control, *caption); }
 
 void CalculationWindow::setDefaultButton(QPushButton* button) {
     button->setDefault(true);
@@ -153,7 +150,7 @@ void CalculationWindow::setDefaultButton(QPushButton* button) {
 }
 
 void CalculationWindow::deselectAll(QGroupBox* frame) {
-    auto* group = frame->findChild<QButtonGroup*>(frame->objectName() + "Group");
+    auto* group = frame->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
     if (group) group->setExclusive(false);
     for (QRadioButton* option : frame->findChildren<QRadioButton*>()) {
         const QSignalBlocker blocker(option);
@@ -162,21 +159,16 @@ void CalculationWindow::deselectAll(QGroupBox* frame) {
     if (group) group->setExclusive(true);
 }
 
-std::string CalculationWindow::textOf(const QString& name) const {
-    QWidget* control = m_client->findChild<QWidget*>(name);
-    if (auto* field = qobject_cast<QLineEdit*>(control)) return field->text().toStdString();
-    if (auto* label = qobject_cast<QLabel*>(control)) return label->text().toStdString();
-    return {};
+std::string CalculationWindow::textOf(const QLineEdit* field) { return field->text().toStdString(); }
+
+std::string CalculationWindow::textOf(const QLabel* label) { return label->text().toStdString(); }
+
+void CalculationWindow::setTextOf(QLineEdit* field, const std::string& text) {
+    field->setText(QString::fromStdString(text));
 }
 
-void CalculationWindow::setTextOf(const QString& name, const std::string& text) {
-    QWidget* control = m_client->findChild<QWidget*>(name);
-    if (auto* field = qobject_cast<QLineEdit*>(control)) field->setText(QString::fromStdString(text));
-    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(QString::fromStdString(text));
-}
-
-void CalculationWindow::setShown(const QString& name, bool shown) {
-    if (QWidget* control = m_client->findChild<QWidget*>(name)) control->setVisible(shown);
+void CalculationWindow::setTextOf(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
 }
 
 }  // namespace zeliro

@@ -9,15 +9,16 @@
 //        result labels, what to show or hide, the updated variables, or the
 //        warning to run
 //     -> the window writes the texts into its labels, or runs the warning
-//        (beep, empty the named controls, show the label for its wait).
+//        (beep, empty the given controls, show the label for its wait).
 // The data report is another pure function, from the texts on screen and the
 // variables to the lines that the printer seam prints.
 //
 // The frame gives each window its teal client area with controls placed in
 // twips, the menu bar ("Stampa", "Calcolatrice", "Leggimi", "Foto"), the two
-// prints, the timed warnings and the way back to another window. Fields and
-// result labels carry the names a screen reader reads: each is named after the
-// caption label that introduces it (nameAfter).
+// prints, the timed warnings and the way back to another window. Each window
+// keeps pointers to the controls it reads or writes, set as it builds them.
+// Fields and result labels carry the names a screen reader reads: each is
+// named after the caption label that introduces it (nameAfter).
 
 #include <QMainWindow>
 #include <QString>
@@ -29,6 +30,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -79,18 +81,19 @@ protected:
     QWidget* addLine(const QString& name, QPoint from, QPoint to, const QColor& colour, int width = 1);
 
     // Names a field or a result label for screen readers after the label
-    // that introduces it (both by objectName).
-    void nameAfter(const QString& control, const QString& caption);
+    // that introduces it.
+    static void nameAfter(QWidget* control, QLabel* caption);
 
     // Enter in any field of the window clicks this button, drawn as the default.
     void setDefaultButton(QPushButton* button);
     // Deselects every option button of the frame without any handler running.
     static void deselectAll(QGroupBox* frame);
 
-    // The UTF-8 text of a field or label, by objectName ("" if there is none).
-    std::string textOf(const QString& name) const;
-    void setTextOf(const QString& name, const std::string& text);
-    void setShown(const QString& name, bool shown);
+    // The UTF-8 text of a field or a label, and back.
+    static std::string textOf(const QLineEdit* field);
+    static std::string textOf(const QLabel* label);
+    static void setTextOf(QLineEdit* field, const std::string& text);
+    static void setTextOf(QLabel* label, const std::string& text);
 
 private:
     void buildMenuBar(const MenuBarItems& menu);

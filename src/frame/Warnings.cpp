@@ -13,29 +13,24 @@ namespace {
 double scaleOfWaits = 1.0;
 }
 
-void emptyControl(QWidget& window, const QString& name) {
-    QWidget* control = window.findChild<QWidget*>(name);
+void emptyControl(QWidget* control) {
     if (auto* field = qobject_cast<QLineEdit*>(control)) field->clear();
     if (auto* label = qobject_cast<QLabel*>(control)) label->clear();
 }
 
-Warnings::Warnings(QWidget& window, Beep& beep) : QObject(&window), m_window(window), m_beep(beep) {}
+Warnings::Warnings(QObject& owner, Beep& beep) : QObject(&owner), m_beep(beep) {}
 
 void Warnings::setTimeScale(double scale) { scaleOfWaits = scale; }
 double Warnings::timeScale() { return scaleOfWaits; }
 
-void Warnings::empty(const QStringList& names) {
-    for (const QString& name : names) emptyControl(m_window, name);
-}
-
 void Warnings::run(const Warning& warning) {
     if (warning.beepFirst) m_beep.beep();
-    empty(warning.emptyBefore);
+    for (QWidget* control : warning.emptyBefore) emptyControl(control);
     if (!warning.beepFirst) m_beep.beep();
 
-    if (auto* label = m_window.findChild<QLabel*>(warning.label)) {
-        label->show();
-        label->raise();
+    if (warning.label) {
+        warning.label->show();
+        warning.label->raise();
     }
     ++m_shownBy[warning.label];
     ++m_pending;
@@ -58,10 +53,8 @@ void Warnings::waitFor(const Warning& warning, const QElapsedTimer& clock, qint6
 
 void Warnings::finish(const Warning& warning) {
     --m_pending;
-    if (--m_shownBy[warning.label] == 0) {
-        if (auto* label = m_window.findChild<QLabel*>(warning.label)) label->hide();
-    }
-    empty(warning.emptyAfter);
+    if (--m_shownBy[warning.label] == 0 && warning.label) warning.label->hide();
+    for (QWidget* control : warning.emptyAfter) emptyControl(control);
 }
 
 }  // namespace zeliro

@@ -1,6 +1,6 @@
 #pragma once
 // The timed warnings of a calculation window (errore1 ... errore4): beep,
-// empty the named controls, show the warning label for its wait, hide it, then
+// empty the given controls, show the warning label for its wait, hide it, then
 // empty the controls named for afterwards. Nothing blocks: a precise
 // single-shot timer ends the wait, measured on a monotonic clock, so every
 // window stays usable and the processor idle meanwhile. A second warning on
@@ -8,9 +8,8 @@
 // to the window, so closing the window cancels its pending warnings.
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
-#include <QPointer>
-#include <QStringList>
 
 #include <map>
 
@@ -21,18 +20,21 @@ namespace zeliro {
 
 class Beep;
 
+// A warning routine: its label, its wait, and the text boxes and labels it
+// empties, all of the window that runs it.
 struct Warning {
-    QString label;            // objectName of the warning label
-    int seconds = 4;          // how long the label stays
-    QStringList emptyBefore;  // controls emptied when the warning starts
-    QStringList emptyAfter;   // controls emptied when the wait is over
-    bool beepFirst = true;    // false: empty the controls, then beep
+    QLabel* label = nullptr;      // the warning label
+    int seconds = 4;              // how long the label stays
+    QList<QWidget*> emptyBefore;  // emptied when the warning starts
+    QList<QWidget*> emptyAfter;   // emptied when the wait is over
+    bool beepFirst = true;        // false: empty the controls, then beep
 };
 
 class Warnings : public QObject {
     Q_OBJECT
 public:
-    Warnings(QWidget& window, Beep& beep);
+    // The timers belong to the owner (the window): they end with it.
+    Warnings(QObject& owner, Beep& beep);
 
     void run(const Warning& warning);
     // How many warnings are waiting now.
@@ -45,15 +47,12 @@ public:
 private:
     void finish(const Warning& warning);
     void waitFor(const Warning& warning, const QElapsedTimer& clock, qint64 waitMs);
-    void empty(const QStringList& names);
-
-    QWidget& m_window;
     Beep& m_beep;
-    std::map<QString, int> m_shownBy;  // label -> warnings now showing it
+    std::map<QLabel*, int> m_shownBy;  // label -> warnings now showing it
     int m_pending = 0;
 };
 
-// Empties a text box or a label of the window by its objectName.
-void emptyControl(QWidget& window, const QString& name);
+// Empties a text box or a label.
+void emptyControl(QWidget* control);
 
 }  // namespace zeliro

@@ -1,11 +1,17 @@
 #include "frame/WrappingButton.h"
 
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace zeliro {
 
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+QString WrappingButton::captionLines(const QString& caption) {
+    static const QRegularExpression lineBreak(" {3,}");
+    return caption.trimmed().replace(lineBreak, "\n");
+}
 
 void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -14,8 +20,7 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(palette().color(QPalette::ButtonText));
-    const QString words = text().simplified();
-    painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, words);
+    painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, captionLines(text()));
 }
 
 }  // namespace zeliro
