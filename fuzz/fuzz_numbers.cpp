@@ -1,8 +1,8 @@
 // Text to number and number to text: whatever the text, reading never
 // crashes, and every text the program writes reads back to the same value.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <algorithm>
 #include <cstring>
 #include <string>
 
