@@ -2,8 +2,6 @@
 
 #include <cstddef>
 
-#include "core/english.h"
-
 namespace zeliro {
 namespace {
 
@@ -226,42 +224,28 @@ const char* const twoBandLines[] = {
 
 }  // namespace
 
-TextWindowTexts informationTexts(Language language) {
-    if (language == Language::english) return english::informationTexts();
+TextWindowTexts informationTexts() {
     return {readMeCaption(107, 4, 76, "rev. 1.06"), "INFORMAZIONI  GENERALI", joinLines(informationLines)};
 }
 
-TextWindowTexts halfWaveReadMe(Language language) {
-    if (language == Language::english) return english::halfWaveReadMe();
+TextWindowTexts halfWaveReadMe() {
     return {readMeCaption(108, 5, 69, "rev 1.06"), "DIPOLO  STANDARD", joinLines(halfWaveLines)};
 }
 
-TextWindowTexts trimmingReadMe(Language language) {
-    if (language == Language::english) return english::trimmingReadMe();
+TextWindowTexts trimmingReadMe() {
     return {readMeCaption(76, 4, 64, "rev  1.06"), "TARATURA  del   DIPOLO", joinLines(trimmingLines)};
 }
 
-TextWindowTexts loadingCoilReadMe(Language language) {
-    if (language == Language::english) return english::loadingCoilReadMe();
+TextWindowTexts loadingCoilReadMe() {
     return {readMeCaption(107, 5, 71, "rev.1.06"), "CALCOLO  BOBINA", joinLines(loadingCoilLines)};
 }
 
-TextWindowTexts coilConstructionReadMe(Language language) {
-    if (language == Language::english) return english::coilConstructionReadMe();
+TextWindowTexts coilConstructionReadMe() {
     return {readMeCaption(107, 5, 69, "rev 1.06"), "COSTRUZIONE  BOBINA", joinLines(coilConstructionLines)};
 }
 
-TextWindowTexts twoBandReadMe(Language language) {
-    if (language == Language::english) return english::twoBandReadMe();
+TextWindowTexts twoBandReadMe() {
     return {readMeCaption(102, 5, 76, "rev. 1.06"), "DIPOLO  MULTIBANDA", joinLines(twoBandLines)};
-}
-
-const char* enamelledCoilCaption(Language language) {
-    return language == Language::english ? english::enamelledCoilPhotoCaption : enamelledCoilPhotoCaption;
-}
-
-const char* coaxTrapCaption(Language language) {
-    return language == Language::english ? english::coaxTrapPhotoCaption : coaxTrapPhotoCaption;
 }
 
 }  // namespace zeliro

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "core/language.h"
-
 namespace zeliro {
 
 // What a text window shows: the caption in its title bar, the title label
@@ -16,19 +14,24 @@ struct TextWindowTexts {
     std::string text;
 };
 
-// The texts of frmINFO (from the main menu's "INFO"), frmLEGGIMIstandard,
-// frmLEGGIMITARATURA, frmLEGGIMIcalcolo, frmLEGGIMIcostruzione and
-// frmLEGGIMImulti.
-TextWindowTexts informationTexts(Language language = Language::italian);
-TextWindowTexts halfWaveReadMe(Language language = Language::italian);
-TextWindowTexts trimmingReadMe(Language language = Language::italian);
-TextWindowTexts loadingCoilReadMe(Language language = Language::italian);
-TextWindowTexts coilConstructionReadMe(Language language = Language::italian);
-TextWindowTexts twoBandReadMe(Language language = Language::italian);
+TextWindowTexts informationTexts();        // frmINFO, from the main menu's "INFO"
+TextWindowTexts halfWaveReadMe();          // frmLEGGIMIstandard
+TextWindowTexts trimmingReadMe();          // frmLEGGIMITARATURA
+TextWindowTexts loadingCoilReadMe();       // frmLEGGIMIcalcolo
+TextWindowTexts coilConstructionReadMe();  // frmLEGGIMIcostruzione
+TextWindowTexts twoBandReadMe();           // frmLEGGIMImulti
 
 inline constexpr const char* enamelledCoilPhotoCaption = "Bobina con filo smaltato";  // frmFOTOcostr
 inline constexpr const char* coaxTrapPhotoCaption = "Bobina con cavo  coassiale";     // frmFOTOmulti
 
+// The same texts in the language given.
+enum class Language;
+TextWindowTexts informationTexts(Language language);
+TextWindowTexts halfWaveReadMe(Language language);
+TextWindowTexts trimmingReadMe(Language language);
+TextWindowTexts loadingCoilReadMe(Language language);
+TextWindowTexts coilConstructionReadMe(Language language);
+TextWindowTexts twoBandReadMe(Language language);
 const char* enamelledCoilCaption(Language language);
 const char* coaxTrapCaption(Language language);
 

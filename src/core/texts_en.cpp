@@ -235,3 +235,40 @@ TextWindowTexts twoBandReadMe() {
 }
 
 }  // namespace zeliro::english
+
+namespace zeliro {
+
+// The texts of either language.
+TextWindowTexts informationTexts(Language language) {
+    return language == Language::english ? english::informationTexts() : informationTexts();
+}
+
+TextWindowTexts halfWaveReadMe(Language language) {
+    return language == Language::english ? english::halfWaveReadMe() : halfWaveReadMe();
+}
+
+TextWindowTexts trimmingReadMe(Language language) {
+    return language == Language::english ? english::trimmingReadMe() : trimmingReadMe();
+}
+
+TextWindowTexts loadingCoilReadMe(Language language) {
+    return language == Language::english ? english::loadingCoilReadMe() : loadingCoilReadMe();
+}
+
+TextWindowTexts coilConstructionReadMe(Language language) {
+    return language == Language::english ? english::coilConstructionReadMe() : coilConstructionReadMe();
+}
+
+TextWindowTexts twoBandReadMe(Language language) {
+    return language == Language::english ? english::twoBandReadMe() : twoBandReadMe();
+}
+
+const char* enamelledCoilCaption(Language language) {
+    return language == Language::english ? english::enamelledCoilPhotoCaption : enamelledCoilPhotoCaption;
+}
+
+const char* coaxTrapCaption(Language language) {
+    return language == Language::english ? english::coaxTrapPhotoCaption : coaxTrapPhotoCaption;
+}
+
+}  // namespace zeliro

@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "core/language.h"
-
 namespace zeliro {
 
 struct VersionStamp {
@@ -17,7 +15,11 @@ constexpr const char* applicationTitle = "ZELIRO";
 // The id of the installed menu entry, icon and AppStream metadata (desktop/).
 constexpr const char* desktopId = "it.tavron.Zeliro";
 
-// "Versione 1.0.6" for the stamp 1, 0, 6 ("Version 1.0.6" in English).
-std::string versionText(const VersionStamp& stamp = {}, Language language = Language::italian);
+// "Versione 1.0.6" for the stamp 1, 0, 6.
+std::string versionText(const VersionStamp& stamp = {});
+
+// "Version 1.0.6" in English.
+enum class Language;
+std::string versionText(const VersionStamp& stamp, Language language);
 
 }  // namespace zeliro
