@@ -1,6 +1,8 @@
 // The desk calculator over any run of keys (one byte a key): never crashes,
 // always shows a number, a lone minus sign or the error text, and "C" always
-// brings back "0,".
+// brings back "0,". The English calculator, given the same keys, shows the
+// same display with a decimal point.
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -30,6 +32,7 @@ KeyOutcome press(DeskCalculator& calculator, std::string_view key) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     DeskCalculator calculator;
+    DeskCalculator english(Language::english);
     for (std::size_t i = 0; i < size; ++i) {
         const std::string_view key = keys[data[i] % std::size(keys)];
         const KeyOutcome outcome = press(calculator, key);
@@ -41,6 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(key != "C" || shown == "0,");
         FUZZ_CHECK(!outcome.divisionByZero || std::string_view("+-X/=").find(key) != std::string_view::npos);
         FUZZ_CHECK(calculator.values().operandCount >= 0);
+
+        const KeyOutcome inEnglish = press(english, key);
+        std::string expected = calculator.failed() ? std::string("Error") : shown;
+        std::replace(expected.begin(), expected.end(), ',', '.');
+        FUZZ_CHECK(inEnglish.readout == expected);
+        FUZZ_CHECK(inEnglish.divisionByZero == outcome.divisionByZero);
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 // Text to number and number to text: whatever the text, reading never
 // crashes, and every text the program writes reads back to the same value.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -43,6 +44,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(again.has_value() && *again == *back);
         FUZZ_CHECK(formatSingle(*again) == rewritten);
         FUZZ_CHECK(std::isfinite(truncateSingle(*single, 2)));
+    }
+    // English reads and writes by the same rules with a decimal point, and a
+    // comma is never part of a number.
+    if (const auto value = parseDouble(text, Language::english)) {
+        FUZZ_CHECK(text.find(',') == std::string::npos);
+        std::string italian = text;
+        std::replace(italian.begin(), italian.end(), '.', ',');
+        FUZZ_CHECK(parseDouble(italian) == value);
+        std::string written = formatDouble(*value, Language::english);
+        const auto back = parseDouble(written, Language::english);
+        FUZZ_CHECK(back.has_value() && *back == roundSignificant(*value, 15));
+        std::replace(written.begin(), written.end(), '.', ',');
+        FUZZ_CHECK(written == formatDouble(*value));
     }
     // Raw bytes as a double: every finite value writes a text that reads back.
     if (size >= sizeof(double)) {

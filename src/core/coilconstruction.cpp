@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/coilsteps.h"
+#include "core/english.h"
 #include "core/numbers.h"
 #include "core/version.h"
 
@@ -20,10 +21,10 @@ CoilConstructionOutcome coilConstruction(const CoilConstructionInput& input) {
 
     // Empty or unreadable fields end the calculation silently. A turns field
     // holding only "," counts as empty, like the others.
-    const auto radius = parseSingle(input.meanRadiusMm);
-    const auto winding = parseSingle(input.windingLengthMm);
-    const auto wire = parseSingle(input.wireDiameterMm);
-    const auto turns = parseSingle(input.turns);
+    const auto radius = parseSingle(input.meanRadiusMm, input.language);
+    const auto winding = parseSingle(input.windingLengthMm, input.language);
+    const auto wire = parseSingle(input.wireDiameterMm, input.language);
+    const auto turns = parseSingle(input.turns, input.language);
     if (!radius || !winding || !wire || !turns) return outcome;
     outcome.calculated = true;
     // A negative figure (only pasting brings a sign) describes no coil: no
@@ -64,7 +65,8 @@ CoilConstructionOutcome coilConstruction(const CoilConstructionInput& input) {
     const double G = steps.take((v.correctionLog * log10OfE) * 0.5);
 
     const double L = steps.take((L0 * Q) * G);
-    outcome.inductance = steps.failed() ? std::string() : formatDouble(truncateDecimals(L, 2));
+    outcome.inductance =
+        steps.failed() ? std::string() : formatDouble(truncateDecimals(L, 2), input.language);
 
     // Equality is accepted: the turns then just fill the winding.
     const double windingMm = 10.0f * b;
@@ -75,6 +77,7 @@ CoilConstructionOutcome coilConstruction(const CoilConstructionInput& input) {
 }
 
 std::vector<std::string> coilConstructionReport(const CoilConstructionReportInput& input) {
+    if (input.language == Language::english) return english::coilConstructionReport(input);
     const std::string blank = "";
     return {
         blank,

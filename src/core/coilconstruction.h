@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
+
 namespace zeliro {
 
 // The window-level variables of the construction window, as the last
@@ -32,6 +34,8 @@ struct CoilConstructionInput {
     std::string wireDiameterMm;   // Text3
     std::string turns;            // Text5
     CoilConstructionVariables variables;
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 enum class CoilConstructionWarning {
@@ -58,6 +62,8 @@ struct CoilConstructionReportInput {
     std::string wireDiameterMm;   // Text3
     std::string turns;            // Text5
     std::string inductance;       // Label19 as shown
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 // The lines of the printed data report, one string a line.

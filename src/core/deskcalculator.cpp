@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "core/english.h"
 #include "core/numbers.h"
 
 namespace zeliro {
@@ -12,13 +13,13 @@ namespace {
 // "%" may count operands without end; the count stays at its limit.
 constexpr std::int16_t countLimit = std::numeric_limits<std::int16_t>::max();
 
-std::optional<double> valueOf(const Operand& operand) {
+std::optional<double> valueOf(const Operand& operand, Language language) {
     if (const double* value = std::get_if<double>(&operand)) return *value;
-    return parseDouble(std::get<std::string>(operand));
+    return parseDouble(std::get<std::string>(operand), language);
 }
 
-std::string textOf(const Operand& operand) {
-    if (const double* value = std::get_if<double>(&operand)) return formatDouble(*value);
+std::string textOf(const Operand& operand, Language language) {
+    if (const double* value = std::get_if<double>(&operand)) return formatDouble(*value, language);
     return std::get<std::string>(operand);
 }
 
@@ -28,14 +29,17 @@ bool isArithmetic(std::string_view op) {
 
 }  // namespace
 
-DeskCalculator::DeskCalculator() { formLoad(); }
+DeskCalculator::DeskCalculator(Language language)
+    : m_language(language), m_separator(decimalSeparator(language)) {
+    formLoad();
+}
 
 KeyOutcome DeskCalculator::formLoad() {
     m_values.decimalEntered = false;
     m_values.operandCount = 0;
     m_values.lastInput = LastInput::Nessuno;
     m_values.pendingOperator = " ";
-    m_readout = "0,";
+    m_readout = std::string("0") + m_separator;
     m_failed = false;
     return shown();
 }
@@ -43,27 +47,27 @@ KeyOutcome DeskCalculator::formLoad() {
 KeyOutcome DeskCalculator::number(std::string_view digit) {
     if (m_failed) return shown();
     if (m_values.lastInput != LastInput::Num) {
-        m_readout = ",";
+        m_readout = std::string(1, m_separator);
         m_values.decimalEntered = false;
     }
     if (m_values.decimalEntered) {
         m_readout += digit;
     } else {
         // The integer digits grow in front of the comma.
-        m_readout = m_readout.substr(0, m_readout.find(',')) + std::string(digit) + ",";
+        m_readout = m_readout.substr(0, m_readout.find(m_separator)) + std::string(digit) + m_separator;
     }
     if (m_values.lastInput == LastInput::Neg) m_readout.insert(0, "-");
     m_values.lastInput = LastInput::Num;
-    if (!parseDouble(m_readout)) return fail();  // beyond the range of a double
+    if (!parseDouble(m_readout, m_language)) return fail();  // beyond the range of a double
     return shown();
 }
 
 KeyOutcome DeskCalculator::decimal() {
     if (m_failed) return shown();
     if (m_values.lastInput == LastInput::Neg) {
-        m_readout = "-0,";
+        m_readout = std::string("-0") + m_separator;
     } else if (m_values.lastInput != LastInput::Num) {
-        m_readout = "0,";
+        m_readout = std::string("0") + m_separator;
     }
     m_values.decimalEntered = true;
     m_values.lastInput = LastInput::Num;
@@ -94,7 +98,7 @@ KeyOutcome DeskCalculator::operatorKey(std::string_view caption) {
         case 2:
             m_values.secondOperand = m_values.readoutAtClick;
             if (!completeOperation(divisionByZero)) return fail();
-            m_readout = textOf(m_values.firstOperand);
+            m_readout = textOf(m_values.firstOperand, m_language);
             m_values.operandCount = 1;
             break;
         default:
@@ -110,7 +114,7 @@ KeyOutcome DeskCalculator::operatorKey(std::string_view caption) {
 bool DeskCalculator::completeOperation(bool& divisionByZero) {
     const std::string& op = m_values.pendingOperator;
     if (op != "=" && !isArithmetic(op)) return true;  // nothing pending
-    const std::optional<double> second = parseDouble(m_values.secondOperand);
+    const std::optional<double> second = parseDouble(m_values.secondOperand, m_language);
     if (!second) return false;
     if (op == "=") {
         // A new number typed after a result replaces the result.
@@ -121,7 +125,7 @@ bool DeskCalculator::completeOperation(bool& divisionByZero) {
         divisionByZero = true;  // the first operand stays
         return true;
     }
-    const std::optional<double> first = valueOf(m_values.firstOperand);
+    const std::optional<double> first = valueOf(m_values.firstOperand, m_language);
     if (!first) return false;
     double result = 0;
     if (op == "+") {
@@ -140,9 +144,9 @@ bool DeskCalculator::completeOperation(bool& divisionByZero) {
 
 KeyOutcome DeskCalculator::percent() {
     if (m_failed) return shown();
-    const std::optional<double> value = parseDouble(m_readout);
+    const std::optional<double> value = parseDouble(m_readout, m_language);
     if (!value) return fail();
-    m_readout = formatDouble(*value / 100);
+    m_readout = formatDouble(*value / 100, m_language);
     m_values.lastInput = LastInput::Op;
     m_values.pendingOperator = "%";
     m_values.decimalEntered = true;
@@ -151,7 +155,7 @@ KeyOutcome DeskCalculator::percent() {
 }
 
 KeyOutcome DeskCalculator::cancel() {
-    m_readout = "0,";
+    m_readout = std::string("0") + m_separator;
     m_values.firstOperand = 0.0;
     m_values.secondOperand = "0";
     return formLoad();
@@ -159,7 +163,7 @@ KeyOutcome DeskCalculator::cancel() {
 
 KeyOutcome DeskCalculator::cancelEntry() {
     if (m_failed) return shown();
-    m_readout = "0,";
+    m_readout = std::string("0") + m_separator;
     m_values.decimalEntered = false;
     m_values.lastInput = LastInput::Ce;
     return shown();
@@ -167,7 +171,7 @@ KeyOutcome DeskCalculator::cancelEntry() {
 
 KeyOutcome DeskCalculator::fail() {
     m_failed = true;
-    m_readout = std::string(errorText);
+    m_readout = std::string(m_language == Language::english ? english::calculatorError : errorText);
     return shown();
 }
 

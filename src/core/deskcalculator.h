@@ -12,11 +12,16 @@
 // carried out (an operand that is not a number, such as a lone "-", or a
 // result beyond the range of a double) show `errorText` and lock the
 // calculator: every key but "C" is ignored until "C" brings it back to "0,".
+//
+// In English the display shows a decimal point ("78.5") and the error text
+// reads "Error"; the arithmetic is the same.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "core/language.h"
 
 namespace zeliro {
 
@@ -58,7 +63,7 @@ public:
     // What the display shows while an operation could not be carried out.
     static constexpr std::string_view errorText = "Errore";
 
-    DeskCalculator();
+    explicit DeskCalculator(Language language = Language::italian);
 
     // Loading the window: no operand taken, no pending operation, "0,".
     KeyOutcome formLoad();
@@ -88,6 +93,8 @@ private:
     CalculatorValues m_values;
     std::string m_readout = "0.";
     bool m_failed = false;
+    Language m_language = Language::italian;
+    char m_separator = ',';
 };
 
 }  // namespace zeliro

@@ -43,8 +43,8 @@ std::optional<unsigned long long> scaledCount(const std::string& digits, long lo
 
 }  // namespace
 
-std::optional<FixedDecimal> FixedDecimal::parse(std::string_view text) {
-    const auto scanned = scanDecimalText(text);
+std::optional<FixedDecimal> FixedDecimal::parse(std::string_view text, Language language) {
+    const auto scanned = scanDecimalText(text, language);
     if (!scanned) return std::nullopt;
     if (scanned->digits.empty()) return FixedDecimal{};
     const auto count = scaledCount(scanned->digits, scanned->exponent + 4);
@@ -68,7 +68,7 @@ std::optional<FixedDecimal> FixedDecimal::times100() const {
     return fromTicks(product);
 }
 
-std::string FixedDecimal::text() const {
+std::string FixedDecimal::text(Language language) const {
     const bool negative = m_ticks < 0;
     const unsigned long long magnitude =
         negative ? 0ULL - static_cast<unsigned long long>(m_ticks) : static_cast<unsigned long long>(m_ticks);
@@ -77,7 +77,7 @@ std::string FixedDecimal::text() const {
     std::string fraction = std::to_string(magnitude % scale);
     fraction.insert(0, 4 - fraction.size(), '0');
     while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-    if (!fraction.empty()) out += ',' + fraction;
+    if (!fraction.empty()) out += decimalSeparator(language) + fraction;
     return out;
 }
 

@@ -2,12 +2,15 @@
 // A signed decimal with exactly four places: a 64-bit count of ten-thousandths
 // (about +-9.2E14). Text converts by the decimal-comma rule, rounded to four
 // places with ties to even; it is written with a decimal comma, a leading "-",
-// no trailing zeros and never in exponent form.
+// no trailing zeros and never in exponent form. In English the separator is a
+// point, by the English number rules (core/numbers.h).
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/language.h"
 
 namespace zeliro {
 
@@ -22,7 +25,7 @@ public:
         return d;
     }
     // Empty when the text does not read as a number or lies outside the range.
-    static std::optional<FixedDecimal> parse(std::string_view text);
+    static std::optional<FixedDecimal> parse(std::string_view text, Language language = Language::italian);
     // Empty for a value outside the range (or not a number).
     static std::optional<FixedDecimal> fromDouble(double value);
 
@@ -30,7 +33,7 @@ public:
     double toDouble() const;
     // Exact; empty when the product leaves the range.
     std::optional<FixedDecimal> times100() const;
-    std::string text() const;
+    std::string text(Language language = Language::italian) const;
 
     friend constexpr bool operator==(FixedDecimal, FixedDecimal) = default;
 

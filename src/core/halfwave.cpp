@@ -2,19 +2,20 @@
 
 #include <cmath>
 
+#include "core/english.h"
 #include "core/numbers.h"
 #include "core/version.h"
 
 namespace zeliro {
 
-void selectHorizontal(HalfWaveVariables& variables) {
+void selectHorizontal(HalfWaveVariables& variables, Language language) {
     variables.dipoleConstant = formatDouble(142.5);
-    variables.dipoleConfiguration = "ORIZZONTALE";
+    variables.dipoleConfiguration = language == Language::english ? english::horizontal : "ORIZZONTALE";
 }
 
-void selectInvertedV(HalfWaveVariables& variables) {
+void selectInvertedV(HalfWaveVariables& variables, Language language) {
     variables.dipoleConstant = formatDouble(141.427);
-    variables.dipoleConfiguration = "INVERTED V";
+    variables.dipoleConfiguration = language == Language::english ? english::invertedV : "INVERTED V";
 }
 
 HalfWaveOutcome computeHalfWave(const HalfWaveInput& input) {
@@ -30,7 +31,7 @@ HalfWaveOutcome computeHalfWave(const HalfWaveInput& input) {
     // A text that does not read as a number, or a frequency of zero (or a
     // negative one, which only pasting can bring), shows no length at all
     // rather than one left over from an earlier calculation.
-    const auto frequency = parseSingle(input.frequencyText);
+    const auto frequency = parseSingle(input.frequencyText, input.language);
     if (!frequency) return outcome;
     outcome.variables.frequency = *frequency;
     const auto constant = parseDouble(input.variables.dipoleConstant);
@@ -39,11 +40,12 @@ HalfWaveOutcome computeHalfWave(const HalfWaveInput& input) {
     const double length = *constant / static_cast<double>(*frequency);
     if (!std::isfinite(length)) return outcome;
     outcome.variables.totalLength = length;
-    outcome.lengthText = formatDouble(truncateDecimals(length, 2));
+    outcome.lengthText = formatDouble(truncateDecimals(length, 2), input.language);
     return outcome;
 }
 
 std::vector<std::string> halfWaveReport(const HalfWaveReportInput& input) {
+    if (input.language == Language::english) return english::halfWaveReport(input);
     return {
         "",
         "",

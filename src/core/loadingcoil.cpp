@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/coilsteps.h"
+#include "core/english.h"
 #include "core/numbers.h"
 #include "core/version.h"
 
@@ -21,10 +22,10 @@ LoadingCoilOutcome loadingCoil(const LoadingCoilInput& input) {
 
     // Empty or unreadable fields end the calculation silently. A distance
     // field holding only "," counts as empty, like the others.
-    const auto diameter = parseSingle(input.wireDiameterMm);
-    const auto frequency = parseSingle(input.frequencyMhz);
-    const auto total = parseSingle(input.totalLengthM);
-    const auto distance = parseSingle(input.coilDistanceM);
+    const auto diameter = parseSingle(input.wireDiameterMm, input.language);
+    const auto frequency = parseSingle(input.frequencyMhz, input.language);
+    const auto total = parseSingle(input.totalLengthM, input.language);
+    const auto distance = parseSingle(input.coilDistanceM, input.language);
     if (!diameter || !frequency || !total || !distance) return outcome;
     outcome.calculated = true;
     // A negative figure (only pasting brings a sign) describes no dipole: no
@@ -65,7 +66,7 @@ LoadingCoilOutcome loadingCoil(const LoadingCoilInput& input) {
     // left beyond the coil is too short for its thickness (a logarithm turns
     // negative), and then it holds no longer; nothing is shown.
     const bool meaningless = steps.failed() || L < 0;
-    outcome.inductance = meaningless ? std::string() : formatDouble(truncateDecimals(L, 2));
+    outcome.inductance = meaningless ? std::string() : formatDouble(truncateDecimals(L, 2), input.language);
 
     // A wire at least as long as a half-wave dipole needs no coils.
     double halfWaveMetres = 142.4 / f;
@@ -76,6 +77,7 @@ LoadingCoilOutcome loadingCoil(const LoadingCoilInput& input) {
 }
 
 std::vector<std::string> loadingCoilReport(const LoadingCoilReportInput& input) {
+    if (input.language == Language::english) return english::loadingCoilReport(input);
     const std::string blank = "";
     return {
         blank,

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
+
 namespace zeliro {
 
 // The window-level variables of the loading-coil window: the two logarithmic
@@ -27,6 +29,8 @@ struct LoadingCoilInput {
     std::string totalLengthM;    // Text3
     std::string coilDistanceM;   // Text4
     LoadingCoilVariables variables;
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 enum class LoadingCoilWarning {
@@ -54,6 +58,8 @@ struct LoadingCoilReportInput {
     std::string totalLengthM;    // Text3
     std::string coilDistanceM;   // Text4
     std::string inductance;      // Label9 as shown
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 // The lines of the printed data report, one string a line.

@@ -32,8 +32,8 @@ std::string machineText(const DecimalText& d) {
 }
 
 template <typename T>
-std::optional<T> parseAs(std::string_view text) {
-    const auto scanned = scanDecimalText(text);
+std::optional<T> parseAs(std::string_view text, Language language) {
+    const auto scanned = scanDecimalText(text, language);
     if (!scanned) return std::nullopt;
     const std::string s = machineText(*scanned);
     T value{};
@@ -92,14 +92,14 @@ Rounded roundedDigits(T value, int digits) {
 }
 
 template <typename T>
-std::string formatWith(T value, int digits, int exponentFrom) {
+std::string formatWith(T value, int digits, int exponentFrom, char separator) {
     if (!std::isfinite(value)) return {};
     if (value == 0) return "0";
     const Rounded r = roundedDigits(value, digits);
     std::string out = r.negative ? "-" : "";
     if (r.exponent >= exponentFrom || r.exponent < -5) {
         out += r.digits[0];
-        if (r.digits.size() > 1) out += ',' + r.digits.substr(1);
+        if (r.digits.size() > 1) out += separator + r.digits.substr(1);
         out += r.exponent < 0 ? "E-" : "E+";
         const int e = std::abs(r.exponent);
         if (e < 10) out += '0';
@@ -107,14 +107,15 @@ std::string formatWith(T value, int digits, int exponentFrom) {
         return out;
     }
     if (r.exponent < 0) {
-        out += "0," + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') + r.digits;
+        out += std::string("0") + separator + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') +
+               r.digits;
         return out;
     }
     const auto whole = static_cast<std::size_t>(r.exponent) + 1;
     if (r.digits.size() <= whole) {
         out += r.digits + std::string(whole - r.digits.size(), '0');
     } else {
-        out += r.digits.substr(0, whole) + ',' + r.digits.substr(whole);
+        out += r.digits.substr(0, whole) + separator + r.digits.substr(whole);
     }
     return out;
 }
@@ -134,7 +135,8 @@ constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e
 
 }  // namespace
 
-std::optional<DecimalText> scanDecimalText(std::string_view text) {
+std::optional<DecimalText> scanDecimalText(std::string_view text, Language language) {
+    const char separator = decimalSeparator(language);
     text = trimmed(text);
     DecimalText d;
     std::size_t i = 0;
@@ -143,18 +145,18 @@ std::optional<DecimalText> scanDecimalText(std::string_view text) {
         ++i;
     }
     bool anyDigit = false;
-    bool comma = false;
+    bool decimalSeen = false;
     long long fractionDigits = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
             anyDigit = true;
             if (!(d.digits.empty() && c == '0')) d.digits += c;
-            if (comma) ++fractionDigits;
-        } else if (c == ',') {
-            if (comma) return std::nullopt;
-            comma = true;
-        } else if (c == '.') {
+            if (decimalSeen) ++fractionDigits;
+        } else if (c == separator) {
+            if (decimalSeen) return std::nullopt;
+            decimalSeen = true;
+        } else if (c == '.' && language == Language::italian) {
             // grouping sign: ignored
         } else {
             break;
@@ -187,11 +189,19 @@ std::optional<DecimalText> scanDecimalText(std::string_view text) {
     return d;
 }
 
-std::optional<double> parseDouble(std::string_view text) { return parseAs<double>(text); }
-std::optional<float> parseSingle(std::string_view text) { return parseAs<float>(text); }
+std::optional<double> parseDouble(std::string_view text, Language language) {
+    return parseAs<double>(text, language);
+}
+std::optional<float> parseSingle(std::string_view text, Language language) {
+    return parseAs<float>(text, language);
+}
 
-std::string formatDouble(double value) { return formatWith(value, 15, 15); }
-std::string formatSingle(float value) { return formatWith(value, 7, 7); }
+std::string formatDouble(double value, Language language) {
+    return formatWith(value, 15, 15, decimalSeparator(language));
+}
+std::string formatSingle(float value, Language language) {
+    return formatWith(value, 7, 7, decimalSeparator(language));
+}
 
 double roundSignificant(double value, int digits) { return roundSignificantAs(value, digits); }
 

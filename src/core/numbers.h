@@ -12,10 +12,16 @@
 //
 // Truncation to N decimals: scale by 10^N, round the product to 15 significant
 // digits (7 for a float), drop the fraction toward zero, scale back.
+//
+// In English the decimal separator is a point, and a comma is no part of a
+// number: "7,05" does not convert (rather than reading as 705, which a user
+// used to the decimal comma would never notice). Everything else is the same.
 
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/language.h"
 
 namespace zeliro {
 
@@ -26,14 +32,14 @@ struct DecimalText {
     std::string digits;
     long long exponent = 0;
 };
-std::optional<DecimalText> scanDecimalText(std::string_view text);
+std::optional<DecimalText> scanDecimalText(std::string_view text, Language language = Language::italian);
 
-std::optional<double> parseDouble(std::string_view text);
+std::optional<double> parseDouble(std::string_view text, Language language = Language::italian);
 // The nearest single-precision value of the decimal text (7,05 -> 7.050000190734863).
-std::optional<float> parseSingle(std::string_view text);
+std::optional<float> parseSingle(std::string_view text, Language language = Language::italian);
 
-std::string formatDouble(double value);
-std::string formatSingle(float value);
+std::string formatDouble(double value, Language language = Language::italian);
+std::string formatSingle(float value, Language language = Language::italian);
 
 double truncateDecimals(double value, int decimals);
 // The single-precision variant: the product value * 10^N is formed and rounded

@@ -24,4 +24,15 @@ TextWindowTexts twoBandReadMe();           // frmLEGGIMImulti
 inline constexpr const char* enamelledCoilPhotoCaption = "Bobina con filo smaltato";  // frmFOTOcostr
 inline constexpr const char* coaxTrapPhotoCaption = "Bobina con cavo  coassiale";     // frmFOTOmulti
 
+// The same texts in the language given.
+enum class Language;
+TextWindowTexts informationTexts(Language language);
+TextWindowTexts halfWaveReadMe(Language language);
+TextWindowTexts trimmingReadMe(Language language);
+TextWindowTexts loadingCoilReadMe(Language language);
+TextWindowTexts coilConstructionReadMe(Language language);
+TextWindowTexts twoBandReadMe(Language language);
+const char* enamelledCoilCaption(Language language);
+const char* coaxTrapCaption(Language language);
+
 }  // namespace zeliro

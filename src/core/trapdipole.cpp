@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/english.h"
 #include "core/numbers.h"
 #include "core/version.h"
 
@@ -9,7 +10,9 @@ namespace zeliro {
 namespace {
 
 // A field as the computation reads it: a text that does not convert leaves 0.
-float readSingle(const std::string& text) { return parseSingle(text).value_or(0.0f); }
+float readSingle(const std::string& text, Language language) {
+    return parseSingle(text, language).value_or(0.0f);
+}
 
 // A step whose evaluation overflows or divides by zero is skipped: its
 // quantity keeps the 0 it started with.
@@ -17,23 +20,35 @@ double orZero(double value) { return std::isfinite(value) ? value : 0.0; }
 
 double square(double value) { return value * value; }
 
-std::string shown(double value) { return formatDouble(value); }
+// Decimal texts of the presets are Italian; English writes them with a point.
+std::string inLanguage(std::string text, Language language) {
+    for (char& c : text)
+        if (c == ',') c = decimalSeparator(language);
+    return text;
+}
 
 }  // namespace
 
-DipoleConfiguration dipoleConfiguration(DipoleShape shape) {
+DipoleConfiguration dipoleConfiguration(DipoleShape shape, Language language) {
+    const bool english = language == Language::english;
     switch (shape) {
         case DipoleShape::Horizontal:
-            return {{71.25, 159.155}, "(ORIZZONTALE)"};
+            return {{71.25, 159.155}, english ? english::horizontalInBrackets : "(ORIZZONTALE)"};
         case DipoleShape::InvertedV:
-            return {{70.71, 159.155}, "(INVERTED V)"};
+            return {{70.71, 159.155}, english ? english::invertedVInBrackets : "(INVERTED V)"};
         case DipoleShape::None:
             break;
     }
     return {};
 }
 
-CablePreset cablePreset(CableChoice cable) {
+CablePreset cablePreset(CableChoice cable, Language language) {
+    if (language != Language::italian) {
+        CablePreset preset = cablePreset(cable);
+        preset.capacitanceText = inLanguage(preset.capacitanceText, language);
+        preset.radiusText = inLanguage(preset.radiusText, language);
+        return preset;
+    }
     switch (cable) {
         case CableChoice::RG58U:
             return {"0,935", "2,5", false, " 58"};
@@ -53,13 +68,15 @@ CablePreset cablePreset(CableChoice cable) {
 
 TrapDipoleOutcome computeTrapDipole(const TrapDipoleInput& input) {
     TrapDipoleOutcome out;
+    const Language language = input.language;
+    const auto shown = [language](double value) { return formatDouble(value, language); };
 
-    const float supportRadius = readSingle(input.supportRadius) / 10.0f;  // cm
-    const float cableRadius = readSingle(input.cableRadius) / 10.0f;      // cm
-    const float turns = readSingle(input.turns);
-    const float capacitancePerCm = readSingle(input.capacitancePerCm);
-    const float secondFrequency = readSingle(input.secondFrequency);
-    const float firstFrequency = readSingle(input.firstFrequency);
+    const float supportRadius = readSingle(input.supportRadius, language) / 10.0f;  // cm
+    const float cableRadius = readSingle(input.cableRadius, language) / 10.0f;      // cm
+    const float turns = readSingle(input.turns, language);
+    const float capacitancePerCm = readSingle(input.capacitancePerCm, language);
+    const float secondFrequency = readSingle(input.secondFrequency, language);
+    const float firstFrequency = readSingle(input.firstFrequency, language);
 
     if (input.shape == DipoleShape::None) {
         out.warning = TrapWarning::NoConfiguration;
@@ -138,6 +155,7 @@ TrapDipoleOutcome computeTrapDipole(const TrapDipoleInput& input) {
 std::vector<std::string> trapDipoleReport(const TrapDipoleScreen& s) {
     const std::string designation =
         s.cable == CableChoice::Manual ? s.text7 : cablePreset(s.cable).designation;
+    if (s.language == Language::english) return english::trapDipoleReport(s, designation);
     return {
         "",
         "",

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
+
 namespace zeliro {
 
 // Window-level constants of the two-band window, set by the configuration
@@ -33,7 +35,7 @@ struct DipoleConfiguration {
     TrapDipoleConstants constants;
     std::string label41;  // the configuration as the data report names it
 };
-DipoleConfiguration dipoleConfiguration(DipoleShape shape);
+DipoleConfiguration dipoleConfiguration(DipoleShape shape, Language language = Language::italian);
 
 enum class CableChoice { None, RG58U, RG223, RG174, RG213, Manual };
 
@@ -46,7 +48,8 @@ struct CablePreset {
     bool manual = false;          // Text7 and Label43 shown
     std::string designation;      // " 58", ... ("" in manual mode)
 };
-CablePreset cablePreset(CableChoice cable);
+// The texts are written by the number rules of the language.
+CablePreset cablePreset(CableChoice cable, Language language = Language::italian);
 
 struct TrapDipoleInput {
     std::string supportRadius;              // Text1, mm
@@ -57,6 +60,8 @@ struct TrapDipoleInput {
     std::string secondFrequency;            // Text6, MHz (the lower one)
     DipoleShape shape = DipoleShape::None;  // which configuration button is on
     TrapDipoleConstants constants;
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 // Which warning routine of the window runs after the results are shown.
@@ -88,6 +93,8 @@ struct TrapDipoleScreen {
     std::string label41;  // configuration caption
     std::string label23, label24, label25, label26, label31, label32;
     CableChoice cable = CableChoice::None;  // the cable button that is on
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 std::vector<std::string> trapDipoleReport(const TrapDipoleScreen& screen);

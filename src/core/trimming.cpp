@@ -1,18 +1,25 @@
 #include "core/trimming.h"
 
+#include "core/english.h"
 #include "core/numbers.h"
 #include "core/version.h"
 
 namespace zeliro {
 
-void selectHorizontal(TrimmingVariables& variables) {
-    variables.dipoleConstant = horizontalTrimmingConstant;
-    variables.dipoleConfiguration = "ORIZZONTALE";
+VerdictCaptions verdictCaptions(Language language) {
+    if (language == Language::english)
+        return {english::shortenVerdict, english::lengthenVerdict, english::unchangedVerdict};
+    return {shortenVerdict, lengthenVerdict, unchangedVerdict};
 }
 
-void selectInvertedV(TrimmingVariables& variables) {
+void selectHorizontal(TrimmingVariables& variables, Language language) {
+    variables.dipoleConstant = horizontalTrimmingConstant;
+    variables.dipoleConfiguration = language == Language::english ? english::horizontal : "ORIZZONTALE";
+}
+
+void selectInvertedV(TrimmingVariables& variables, Language language) {
     variables.dipoleConstant = invertedVTrimmingConstant;
-    variables.dipoleConfiguration = "INVERTED V";
+    variables.dipoleConfiguration = language == Language::english ? english::invertedV : "INVERTED V";
 }
 
 namespace {
@@ -42,8 +49,8 @@ TrimmingOutcome computeTrimming(const TrimmingInput& input) {
     // A text that does not read keeps the frequency it had, but no verdict is
     // drawn from figures left over from an earlier calculation; nor from a
     // wanted frequency of 0, or a negative frequency (only pasting brings one).
-    const auto wanted = FixedDecimal::parse(input.wantedText);
-    const auto measured = FixedDecimal::parse(input.measuredText);
+    const auto wanted = FixedDecimal::parse(input.wantedText, input.language);
+    const auto measured = FixedDecimal::parse(input.measuredText, input.language);
     if (wanted) v.wantedFrequency = *wanted;
     if (measured) v.measuredFrequency = *measured;
     if (!wanted || !measured || wanted->ticks() <= 0 || measured->ticks() < 0) return outcome;
@@ -60,11 +67,12 @@ TrimmingOutcome computeTrimming(const TrimmingInput& input) {
     outcome.shorten = v.lengthDifference < 0;
     outcome.lengthen = v.lengthDifference > 0;
     outcome.unchanged = v.lengthDifference == 0;
-    outcome.correctionText = centimetres->text();
+    outcome.correctionText = centimetres->text(input.language);
     return outcome;
 }
 
 std::vector<std::string> trimmingReport(const TrimmingReportInput& input) {
+    if (input.language == Language::english) return english::trimmingReport(input);
     std::string verdict;
     for (const VerdictLabel& label : input.verdicts)
         if (label.visible) verdict = label.caption;

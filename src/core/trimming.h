@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/fixeddecimal.h"
+#include "core/language.h"
 
 namespace zeliro {
 
@@ -24,11 +25,18 @@ inline constexpr const char* shortenVerdict = "ACCORCIARLO di cm";  // Label4
 inline constexpr const char* lengthenVerdict = "ALLUNGARLO di cm";  // Label6
 inline constexpr const char* unchangedVerdict = "INVARIARLO";       // Label7
 
+struct VerdictCaptions {
+    const char* shorten;
+    const char* lengthen;
+    const char* unchanged;
+};
+VerdictCaptions verdictCaptions(Language language);
+
 // Window-level variables of the trimming window: the chosen type and the last
 // converted inputs and lengths, kept for the whole run.
 struct TrimmingVariables {
     double dipoleConstant = 0;
-    std::string dipoleConfiguration;  // "ORIZZONTALE" or "INVERTED V"
+    std::string dipoleConfiguration;  // "ORIZZONTALE" or "INVERTED V" ("HORIZONTAL" in English)
     FixedDecimal wantedFrequency;     // MHz
     FixedDecimal measuredFrequency;   // MHz, of minimum SWR
     double builtLength = 0;           // m
@@ -38,14 +46,16 @@ struct TrimmingVariables {
     FixedDecimal armCorrection;   // m, signed, per arm
 };
 
-void selectHorizontal(TrimmingVariables& variables);  // "Orizzontale"
-void selectInvertedV(TrimmingVariables& variables);   // "Inverted  v"
+void selectHorizontal(TrimmingVariables& variables, Language language = Language::italian);  // "Orizzontale"
+void selectInvertedV(TrimmingVariables& variables, Language language = Language::italian);   // "Inverted  v"
 
 struct TrimmingInput {
     std::string wantedText;    // Text1 as typed
     std::string measuredText;  // Text2 as typed
     bool typeChosen = false;
     TrimmingVariables variables;
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 struct TrimmingOutcome {
@@ -81,6 +91,8 @@ struct TrimmingReportInput {
     std::vector<VerdictLabel> verdicts;
     std::string correctionText;  // Label5
     std::string dipoleConfiguration;
+    // The language of the texts read and written.
+    Language language = Language::italian;
 };
 
 std::vector<std::string> trimmingReport(const TrimmingReportInput& input);

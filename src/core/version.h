@@ -28,4 +28,8 @@ inline constexpr char spacedRevisionCaption[] = "rev " ZELIRO_CAPTION_VERSION;  
 // "Versione 1.0.6" for the stamp 1, 0, 6.
 std::string versionText(const VersionStamp& stamp = {});
 
+// "Version 1.0.6" in English.
+enum class Language;
+std::string versionText(const VersionStamp& stamp, Language language);
+
 }  // namespace zeliro

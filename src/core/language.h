@@ -1,0 +1,49 @@
+#pragma once
+// The language the program speaks. Italian is the source language and the
+// default; English is the one translation. Every text the core makes takes the
+// language as data, and so do the number rules: Italian writes and reads a
+// decimal comma, English a decimal point.
+//
+// Choosing the language at start, first rule that decides wins:
+//   1. "--lang it" or "--lang en" (also "--lang=en") on the command line;
+//   2. the LANGUAGE variable, a colon-separated list of preferences: its first
+//      entry that is Italian or English decides (other languages are skipped,
+//      as gettext does, since the program has no translation for them);
+//   3. the system's first UI language: Italian for Italian and for the C or
+//      POSIX locale (or none at all), English for every other language.
+// Language tags may be written "it", "it_IT.UTF-8", "it-IT" or "en-Latn-US".
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeliro {
+
+enum class Language { italian, english };
+
+// ',' in Italian, '.' in English.
+char decimalSeparator(Language language);
+
+// "it" or "en", as the command line and the translation files name them.
+std::string_view languageCode(Language language);
+
+// The language a tag names: empty for a language the program does not speak,
+// and for the C and POSIX locales.
+std::optional<Language> languageOfTag(std::string_view tag);
+bool isCLocale(std::string_view tag);
+
+// The value given to "--lang" ("--lang en" or "--lang=en"), the last one if
+// given twice; empty when absent. `arguments` are the command line without the
+// program's name.
+std::optional<std::string> languageArgument(const std::vector<std::string>& arguments);
+
+struct LanguageSources {
+    std::optional<std::string> commandLine;    // the value of "--lang", if given
+    std::string languageVariable;              // LANGUAGE; "" when not set
+    std::vector<std::string> systemLanguages;  // the system's UI languages, preferred first
+};
+
+Language chooseLanguage(const LanguageSources& sources);
+
+}  // namespace zeliro
