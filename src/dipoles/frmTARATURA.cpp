@@ -165,6 +165,7 @@ void frmTARATURA::showVerdict(const TrimmingOutcome& outcome) {
     setTextOf("Label5", outcome.correctionText);
     for (const QString& name : addedPiece) setShown(name, outcome.lengthen);
     setShown("Line3", outcome.shorten);
+    resultsShown(verdictLabels + QStringList{"Label5"});
 }
 
 void frmTARATURA::Command3_Click() {

@@ -11,17 +11,22 @@
 //     -> the window writes the texts into its labels, or runs the warning
 //        (beep, empty the named controls, show the label for its wait).
 // The data report is another pure function, from the texts on screen and the
-// variables to the lines that the printer seam prints.
+// variables to the lines that the printer seam prints. When "CALCOLA" writes
+// its results it says so (resultsShown): the frame keeps the inputs they came
+// from, and a data report whose results on display came from other inputs is
+// refused until "CALCOLA" is pressed again, so that no paper pairs new data
+// with old results.
 //
 // The frame gives each window its teal client area with controls placed in
 // twips, the menu bar ("Stampa", "Calcolatrice", "Leggimi", "Foto"), the two
-// prints, the timed warnings and the way back to another window. Fields and
-// result labels carry the names a screen reader reads: each is named after the
-// caption label that introduces it (nameAfter).
+// prints with their previews and PDF files, a status bar for the print notes, the timed warnings and the way
+// back to another window. Fields and result labels carry the names a screen reader reads: each is named after
+// the caption label that introduces it (nameAfter).
 
 #include <QMainWindow>
 #include <QString>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +34,7 @@
 
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -36,6 +42,8 @@ namespace zeliro {
 
 class DecimalField;
 class Registry;
+struct PrintContent;
+struct PrintResult;
 
 // What the menu bar of a calculation window opens, besides the calculator.
 struct MenuBarItems {
@@ -56,6 +64,10 @@ public:
 public slots:
     void stampavideata_Click();
     void stampasolodati_Click();
+    void anteprimavideata_Click();
+    void anteprimadati_Click();
+    void pdfvideata_Click();
+    void pdfdati_Click();
     void calcolatrice_Click();
     void leggimi_Click();
     void foto_Click();
@@ -92,13 +104,31 @@ protected:
     void setTextOf(const QString& name, const std::string& text);
     void setShown(const QString& name, bool shown);
 
+    // "CALCOLA" has just written these result labels (texts or visibility)
+    // from the inputs now on screen.
+    void resultsShown(const QStringList& labels);
+
 private:
     void buildMenuBar(const MenuBarItems& menu);
+    void addPrintItem(QMenu* menu, const QString& name, const QString& caption,
+                      void (CalculationWindow::*handler)());
+    // Whether the results on display (if any) came from the inputs on screen.
+    bool reportMatchesResults() const;
+    // Every field's text and every option's state, as one text.
+    QString inputsOnScreen() const;
+    PrintContent windowImage() const;
+    PrintContent reportContent() const;
+    // "ZELIRO-dipolo-standard.pdf", "ZELIRO-dipolo-standard-videata.pdf".
+    QString pdfName(bool image) const;
+    void sendToPrinter(const PrintContent& content);
+    // A job's fate: a note in the status bar, or a message.
+    void printed(const PrintResult& result, const PrintContent& content, const QString& pdfName);
 
     Registry& m_registry;
     QWidget* m_client = nullptr;
     Warnings* m_warnings = nullptr;
     MenuBarItems m_menu;
+    std::map<QString, QString> m_resultInputs;  // result label -> the inputs it came from
 };
 
 }  // namespace zeliro

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include "frame/SystemPrinter.h"
+
 namespace zeliro {
 namespace {
 QPointer<Registry> currentRegistry;
