@@ -34,6 +34,7 @@ CalculationWindow::CalculationWindow(Registry& registry, const QString& caption,
     m_warnings = new Warnings(*this, registry.beep());
     buildMenuBar(menu);
     statusBar()->setObjectName("statusbar");
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void CalculationWindow::buildMenuBar(const MenuBarItems& menu) {
