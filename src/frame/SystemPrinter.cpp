@@ -4,6 +4,7 @@
 
 #include <QPageLayout>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <thread>
@@ -54,8 +55,10 @@ void connect(Http& connection, int timeoutMs) {
 
 bool isFailure(ipp_status_t status) { return status > IPP_STATUS_OK_EVENTS_COMPLETE; }
 
-Status failureOf(ipp_status_t status) {
-    return status == IPP_STATUS_ERROR_NOT_FOUND ? Status::noDefaultPrinter : Status::noAnswer;
+// Why no default queue came back: none is chosen, or the server failed.
+Status missingDefault(ipp_status_t status) {
+    const bool noneChosen = status == IPP_STATUS_ERROR_NOT_FOUND || !isFailure(status);
+    return noneChosen ? Status::noDefaultPrinter : Status::noAnswer;
 }
 
 void fail(Trip& trip, Status status) {
@@ -92,9 +95,7 @@ void lookUp(std::shared_ptr<Trip> trip, int timeoutMs) {
     if (!connection.http) {
         fail(*trip, Status::noAnswer);
     } else if (!(dest.dest = cupsGetNamedDest(connection.http, nullptr, nullptr))) {
-        fail(*trip, failureOf(cupsLastError()));
-        // No queue found and no error: nothing is the default.
-        if (!isFailure(cupsLastError())) trip->result.status = Status::noDefaultPrinter;
+        fail(*trip, missingDefault(cupsLastError()));
     } else {
         trip->result.printer = QString::fromUtf8(dest.dest->name);
         if (!takesJobs(*dest.dest)) {
@@ -106,30 +107,34 @@ void lookUp(std::shared_ptr<Trip> trip, int timeoutMs) {
     trip->finished.store(true, std::memory_order_release);
 }
 
+// Creates the job on the queue and sends the document into it.
+void sendJob(Trip& trip, http_t* http, Dest& dest, const std::string& document) {
+    int job = 0;
+    dest.info = cupsCopyDestInfo(http, dest.dest);
+    if (isFailure(cupsCreateDestJob(http, dest.dest, dest.info, &job, "ZELIRO", 0, nullptr)) || job == 0) {
+        fail(trip,
+             cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? Status::noAnswer : Status::refused);
+        return;
+    }
+    const bool sent = cupsStartDestDocument(http, dest.dest, dest.info, job, "ZELIRO", CUPS_FORMAT_PDF, 0,
+                                            nullptr, 1) == HTTP_STATUS_CONTINUE &&
+                      cupsWriteRequestData(http, document.data(), document.size()) == HTTP_STATUS_CONTINUE &&
+                      !isFailure(cupsFinishDestDocument(http, dest.dest, dest.info));
+    if (sent) return;
+    fail(trip, Status::notFinished);
+    cupsCancelDestJob(http, dest.dest, job);
+}
+
 // Second trip: the PDF to the queue, as one job.
 void handOver(std::shared_ptr<Trip> trip, std::string printer, std::string document, int timeoutMs) {
     Http connection;
     connect(connection, timeoutMs);
     Dest dest;
     trip->result.printer = QString::fromStdString(printer);
-    int job = 0;
-    if (!connection.http) {
+    if (!connection.http || !(dest.dest = cupsGetNamedDest(connection.http, printer.c_str(), nullptr))) {
         fail(*trip, Status::noAnswer);
-    } else if (!(dest.dest = cupsGetNamedDest(connection.http, printer.c_str(), nullptr))) {
-        fail(*trip, Status::noAnswer);
-    } else if (dest.info = cupsCopyDestInfo(connection.http, dest.dest);
-               isFailure(
-                   cupsCreateDestJob(connection.http, dest.dest, dest.info, &job, "ZELIRO", 0, nullptr)) ||
-               job == 0) {
-        fail(*trip,
-             cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? Status::noAnswer : Status::refused);
-    } else if (cupsStartDestDocument(connection.http, dest.dest, dest.info, job, "ZELIRO", CUPS_FORMAT_PDF, 0,
-                                     nullptr, 1) != HTTP_STATUS_CONTINUE ||
-               cupsWriteRequestData(connection.http, document.data(), document.size()) !=
-                   HTTP_STATUS_CONTINUE ||
-               isFailure(cupsFinishDestDocument(connection.http, dest.dest, dest.info))) {
-        fail(*trip, Status::notFinished);
-        cupsCancelDestJob(connection.http, dest.dest, job);
+    } else {
+        sendJob(*trip, connection.http, dest, document);
     }
     trip->finished.store(true, std::memory_order_release);
 }
