@@ -13,6 +13,8 @@ packages=(
   nec2c
   fonts-liberation2 fonts-dejavu-core
   cups cups-client cups-bsd cups-filters poppler-utils
+  # the print queue is reached through the CUPS library, off the event loop
+  libcups2-dev
   xvfb xauth x11-utils
   clang libclang-rt-14-dev
   # installing as a desktop program: tests/check-install.sh, scripts/check-deb.sh

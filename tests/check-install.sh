@@ -48,7 +48,8 @@ deb=$(ls "$work"/deb/zeliro_*_*.deb) || fail "no zeliro .deb built"
 dpkg-deb --field "$deb" Package Version Architecture Depends
 [ "$(dpkg-deb --field "$deb" Package)" = zeliro ] || fail "package name"
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in fonts-liberation2 libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
+for needed in fonts-liberation2 qt6-translations-l10n libc6 libcups2 libqt6core6 libqt6gui6 libqt6widgets6 \
+  libqt6printsupport6; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 contents=$(dpkg-deb --contents "$deb")

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <sys/types.h>
+#include <csignal>
+
 namespace zeliro::test {
 namespace {
 
@@ -81,14 +84,12 @@ bool CupsFixture::start(QString* reason) {
     while (!QFileInfo::exists(socket) && !deadline.hasExpired() && m_cupsd.state() == QProcess::Running)
         QThread::msleep(50);
     QString output;
-    const QString ppd = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
     bool added = false;
     while (!added && !deadline.hasExpired() && m_cupsd.state() == QProcess::Running) {
-        added = run("lpadmin", {"-p", queueName(), "-E", "-v", "file://" + path("jobs/job.pdf"), "-P", ppd},
-                    &output);
+        added = addQueue(&output);
         if (!added) QThread::msleep(100);
     }
-    if (!added || !run("lpadmin", {"-d", queueName()}, &output)) {
+    if (!added) {
         *reason = "lpadmin failed: " + output + QString::fromLocal8Bit(m_cupsd.readAll());
         stop();
         return false;
@@ -96,8 +97,31 @@ bool CupsFixture::start(QString* reason) {
     return true;
 }
 
+bool CupsFixture::addQueue(QString* output) {
+    const QString ppd = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
+    return run("lpadmin", {"-p", queueName(), "-E", "-v", "file://" + path("jobs/job.pdf"), "-P", ppd},
+               output) &&
+           run("lpadmin", {"-d", queueName()}, output);
+}
+
+bool CupsFixture::removeQueue() { return run("lpadmin", {"-x", queueName()}); }
+
+bool CupsFixture::queueCommand(const QString& program) { return run(program, {queueName()}); }
+
+void CupsFixture::pause() { ::kill(static_cast<pid_t>(m_cupsd.processId()), SIGSTOP); }
+
+void CupsFixture::resume() { ::kill(static_cast<pid_t>(m_cupsd.processId()), SIGCONT); }
+
+void CupsFixture::removeSocket() { QFile::remove(path("cups.sock")); }
+
+void CupsFixture::kill() {
+    m_cupsd.kill();
+    m_cupsd.waitForFinished(5000);
+}
+
 void CupsFixture::stop() {
     if (m_cupsd.state() != QProcess::NotRunning) {
+        resume();
         m_cupsd.terminate();
         if (!m_cupsd.waitForFinished(5000)) {
             m_cupsd.kill();

@@ -26,6 +26,16 @@ public:
     bool start(QString* reason);
     void stop();
 
+    // Ways for the print system to fail, and to come back.
+    bool removeQueue();                        // no default printer
+    bool addQueue(QString* output = nullptr);  // the default queue again
+    // cupsdisable, cupsenable, cupsreject, cupsaccept on the queue.
+    bool queueCommand(const QString& program);
+    void pause();         // SIGSTOP: the server hangs
+    void resume();        // SIGCONT
+    void removeSocket();  // the server runs, but nothing reaches it
+    void kill();          // SIGKILL: the socket stays behind, stale
+
     // Waits for the next job to be written, returns its text (pdftotext
     // -layout) and removes the file, so that the next job is seen anew.
     // Empty when no job arrived in time.

@@ -34,7 +34,6 @@ private slots:
     void secondWarningKeepsTheLabel();
     void closingDuringAWaitCancelsIt();
     void menuChiudiDuringAWaitEnds();
-    void noPrinterPrintsNothing();
 
 private:
     QWidget* openDipole();
@@ -292,24 +291,6 @@ void Frame::menuChiudiDuringAWaitEnds() {
     QVERIFY(openWindows().isEmpty());
     QTest::qWait(50);
     QCOMPARE(copiesOf("frmDIPOLOSTANDARD"), 0);
-}
-
-void Frame::noPrinterPrintsNothing() {
-    // A CUPS server that is not there: no default printer.
-    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
-    SystemPrinter printer;
-    QVERIFY(!printer.printLines({"ZELIRO"}));
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QVERIFY(!printer.printImage(image));
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-    // Through the window: nothing shown, the window unchanged.
-    Registry::current().setPrinter(nullptr);
-    QWidget* dipole = openDipole();
-    triggerMenu(dipole, "stampasolodati");
-    triggerMenu(dipole, "stampavideata");
-    QCOMPARE(openWindows(), (QStringList{"frmDIPOLOSTANDARD", "frmMENU"}));
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
 ZELIRO_TEST_MAIN(Frame)

@@ -40,7 +40,9 @@
 #include <random>
 #include <thread>
 
+#include "cupsfixture.h"
 #include "frame/Registry.h"
+#include "frame/SystemPrinter.h"
 #include "frame/Warnings.h"
 #include "core/numbers.h"
 #include "testsupport.h"
@@ -299,6 +301,8 @@ private slots:
     void randomEvents();
     void everyPastedTextInEveryField_data();
     void everyPastedTextInEveryField();
+    void printsWhileThePrintSystemFails_data();
+    void printsWhileThePrintSystemFails();
 
 private:
     // One random step; returns what it did.
@@ -330,6 +334,9 @@ private:
 
     // Answers the division-by-zero message as planned for the step.
     void answerMessage();
+    // Closes the print messages and dialogs, which open without a nested
+    // event loop and so outlive the step that raised them.
+    void closePrintDialogs();
 
     RecordingBeep m_beep;
     RecordingPrinter m_printer;
@@ -347,6 +354,8 @@ private:
     int m_stepsDuringWarnings = 0;
     int m_stepsWithResults = 0;
     int m_prints = 0;
+    int m_printMessages = 0;
+    bool m_systemPrinter = false;  // prints go to the system's default printer
     QStringList m_recent;
 
     // The answer to the next message box, drawn before each step.
@@ -402,12 +411,15 @@ void Monkey::cleanupTestCase() {
 }
 
 void Monkey::init() {
+    m_systemPrinter = false;
+    m_printMessages = 0;
     m_recent.clear();
     m_step = m_events = m_restarts = m_messages = 0;
     m_stepsDuringWarnings = m_stepsWithResults = m_prints = m_beep.count = 0;
 }
 
 void Monkey::cleanup() {
+    SystemPrinter::setTimeLimit(5000);
     stopProgram();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -517,8 +529,56 @@ void Monkey::everyPastedTextInEveryField() {
     }
 }
 
+void Monkey::printsWhileThePrintSystemFails_data() {
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<bool>("hung");
+    QTest::newRow("no default printer") << quint64(14) << false;
+    QTest::newRow("print server hung (SIGSTOP)") << quint64(2026) << true;
+}
+
+// Random steps with the system's printer, on a private print server that has
+// no default printer or hangs: every print ends in a message, and the program
+// answers after every step.
+void Monkey::printsWhileThePrintSystemFails() {
+    QFETCH(quint64, seed);
+    QFETCH(bool, hung);
+    CupsFixture cups;
+    QString reason;
+    if (!cups.start(&reason)) QSKIP(qPrintable("no private CUPS server: " + reason));
+    if (hung) {
+        cups.pause();
+    } else {
+        QVERIFY(cups.removeQueue());
+    }
+    SystemPrinter::setTimeLimit(500);
+    m_systemPrinter = true;
+    m_seed = overridingSeed().value_or(seed);
+    m_timeScale = 0.01;
+    m_dice.emplace(m_seed);
+    const int steps = stepsPerRun(600);
+    qInfo("monkey: seed %llu, %d steps with the system's printer (repeat with ZELIRO_MONKEY_SEED=%llu)",
+          static_cast<unsigned long long>(m_seed), steps, static_cast<unsigned long long>(m_seed));
+    restart();
+    int prints = 0;
+    for (m_step = 1; m_step <= steps; ++m_step) {
+        if (openProgramWindows().isEmpty()) restart();
+        const QString what = step();
+        prints += what.contains(": menu stampa");
+        note(what);
+        const QString problem = answers() ? problems() : "the program does not answer";
+        if (!problem.isEmpty()) QFAIL(qPrintable(failure(problem)));
+    }
+    // The last prints' messages, still on their way.
+    QTest::qWait(SystemPrinter::timeLimit() + 200);
+    closePrintDialogs();
+    qInfo("monkey: %d prints asked for, %d print messages answered", prints, m_printMessages);
+    QVERIFY(prints > 0);
+    QVERIFY(m_printMessages > 0);
+}
+
 void Monkey::restart() {
     startProgram(m_beep, m_printer, m_timeScale);
+    if (m_systemPrinter) Registry::current().setPrinter(nullptr);
     ++m_restarts;
     note("start the program");
 }
@@ -859,6 +919,7 @@ QString Monkey::wait() {
 }
 
 void Monkey::answerMessage() {
+    closePrintDialogs();
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) {
         m_messageSeen.invalidate();
@@ -881,6 +942,17 @@ void Monkey::answerMessage() {
     }
 }
 
+void Monkey::closePrintDialogs() {
+    const QStringList printDialogs = {"stampamessaggio", "anteprima", "salvapdf"};
+    for (int i = 0; i < 10; ++i) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !printDialogs.contains(dialog->objectName())) return;
+        m_printMessages += dialog->objectName() == "stampamessaggio";
+        dialog->reject();
+        QCoreApplication::processEvents();
+    }
+}
+
 bool Monkey::answers() {
     bool fired = false;
     QObject context;
@@ -890,6 +962,7 @@ bool Monkey::answers() {
     const bool deleteClosed = m_dice->chance(75);
     const QDeadlineTimer deadline(30000);
     while (!fired && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    closePrintDialogs();
     if (deleteClosed) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return fired;
 }

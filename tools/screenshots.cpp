@@ -1,16 +1,22 @@
 // Saves a picture of every window of the program, each calculation window
 // with a worked example typed in and calculated:
 //   zeliro_screenshots OUTPUT_FOLDER [WINDOW...]
-// With no window named, every window the program knows is shown in turn.
+// With no window named, every window the program knows is shown in turn,
+// and then two print pictures of the half-wave dipole window: the message of
+// a system with no default printer (stampa-senza-stampante.png) and the
+// preview of its data report (anteprima-dati.png).
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
 // other platforms it is the window's own rendering.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QTimer>
 #include <QVariant>
@@ -19,6 +25,7 @@
 #include <map>
 
 #include "app/start.h"
+#include "frame/Platform.h"
 #include "frame/Registry.h"
 
 namespace {
@@ -77,12 +84,65 @@ void settle(int milliseconds) {
     loop.exec();
 }
 
+// A system where nothing is chosen as the default printer, whatever this
+// machine has.
+class NoDefaultPrinter : public zeliro::Printer {
+public:
+    void printLines(const std::vector<std::string>&, Done done) override {
+        done({zeliro::PrintResult::Status::noDefaultPrinter, {}, {}});
+    }
+    void printImage(const QImage&, Done done) override {
+        done({zeliro::PrintResult::Status::noDefaultPrinter, {}, {}});
+    }
+};
+
 QPixmap picture(QWidget* window) {
     if (QGuiApplication::platformName() == "xcb") {
         const QRect frame = window->frameGeometry();
         return window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     }
     return window->grab();
+}
+
+// The top-level dialog of that class and objectName, once shown.
+template <typename Dialog>
+Dialog* shownDialog(const QString& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Dialog*>(widget);
+            dialog && dialog->isVisible() && dialog->objectName() == name)
+            return dialog;
+    return nullptr;
+}
+
+// Prints the worked half-wave dipole with no default printer, and previews its
+// report: a picture of the message and one of the preview. The count of
+// pictures that could not be taken.
+int printPictures(zeliro::Registry& registry, const QDir& folder) {
+    NoDefaultPrinter printer;
+    registry.setPrinter(&printer);
+    QWidget* window = registry.show("frmDIPOLOSTANDARD");
+    settle(300);
+    typeExample(window, workedExamples().at("frmDIPOLOSTANDARD"));
+    int failed = 0;
+    const auto take = [&](QWidget* dialog, const QString& file) {
+        settle(500);
+        if (dialog && picture(dialog).save(folder.filePath(file))) {
+            std::printf("%s\n", qPrintable(folder.filePath(file)));
+        } else {
+            ++failed;
+        }
+        if (dialog) dialog->close();
+        settle(100);
+    };
+    window->findChild<QAction*>("stampasolodati")->trigger();
+    settle(100);
+    take(shownDialog<QMessageBox>("stampamessaggio"), "stampa-senza-stampante.png");
+    window->findChild<QAction*>("anteprimadati")->trigger();
+    settle(300);
+    take(shownDialog<QPrintPreviewDialog>("anteprima"), "anteprima-dati.png");
+    registry.close("frmDIPOLOSTANDARD");
+    registry.setPrinter(nullptr);
+    return failed;
 }
 
 }  // namespace
@@ -103,7 +163,8 @@ int main(int argc, char** argv) {
     QApplication::setCursorFlashTime(0);
     zeliro::start();
     zeliro::Registry& registry = zeliro::Registry::current();
-    if (names.isEmpty()) names = registry.names();
+    const bool everything = names.isEmpty();
+    if (everything) names = registry.names();
 
     int saved = 0;
     int failed = 0;
@@ -124,6 +185,7 @@ int main(int argc, char** argv) {
         registry.close(name);
         settle(100);
     }
+    if (everything) failed += printPictures(registry, folder);
     registry.closeAll();
     return saved > 0 && failed == 0 ? 0 : 1;
 }

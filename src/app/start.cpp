@@ -1,6 +1,8 @@
 #include "app/start.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "app/WindowList.h"
 #include "core/version.h"
@@ -12,9 +14,28 @@
 static void initResources() { Q_INIT_RESOURCE(photos); }
 
 namespace zeliro {
+namespace {
+
+// Qt's own texts (message box and dialog buttons, the fields' context menu) in
+// the language given ("it"), from Qt's translations folder; a language Qt has
+// no texts for leaves them in English. Replaces what an earlier start loaded.
+void useQtTexts(const QString& language) {
+    const QString name = "qttexts";
+    delete QApplication::instance()->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+    auto* texts = new QTranslator(QApplication::instance());
+    texts->setObjectName(name);
+    if (texts->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(texts);
+    } else {
+        delete texts;
+    }
+}
+
+}  // namespace
 
 QWidget* start() {
     initResources();
+    useQtTexts("it");
     installFontSubstitutes();
     installLookStyle();
     QApplication::setApplicationName(applicationTitle);

@@ -123,7 +123,10 @@ void frmCALCOLOBOBINA::Command1_Click() {
     const LoadingCoilOutcome outcome =
         loadingCoil({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), m_variables});
     m_variables = outcome.variables;
-    if (outcome.inductance) setTextOf(Label9, *outcome.inductance);
+    if (outcome.inductance) {
+        setTextOf(Label9, *outcome.inductance);
+        resultsShown({Label9});
+    }
     if (outcome.warning == LoadingCoilWarning::coilTooFar) errore3();
     if (outcome.warning == LoadingCoilWarning::noCoilsNeeded) errore1();
 }

@@ -135,7 +135,10 @@ void frmCOSTRUZIONEBOBINA::Command2_Click() {
     const CoilConstructionOutcome outcome =
         coilConstruction({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), m_variables});
     m_variables = outcome.variables;
-    if (outcome.inductance) setTextOf(Label19, *outcome.inductance);
+    if (outcome.inductance) {
+        setTextOf(Label19, *outcome.inductance);
+        resultsShown({Label19});
+    }
     if (outcome.warning == CoilConstructionWarning::windingTooShort) errore2();
 }
 

@@ -298,8 +298,13 @@ void frmDIPOLOMULTIBANDA::Command2_Click() {
         {Label26, &outcome.cutoffFrequency}, {Label23, &outcome.cableLength},
         {Label24, &outcome.innerWire},       {Label25, &outcome.outerWire},
     };
-    for (const auto& [label, text] : results)
-        if (*text) setTextOf(label, **text);
+    QList<const QLabel*> written;
+    for (const auto& [label, text] : results) {
+        if (!*text) continue;
+        setTextOf(label, **text);
+        written << label;
+    }
+    resultsShown(written);
     runWarning(outcome.warning);
 }
 

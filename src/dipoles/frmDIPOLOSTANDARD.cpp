@@ -93,6 +93,7 @@ void frmDIPOLOSTANDARD::Command2_Click() {
             break;
         case HalfWaveOutcome::Action::showLength:
             setTextOf(Label7, outcome.lengthText);
+            resultsShown({Label7});
             break;
         case HalfWaveOutcome::Action::nothing:
             break;

@@ -163,6 +163,7 @@ void frmTARATURA::showVerdict(const TrimmingOutcome& outcome) {
     for (QWidget* piece : std::initializer_list<QWidget*>{Line2, Shape3, Label12})
         piece->setVisible(outcome.lengthen);
     Line3->setVisible(outcome.shorten);
+    resultsShown({Label4, Label6, Label7, Label5});
 }
 
 void frmTARATURA::Command3_Click() {

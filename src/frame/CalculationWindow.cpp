@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include "frame/Accessibility.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
+#include "frame/PrintChoices.h"
 #include "frame/Registry.h"
 
 namespace zeliro {
@@ -31,6 +34,8 @@ CalculationWindow::CalculationWindow(Registry& registry, const QString& caption,
     setCentralWidget(m_client);
     m_warnings = new Warnings(*this, registry.beep());
     buildMenuBar(menu);
+    statusBar()->setObjectName("statusbar");
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void CalculationWindow::buildMenuBar(const MenuBarItems& menu) {
@@ -38,12 +43,16 @@ void CalculationWindow::buildMenuBar(const MenuBarItems& menu) {
     QMenu* stampa = bar->addMenu("Stampa");
     stampa->setObjectName("stampa");
     stampa->menuAction()->setObjectName("stampa");
-    QAction* videata = stampa->addAction("Stampa videata");
-    videata->setObjectName("stampavideata");
-    connect(videata, &QAction::triggered, this, &CalculationWindow::stampavideata_Click);
-    QAction* dati = stampa->addAction("Stampa solo i dati");
-    dati->setObjectName(menu.reportAction);
-    connect(dati, &QAction::triggered, this, &CalculationWindow::stampasolodati_Click);
+    addPrintItem(stampa, "stampavideata", "Stampa videata", &CalculationWindow::stampavideata_Click);
+    addPrintItem(stampa, menu.reportAction, "Stampa solo i dati", &CalculationWindow::stampasolodati_Click);
+    stampa->addSeparator();
+    addPrintItem(stampa, "anteprimavideata", "Anteprima di stampa della videata…",
+                 &CalculationWindow::anteprimavideata_Click);
+    addPrintItem(stampa, "anteprimadati", "Anteprima di stampa dei dati…",
+                 &CalculationWindow::anteprimadati_Click);
+    stampa->addSeparator();
+    addPrintItem(stampa, "pdfvideata", "Salva la videata come PDF…", &CalculationWindow::pdfvideata_Click);
+    addPrintItem(stampa, "pdfdati", "Salva i dati come PDF…", &CalculationWindow::pdfdati_Click);
     QAction* calcolatrice = bar->addAction("Calcolatrice");
     calcolatrice->setObjectName("calcolatrice");
     connect(calcolatrice, &QAction::triggered, this, &CalculationWindow::calcolatrice_Click);
@@ -57,9 +66,95 @@ void CalculationWindow::buildMenuBar(const MenuBarItems& menu) {
     }
 }
 
-void CalculationWindow::stampavideata_Click() { m_registry.printer().printImage(m_client->grab().toImage()); }
+void CalculationWindow::addPrintItem(QMenu* menu, const QString& name, const QString& caption,
+                                     void (CalculationWindow::*handler)()) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, handler);
+}
 
-void CalculationWindow::stampasolodati_Click() { m_registry.printer().printLines(dataReport()); }
+void CalculationWindow::stampavideata_Click() { sendToPrinter(windowImage()); }
+
+void CalculationWindow::stampasolodati_Click() {
+    if (!reportMatchesResults()) return tellToCalculateFirst(this);
+    sendToPrinter(reportContent());
+}
+
+void CalculationWindow::sendToPrinter(const PrintContent& content) {
+    const QString name = pdfName(content.isImage());
+    auto done = [window = QPointer(this), content, name](const PrintResult& result) {
+        if (window) {
+            window->printed(result, content, name);
+        } else if (result.status != PrintResult::Status::handedOver) {
+            tellPrintFailure(nullptr, result, content, name);
+        }
+    };
+    if (content.isImage()) {
+        m_registry.printer().printImage(content.image, done);
+    } else {
+        m_registry.printer().printLines(content.lines, done);
+    }
+}
+
+void CalculationWindow::anteprimavideata_Click() { showPreview(this, windowImage()); }
+
+void CalculationWindow::anteprimadati_Click() {
+    if (!reportMatchesResults()) return tellToCalculateFirst(this);
+    showPreview(this, reportContent());
+}
+
+void CalculationWindow::pdfvideata_Click() { askAndSavePdf(this, windowImage(), pdfName(true)); }
+
+void CalculationWindow::pdfdati_Click() {
+    if (!reportMatchesResults()) return tellToCalculateFirst(this);
+    askAndSavePdf(this, reportContent(), pdfName(false));
+}
+
+void CalculationWindow::printed(const PrintResult& result, const PrintContent& content, const QString& name) {
+    if (result.status == PrintResult::Status::handedOver) {
+        statusBar()->showMessage(QString("Stampa inviata alla stampante «%1».").arg(result.printer), 10000);
+    } else {
+        tellPrintFailure(this, result, content, name);
+    }
+}
+
+PrintContent CalculationWindow::windowImage() const { return {{}, m_client->grab().toImage()}; }
+
+PrintContent CalculationWindow::reportContent() const { return {dataReport(), {}}; }
+
+QString CalculationWindow::pdfName(bool image) const {
+    static const std::map<QString, QString> names = {
+        {"frmDIPOLOSTANDARD", "dipolo-standard"},       {"frmTARATURA", "taratura-dipolo"},
+        {"frmDIPOLOMULTIBANDA", "dipolo-multibanda"},   {"frmCALCOLOBOBINA", "calcolo-bobina"},
+        {"frmCOSTRUZIONEBOBINA", "costruzione-bobina"},
+    };
+    const auto name = names.find(objectName());
+    const QString stem = name != names.end() ? name->second : objectName();
+    return "ZELIRO-" + stem + (image ? "-videata" : "") + ".pdf";
+}
+
+void CalculationWindow::resultsShown(const QList<const QLabel*>& labels) {
+    const QString inputs = inputsOnScreen();
+    for (const QLabel* label : labels) m_resultInputs[label] = inputs;
+}
+
+bool CalculationWindow::reportMatchesResults() const {
+    const QString inputs = inputsOnScreen();
+    for (const auto& [label, source] : m_resultInputs) {
+        const bool onDisplay = !label->isHidden() && !label->text().isEmpty();
+        if (onDisplay && source != inputs) return false;
+    }
+    return true;
+}
+
+QString CalculationWindow::inputsOnScreen() const {
+    QString inputs;
+    for (const QLineEdit* field : m_client->findChildren<QLineEdit*>())
+        inputs += field->objectName() + '=' + field->text() + '\n';
+    for (const QAbstractButton* option : m_client->findChildren<QAbstractButton*>())
+        if (option->isCheckable()) inputs += option->objectName() + (option->isChecked() ? "+\n" : "-\n");
+    return inputs;
+}
 
 void CalculationWindow::calcolatrice_Click() { m_registry.show("Calculator"); }
 

@@ -11,7 +11,11 @@
 //     -> the window writes the texts into its labels, or runs the warning
 //        (beep, empty the given controls, show the label for its wait).
 // The data report is another pure function, from the texts on screen and the
-// variables to the lines that the printer seam prints.
+// variables to the lines that the printer seam prints. When "CALCOLA" writes
+// its results it says so (resultsShown): the frame keeps the inputs they came
+// from, and a data report whose results on display came from other inputs is
+// refused until "CALCOLA" is pressed again, so that no paper pairs new data
+// with old results.
 //
 // The frame gives each window its teal client area with controls placed in
 // twips, the menu bar ("Stampa", "Calcolatrice", "Leggimi", "Foto"), the two
@@ -23,6 +27,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,6 +36,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -38,6 +44,8 @@ namespace zeliro {
 
 class DecimalField;
 class Registry;
+struct PrintContent;
+struct PrintResult;
 
 // What the menu bar of a calculation window opens, besides the calculator.
 struct MenuBarItems {
@@ -58,6 +66,10 @@ public:
 public slots:
     void stampavideata_Click();
     void stampasolodati_Click();
+    void anteprimavideata_Click();
+    void anteprimadati_Click();
+    void pdfvideata_Click();
+    void pdfdati_Click();
     void calcolatrice_Click();
     void leggimi_Click();
     void foto_Click();
@@ -95,13 +107,31 @@ protected:
     static void setTextOf(QLineEdit* field, const std::string& text);
     static void setTextOf(QLabel* label, const std::string& text);
 
+    // "CALCOLA" has just written these result labels (texts or visibility)
+    // from the inputs now on screen.
+    void resultsShown(const QList<const QLabel*>& labels);
+
 private:
     void buildMenuBar(const MenuBarItems& menu);
+    void addPrintItem(QMenu* menu, const QString& name, const QString& caption,
+                      void (CalculationWindow::*handler)());
+    // Whether the results on display (if any) came from the inputs on screen.
+    bool reportMatchesResults() const;
+    // Every field's text and every option's state, as one text.
+    QString inputsOnScreen() const;
+    PrintContent windowImage() const;
+    PrintContent reportContent() const;
+    // "ZELIRO-dipolo-standard.pdf", "ZELIRO-dipolo-standard-videata.pdf".
+    QString pdfName(bool image) const;
+    void sendToPrinter(const PrintContent& content);
+    // A job's fate: a note in the status bar, or a message.
+    void printed(const PrintResult& result, const PrintContent& content, const QString& pdfName);
 
     Registry& m_registry;
     QWidget* m_client = nullptr;
     Warnings* m_warnings = nullptr;
     MenuBarItems m_menu;
+    std::map<const QLabel*, QString> m_resultInputs;  // result label -> the inputs it came from
 };
 
 }  // namespace zeliro

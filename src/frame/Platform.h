@@ -4,7 +4,9 @@
 // ones in their place through the registry.
 
 #include <QImage>
+#include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,26 +18,35 @@ public:
     virtual void beep() = 0;
 };
 
+// What became of a print job.
+struct PrintResult {
+    enum class Status {
+        handedOver,        // the print system has the job
+        noDefaultPrinter,  // nothing chosen as the default printer
+        noAnswer,          // the print system is not there, or did not answer in time
+        refused,           // the queue is stopped or does not accept jobs
+        notFinished,       // the job was begun but could not be completed
+    };
+    Status status = Status::handedOver;
+    QString printer;  // the queue's name, where one was found
+    QString detail;   // the print system's own words, where it gave any
+};
+
 class Printer {
 public:
+    using Done = std::function<void(const PrintResult&)>;
     virtual ~Printer() = default;
-    // One print job of text lines in the printer's default font, one below the
-    // other from the top left. False when nothing could be printed.
-    virtual bool printLines(const std::vector<std::string>& lines) = 0;
+    // One print job of text lines, one below the other from the top left.
+    // `done` runs on the caller's thread once the job's fate is known (at
+    // once, or later from the event loop); jobs are sent in the order given.
+    virtual void printLines(const std::vector<std::string>& lines, Done done) = 0;
     // One print job of a window's image.
-    virtual bool printImage(const QImage& image) = 0;
+    virtual void printImage(const QImage& image, Done done) = 0;
 };
 
 class SystemBeep : public Beep {
 public:
     void beep() override;
-};
-
-// Prints on the system's default printer only; with none, prints nothing.
-class SystemPrinter : public Printer {
-public:
-    bool printLines(const std::vector<std::string>& lines) override;
-    bool printImage(const QImage& image) override;
 };
 
 }  // namespace zeliro

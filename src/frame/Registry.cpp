@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "frame/Look.h"
+#include "frame/SystemPrinter.h"
 
 namespace zeliro {
 namespace {

@@ -1,0 +1,131 @@
+#include "frame/PrintChoices.h"
+
+#include <cups/cups.h>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace zeliro {
+namespace {
+
+const QString title = "ZELIRO - Stampa";
+
+// A printer that only makes pages: for the preview, whose own print button
+// then saves a PDF. A QPrinter asks the print system for the default printer
+// while it is made; on this thread the library is pointed at a server that
+// cannot exist for that moment, so the answer is "none" at once and a print
+// server that hangs never holds up the windows.
+std::unique_ptr<QPrinter> pagesOnlyPrinter() {
+    cupsSetServer("/nonexistent/zeliro-pages-only.sock");
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    cupsSetServer(nullptr);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageLayout(standardPageLayout());
+    printer->setCreator("ZELIRO");
+    return printer;
+}
+
+// Keeps the preview's printer alive until after the preview itself is gone.
+class PrinterKeeper : public QObject {
+public:
+    PrinterKeeper(std::unique_ptr<QPrinter> printer, QObject* parent)
+        : QObject(parent), m_printer(std::move(printer)) {}
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+QMessageBox* message(QWidget* parent, const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    box->setObjectName("stampamessaggio");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
+}  // namespace
+
+void showPreview(QWidget* parent, const PrintContent& content) {
+    std::unique_ptr<QPrinter> printer = pagesOnlyPrinter();
+    auto* dialog = new QPrintPreviewDialog(printer.get(), parent);
+    new PrinterKeeper(std::move(printer), dialog);  // made after the preview's widgets: deleted after them
+    dialog->setObjectName("anteprima");
+    dialog->setWindowTitle("ZELIRO - Anteprima di stampa");
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                     [content](QPrinter* pages) { paintContent(*pages, content); });
+    dialog->open();
+}
+
+void askAndSavePdf(QWidget* parent, const PrintContent& content, const QString& fileName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    auto* dialog =
+        new QFileDialog(parent, "Salva come PDF", QDir(folder).filePath(fileName), "Documenti PDF (*.pdf)");
+    dialog->setObjectName("salvapdf");
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix("pdf");
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [parent, content](const QString& chosen) {
+        QString reason;
+        if (!savePdf(chosen, content, &reason)) message(parent, reason)->open();
+    });
+    dialog->open();
+}
+
+QString failureText(const PrintResult& result) {
+    using Status = PrintResult::Status;
+    const QString printer = result.printer.isEmpty() ? QString("predefinita") : "«" + result.printer + "»";
+    switch (result.status) {
+        case Status::noDefaultPrinter:
+            return "Non è stata scelta una stampante predefinita: non è stato stampato nulla.\n\n"
+                   "Scegliete una stampante predefinita nelle impostazioni del sistema, oppure salvate "
+                   "la stampa come PDF.";
+        case Status::noAnswer:
+            return "Il sistema di stampa non risponde: non è stato stampato nulla.";
+        case Status::refused:
+            return QString(
+                       "La stampante %1 non accetta lavori (è ferma o rifiuta le stampe): non è "
+                       "stato stampato nulla.")
+                .arg(printer);
+        case Status::notFinished:
+            return QString("La stampa sulla stampante %1 non è stata completata.").arg(printer);
+        case Status::handedOver:
+            break;
+    }
+    return {};
+}
+
+void tellPrintFailure(QWidget* parent, const PrintResult& result, const PrintContent& content,
+                      const QString& pdfName) {
+    QMessageBox* box = message(parent, failureText(result));
+    if (!result.detail.isEmpty()) box->setDetailedText(result.detail);
+    QPushButton* pdf = box->addButton("Salva come PDF…", QMessageBox::AcceptRole);
+    pdf->setObjectName("salvacomepdf");
+    QPushButton* preview = box->addButton("Anteprima", QMessageBox::ActionRole);
+    preview->setObjectName("anteprimamessaggio");
+    box->addButton(QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Cancel);
+    QObject::connect(box, &QMessageBox::buttonClicked, box, [=](QAbstractButton* clicked) {
+        QWidget* owner = box->parentWidget();
+        if (clicked == pdf) askAndSavePdf(owner, content, pdfName);
+        if (clicked == preview) showPreview(owner, content);
+    });
+    box->open();
+}
+
+void tellToCalculateFirst(QWidget* parent) {
+    QMessageBox* box = message(parent,
+                               "I risultati sullo schermo non vengono dai dati ora inseriti.\n\n"
+                               "Premete \"CALCOLA\" e poi stampate di nuovo: non è stato stampato nulla.");
+    box->setStandardButtons(QMessageBox::Ok);
+    box->open();
+}
+
+}  // namespace zeliro

@@ -1,0 +1,36 @@
+#pragma once
+// What the user sees of printing besides the pages: the preview, the PDF
+// file, and the messages that tell why a print did not go. Every dialog here
+// is opened without a nested event loop (open(), not exec()), so the other
+// windows go on working while it is up.
+
+#include <QString>
+
+#include <functional>
+
+#include "frame/Platform.h"
+#include "frame/PrintPages.h"
+
+class QWidget;
+
+namespace zeliro {
+
+// The print preview of the content (pages of the standard layout).
+void showPreview(QWidget* parent, const PrintContent& content);
+
+// Asks where to save, proposing `fileName` in the documents folder, then
+// writes the content there as a PDF; a file that cannot be written is told.
+void askAndSavePdf(QWidget* parent, const PrintContent& content, const QString& fileName);
+
+// The Italian words for a print that did not go.
+QString failureText(const PrintResult& result);
+
+// Tells why the print did not go and offers "Salva come PDF…", "Anteprima"
+// and "Annulla" for the same content.
+void tellPrintFailure(QWidget* parent, const PrintResult& result, const PrintContent& content,
+                      const QString& pdfName);
+
+// Tells that the results on display do not come from the data now typed in.
+void tellToCalculateFirst(QWidget* parent);
+
+}  // namespace zeliro

@@ -1,0 +1,61 @@
+#pragma once
+// The system's default printer, reached through the CUPS library and never
+// from the event loop.
+//
+// A job makes two trips to a worker thread. The first finds the default queue,
+// whether it takes jobs, and its paper; back here, the pages are drawn as a PDF
+// for that paper; the second trip hands the PDF to the queue as one job. The
+// whole job has a time limit: when it passes, the job is given up as
+// unanswered and its worker is left to end on its own (the library's own
+// time-outs end it). A worker holds only its own copies and a record shared
+// with this object, so a worker given up, or still running when the program
+// ends, never touches a window, this object or the application. Jobs wait
+// their turn in the order given.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <deque>
+#include <memory>
+
+#include "frame/Platform.h"
+#include "frame/PrintPages.h"
+
+namespace zeliro {
+
+class SystemPrinter : public QObject, public Printer {
+    Q_OBJECT
+public:
+    explicit SystemPrinter(QObject* parent = nullptr);
+    ~SystemPrinter() override;
+
+    void printLines(const std::vector<std::string>& lines, Done done) override;
+    void printImage(const QImage& image, Done done) override;
+
+    // How long a job may take before the user is told (5 s); tests shorten it.
+    static void setTimeLimit(int milliseconds);
+    static int timeLimit();
+
+    struct Trip;
+
+private:
+    struct Pending {
+        PrintContent content;
+        Done done;
+    };
+    void enqueue(Pending pending);
+    void startNext();
+    void poll();
+    void send();
+    void finish(PrintResult result);  // a copy: the record it may come from goes first
+
+    std::deque<Pending> m_queue;
+    std::shared_ptr<Trip> m_trip;  // the running worker's record
+    bool m_sending = false;        // second trip
+    QString m_printerName;
+    QTimer m_poll;
+    QElapsedTimer m_clock;
+};
+
+}  // namespace zeliro
