@@ -1,0 +1,76 @@
+// Both sweep readers over any bytes: never a crash, exactly one of a sweep or
+// an error, an error names a line of the input, and a sweep holds what the
+// analysis may rely on (rising finite frequencies, SWR of at least 1, finite
+// impedances); the analysis of it stays inside the sweep.
+#include <cmath>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "core/sweep/sweep.h"
+#include "fuzzcheck.h"
+
+using namespace zeliro;
+
+namespace {
+
+SweepReading readAs(std::uint8_t mode, const std::string& text) {
+    std::istringstream in(text);
+    switch (mode % 5) {
+        case 0:
+            return readSweep(in, "misura.s1p");
+        case 1:
+            return readSweep(in, "misura.csv");
+        case 2:
+            return readSweep(in, SweepFormat::touchstone);
+        case 3:
+            return readSweep(in, SweepFormat::csv);
+        default:
+            return readSweep(in, "misura.s2p");
+    }
+}
+
+void checkAnalysis(const MeasuredSweep& sweep, double wanted) {
+    const double lowest = sweep.points.front().frequencyMHz;
+    const double highest = sweep.points.back().frequencyMHz;
+    const auto minimum = minimumSwr(sweep, wanted);
+    FUZZ_CHECK(minimum && minimum->frequencyMHz >= lowest && minimum->frequencyMHz <= highest);
+    FUZZ_CHECK(minimum->swr >= 1);
+    for (const ReactanceZero& zero : reactanceZeros(sweep))
+        FUZZ_CHECK(zero.frequencyMHz >= lowest && zero.frequencyMHz <= highest);
+    if (const auto band = swrBandwidth(sweep, minimum->frequencyMHz)) {
+        if (band->lowMHz)
+            FUZZ_CHECK(*band->lowMHz >= lowest && *band->lowMHz <= minimum->frequencyMHz + 1e-9 * highest);
+        if (band->highMHz) FUZZ_CHECK(*band->highMHz <= highest && *band->highMHz >= lowest);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const SweepReading reading = readAs(data[0], text);
+    if (!reading.ok()) {
+        FUZZ_CHECK(reading.error.problem != SweepProblem::none && !reading.error.message.empty());
+        std::size_t lines = 1;
+        for (const char c : text) lines += c == '\n' || c == '\r';
+        FUZZ_CHECK(reading.error.line <= lines);
+        if (reading.error.line > 0)
+            FUZZ_CHECK(reading.error.message.rfind("Riga " + std::to_string(reading.error.line) + ": ", 0) ==
+                       0);
+        return 0;
+    }
+    const MeasuredSweep& sweep = *reading.sweep;
+    FUZZ_CHECK(!sweep.points.empty() && sweep.referenceOhms > 0);
+    for (std::size_t i = 0; i < sweep.points.size(); ++i) {
+        const SweepPoint& p = sweep.points[i];
+        FUZZ_CHECK(std::isfinite(p.frequencyMHz) && p.frequencyMHz >= 0);
+        if (i > 0) FUZZ_CHECK(p.frequencyMHz >= sweep.points[i - 1].frequencyMHz);
+        FUZZ_CHECK(std::isfinite(p.swr) && p.swr >= 1);
+        FUZZ_CHECK(std::isfinite(p.resistance) && std::isfinite(p.reactance));
+        if (sweep.impedanceKnown) FUZZ_CHECK(p.resistance >= 0);
+    }
+    checkAnalysis(sweep, sweep.points[sweep.points.size() / 2].frequencyMHz + 0.01 * (data[0] >> 4));
+    return 0;
+}

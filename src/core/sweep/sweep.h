@@ -1,0 +1,124 @@
+#pragma once
+// Measured sweeps, as antenna analysers and VNA programs save them, and the
+// little analysis the windows draw from them.
+//
+// Reading: one pass over the stream, line by line; only the points are kept
+// (32 bytes each), never the text. A file either reads whole or gives one
+// error naming its line: no partial sweep ever comes back.
+//
+//   Touchstone 1.x, one port (.s1p): "# <unit> <parameter> <format> R <ohms>",
+//     units Hz, kHz, MHz, GHz; S parameters (Z and Y too, normalised to R);
+//     formats MA, DB, RI; GHz, S, MA and R 50 for whatever the line leaves
+//     out. "!" starts a comment. Each data line: frequency and one complex value.
+//   CSV: comma, semicolon, tab (or blank) separated, with a header row or not;
+//     frequency plus SWR, or R and X, or S11 as real and imaginary parts.
+//     Without a header the column count says which: 2 = f, SWR; 3 = f, R, X;
+//     4 = f, SWR, R, X. The frequency unit comes from the header ("Frequency
+//     (Hz)") or else from the highest frequency: from 100000 up Hz, from 1000
+//     up kHz, below MHz. A decimal comma is read where the separator is not a
+//     comma. Lines starting with "!" or "#" are comments.
+//
+// Frequencies must rise (strictly) in both formats. Limits: 1,000,000 points,
+// 128 MiB, 4096 bytes a line.
+
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeliro {
+
+struct SweepPoint {
+    double frequencyMHz = 0;
+    double swr = 1;         // standing wave ratio on the sweep's reference resistance, >= 1
+    double resistance = 0;  // ohms; meaningful only when the sweep's impedanceKnown
+    double reactance = 0;   // ohms; likewise
+};
+
+struct MeasuredSweep {
+    std::vector<SweepPoint> points;  // frequencies strictly rising
+    double referenceOhms = 50;
+    bool impedanceKnown = false;  // false for a file that gives SWR only
+};
+
+enum class SweepFormat { touchstone, csv };
+
+enum class SweepProblem {
+    none,
+    empty,               // no bytes, or nothing but blanks and comments
+    binary,              // NUL or control bytes, or UTF-16 text
+    lineTooLong,         // more than 4096 bytes without a line end
+    tooLarge,            // more than 1,000,000 points or 128 MiB
+    notANumber,          // a value that does not read as a number
+    columnCount,         // too few values, or a count that changes
+    secondPort,          // a file of more than one port
+    frequencyNotRising,  // a frequency equal to or below the one before
+    negativeFrequency,
+    noSwr,           // |S11| >= 1, SWR below 1, or R not above 0
+    badOptionLine,   // a Touchstone option line that does not read
+    unknownColumns,  // a CSV header naming no usable columns
+    outOfRange,      // a frequency above 1E15 in its unit, or values beyond a double
+};
+
+// line: the line of the file, counted from 1 (0 where the fault is the file
+// as a whole). message: an Italian sentence for the user, naming the line.
+struct SweepError {
+    std::size_t line = 0;
+    SweepProblem problem = SweepProblem::none;
+    std::string message;
+};
+
+// Exactly one of the two is filled: the sweep, or the error.
+struct SweepReading {
+    std::optional<MeasuredSweep> sweep;
+    SweepError error;
+    bool ok() const { return sweep.has_value(); }
+};
+
+// The format from the file name: ".s1p" (any case) is Touchstone; ".s2p",
+// ".s3p"... are refused as more than one port; anything else is Touchstone
+// when an option line ("#" followed by a unit, parameter, format or R) comes
+// before the first data line, and CSV otherwise.
+SweepReading readSweep(std::istream& in, std::string_view fileName);
+SweepReading readSweep(std::istream& in, SweepFormat format);
+
+// ---- Analysis ----
+
+// A dip of the SWR curve: a stretch that falls and then rises again each by at
+// least dipDepth in |Γ| = (SWR - 1) / (SWR + 1), so that a ripple of the
+// instrument's noise is no dip. Its frequency is the midpoint between the
+// first and last point of the stretch at its lowest SWR.
+inline constexpr double dipDepth = 0.02;
+
+struct SwrMinimum {
+    double frequencyMHz = 0;
+    double swr = 1;
+    bool isDip = false;  // false: the curve has no dip, this is its lowest point (often an end)
+};
+
+// The dip nearest wantedMHz (the lower SWR on a tie); without wantedMHz the
+// deepest dip. A curve without a dip gives its lowest point (isDip false).
+// An empty sweep gives nothing.
+std::optional<SwrMinimum> minimumSwr(const MeasuredSweep& sweep, std::optional<double> wantedMHz = {});
+
+// Where the reactance passes through zero, linearly interpolated between
+// neighbouring points; a point at exactly zero counts once. rising: X goes
+// from negative to positive (series resonance). Empty unless impedanceKnown.
+struct ReactanceZero {
+    double frequencyMHz = 0;
+    bool rising = true;
+};
+std::vector<ReactanceZero> reactanceZeros(const MeasuredSweep& sweep);
+
+// The band around a minimum where SWR stays below the limit, its edges
+// linearly interpolated. An edge the sweep ends before reaching is empty.
+// Nothing when the SWR at aroundMHz's nearest point is not below the limit.
+struct SwrBand {
+    std::optional<double> lowMHz;
+    std::optional<double> highMHz;
+};
+std::optional<SwrBand> swrBandwidth(const MeasuredSweep& sweep, double aroundMHz, double limit = 2.0);
+
+}  // namespace zeliro

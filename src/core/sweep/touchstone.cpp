@@ -1,0 +1,166 @@
+#include "core/sweep/touchstone.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "core/sweep/lines.h"
+
+namespace zeliro::sweepread {
+
+namespace {
+
+// Up to N blank-separated words of text; the count is that of all words.
+template <std::size_t N>
+std::size_t splitWords(std::string_view text, std::array<std::string_view, N>& words) {
+    std::size_t count = 0;
+    std::size_t i = 0;
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\f'; };
+    while (i < text.size()) {
+        while (i < text.size() && blank(text[i])) ++i;
+        if (i == text.size()) break;
+        const std::size_t start = i;
+        while (i < text.size() && !blank(text[i])) ++i;
+        if (count < N) words[count] = text.substr(start, i - start);
+        ++count;
+    }
+    return count;
+}
+
+std::optional<int> unitPower(const std::string& word) {
+    if (word == "hz") return 0;
+    if (word == "khz") return 3;
+    if (word == "mhz") return 6;
+    if (word == "ghz") return 9;
+    return std::nullopt;
+}
+
+bool isOptionWord(const std::string& word) {
+    return unitPower(word) || word == "s" || word == "y" || word == "z" || word == "h" || word == "g" ||
+           word == "ma" || word == "db" || word == "ri" || word == "r";
+}
+
+}  // namespace
+
+bool TouchstoneReader::isOptionLine(std::string_view trimmed) {
+    if (!startsWith(trimmed, '#')) return false;
+    std::array<std::string_view, 1> first;
+    return splitWords(trimmed.substr(1), first) == 0 || isOptionWord(lowerCase(first[0]));
+}
+
+std::optional<SweepError> TouchstoneReader::line(std::string_view text, std::size_t number) {
+    if (const auto comment = text.find('!'); comment != std::string_view::npos)
+        text = text.substr(0, comment);
+    text = trim(text);
+    if (text.empty()) return std::nullopt;
+    if (text.front() == '#') return m_optionSeen ? std::nullopt : option(text.substr(1), number);
+    if (text.front() == '[') return keyword(text, number);
+    return data(text, number);
+}
+
+std::optional<SweepError> TouchstoneReader::option(std::string_view text, std::size_t number) {
+    m_optionSeen = true;
+    std::array<std::string_view, 16> words;
+    const std::size_t count = splitWords(text, words);
+    if (count > words.size())
+        return errorAt(number, SweepProblem::badOptionLine, "riga di opzioni troppo lunga.");
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string word = lowerCase(words[i]);
+        if (const auto unit = unitPower(word)) {
+            m_unitPower = *unit;
+        } else if (word == "s" || word == "z" || word == "y") {
+            m_parameter = word == "s" ? Parameter::s : word == "z" ? Parameter::z : Parameter::y;
+        } else if (word == "h" || word == "g") {
+            return errorAt(
+                number, SweepProblem::secondPort,
+                "parametri " + quoted(words[i]) + " di un file a due porte: si legge una porta sola.");
+        } else if (word == "ma" || word == "db" || word == "ri") {
+            m_format = word == "ma" ? Format::ma : word == "db" ? Format::db : Format::ri;
+        } else if (word == "r") {
+            const auto ohms = i + 1 < count ? readNumber(words[i + 1]) : std::nullopt;
+            if (!ohms || !(*ohms > 0))
+                return errorAt(number, SweepProblem::badOptionLine,
+                               "dopo R serve la resistenza di riferimento in ohm, maggiore di 0.");
+            m_sweep.referenceOhms = *ohms;
+            ++i;
+        } else {
+            return errorAt(number, SweepProblem::badOptionLine,
+                           quoted(words[i]) +
+                               " non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), "
+                               "un formato (MA, DB, RI) né R.");
+        }
+    }
+    return std::nullopt;
+}
+
+// Touchstone 2 keywords: only the number of ports matters here.
+std::optional<SweepError> TouchstoneReader::keyword(std::string_view text, std::size_t number) {
+    const std::string lower = lowerCase(text);
+    constexpr std::string_view ports = "[number of ports]";
+    if (lower.compare(0, ports.size(), ports) != 0) return std::nullopt;
+    const auto count = readNumber(text.substr(ports.size()));
+    if (count && *count == 1) return std::nullopt;
+    return errorAt(
+        number, SweepProblem::secondPort,
+        "il file dichiara " + quoted(trim(text.substr(ports.size()))) + " porte: si legge una porta sola.");
+}
+
+std::optional<SweepError> TouchstoneReader::data(std::string_view text, std::size_t number) {
+    std::array<std::string_view, 3> words;
+    const std::size_t count = splitWords(text, words);
+    if (count > 3 && count % 2 == 1)
+        return errorAt(
+            number, SweepProblem::secondPort,
+            std::to_string(count) + " valori: il file ha più di una porta; si legge una porta sola.");
+    if (count != 3)
+        return errorAt(number, SweepProblem::columnCount,
+                       "attesi 3 valori (frequenza e S11), trovati " + std::to_string(count) + ".");
+    std::array<double, 3> values{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto value = readNumber(words[i]);
+        if (!value) return errorAt(number, SweepProblem::notANumber, quoted(words[i]) + " non è un numero.");
+        values[i] = *value;
+    }
+    const auto previous = m_sweep.points.empty() ? std::nullopt : std::optional(m_lastFrequency);
+    if (auto error = checkNewPoint(values[0], previous, m_sweep.points.size(), number)) return error;
+    SweepPoint point;
+    point.frequencyMHz = inMHz(values[0], m_unitPower);
+    if (auto error =
+            pointFromReflection(reflection(values[1], values[2]), m_sweep.referenceOhms, point, number))
+        return error;
+    m_lastFrequency = values[0];
+    m_sweep.points.push_back(point);
+    return std::nullopt;
+}
+
+std::complex<double> TouchstoneReader::reflection(double a, double b) const {
+    std::complex<double> value;
+    const double radians = b * std::numbers::pi / 180;
+    switch (m_format) {
+        case Format::ri:
+            value = {a, b};
+            break;
+        case Format::ma:
+            value = {a * std::cos(radians), a * std::sin(radians)};
+            break;
+        case Format::db:
+            value = std::polar(std::pow(10.0, a / 20), radians);
+            break;
+    }
+    switch (m_parameter) {
+        case Parameter::s:
+            return value;
+        case Parameter::z:
+            return (value - 1.0) / (value + 1.0);  // z normalised to R
+        case Parameter::y:
+            return (1.0 - value) / (1.0 + value);  // y normalised to 1/R
+    }
+    return value;
+}
+
+SweepReading TouchstoneReader::finish() {
+    m_sweep.impedanceKnown = true;
+    return finishReading(std::move(m_sweep));
+}
+
+}  // namespace zeliro::sweepread

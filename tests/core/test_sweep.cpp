@@ -1,0 +1,389 @@
+// Measured sweeps: every Touchstone format and unit and every CSV shape read
+// the same point; every bad file gives its line and message and no sweep;
+// huge input stops early; the minimum, reactance zeros and 2:1 band; and the
+// sample dipole sweep, written to the build folder for the README.
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+
+#include "core/dipolesweep.h"
+#include "core/numbers.h"
+#include "core/sweep/sweep.h"
+
+using namespace zeliro;
+
+namespace {
+
+SweepReading readText(const QByteArray& text, const QByteArray& fileName) {
+    std::istringstream in(text.toStdString());
+    return readSweep(in, std::string_view(fileName.constData(), std::size_t(fileName.size())));
+}
+
+MeasuredSweep sweepOf(const QList<double>& frequencies, const QList<double>& swrs,
+                      const QList<double>& reactances = {}) {
+    MeasuredSweep sweep;
+    sweep.impedanceKnown = !reactances.isEmpty();
+    for (qsizetype i = 0; i < frequencies.size(); ++i)
+        sweep.points.push_back({frequencies[i], swrs.value(i, 1), 50, reactances.value(i)});
+    return sweep;
+}
+
+// Endless text made on the fly: lines "1,1.5", "2,1.5"... or one comment
+// line repeated; counts what it served.
+class EndlessText : public std::streambuf {
+public:
+    explicit EndlessText(bool points) : m_points(points) {}
+    std::size_t served = 0;
+
+protected:
+    int_type underflow() override {
+        m_line = m_points ? std::to_string(++m_count) + ",1.5\n" : "! " + std::string(78, 'x') + "\n";
+        served += m_line.size();
+        setg(m_line.data(), m_line.data(), m_line.data() + m_line.size());
+        return traits_type::to_int_type(m_line[0]);
+    }
+
+private:
+    bool m_points;
+    std::size_t m_count = 0;
+    std::string m_line;
+};
+
+}  // namespace
+
+class SweepTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsEachShape_data();
+    void readsEachShape();
+    void refusesBadInput_data();
+    void refusesBadInput();
+    void stopsEarlyOnHugeInput();
+    void findsMinimumSwr_data();
+    void findsMinimumSwr();
+    void findsReactanceZerosAndBand();
+    void readsTheSampleDipole();
+};
+
+// Each file holds 75 + j25 ohm at 7.1 MHz first (on 50 ohm unless stated).
+void SweepTest::readsEachShape_data() {
+    QTest::addColumn<QByteArray>("fileName");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("impedanceKnown");
+    QTest::addColumn<double>("referenceOhms");
+    QTest::addColumn<double>("swr");
+    const double swr = 1.7675918792439984;  // |S11| = sqrt(13) / 13
+    // Touchstone
+    QTest::newRow("s1p RI MHz") << QByteArray("a.s1p")
+                                << QByteArray(
+                                       "# MHz S RI R 50\n7.1 0.23076923076923078 0.15384615384615385\n")
+                                << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p defaults GHz MA R 50, no option line")
+        << QByteArray("A.S1P") << QByteArray("0.0071 0.2773500981126146 33.690067525979785\n") << 1 << true
+        << 50.0 << swr;
+    QTest::newRow("s1p DB kHz")
+        << QByteArray("a.s1p")
+        << QByteArray("# kHz S DB R 50\n7100 -11.139433523068368 33.690067525979785\n7200 -10 30\n") << 2
+        << true << 50.0 << swr;
+    QTest::newRow("s1p Hz, fields in any order and case, no R")
+        << QByteArray("") << QByteArray("#ri  hz\n7100000\t0.23076923076923078\t0.15384615384615385\n") << 1
+        << true << 50.0 << swr;
+    QTest::newRow("s1p GHz MA R 75")
+        << QByteArray("x.s1p")
+        << QByteArray("# GHz S MA R 75\n0.0071 0.16439898730535729 80.537677791974374\n") << 1 << true << 75.0
+        << 1.39348680723879;
+    QTest::newRow("s1p Z parameters")
+        << QByteArray("z.s1p") << QByteArray("# MHz Z RI R 50\n7.1 1.5 0.5\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p Y parameters")
+        << QByteArray("y.s1p") << QByteArray("# MHz Y RI R 50\n7.1 0.6 -0.2\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p analyser comments, blanks, CR LF, BOM")
+        << QByteArray("misura.txt")
+        << QByteArray(
+               "\xef\xbb\xbf! NanoVNA\r\n\r\n  # MHz S RI R 50 ! options\r\n! data\r\n 7.1   "
+               "0.23076923076923078 0.15384615384615385  ! first\r\n\r\n7.2 0 0\r\n")
+        << 2 << true << 50.0 << swr;
+    QTest::newRow("s1p Touchstone 2 keywords")
+        << QByteArray("")
+        << QByteArray(
+               "[Version] 2.0\n# MHz S RI R 50\n[Number of Ports] 1\n[Network Data]\n7.1 0.23076923076923078 "
+               "0.15384615384615385\n[End]\n")
+        << 1 << true << 50.0 << swr;
+    QTest::newRow("s1p old Mac CR line ends")
+        << QByteArray("")
+        << QByteArray("# MHz S RI R 50\r7.1 0.23076923076923078 0.15384615384615385\r7.2 0 0") << 2 << true
+        << 50.0 << swr;
+    // CSV
+    QTest::newRow("csv comma, Frequency (Hz), R, X")
+        << QByteArray("a.csv") << QByteArray("Frequency (Hz),R,X\n7100000,75,25\n7200000,80,30\n") << 2
+        << true << 50.0 << swr;
+    QTest::newRow("csv semicolon, decimal comma, VSWR in MHz")
+        << QByteArray("a.csv") << QByteArray("Freq [MHz];VSWR\n7,1;1,7675918792439984\n7,2;1,9\n") << 2
+        << false << 50.0 << swr;
+    QTest::newRow("csv tab, kHz, S11 real and imag")
+        << QByteArray("a.txt")
+        << QByteArray("freq(kHz)\tS11 real\tS11 imag\n7100\t0.23076923076923078\t0.15384615384615385\n") << 1
+        << true << 50.0 << swr;
+    QTest::newRow("csv Re Im in GHz")
+        << QByteArray("a.csv")
+        << QByteArray("Frequency (GHz),Re,Im\n0.0071,0.23076923076923078,0.15384615384615385\n") << 1 << true
+        << 50.0 << swr;
+    QTest::newRow("csv Re(Z) Im(Z)") << QByteArray("a.csv")
+                                     << QByteArray("Freq (MHz),Re(Z),Im(Z)\n7.1,75,25\n") << 1 << true << 50.0
+                                     << swr;
+    QTest::newRow("csv Italian header")
+        << QByteArray("a.csv")
+        << QByteArray("Frequenza (MHz);ROS;Resistenza;Reattanza\n7,1;1,7675918792439984;75;25\n") << 1 << true
+        << 50.0 << swr;
+    QTest::newRow("csv no header, 2 columns, MHz by size")
+        << QByteArray("a.csv") << QByteArray("7.1,1.7675918792439984\n7.2,1.9\n") << 2 << false << 50.0
+        << swr;
+    QTest::newRow("csv no header, 3 columns, Hz by size")
+        << QByteArray("a.csv") << QByteArray("7100000,75,25\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("csv no header, 4 columns, kHz by size")
+        << QByteArray("a.csv") << QByteArray("7100;1,7675918792439984;75;25\n") << 1 << true << 50.0 << swr;
+    QTest::newRow("csv blanks and decimal comma")
+        << QByteArray("a.txt") << QByteArray("7,1  75 25\n7,2 80 30\n") << 2 << true << 50.0 << swr;
+    QTest::newRow("csv quoted header, trailing comma, CR LF")
+        << QByteArray("a.csv")
+        << QByteArray("\"Frequency (MHz)\",\"SWR\",\"R\",\"X\",\r\n7.1,1.7675918792439984,75,25,\r\n") << 1
+        << true << 50.0 << swr;
+    QTest::newRow("csv analyser preamble, comments, an extra column")
+        << QByteArray("aa.csv")
+        << QByteArray(
+               "Antenna analyser sweep\n! 8 Dec 2026\n# made by hand\nFrequency (MHz), SWR, Rs, Xs, "
+               "|Z|\n7.100, 1.7675918792439984, 75, 25, 79.06\n\n")
+        << 1 << true << 50.0 << swr;
+}
+
+void SweepTest::readsEachShape() {
+    QFETCH(QByteArray, fileName);
+    QFETCH(QByteArray, text);
+    QFETCH(int, points);
+    QFETCH(bool, impedanceKnown);
+    QFETCH(double, referenceOhms);
+    QFETCH(double, swr);
+    const SweepReading reading = readText(text, fileName);
+    QVERIFY2(reading.ok(), reading.error.message.c_str());
+    const MeasuredSweep& sweep = *reading.sweep;
+    QCOMPARE(int(sweep.points.size()), points);
+    QCOMPARE(sweep.impedanceKnown, impedanceKnown);
+    QCOMPARE(sweep.referenceOhms, referenceOhms);
+    const SweepPoint& first = sweep.points.front();
+    QCOMPARE(first.frequencyMHz, 7.1);
+    QVERIFY(qAbs(first.swr - swr) < 1e-12);
+    if (impedanceKnown) {
+        QVERIFY(qAbs(first.resistance - 75) < 1e-9);
+        QVERIFY(qAbs(first.reactance - 25) < 1e-9);
+    }
+}
+
+void SweepTest::refusesBadInput_data() {
+    QTest::addColumn<QByteArray>("fileName");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QByteArray>("message");
+    const auto row = [](const char* name, const char* file, QByteArray text, int line, SweepProblem problem,
+                        const char* message) {
+        QTest::newRow(name) << QByteArray(file) << text << line << int(problem) << QByteArray(message);
+    };
+    using P = SweepProblem;
+    row("empty file", "a.s1p", "", 0, P::empty, "Il file è vuoto.");
+    row("comments and a header only", "a.csv", "! nulla\n\nFrequency,SWR\n", 0, P::empty,
+        "Il file non contiene misure.");
+    row("prose", "a.txt", "Caro diario,\noggi ho misurato.\n", 0, P::empty, "Il file non contiene misure.");
+    row("binary bytes", "a.csv", QByteArray("7.1,1.5\n7.2\x01\x02,1.4\n", 18), 2, P::binary,
+        "Riga 2: il file contiene dati binari, non è un file di testo.");
+    row("NUL byte", "a.s1p", QByteArray("7.1 0.1 0\0\n", 11), 1, P::binary,
+        "Riga 1: il file contiene dati binari, non è un file di testo.");
+    row("UTF-16", "a.csv",
+        QByteArray("\xff\xfe"
+                   "7\0.\0"
+                   "1\0",
+                   8),
+        1, P::binary, "Riga 1: il file è in UTF-16: salvarlo come testo semplice (UTF-8).");
+    row("csv word among numbers", "a.csv", "Frequency,SWR\n7.1,1.5\n7.2,abc\n", 3, P::notANumber,
+        "Riga 3: \"abc\" non è un numero.");
+    row("csv text after the numbers", "a.csv", "7.1,1.5\nfine\n", 2, P::columnCount,
+        "Riga 2: attesi 2 valori, trovati 1.");
+    row("csv decimal comma beside a comma", "a.csv", "7.1,1.5\n7.2,\"1,4\"\n", 2, P::notANumber,
+        "Riga 2: \"1,4\" non è un numero.");
+    row("s1p word among numbers", "a.s1p", "# MHz S RI R 50\n7.1 0.1 zero\n", 2, P::notANumber,
+        "Riga 2: \"zero\" non è un numero.");
+    row("s1p too few values", "a.s1p", "# MHz S RI R 50\n7.1 0.1\n", 2, P::columnCount,
+        "Riga 2: attesi 3 valori (frequenza e S11), trovati 2.");
+    row("csv falling frequency", "a.csv", "7.1,1.5\n7.2,1.4\n7.15,1.3\n", 3, P::frequencyNotRising,
+        "Riga 3: la frequenza 7,15 non sale dopo 7,2: le frequenze devono crescere.");
+    row("s1p repeated frequency", "a.s1p", "# MHz S RI R 50\n7.1 0.1 0\n7.1 0.1 0\n", 3,
+        P::frequencyNotRising, "Riga 3: la frequenza 7,1 non sale dopo 7,1: le frequenze devono crescere.");
+    row("negative frequency", "a.csv", "-7.1,1.5\n", 1, P::negativeFrequency,
+        "Riga 1: frequenza negativa (-7,1).");
+    row("frequency out of range", "a.s1p", "# GHz S RI R 50\n1e16 0 0\n", 2, P::outOfRange,
+        "Riga 2: frequenza fuori scala (1E+16).");
+    row("s2p by name", "dir.s1p/ant.S2P", "# GHz S MA R 50\n", 0, P::secondPort,
+        "Il file \"ant.S2P\" ha più di una porta: si legge un file .s1p.");
+    row("two-port data line", "a.s1p", "# GHz S MA R 50\n1 0.1 0 0.9 10 0.9 10 0.1 0\n", 2, P::secondPort,
+        "Riga 2: 9 valori: il file ha più di una porta; si legge una porta sola.");
+    row("two-port H parameters", "", "# GHz H MA R 50\n", 1, P::secondPort,
+        "Riga 1: parametri \"H\" di un file a due porte: si legge una porta sola.");
+    row("Touchstone 2 with two ports", "", "[Version] 2.0\n[Number of Ports] 2\n", 2, P::secondPort,
+        "Riga 2: il file dichiara \"2\" porte: si legge una porta sola.");
+    row("csv S21 column", "a.csv", "Freq,S11 re,S11 im,S21 re,S21 im\n7.1,0,0,0,0\n", 1, P::secondPort,
+        "Riga 1: la colonna \"S21 re\" è di un'altra porta: si legge solo S11.");
+    row("csv five columns without header", "a.csv", "7.1,0,0,0,0\n", 1, P::secondPort,
+        "Riga 1: 5 colonne, più di quante ne abbia una porta (frequenza, ROS, R, X).");
+    row("s1p |S11| of 1", "a.s1p", "# MHz S MA R 50\n7.1 0.5 0\n7.2 1 180\n", 3, P::noSwr,
+        "Riga 3: |S11| = 1 non è minore di 1: nessun ROS.");
+    row("csv S11 above 1", "a.csv", "Freq (MHz),Re,Im\n7.1,0.9,0.6\n", 2, P::noSwr,
+        "Riga 2: |S11| = 1,08167 non è minore di 1: nessun ROS.");
+    row("csv SWR below 1", "a.csv", "7.1,0.9\n", 1, P::noSwr, "Riga 1: ROS 0,9 minore di 1.");
+    row("csv negative resistance", "a.csv", "7.1,-3,25\n", 1, P::noSwr,
+        "Riga 1: resistenza -3 ohm non maggiore di 0: nessun ROS.");
+    row("csv one column", "a.csv", "7.1\n", 1, P::columnCount,
+        "Riga 1: un valore solo: servono la frequenza e il ROS, o R e X.");
+    row("csv header without usable columns", "a.csv", "Frequency,Return Loss\n7.1,10\n", 1, P::unknownColumns,
+        "Riga 1: l'intestazione non nomina le colonne da leggere: servono la frequenza e il ROS, o R e X, o "
+        "S11 reale e immaginaria.");
+    row("s1p unknown option", "a.s1p", "# MHz S XX R 50\n", 1, P::badOptionLine,
+        "Riga 1: \"XX\" non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), un formato (MA, DB, RI) "
+        "né R.");
+    row("s1p R without ohms", "a.s1p", "# MHz S RI R\n", 1, P::badOptionLine,
+        "Riga 1: dopo R serve la resistenza di riferimento in ohm, maggiore di 0.");
+    row("line without end", "a.csv", "7.1,1.5\n" + QByteArray(5000, '7'), 2, P::lineTooLong,
+        "Riga 2: riga più lunga di 4096 caratteri: non è un file di misura.");
+}
+
+void SweepTest::refusesBadInput() {
+    QFETCH(QByteArray, fileName);
+    QFETCH(QByteArray, text);
+    QFETCH(int, line);
+    QFETCH(int, problem);
+    QFETCH(QByteArray, message);
+    const SweepReading reading = readText(text, fileName);
+    QVERIFY(!reading.sweep);
+    QCOMPARE(QByteArray::fromStdString(reading.error.message), message);
+    QCOMPARE(int(reading.error.line), line);
+    QCOMPARE(int(reading.error.problem), problem);
+}
+
+// A file of a million and more points stops at the point past the limit; a
+// file of comments at 128 MiB; neither is held in memory.
+void SweepTest::stopsEarlyOnHugeInput() {
+    EndlessText points(true);
+    std::istream pointStream(&points);
+    SweepReading reading = readSweep(pointStream, SweepFormat::csv);
+    QCOMPARE(reading.error.message,
+             std::string("Riga 1000001: più di 1000000 punti: il file è troppo grande."));
+    QVERIFY(points.served < 16u << 20);
+
+    EndlessText comments(false);
+    std::istream commentStream(&comments);
+    reading = readSweep(commentStream, "huge.csv");
+    QCOMPARE(reading.error.problem, SweepProblem::tooLarge);
+    QVERIFY(reading.error.message.find("128 MB") != std::string::npos);
+    QVERIFY(comments.served <= (128u << 20) + 2 * 65536);
+}
+
+void SweepTest::findsMinimumSwr_data() {
+    QTest::addColumn<QList<double>>("frequencies");
+    QTest::addColumn<QList<double>>("swrs");
+    QTest::addColumn<double>("wanted");  // 0: none
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<bool>("isDip");
+    const QList<double> twoBands{3.5, 3.6, 3.7, 7.0, 7.1, 7.2};
+    const QList<double> trapSwrs{3, 1.3, 3, 3, 1.5, 3};
+    const QList<double> seven{7.0, 7.1, 7.2, 7.3, 7.4, 7.5, 7.6};
+    QTest::newRow("one dip") << seven << QList<double>{3, 2, 1.2, 2, 3, 4, 5} << 0.0 << 7.2 << true;
+    QTest::newRow("two bands, the deepest without a wanted frequency")
+        << twoBands << trapSwrs << 0.0 << 3.6 << true;
+    QTest::newRow("two bands, the nearest the wanted frequency")
+        << twoBands << trapSwrs << 7.05 << 7.1 << true;
+    QTest::newRow("equally near: the lower SWR") << QList<double>{3.0, 3.5, 4.0, 7.0, 7.5, 8.0}
+                                                 << QList<double>{3, 1.5, 3, 3, 1.3, 3} << 5.5 << 7.5 << true;
+    QTest::newRow("noise at the bottom: midpoint of the lowest")
+        << seven << QList<double>{3, 2, 1.2, 1.21, 1.2, 2, 3} << 0.0 << 7.3 << true;
+    QTest::newRow("a ripple near the wanted frequency is no dip")
+        << seven << QList<double>{3, 1.2, 3, 3.05, 3, 3.05, 3} << 7.4 << 7.1 << true;
+    QTest::newRow("falling to the end: the lowest point")
+        << seven << QList<double>{5, 4, 3, 2.5, 2, 1.8, 1.7} << 7.0 << 7.6 << false;
+    QTest::newRow("flat: the middle of the flat")
+        << seven << QList<double>{1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5} << 0.0 << 7.3 << false;
+}
+
+void SweepTest::findsMinimumSwr() {
+    QFETCH(QList<double>, frequencies);
+    QFETCH(QList<double>, swrs);
+    QFETCH(double, wanted);
+    QFETCH(double, minimum);
+    QFETCH(bool, isDip);
+    const auto found =
+        minimumSwr(sweepOf(frequencies, swrs), wanted > 0 ? std::optional(wanted) : std::nullopt);
+    QVERIFY(found);
+    QCOMPARE(found->frequencyMHz, minimum);
+    QCOMPARE(found->isDip, isDip);
+    QVERIFY(!minimumSwr(MeasuredSweep{}));
+}
+
+void SweepTest::findsReactanceZerosAndBand() {
+    const MeasuredSweep sweep =
+        sweepOf({7.0, 7.1, 7.2, 7.3, 7.4, 7.5}, {2.2, 1.8, 1.2, 1.6, 2.4, 3}, {-30, -10, 10, 0, 0, -5});
+    const std::vector<ReactanceZero> zeros = reactanceZeros(sweep);
+    QCOMPARE(zeros.size(), std::size_t(2));
+    QCOMPARE(zeros[0].frequencyMHz, 7.15);  // halfway from -10 to +10
+    QVERIFY(zeros[0].rising);
+    QCOMPARE(zeros[1].frequencyMHz, 7.3);  // a run of zeros counts once, falling
+    QVERIFY(!zeros[1].rising);
+    QVERIFY(reactanceZeros(sweepOf({7.0, 7.1}, {2, 1})).empty());  // SWR only
+
+    const auto band = swrBandwidth(sweep, 7.21);
+    QVERIFY(band && band->lowMHz && band->highMHz);
+    QVERIFY(qAbs(*band->lowMHz - 7.05) < 1e-12);   // halfway from 1.8 to 2.2
+    QVERIFY(qAbs(*band->highMHz - 7.35) < 1e-12);  // halfway from 1.6 to 2.4
+    QVERIFY(!swrBandwidth(sweep, 7.0));            // SWR 2,2 there
+    const auto open = swrBandwidth(sweepOf({7.0, 7.1, 7.2}, {1.5, 1.2, 3}), 7.1);
+    QVERIFY(open && !open->lowMHz && open->highMHz);
+}
+
+// The sample dipole, as CSV and as Touchstone, written where the README's
+// pictures take it from (build/sweeps/): both read back to the same dip, its
+// reactance crossing and 2:1 band, and the trimming window's figure.
+void SweepTest::readsTheSampleDipole() {
+    const std::filesystem::path folder = std::filesystem::path(SWEEP_SAMPLES_DIR);
+    std::filesystem::create_directories(folder);
+    const test::DipoleModel model;
+    for (const char* name : {"dipolo-40m.csv", "dipolo-40m.s1p"}) {
+        const std::filesystem::path path = folder / name;
+        {
+            std::ofstream out(path, std::ios::binary);
+            if (path.extension() == ".csv")
+                test::writeDipoleCsv(out, model, 6.8, 7.4, 201);
+            else
+                test::writeDipoleTouchstone(out, model, 6.8, 7.4, 201);
+        }
+        std::ifstream in(path, std::ios::binary);
+        const SweepReading reading = readSweep(in, path.string());
+        QVERIFY2(reading.ok(), reading.error.message.c_str());
+        const MeasuredSweep& sweep = *reading.sweep;
+        QCOMPARE(sweep.points.size(), std::size_t(201));
+        const auto minimum = minimumSwr(sweep, 7.05);
+        QVERIFY(minimum && minimum->isDip);
+        QVERIFY(qAbs(minimum->frequencyMHz - 7.09) < 0.01);  // below resonance, where R is nearer 50
+        QVERIFY(qAbs(minimum->swr - 1.24) < 0.03);
+        const auto zeros = reactanceZeros(sweep);
+        QCOMPARE(zeros.size(), std::size_t(1));
+        QVERIFY(qAbs(zeros[0].frequencyMHz - 7.1) < 0.005);
+        const auto band = swrBandwidth(sweep, minimum->frequencyMHz);
+        QVERIFY(band && band->lowMHz && band->highMHz);
+        QVERIFY(*band->highMHz - *band->lowMHz > 0.25 && *band->highMHz - *band->lowMHz < 0.35);
+        const std::string figure = formatDouble(truncateDecimals(minimum->frequencyMHz, 3));
+        QVERIFY2(figure.size() == 5 && figure.rfind("7,", 0) == 0, figure.c_str());
+    }
+}
+
+QTEST_APPLESS_MAIN(SweepTest)
+#include "test_sweep.moc"
