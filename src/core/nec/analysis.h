@@ -21,10 +21,10 @@ double standingWaveRatio(double resistanceOhm, double reactanceOhm, double refer
 
 // The stretch of a band where SWR <= a limit, around the band's minimum.
 struct Bandwidth {
-    bool reached = false;   // SWR comes down to the limit somewhere in the band
-    bool offLow = false;    // the stretch runs off the sweep's lower edge
-    bool offHigh = false;   // ... or its upper edge
-    double lowMhz = 0;      // interpolated edges (the sweep's edge where it runs off)
+    bool reached = false;  // SWR comes down to the limit somewhere in the band
+    bool offLow = false;   // the stretch runs off the sweep's lower edge
+    bool offHigh = false;  // ... or its upper edge
+    double lowMhz = 0;     // interpolated edges (the sweep's edge where it runs off)
     double highMhz = 0;
     // A figure only when reached and inside the sweep on both sides.
     bool measured() const { return reached && !offLow && !offHigh; }
@@ -33,13 +33,13 @@ struct Bandwidth {
 
 struct BandResult {
     Band band;
-    bool resonant = false;       // X crosses zero from below somewhere in the band
-    double resonanceMhz = 0;     // the crossing nearest the design frequency
-    double deviationKhz = 0;     // resonance - design
-    double deviationPercent = 0; // of the design frequency
+    bool resonant = false;        // X crosses zero from below somewhere in the band
+    double resonanceMhz = 0;      // the crossing nearest the design frequency
+    double deviationKhz = 0;      // resonance - design
+    double deviationPercent = 0;  // of the design frequency
     double minimumSwr = 0;
     double minimumSwrMhz = 0;
-    double swrAtDesign = 0;              // from R and X interpolated at the design frequency
+    double swrAtDesign = 0;  // from R and X interpolated at the design frequency
     double resistanceAtDesignOhm = 0;
     double reactanceAtDesignOhm = 0;
     Bandwidth swr2;   // SWR <= 2
@@ -48,10 +48,16 @@ struct BandResult {
 
 struct AnalysisOutcome {
     std::vector<BandResult> bands;  // one per Band, in the same order; empty on error
-    std::string error;              // Italian; empty on success
+    // The rows at their exact sweep frequencies (the report rounds them to
+    // five significant digits): what to plot and to save.
+    std::vector<Row> rows;
+    std::string error;  // Italian; empty on success
 };
 
-// rows: a reader's rows (any order); each band takes the rows inside its sweep.
+// rows: a reader's rows for the bands' sweeps, band after band in order (as
+// one deck with every band gives them, or the bands' reports one after the
+// other). Each row must lie at its sweep point (the report prints five
+// significant digits); the analysis then works at the exact sweep frequency.
 AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& bands,
                         double referenceOhm = defaultReferenceOhm);
 

@@ -35,12 +35,12 @@ struct HalfWaveDesign {
 // The two-band dipole with traps: per arm an inner wire from the centre to the
 // trap, the trap, and an outer wire; the trap is a parallel RLC.
 struct TwoBandDesign {
-    double innerWireM = 0;             // each arm, centre to trap
-    double outerWireM = 0;             // each arm, trap to end
-    double trapInductanceUh = 0;       // µH
-    double trapCapacitancePf = 0;      // pF
-    double firstFrequencyMhz = 0;      // the higher band
-    double secondFrequencyMhz = 0;     // the lower band
+    double innerWireM = 0;          // each arm, centre to trap
+    double outerWireM = 0;          // each arm, trap to end
+    double trapInductanceUh = 0;    // µH
+    double trapCapacitancePf = 0;   // pF
+    double firstFrequencyMhz = 0;   // the higher band
+    double secondFrequencyMhz = 0;  // the lower band
     Shape shape = Shape::horizontal;
 };
 
@@ -60,12 +60,12 @@ using Design = std::variant<HalfWaveDesign, TwoBandDesign, LoadingCoilDesign>;
 struct ModelOptions {
     double wireDiameterMm = 2;  // unused by LoadingCoilDesign, which has its own
     Ground ground = Ground::freeSpace;
-    double heightM = 10;           // of the wire (apex of an inverted V); ignored in free space
-    double apexAngleDeg = 120;     // included angle of an inverted V, 1..180
-    double qualityFactor = 0;      // Q of traps or coils; 0 takes the design's default (150 or 200)
-    bool copperLoss = true;        // LD 5 with 5,8E7 S/m on every wire
-    int pointsPerBand = 101;       // 2..1000
-    double spanPercent = 6;        // each sweep runs design ± this %, 0 < span < 50
+    double heightM = 10;        // of the wire (apex of an inverted V); ignored in free space
+    double apexAngleDeg = 120;  // included angle of an inverted V, 1..180
+    double qualityFactor = 0;   // Q of traps or coils; 0 takes the design's default (150 or 200)
+    bool copperLoss = true;     // LD 5 with 5,8E7 S/m on every wire
+    int pointsPerBand = 101;    // 2..1000
+    double spanPercent = 6;     // each sweep runs design ± this %, 0 < span < 50
 };
 
 inline constexpr double defaultTrapQ = 150;
@@ -107,8 +107,8 @@ struct Model {
     std::vector<Load> loads;            // trap or coil loads (copper loss is copperLoss)
     bool copperLoss = false;
     Ground ground = Ground::freeSpace;
-    int feedTag = 0;      // EX: voltage source on this wire's
-    int feedSegment = 0;  // middle segment
+    int feedTag = 0;          // EX: voltage source on this wire's
+    int feedSegment = 0;      // middle segment
     std::vector<Band> bands;  // first = the higher (or only) band
 };
 
@@ -123,9 +123,9 @@ ModelOutcome buildModel(const Design& design, const ModelOptions& options);
 std::string deckText(const Model& model, int band = -1);
 
 struct DeckOutcome {
-    std::string deck;          // empty on error
-    std::vector<Band> bands;   // the sweeps the deck asks for
-    std::string error;         // Italian; empty on success
+    std::string deck;         // empty on error
+    std::vector<Band> bands;  // the sweeps the deck asks for
+    std::string error;        // Italian; empty on success
 };
 
 DeckOutcome buildDeck(const Design& design, const ModelOptions& options);

@@ -1,0 +1,220 @@
+#include "core/nec/analysis.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <optional>
+#include <variant>
+
+#include "core/numbers.h"
+
+namespace zeliro::nec {
+namespace {
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+// How far a report's frequency may lie from its sweep point: it prints five
+// significant digits.
+constexpr double frequencyTolerance = 1e-4;
+
+// The samples of one band at its exact sweep frequencies.
+struct Samples {
+    std::vector<double> f, r, x, swr;
+};
+
+double along(double f0, double f1, double v0, double v1, double v) {
+    return f0 + (v - v0) * (f1 - f0) / (v1 - v0);
+}
+
+double interpolate(const std::vector<double>& f, const std::vector<double>& v, double at) {
+    if (at <= f.front()) return v.front();
+    for (std::size_t i = 0; i + 1 < f.size(); ++i)
+        if (at <= f[i + 1]) return v[i] + (v[i + 1] - v[i]) * (at - f[i]) / (f[i + 1] - f[i]);
+    return v.back();
+}
+
+// The stretch around `best` where SWR stays <= limit.
+Bandwidth bandwidth(const Samples& s, std::size_t best, double limit) {
+    Bandwidth b;
+    if (!(s.swr[best] <= limit)) return b;
+    b.reached = true;
+    std::size_t i = best;
+    while (i > 0 && s.swr[i - 1] <= limit) --i;
+    if (i == 0) {
+        b.offLow = true;
+        b.lowMhz = s.f.front();
+    } else {
+        b.lowMhz =
+            std::isfinite(s.swr[i - 1]) ? along(s.f[i - 1], s.f[i], s.swr[i - 1], s.swr[i], limit) : s.f[i];
+    }
+    std::size_t j = best;
+    while (j + 1 < s.f.size() && s.swr[j + 1] <= limit) ++j;
+    if (j + 1 == s.f.size()) {
+        b.offHigh = true;
+        b.highMhz = s.f.back();
+    } else {
+        b.highMhz =
+            std::isfinite(s.swr[j + 1]) ? along(s.f[j], s.f[j + 1], s.swr[j], s.swr[j + 1], limit) : s.f[j];
+    }
+    return b;
+}
+
+BandResult analyseBand(const Band& band, const Samples& s, double reference) {
+    BandResult out;
+    out.band = band;
+    // Resonances: X crossing zero from below.
+    for (std::size_t i = 0; i + 1 < s.f.size(); ++i) {
+        if (!(s.x[i] < 0 && s.x[i + 1] >= 0)) continue;
+        const double crossing = along(s.f[i], s.f[i + 1], s.x[i], s.x[i + 1], 0);
+        if (!out.resonant ||
+            std::abs(crossing - band.designMhz) < std::abs(out.resonanceMhz - band.designMhz)) {
+            out.resonant = true;
+            out.resonanceMhz = crossing;
+        }
+    }
+    if (out.resonant) {
+        out.deviationKhz = (out.resonanceMhz - band.designMhz) * 1000;
+        out.deviationPercent = (out.resonanceMhz - band.designMhz) / band.designMhz * 100;
+    }
+    const auto best = static_cast<std::size_t>(std::min_element(s.swr.begin(), s.swr.end()) - s.swr.begin());
+    out.minimumSwr = s.swr[best];
+    out.minimumSwrMhz = s.f[best];
+    out.resistanceAtDesignOhm = interpolate(s.f, s.r, band.designMhz);
+    out.reactanceAtDesignOhm = interpolate(s.f, s.x, band.designMhz);
+    out.swrAtDesign = standingWaveRatio(out.resistanceAtDesignOhm, out.reactanceAtDesignOhm, reference);
+    out.swr2 = bandwidth(s, best, 2);
+    out.swr15 = bandwidth(s, best, 1.5);
+    return out;
+}
+
+std::string fixed(double v, int decimals) {
+    std::array<char, 64> buf{};
+    const auto end =
+        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, decimals).ptr;
+    std::string s(buf.data(), end);
+    std::replace(s.begin(), s.end(), '.', ',');
+    if (s.find_first_not_of("-0,") == std::string::npos && s.front() == '-') s.erase(0, 1);
+    return s;
+}
+
+std::string signedFixed(double v, int decimals) {
+    std::string s = fixed(v, decimals);
+    if (s.front() != '-' && s.find_first_not_of("0,") != std::string::npos) s.insert(0, "+");
+    return s;
+}
+
+std::string swrText(double swr) { return std::isfinite(swr) && swr < 100 ? fixed(swr, 2) : "> 99"; }
+
+std::string bandwidthText(const Bandwidth& b, Language language) {
+    if (!b.reached) return std::string(text(Text::noBandwidth, language));
+    if (b.offLow && b.offHigh) return std::string(text(Text::offBothEdges, language));
+    if (b.offLow) return std::string(text(Text::offLowEdge, language));
+    if (b.offHigh) return std::string(text(Text::offHighEdge, language));
+    return fixed(b.widthKhz(), 0);
+}
+
+// The wire whose length sets a band's resonance, and the length that scales
+// with the frequency ratio; none for the loading coil, which is tuned by its coil.
+struct Tuning {
+    double scaledM = 0;
+    Text lengthen = Text::lengthenArm, shorten = Text::shortenArm;
+};
+
+std::optional<Tuning> tuning(const Design& design, int bandIndex) {
+    if (const auto* d = std::get_if<HalfWaveDesign>(&design)) return Tuning{d->totalLengthM / 2};
+    if (const auto* d = std::get_if<TwoBandDesign>(&design)) {
+        // The inner wire sets the first band; the second takes the whole arm
+        // and is corrected on the outer wire.
+        if (bandIndex == 0) return Tuning{d->innerWireM, Text::lengthenInner, Text::shortenInner};
+        return Tuning{d->innerWireM + d->outerWireM, Text::lengthenOuter, Text::shortenOuter};
+    }
+    return std::nullopt;
+}
+
+std::string advice(const BandResult& r, const Design& design, int bandIndex, Language language) {
+    if (!r.resonant) return std::string(text(Text::noResonance, language));
+    std::string out = textWith(
+        Text::deviation, {signedFixed(r.deviationKhz, 0), signedFixed(r.deviationPercent, 2)}, language);
+    const auto t = tuning(design, bandIndex);
+    if (!t) return out;
+    const double changeCm = truncateDecimals(t->scaledM * (r.resonanceMhz / r.band.designMhz - 1) * 100, 1);
+    out += ' ';
+    if (changeCm == 0) return out + std::string(text(Text::onFrequency, language));
+    return out +
+           textWith(changeCm > 0 ? t->lengthen : t->shorten, {formatDouble(std::abs(changeCm))}, language);
+}
+
+AnalysisOutcome failure(Text which) {
+    AnalysisOutcome out;
+    out.error = text(which);
+    return out;
+}
+
+std::string plain(double v) {
+    std::array<char, 32> buf{};
+    return std::string(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr);
+}
+
+}  // namespace
+
+double standingWaveRatio(double resistanceOhm, double reactanceOhm, double referenceOhm) {
+    if (!(resistanceOhm > 0) || !std::isfinite(reactanceOhm)) return infinity;
+    const std::complex<double> z(resistanceOhm, reactanceOhm);
+    const double gamma = std::abs((z - referenceOhm) / (z + referenceOhm));
+    if (!(gamma < 1)) return infinity;
+    return (1 + gamma) / (1 - gamma);
+}
+
+AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& bands, double referenceOhm) {
+    AnalysisOutcome out;
+    if (!(std::isfinite(referenceOhm) && referenceOhm > 0)) return failure(Text::badReference);
+    std::size_t next = 0;
+    for (const Band& band : bands) {
+        if (band.points < 2 || rows.size() - next < static_cast<std::size_t>(band.points)) {
+            return failure(Text::fewRows);
+        }
+        Samples s;
+        for (int i = 0; i < band.points; ++i, ++next) {
+            const double f = band.startMhz + band.stepMhz * i;
+            const Row& row = rows[next];
+            if (!(std::abs(row.frequencyMhz - f) <= frequencyTolerance * f)) {
+                return failure(Text::fewRows);
+            }
+            s.f.push_back(f);
+            out.rows.push_back({f, row.resistanceOhm, row.reactanceOhm});
+            s.r.push_back(row.resistanceOhm);
+            s.x.push_back(row.reactanceOhm);
+            s.swr.push_back(standingWaveRatio(row.resistanceOhm, row.reactanceOhm, referenceOhm));
+        }
+        out.bands.push_back(analyseBand(band, s, referenceOhm));
+    }
+    if (next != rows.size()) return failure(Text::fewRows);
+    return out;
+}
+
+BandTexts bandTexts(const BandResult& r, const Design& design, int bandIndex, Language language) {
+    BandTexts t;
+    t.resonance = r.resonant ? fixed(r.resonanceMhz, 3) : std::string(text(Text::noResonance, language));
+    if (r.resonant) t.deviation = signedFixed(r.deviationKhz, 0);
+    t.swr = swrText(r.swrAtDesign);
+    const double x = r.reactanceAtDesignOhm;
+    t.impedance = fixed(r.resistanceAtDesignOhm, 1) +
+                  (std::signbit(x) && fixed(x, 1) != "0,0" ? " - j" : " + j") + fixed(std::abs(x), 1);
+    t.bandwidth = bandwidthText(r.swr2, language);
+    t.advice = advice(r, design, bandIndex, language);
+    return t;
+}
+
+std::string csvText(const std::vector<Row>& rows, double referenceOhm) {
+    std::string out = "f_MHz,R_ohm,X_ohm,SWR\n";
+    for (const Row& row : rows) {
+        const double swr = standingWaveRatio(row.resistanceOhm, row.reactanceOhm, referenceOhm);
+        out += plain(row.frequencyMhz) + ',' + plain(row.resistanceOhm) + ',' + plain(row.reactanceOhm) +
+               ',' + (std::isfinite(swr) ? plain(swr) : "inf") + '\n';
+    }
+    return out;
+}
+
+}  // namespace zeliro::nec

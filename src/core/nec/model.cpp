@@ -1,0 +1,314 @@
+#include "core/nec/model.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "core/nec/texts.h"
+#include "core/numbers.h"
+
+namespace zeliro::nec {
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+constexpr double speedOfLight = 299.792458;   // m·MHz
+constexpr double copperConductivity = 5.8e7;  // S/m
+// Segments per wavelength at the highest swept frequency: twice the λ/20
+// that NEC-2 asks for, which moves a dipole's resonance by well under 0,1 %.
+constexpr double segmentsPerWavelength = 40;
+// The short segment that carries a trap or a coil, as a share of a wire
+// segment: a fifth, the largest step between neighbouring segments that NEC-2
+// takes without losing accuracy. Longer, the load is smeared along the wire
+// (the two-band example's lower resonance rises by 30 kHz at a half).
+constexpr double loadSegmentShare = 0.2;
+// The thin-wire kernel wants segments at least this many radii long.
+constexpr double radiiPerSegment = 10;
+
+// One piece of an arm, counted from the centre outward.
+struct Section {
+    double length = 0;
+    bool loaded = false;  // a single segment carrying the arm's load
+};
+
+// What a design becomes before it is laid out: one arm (both are alike), its
+// load, and the frequencies it is checked at.
+struct Plan {
+    std::vector<Section> arm;
+    Load load;  // tag and segment filled in by the layout
+    std::vector<double> designMhz;
+    double radiusM = 0;
+    Shape shape = Shape::horizontal;
+    std::vector<std::string> comments;
+};
+
+bool positive(double v) { return std::isfinite(v) && v > 0; }
+
+// The shortest text that reads back as v rounded to 15 significant digits
+// ("3.44e-06", not "3.4399999999999997e-06").
+std::string number(double v) {
+    v = roundSignificant(v, 15);
+    std::array<char, 32> buf{};
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr;
+    return std::string(buf.data(), end);
+}
+
+// A coordinate to the nanometre, so that the deck shows no rounding noise;
+// the ends that two wires share stay equal.
+std::string coordinate(double v) {
+    const double rounded = std::round(v * 1e9) / 1e9;
+    return number(rounded == 0 ? 0.0 : rounded);
+}
+
+std::string error(Text which) { return std::string(text(which)); }
+
+// The sweep around one design frequency: a whole number of kHz a step.
+Band bandAround(double designMhz, const ModelOptions& options) {
+    Band band;
+    band.designMhz = designMhz;
+    band.points = options.pointsPerBand;
+    const double spanKhz = 2 * designMhz * 1000 * options.spanPercent / 100;
+    const double stepKhz = std::max(1.0, std::round(spanKhz / (band.points - 1)));
+    band.stepMhz = stepKhz / 1000;
+    // To the hertz, so that the deck shows no rounding noise.
+    band.startMhz = std::round((designMhz - band.stepMhz * ((band.points - 1) / 2)) * 1e6) / 1e6;
+    return band;
+}
+
+std::string checkOptions(const ModelOptions& o, bool hasLoads) {
+    if (!(o.pointsPerBand >= 2 && o.pointsPerBand <= 1000)) return error(Text::badPoints);
+    if (!(std::isfinite(o.spanPercent) && o.spanPercent > 0 && o.spanPercent < 50))
+        return error(Text::badSpan);
+    if (o.ground != Ground::freeSpace && !positive(o.heightM)) return error(Text::badHeight);
+    if (!(std::isfinite(o.apexAngleDeg) && o.apexAngleDeg > 0 && o.apexAngleDeg <= 180))
+        return error(Text::badAngle);
+    if (hasLoads && !(o.qualityFactor == 0 || positive(o.qualityFactor))) return error(Text::badQuality);
+    return {};
+}
+
+// Each design to its plan, or an error.
+std::string plan(const HalfWaveDesign& d, const ModelOptions& o, Plan& p) {
+    if (!positive(d.totalLengthM)) return error(Text::badLength);
+    if (!positive(d.frequencyMhz)) return error(Text::badFrequency);
+    if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
+    p.arm = {{d.totalLengthM / 2, false}};
+    p.designMhz = {d.frequencyMhz};
+    p.radiusM = o.wireDiameterMm / 2000;
+    p.shape = d.shape;
+    p.comments = {"Dipolo a mezz'onda " + number(d.totalLengthM) + " m, " + number(d.frequencyMhz) + " MHz"};
+    return {};
+}
+
+std::string plan(const TwoBandDesign& d, const ModelOptions& o, Plan& p) {
+    if (!positive(d.innerWireM) || !positive(d.outerWireM)) return error(Text::badLength);
+    if (!positive(d.firstFrequencyMhz) || !positive(d.secondFrequencyMhz)) return error(Text::badFrequency);
+    if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
+    if (!positive(d.trapInductanceUh) || !positive(d.trapCapacitancePf)) return error(Text::badTrap);
+    const double l = d.trapInductanceUh * 1e-6;
+    const double c = d.trapCapacitancePf * 1e-12;
+    const double q = o.qualityFactor > 0 ? o.qualityFactor : defaultTrapQ;
+    // A parallel RLC whose Q at the trap's own resonance is q.
+    p.load = {1, 0, 0, q * std::sqrt(l / c), l, c};
+    p.arm = {{d.innerWireM, false}, {0, true}, {d.outerWireM, false}};
+    p.designMhz = {d.firstFrequencyMhz, d.secondFrequencyMhz};
+    p.radiusM = o.wireDiameterMm / 2000;
+    p.shape = d.shape;
+    p.comments = {"Dipolo a due bande con trappole: filo interno " + number(d.innerWireM) + " m, esterno " +
+                      number(d.outerWireM) + " m per braccio",
+                  "Trappola " + number(d.trapInductanceUh) + " uH, " + number(d.trapCapacitancePf) +
+                      " pF, Q " + number(q)};
+    return {};
+}
+
+std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
+    if (!positive(d.totalLengthM)) return error(Text::badLength);
+    if (!positive(d.frequencyMhz)) return error(Text::badFrequency);
+    if (!positive(d.wireDiameterMm)) return error(Text::badDiameter);
+    if (!positive(d.coilInductanceUh)) return error(Text::badCoil);
+    const double arm = d.totalLengthM / 2;
+    if (!(std::isfinite(d.coilDistanceM) && d.coilDistanceM > 0 && d.coilDistanceM < arm))
+        return error(Text::coilPosition);
+    const double l = d.coilInductanceUh * 1e-6;
+    const double q = o.qualityFactor > 0 ? o.qualityFactor : defaultCoilQ;
+    // A series RL whose Q at the design frequency is q.
+    p.load = {0, 0, 0, 2 * pi * d.frequencyMhz * 1e6 * l / q, l, 0};
+    p.arm = {{d.coilDistanceM, false}, {0, true}, {arm - d.coilDistanceM, false}};
+    p.designMhz = {d.frequencyMhz};
+    p.radiusM = d.wireDiameterMm / 2000;
+    p.shape = d.shape;
+    p.comments = {"Dipolo accorciato " + number(d.totalLengthM) + " m, " + number(d.frequencyMhz) + " MHz",
+                  "Bobina " + number(d.coilInductanceUh) + " uH a " + number(d.coilDistanceM) +
+                      " m dal centro, Q " + number(q)};
+    return {};
+}
+
+// Where a point of the right arm lies: its distance along the arm from the
+// arm's start, which is `start` along the antenna's axis from the centre.
+struct ArmGeometry {
+    double start = 0;       // y of the arm's first point
+    double z = 0;           // height of the centre
+    double dy = 1, dz = 0;  // unit direction of the right arm
+};
+
+Wire wireBetween(const ArmGeometry& g, double from, double to, int segments, double radius, bool left) {
+    Wire w;
+    w.segments = segments;
+    w.radiusM = radius;
+    w.y1 = g.start + from * g.dy;
+    w.z1 = g.z + from * g.dz;
+    w.y2 = g.start + to * g.dy;
+    w.z2 = g.z + to * g.dz;
+    if (left) {  // mirrored, and still running from the left end toward the right
+        const Wire r = w;
+        w.y1 = -r.y2;
+        w.z1 = r.z2;
+        w.y2 = -r.y1;
+        w.z2 = r.z1;
+    }
+    return w;
+}
+
+// The plan's arms become wires from the left end to the right one; the
+// centre wire carries the feed on its middle segment.
+std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
+    double highest = 0;
+    for (const Band& b : m.bands) highest = std::max(highest, b.endMhz());
+    const double segment = speedOfLight / highest / segmentsPerWavelength;
+    const double shortest = radiiPerSegment * p.radiusM;
+    if (!(segment >= 2 * shortest)) return error(Text::wireTooThick);
+
+    // A loaded section takes a short segment, half from each neighbour, so
+    // that every length along the arm stays as designed.
+    std::vector<Section> arm = p.arm;
+    const double loadLength = std::max(shortest, segment * loadSegmentShare);
+    for (std::size_t i = 1; i + 1 < arm.size(); ++i) {
+        if (!arm[i].loaded) continue;
+        arm[i].length = loadLength;
+        arm[i - 1].length -= loadLength / 2;
+        arm[i + 1].length -= loadLength / 2;
+    }
+
+    ArmGeometry g;
+    g.z = o.ground == Ground::freeSpace ? 0 : o.heightM;
+    Wire centre;
+    if (p.shape == Shape::horizontal) {
+        // One straight wire over both first sections, an odd count of segments.
+        const double length = 2 * arm[0].length;
+        int n = static_cast<int>(std::ceil(length / segment));
+        if (n % 2 == 0) ++n;
+        if (!(length / n >= shortest)) return error(Text::wireTooShort);
+        centre = {0, n, 0, -length / 2, g.z, 0, length / 2, g.z, p.radiusM};
+        g.start = length / 2;
+        arm.erase(arm.begin());
+    } else {
+        // A one-segment horizontal feed wire at the apex; the arms slope down.
+        const double length = std::min(segment, arm[0].length);
+        if (!(length >= shortest)) return error(Text::wireTooShort);
+        centre = {0, 1, 0, -length / 2, g.z, 0, length / 2, g.z, p.radiusM};
+        arm[0].length -= length / 2;
+        g.start = length / 2;
+        const double half = o.apexAngleDeg / 2 * pi / 180;
+        g.dy = std::sin(half);
+        g.dz = -std::cos(half);
+    }
+
+    struct Piece {
+        double from, to;
+        int segments;
+        bool loaded;
+    };
+    std::vector<Piece> pieces;
+    double along = 0;
+    for (const Section& s : arm) {
+        const int n = s.loaded ? 1 : static_cast<int>(std::ceil(s.length / segment));
+        if (!(n >= 1 && s.length / n >= shortest)) return error(Text::wireTooShort);
+        pieces.push_back({along, along + s.length, n, s.loaded});
+        along += s.length;
+    }
+    if (o.ground != Ground::freeSpace && !(g.z + along * g.dz > p.radiusM)) return error(Text::belowGround);
+
+    auto add = [&](Wire w, bool loaded) {
+        w.tag = static_cast<int>(m.wires.size()) + 1;
+        m.wires.push_back(w);
+        if (loaded) {
+            Load load = p.load;
+            load.tag = w.tag;
+            load.segment = 1;
+            m.loads.push_back(load);
+        }
+    };
+    for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
+        add(wireBetween(g, it->from, it->to, it->segments, p.radiusM, true), it->loaded);
+    add(centre, false);
+    m.feedTag = centre.tag = static_cast<int>(m.wires.size());
+    m.feedSegment = (centre.segments + 1) / 2;
+    for (const Piece& piece : pieces)
+        add(wireBetween(g, piece.from, piece.to, piece.segments, p.radiusM, false), piece.loaded);
+    return {};
+}
+
+}  // namespace
+
+double Wire::length() const { return std::hypot(x2 - x1, y2 - y1, z2 - z1); }
+
+ModelOutcome buildModel(const Design& design, const ModelOptions& options) {
+    ModelOutcome out;
+    const bool loaded = !std::holds_alternative<HalfWaveDesign>(design);
+    out.error = checkOptions(options, loaded);
+    if (!out.error.empty()) return out;
+    Plan p;
+    out.error = std::visit([&](const auto& d) { return plan(d, options, p); }, design);
+    if (!out.error.empty()) return out;
+    Model& m = out.model;
+    m.comments = p.comments;
+    m.copperLoss = options.copperLoss;
+    m.ground = options.ground;
+    for (double f : p.designMhz) m.bands.push_back(bandAround(f, options));
+    out.error = layOut(p, options, m);
+    if (!out.error.empty()) out.model = Model{};
+    return out;
+}
+
+std::string deckText(const Model& m, int band) {
+    std::string deck;
+    auto card = [&](std::initializer_list<std::string> fields) {
+        bool first = true;
+        for (const std::string& f : fields) {
+            if (!first) deck += ' ';
+            deck += f;
+            first = false;
+        }
+        deck += '\n';
+    };
+    auto n = [](int v) { return std::to_string(v); };
+    for (const std::string& c : m.comments) card({"CM", c});
+    card({"CE"});
+    for (const Wire& w : m.wires)
+        card({"GW", n(w.tag), n(w.segments), coordinate(w.x1), coordinate(w.y1), coordinate(w.z1),
+              coordinate(w.x2), coordinate(w.y2), coordinate(w.z2), number(w.radiusM)});
+    card({"GE", m.ground == Ground::freeSpace ? "0" : "1"});
+    if (m.copperLoss) card({"LD", "5", "0", "0", "0", number(copperConductivity)});
+    for (const Load& l : m.loads)
+        card({"LD", n(l.type), n(l.tag), n(l.segment), n(l.segment), number(l.resistanceOhm),
+              number(l.inductanceH), number(l.capacitanceF)});
+    if (m.ground == Ground::average) card({"GN", "2", "0", "0", "0", "13", "0.005"});
+    if (m.ground == Ground::perfect) card({"GN", "1"});
+    card({"EX", "0", n(m.feedTag), n(m.feedSegment), "0", "1", "0"});
+    card({"PT", "-1", "0", "0", "0"});  // no table of currents
+    for (std::size_t i = 0; i < m.bands.size(); ++i) {
+        if (band >= 0 && static_cast<std::size_t>(band) != i) continue;
+        const Band& b = m.bands[i];
+        card({"FR", "0", n(b.points), "0", "0", number(b.startMhz), number(b.stepMhz)});
+        card({"XQ"});
+    }
+    card({"EN"});
+    return deck;
+}
+
+DeckOutcome buildDeck(const Design& design, const ModelOptions& options) {
+    const ModelOutcome built = buildModel(design, options);
+    if (!built.error.empty()) return {{}, {}, built.error};
+    return {deckText(built.model), built.model.bands, {}};
+}
+
+}  // namespace zeliro::nec
