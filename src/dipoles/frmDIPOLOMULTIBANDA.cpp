@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/nec/ondisplay.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -41,6 +42,7 @@ frmDIPOLOMULTIBANDA::frmDIPOLOMULTIBANDA(Registry& registry)
     buildWarnings();
     setTabOrder();
     connectHandlers();
+    addVerification("DIPOLO  MULTIBANDA");
 }
 
 void frmDIPOLOMULTIBANDA::buildTexts() {
@@ -372,6 +374,13 @@ CableChoice frmDIPOLOMULTIBANDA::cableOn() const {
     for (const auto& [name, cable] : options)
         if (isOn(name)) return cable;
     return CableChoice::None;
+}
+
+std::optional<nec::Design> frmDIPOLOMULTIBANDA::designOnDisplay() const {
+    const std::string shown[] = {textOf("Label24"), textOf("Label25"), textOf("Label32"),
+                                 textOf("Label31"), textOf("Text5"),   textOf("Text6")};
+    return nec::twoBandOnDisplay(
+        {shown[0], shown[1], shown[2], shown[3], shown[4], shown[5], shapeOn() == DipoleShape::InvertedV});
 }
 
 std::vector<std::string> frmDIPOLOMULTIBANDA::dataReport() const {

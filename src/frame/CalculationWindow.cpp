@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
+#include "frame/Verification.h"
 
 namespace zeliro {
 
@@ -65,6 +68,44 @@ void CalculationWindow::calcolatrice_Click() { m_registry.show("Calculator"); }
 void CalculationWindow::leggimi_Click() { m_registry.show(m_menu.readMeWindow); }
 
 void CalculationWindow::foto_Click() { m_registry.show(m_menu.photoWindow); }
+
+void CalculationWindow::addVerification(const QString& title) {
+    m_verificationTitle = title;
+    m_verifica = menuBar()->addAction("Verifica");
+    m_verifica->setObjectName("verifica");
+    connect(m_verifica, &QAction::triggered, this, &CalculationWindow::verifica_Click);
+    refreshVerification();
+    // Results change from many handlers and warnings; a light look a few
+    // times a second keeps the item in step with what is on display.
+    auto* timer = new QTimer(this);
+    timer->setObjectName("verificaTimer");
+    connect(timer, &QTimer::timeout, this, &CalculationWindow::refreshVerification);
+    timer->start(150);
+}
+
+void CalculationWindow::refreshVerification() {
+    if (m_verifica) m_verifica->setEnabled(designOnDisplay().has_value());
+}
+
+void CalculationWindow::verifica_Click() {
+    refreshVerification();
+    const std::optional<nec::Design> design = designOnDisplay();
+    if (!design) return;
+    QString error;
+    const OpenVerification open = loadVerificationModule(error);
+    if (!open) {
+        QMessageBox::warning(this, "Verifica", error);
+        return;
+    }
+    const VerificationRequest request{objectName(), m_verificationTitle, *design, &m_registry.beep(),
+                                      &m_registry.printer(), &m_registry.fileDialogs()};
+    m_verification = open(this, m_verification, request);
+    if (!m_verification) return;
+    m_verification->show();
+    if (m_verification->isMinimized()) m_verification->showNormal();
+    m_verification->raise();
+    m_verification->activateWindow();
+}
 
 DecimalField* CalculationWindow::addField(const QString& name, const QRect& geometry,
                                           const QString& tooltip) {

@@ -20,13 +20,17 @@
 // caption label that introduces it (nameAfter).
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/nec/model.h"
 #include "frame/Warnings.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -52,6 +56,8 @@ public:
 
     // The data report of the window as it stands now, one string a line.
     virtual std::vector<std::string> dataReport() const = 0;
+    // The design that "Verifica" checks: the figures on display, or none.
+    virtual std::optional<nec::Design> designOnDisplay() const { return std::nullopt; }
 
 public slots:
     void stampavideata_Click();
@@ -59,6 +65,7 @@ public slots:
     void calcolatrice_Click();
     void leggimi_Click();
     void foto_Click();
+    void verifica_Click();
 
 protected:
     Registry& registry() const { return m_registry; }
@@ -92,13 +99,21 @@ protected:
     void setTextOf(const QString& name, const std::string& text);
     void setShown(const QString& name, bool shown);
 
+    // Adds "Verifica" to the menu bar, enabled while a design is on display;
+    // the title says which window the verification window checks.
+    void addVerification(const QString& title);
+
 private:
     void buildMenuBar(const MenuBarItems& menu);
+    void refreshVerification();
 
     Registry& m_registry;
     QWidget* m_client = nullptr;
     Warnings* m_warnings = nullptr;
     MenuBarItems m_menu;
+    QAction* m_verifica = nullptr;
+    QString m_verificationTitle;
+    QPointer<QWidget> m_verification;  // owned by this window
 };
 
 }  // namespace zeliro

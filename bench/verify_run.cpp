@@ -1,0 +1,118 @@
+// The verification window against nec2c alone: the program is started as a
+// user starts it, the 7,05 MHz half-wave dipole is calculated, "Verifica"
+// opens its window, and "SIMULA" runs over average ground (101 points). The
+// time from the click to the plot drawn is compared with nec2c run by itself
+// on the same deck, and a 1-ms timer measures the longest the event loop
+// stalled during the run. Median of RUNS rounds (argument 1, 5 by default).
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstdio>
+#include <vector>
+
+#include "app/start.h"
+#include "core/nec/model.h"
+#include "frame/Registry.h"
+
+namespace {
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+QWidget* verificationWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmVERIFICA" && window->isVisible()) return window;
+    return nullptr;
+}
+
+// One run through the window: milliseconds to the plot drawn, and the
+// longest stall of the event loop meanwhile.
+std::pair<double, double> runWindow(QWidget* window) {
+    QTimer ticks;
+    ticks.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer sinceTick;
+    double longestStall = 0;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longestStall = std::max(longestStall, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    sinceTick.start();
+    ticks.start(1);
+    window->findChild<QAbstractButton*>("simula")->click();
+    while (window->property("running").toBool()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window->findChild<QWidget*>("grafico")->repaint();
+    const double total = clock.nsecsElapsed() / 1e6;
+    ticks.stop();
+    return {total, longestStall};
+}
+
+double runAlone(const std::string& deck) {
+    QTemporaryDir folder;
+    QFile file(folder.filePath("deck.nec"));
+    file.open(QIODevice::WriteOnly);
+    file.write(deck.data(), static_cast<qint64>(deck.size()));
+    file.close();
+    QElapsedTimer clock;
+    clock.start();
+    QProcess engine;
+    engine.setWorkingDirectory(folder.path());
+    engine.start("nec2c", {"-i", "deck.nec", "-o", "out.txt"});
+    engine.waitForFinished(-1);
+    return clock.nsecsElapsed() / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    zeliro::start();
+    QWidget* dipole = zeliro::Registry::current().show("frmDIPOLOSTANDARD");
+    dipole->findChild<QAbstractButton*>("Option2")->click();
+    dipole->findChild<QLineEdit*>("Text1")->setText("7,05");
+    dipole->findChild<QAbstractButton*>("Command2")->click();
+    auto* verifica = dipole->findChild<QAction*>("verifica");
+    while (!verifica->isEnabled()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    verifica->trigger();
+    QWidget* window = verificationWindow();
+    if (!window) {
+        std::fprintf(stderr, "no verification window\n");
+        return 1;
+    }
+    window->findChild<QComboBox*>("suolo")->setCurrentIndex(1);
+
+    zeliro::nec::ModelOptions options;
+    options.ground = zeliro::nec::Ground::average;
+    const zeliro::nec::DeckOutcome deck =
+        zeliro::nec::buildDeck(zeliro::nec::HalfWaveDesign{20.21, 7.05, zeliro::nec::Shape::horizontal}, options);
+
+    std::vector<double> windowMs, aloneMs, stallMs;
+    for (int i = 0; i < runs; ++i) {
+        aloneMs.push_back(runAlone(deck.deck));
+        const auto [total, stall] = runWindow(window);
+        windowMs.push_back(total);
+        stallMs.push_back(stall);
+    }
+    const double w = median(windowMs), a = median(aloneMs);
+    std::printf("verification, half-wave dipole over average ground, 101 points, median of %d runs:\n", runs);
+    std::printf("  nec2c alone:              %.0f ms\n", a);
+    std::printf("  SIMULA to the plot drawn: %.0f ms, ratio %.2f\n", w, w / a);
+    std::printf("  longest event-loop stall: %.1f ms (median; worst %.1f ms)\n", median(stallMs),
+                *std::max_element(stallMs.begin(), stallMs.end()));
+    std::printf("  message: %s\n", qPrintable(window->findChild<QWidget*>("messaggio")->property("text").toString()));
+    return 0;
+}
