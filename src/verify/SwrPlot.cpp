@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QLogValueAxis>
 #include <QValueAxis>
 
@@ -64,6 +65,9 @@ QAreaSeries* goodRegion(const PlotBand& band) {
 QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(2, 2, 2, 2));
+    // Decimal comma on the axes, as everywhere in the program.
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* x = new QValueAxis;
     x->setRange(band.fromMhz, band.toMhz);
@@ -73,7 +77,7 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve&
     auto* y = new QLogValueAxis;
     y->setBase(10);
     y->setRange(swrFloor, swrCeiling);
-    y->setLabelFormat("%.1f");
+    y->setLabelFormat("%.0f");
     y->setMinorTickCount(8);
     y->setTitleText("SWR");
     chart->addAxis(x, Qt::AlignBottom);
@@ -109,7 +113,7 @@ void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& model, c
         auto* view = new QChartView(bandChart(band, model, measured), this);
         view->setObjectName(QString("pannello%1").arg(index++));
         view->setRenderHint(QPainter::Antialiasing);
-        layout()->addWidget(view);
+        static_cast<QHBoxLayout*>(layout())->addWidget(view, 1);
         m_views.push_back(view);
     }
 }

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #include "core/nec/measured.h"
 #include "core/nec/ondisplay.h"
 #include "core/numbers.h"
@@ -23,9 +25,11 @@ namespace zeliro {
 namespace {
 
 constexpr int fieldRowTop = 84;
-constexpr int fieldRowStep = 30;
-constexpr int resultTop = 486;
+constexpr int fieldRowStep = 28;
+constexpr int resultTop = 428;
 constexpr int resultRow = 22;
+constexpr int fieldLeft = 170;
+constexpr int fieldWidth = 116;
 
 const char* const resultNames[] = {"risonanza", "scarto", "swr", "impedenza", "banda", "misura", "consiglio"};
 const char* const resultCaptions[] = {"RISONANZA  MHz", "SCARTO  kHz",       "SWR  ALLA  FREQUENZA", "IMPEDENZA  ohm",
@@ -54,7 +58,7 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     connect(opener, &QObject::destroyed, this, [this] { delete this; });
     m_client = new QWidget(this);
     m_client->setObjectName("client");
-    m_client->setFixedSize(1000, 740);
+    m_client->setFixedSize(1000, 704);
     setColours(*m_client, black, teal);
     setCentralWidget(m_client);
 
@@ -69,7 +73,7 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     buildRunControls();
     grafico = new SwrPlot(m_client);
     grafico->setObjectName("grafico");
-    grafico->setGeometry(300, 80, 690, 396);
+    grafico->setGeometry(300, 80, 690, 340);
     buildResults();
     buildExport();
     setRequest(request);
@@ -87,10 +91,10 @@ QLabel* frmVERIFICA::addCaption(const QString& name, const QString& text, const 
 
 DecimalField* frmVERIFICA::addField(const QString& name, const QString& caption, int row) {
     const int top = fieldRowTop + row * fieldRowStep;
-    QLabel* label = addCaption("didascalia_" + name, caption, QRect(10, top + 2, 180, 22));
+    QLabel* label = addCaption("didascalia_" + name, caption, QRect(10, top + 2, fieldLeft - 14, 22));
     auto* field = new DecimalField(*m_request.beep, m_client);
     field->setObjectName(name);
-    field->setGeometry(194, top, 90, 24);
+    field->setGeometry(fieldLeft, top, fieldWidth, 24);
     field->setFont(sansFont(10, true));
     setColours(*field, black, white);
     nameAfterCaption(*field, *label);
@@ -120,10 +124,11 @@ QPushButton* frmVERIFICA::addButton(const QString& name, const QString& caption,
 void frmVERIFICA::buildInputs() {
     diametroFilo = addField("diametroFilo", "DIAMETRO  FILO  mm", 0);
     diametroFilo->setText("2");
-    QLabel* ground = addCaption("didascalia_suolo", "SUOLO", QRect(10, fieldRowTop + fieldRowStep + 2, 180, 22));
+    QLabel* ground =
+        addCaption("didascalia_suolo", "SUOLO", QRect(10, fieldRowTop + fieldRowStep + 2, fieldLeft - 14, 22));
     suolo = new QComboBox(m_client);
     suolo->setObjectName("suolo");
-    suolo->setGeometry(194, fieldRowTop + fieldRowStep, 96, 24);
+    suolo->setGeometry(fieldLeft, fieldRowTop + fieldRowStep, fieldWidth, 24);
     for (nec::Ground g : {nec::Ground::freeSpace, nec::Ground::average, nec::Ground::perfect})
         suolo->addItem(fromStd(std::string(nec::groundName(g))));
     suolo->setAccessibleName(ground->text());
@@ -131,8 +136,8 @@ void frmVERIFICA::buildInputs() {
     altezza->setText("10");
     angoloApice = addField("angoloApice", "ANGOLO  APICE  gradi", 3);
     angoloApice->setText("120");
-    fattoreQ = addField("fattoreQ", "FATTORE  Q  (trappole, bobine)", 4);
-    impedenza = addField("impedenza", "IMPEDENZA  DI  RIFERIMENTO  ohm", 5);
+    fattoreQ = addField("fattoreQ", "FATTORE  Q", 4);
+    impedenza = addField("impedenza", "IMPEDENZA  RIF.  ohm", 5);
     impedenza->setText("50");
     punti = addField("punti", "PUNTI  PER  BANDA", 6);
     punti->setText("101");
@@ -148,19 +153,20 @@ void frmVERIFICA::buildInputs() {
 }
 
 void frmVERIFICA::buildRunControls() {
-    const int top = fieldRowTop + 8 * fieldRowStep + 8;
-    simula = addButton("simula", "SIMULA", QRect(10, top, 134, 38));
-    annulla = addButton("annulla", "ANNULLA", QRect(150, top, 134, 38));
+    const int top = fieldRowTop + 8 * fieldRowStep + 4;
+    simula = addButton("simula", "SIMULA", QRect(10, top, 134, 34));
+    annulla = addButton("annulla", "ANNULLA", QRect(150, top, 134, 34));
     annulla->setEnabled(false);
     simula->setDefault(true);
     for (DecimalField* field : m_client->findChildren<DecimalField*>()) field->setDefaultButton(simula);
     avanzamento = new QProgressBar(m_client);
     avanzamento->setObjectName("avanzamento");
-    avanzamento->setGeometry(10, top + 46, 274, 16);
+    avanzamento->setGeometry(10, top + 40, 274, 14);
     avanzamento->setTextVisible(false);
     avanzamento->setRange(0, 1);
     avanzamento->setValue(0);
-    messaggio = addCaption("messaggio", {}, QRect(10, top + 68, 280, 86));
+    messaggio = addCaption("messaggio", {}, QRect(10, top + 58, 284, resultTop - top - 58));
+    messaggio->setFont(sansFont(8, true));
     setColours(*messaggio, yellow);
     messaggio->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     connect(simula, &QPushButton::clicked, this, &frmVERIFICA::simula_Click);
@@ -168,6 +174,8 @@ void frmVERIFICA::buildRunControls() {
 }
 
 void frmVERIFICA::buildResults() {
+    // Five one-line rows, then the measurement and the advice on two lines each.
+    const auto rowTop = [](int row) { return resultTop + (row + 1) * (resultRow + 2) + std::max(0, row - 5) * resultRow; };
     for (int band = 0; band < 2; ++band) {
         BandLabels& labels = m_bandLabels[static_cast<std::size_t>(band)];
         const int left = 214 + band * 390;
@@ -176,26 +184,25 @@ void frmVERIFICA::buildResults() {
         QLabel** cells[] = {&labels.risonanza, &labels.scarto, &labels.swr,      &labels.impedenza,
                             &labels.banda,     &labels.misura, &labels.consiglio};
         for (int row = 0; row < 7; ++row) {
-            const int top = resultTop + (row + 1) * (resultRow + 2);
-            const int height = row >= 5 ? 2 * resultRow : resultRow;
+            const int height = row >= 5 ? 2 * resultRow + 2 : resultRow;
             const QString name = QString("%1%2").arg(resultNames[row]).arg(band + 1);
-            *cells[row] = addResult(name, QRect(left, top + (row == 6 ? resultRow : 0), 384, height),
+            *cells[row] = addResult(name, QRect(left, rowTop(row), 384, height),
                                     QString("%1 banda %2").arg(QString(resultCaptions[row]).simplified()).arg(band + 1));
+            if (row >= 5) (*cells[row])->setFont(sansFont(8, true));
         }
     }
-    for (int row = 0; row < 7; ++row) {
-        const int top = resultTop + (row + 1) * (resultRow + 2) + (row == 6 ? resultRow : 0);
-        addCaption(QString("didascalia_%1").arg(resultNames[row]), resultCaptions[row], QRect(10, top + 2, 200, 20));
-    }
+    for (int row = 0; row < 7; ++row)
+        addCaption(QString("didascalia_%1").arg(resultNames[row]), resultCaptions[row],
+                   QRect(10, rowTop(row) + 2, 200, 20));
 }
 
 void frmVERIFICA::buildExport() {
-    const int top = 694;
-    auto* salvaNec = addButton("salvaNec", "Salva .nec", QRect(10, top, 150, 36));
-    auto* salvaCsv = addButton("salvaCsv", "Salva CSV", QRect(170, top, 150, 36));
-    auto* caricaMisura = addButton("caricaMisura", "Carica misura", QRect(330, top, 150, 36));
-    auto* stampa = addButton("stampa", "Stampa", QRect(490, top, 150, 36));
-    auto* chiudi = addButton("chiudi", "CHIUDI", QRect(840, top, 150, 36));
+    const int top = 664;
+    auto* salvaNec = addButton("salvaNec", "Salva .nec", QRect(10, top, 150, 32));
+    auto* salvaCsv = addButton("salvaCsv", "Salva CSV", QRect(170, top, 150, 32));
+    auto* caricaMisura = addButton("caricaMisura", "Carica misura", QRect(330, top, 150, 32));
+    auto* stampa = addButton("stampa", "Stampa", QRect(490, top, 150, 32));
+    auto* chiudi = addButton("chiudi", "CHIUDI", QRect(840, top, 150, 32));
     connect(salvaNec, &QPushButton::clicked, this, &frmVERIFICA::salvaNec_Click);
     connect(salvaCsv, &QPushButton::clicked, this, &frmVERIFICA::salvaCsv_Click);
     connect(caricaMisura, &QPushButton::clicked, this, &frmVERIFICA::caricaMisura_Click);
