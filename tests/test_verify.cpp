@@ -46,6 +46,8 @@ private slots:
     void engineFaultsGiveAMessageAndNoFigures();
     void savesTheDeckAndTheRows();
     void measuredSweepBesideTheModel();
+    void trimmingTakesTheMeasuredMinimum_data();
+    void trimmingTakesTheMeasuredMinimum();
 
 private:
     QWidget* openHalfWave(const QString& frequency);
@@ -244,6 +246,53 @@ void VerifyWindow::measuredSweepBesideTheModel() {
     QVERIFY2(textOf(window, "misura1").contains("X = 0 a 7,099 MHz"), qPrintable(textOf(window, "misura1")));
     simulate(window);
     QVERIFY2(textOf(window, "misura1").contains("modello - misura +"), qPrintable(textOf(window, "misura1")));
+}
+
+void VerifyWindow::trimmingTakesTheMeasuredMinimum_data() {
+    QTest::addColumn<QString>("wanted");    // Text1
+    QTest::addColumn<QString>("file");      // written by the test
+    QTest::addColumn<QString>("measured");  // Text2 afterwards
+    QTest::newRow("dip nearest 7,05 MHz") << "7,05" << "dipolo.csv" << "7,088";
+    QTest::newRow("no wanted frequency: the deepest dip") << "" << "dipolo.s1p" << "7,088";
+    QTest::newRow("a file that does not read changes nothing") << "7,05" << "rotta.csv" << "6,9";
+}
+
+void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
+    QFETCH(QString, wanted);
+    QFETCH(QString, file);
+    QFETCH(QString, measured);
+    const QString path = m_scratch.filePath(file);
+    {
+        std::ofstream out(QFile::encodeName(path).toStdString());
+        if (file == "dipolo.csv") writeDipoleCsv(out, DipoleModel{}, 6.8, 7.4, 201);
+        if (file == "dipolo.s1p") writeDipoleTouchstone(out, DipoleModel{}, 6.8, 7.4, 201);
+        if (file == "rotta.csv") out << "7000000,1.5\n7100000,abc\n";
+    }
+    QWidget* trimming = Registry::current().show("frmTARATURA");
+    click(trimming, "Option1");
+    type(trimming, "Text1", wanted);
+    type(trimming, "Text2", "6,9");
+    fileDialogs().openName = path;
+    // The message about a file that does not read is answered at once.
+    QTimer::singleShot(200, [] {
+        if (QWidget* message = QApplication::activeModalWidget()) message->close();
+    });
+    triggerMenu(trimming, "damisura");
+    QCOMPARE(textOf(trimming, "Text2"), measured);
+    if (wanted.isEmpty()) return;
+    // CALCOLA gives the verdict that typing the same figure gives.
+    const QStringList verdict = {"Label5", "Label7", "Label6", "Label4"};
+    click(trimming, "Command2");
+    QStringList fromFile;
+    for (const QString& label : verdict) fromFile << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
+    click(trimming, "Command3");
+    click(trimming, "Option1");
+    type(trimming, "Text1", wanted);
+    type(trimming, "Text2", measured);
+    click(trimming, "Command2");
+    QStringList typed;
+    for (const QString& label : verdict) typed << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
+    QCOMPARE(fromFile, typed);
 }
 
 ZELIRO_TEST_MAIN(VerifyWindow)

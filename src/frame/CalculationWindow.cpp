@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -75,12 +76,17 @@ void CalculationWindow::addVerification(const QString& title) {
     m_verifica->setObjectName("verifica");
     connect(m_verifica, &QAction::triggered, this, &CalculationWindow::verifica_Click);
     refreshVerification();
-    // Results change from many handlers and warnings; a light look a few
-    // times a second keeps the item in step with what is on display.
-    auto* timer = new QTimer(this);
-    timer->setObjectName("verificaTimer");
-    connect(timer, &QTimer::timeout, this, &CalculationWindow::refreshVerification);
-    timer->start(150);
+    // Results change after a click or a key in this window (a handler, or a
+    // warning that empties them): the item is looked at again then.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CalculationWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        QTimer::singleShot(0, this, &CalculationWindow::refreshVerification);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CalculationWindow::refreshVerification() {

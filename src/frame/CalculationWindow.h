@@ -102,6 +102,7 @@ protected:
     // Adds "Verifica" to the menu bar, enabled while a design is on display;
     // the title says which window the verification window checks.
     void addVerification(const QString& title);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenuBar(const MenuBarItems& menu);
