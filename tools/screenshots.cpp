@@ -10,7 +10,6 @@
 // the picture is taken from the screen, title bar and frame included; on
 // other platforms it is the window's own rendering.
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -103,9 +102,9 @@ QWidget* verification(zeliro::Registry& registry, const QString& opener) {
     QWidget* window = registry.show(opener);
     if (!window || !typeExample(window, workedExamples().at(opener))) return nullptr;
     settle(400);
-    auto* item = window->findChild<QAction*>("verifica");
-    if (!item) return nullptr;
-    item->trigger();
+    // The example was clicked in code, without the events that bring the
+    // menu item up to date: its handler is called straight away.
+    QMetaObject::invokeMethod(window, "verifica_Click");
     for (QWidget* candidate : QApplication::topLevelWidgets())
         if (candidate->objectName() == "frmVERIFICA" && candidate->isVisible()) return candidate;
     return nullptr;
