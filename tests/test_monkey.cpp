@@ -800,6 +800,9 @@ QString Monkey::triggerAction(QWidget* window) {
         if (!action->objectName().isEmpty() && !action->menu() && action->isEnabled()) actions << action;
     if (actions.isEmpty()) return clickSomewhere(window);
     QAction* action = m_dice->pick(actions);
+    // "Verifica" leads to a window of its own: chosen more often when it can be.
+    auto* verifica = window->findChild<QAction*>("verifica");
+    if (verifica && actions.contains(verifica) && m_dice->chance(40)) action = verifica;
     const QString what = window->objectName() + ": menu " + action->objectName();
     action->trigger();
     ++m_events;
