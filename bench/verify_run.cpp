@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "app/start.h"
-#include "core/nec/model.h"
+#include "frame/FileDialogs.h"
 #include "frame/Registry.h"
 
 namespace {
@@ -74,12 +74,24 @@ double runAlone(const std::string& deck) {
     return clock.nsecsElapsed() / 1e6;
 }
 
+// "Salva .nec" writes the window's deck here, for nec2c alone to run.
+class DeckFile : public zeliro::FileDialogs {
+public:
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return name; }
+    QString name;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     zeliro::start();
+    QTemporaryDir folder;
+    DeckFile deckFile;
+    deckFile.name = folder.filePath("window.nec");
+    zeliro::Registry::current().setFileDialogs(&deckFile);
     QWidget* dipole = zeliro::Registry::current().show("frmDIPOLOSTANDARD");
     dipole->findChild<QAbstractButton*>("Option2")->click();
     dipole->findChild<QLineEdit*>("Text1")->setText("7,05");
@@ -92,14 +104,20 @@ int main(int argc, char** argv) {
     }
     window->findChild<QComboBox*>("suolo")->setCurrentIndex(1);
 
-    zeliro::nec::ModelOptions options;
-    options.ground = zeliro::nec::Ground::average;
-    const zeliro::nec::DeckOutcome deck =
-        zeliro::nec::buildDeck(zeliro::nec::HalfWaveDesign{20.21, 7.05, zeliro::nec::Shape::horizontal}, options);
+    // The very deck the window runs.
+    window->findChild<QAbstractButton*>("salvaNec")->click();
+    QFile saved(deckFile.name);
+    saved.open(QIODevice::ReadOnly);
+    const std::string deck = saved.readAll().toStdString();
+
+    // The window's own first paint is not part of a run.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 500) QApplication::processEvents(QEventLoop::AllEvents, 50);
 
     std::vector<double> windowMs, aloneMs, stallMs;
     for (int i = 0; i < runs; ++i) {
-        aloneMs.push_back(runAlone(deck.deck));
+        aloneMs.push_back(runAlone(deck));
         const auto [total, stall] = runWindow(window);
         windowMs.push_back(total);
         stallMs.push_back(stall);
@@ -108,8 +126,9 @@ int main(int argc, char** argv) {
     std::printf("verification, half-wave dipole over average ground, 101 points, median of %d runs:\n", runs);
     std::printf("  nec2c alone:              %.0f ms\n", a);
     std::printf("  SIMULA to the plot drawn: %.0f ms, ratio %.2f\n", w, w / a);
-    std::printf("  longest event-loop stall: %.1f ms (median; worst %.1f ms)\n", median(stallMs),
-                *std::max_element(stallMs.begin(), stallMs.end()));
-    std::printf("  message: %s\n", qPrintable(window->findChild<QWidget*>("messaggio")->property("text").toString()));
+    std::printf("  longest event-loop stall: %.1f ms (median; worst %.1f ms; first run %.1f ms)\n",
+                median(stallMs), *std::max_element(stallMs.begin(), stallMs.end()), stallMs.front());
+    const QString message = window->findChild<QWidget*>("messaggio")->property("text").toString();
+    if (!message.isEmpty()) std::printf("  message: %s\n", qPrintable(message));
     return 0;
 }
