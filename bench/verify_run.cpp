@@ -15,8 +15,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "app/start.h"

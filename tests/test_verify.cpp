@@ -29,7 +29,9 @@ void writeFakeEngine(const QString& folder, const QByteArray& body) {
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-double figure(QWidget* window, const QString& label) { return parseDouble(textOf(window, label).toStdString()).value_or(-1); }
+double figure(QWidget* window, const QString& label) {
+    return parseDouble(textOf(window, label).toStdString()).value_or(-1);
+}
 
 }  // namespace
 
@@ -38,6 +40,7 @@ class VerifyWindow : public QObject {
 private slots:
     void init();
     void cleanup();
+    void itemFollowsTheResultOnDisplay_data();
     void itemFollowsTheResultOnDisplay();
     void oneVerificationWindowPerOpener();
     void simulatesTheDesignOnDisplay_data();
@@ -95,18 +98,43 @@ void VerifyWindow::simulate(QWidget* window) {
     QVERIFY(waitUntil([window] { return !window->property("running").toBool(); }, 120000));
 }
 
+void VerifyWindow::itemFollowsTheResultOnDisplay_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<bool>("enabled");  // after CALCOLA
+    const QStringList twoBandFields = {"Text1", "Text3", "Text5", "Text6"};
+    QTest::newRow("half-wave dipole") << "frmDIPOLOSTANDARD" << QStringList{"Option2"} << QStringList{"Text1"}
+                                      << QStringList{"7,05"} << true;
+    QTest::newRow("two-band dipole") << "frmDIPOLOMULTIBANDA" << QStringList{"Option1", "Option5"}
+                                     << twoBandFields << QStringList{"35", "6,4", "7,055", "3,650"} << true;
+    QTest::newRow("two-band dipole without its outer wire")
+        << "frmDIPOLOMULTIBANDA" << QStringList{"Option1", "Option5"} << twoBandFields
+        << QStringList{"35", "6,4", "7,055", ""} << false;
+    QTest::newRow("loading coil") << "frmCALCOLOBOBINA" << QStringList{}
+                                  << QStringList{"Text1", "Text2", "Text3", "Text4"}
+                                  << QStringList{"2", "7,05", "10", "2"} << true;
+}
+
 void VerifyWindow::itemFollowsTheResultOnDisplay() {
-    QWidget* dipole = Registry::current().show("frmDIPOLOSTANDARD");
-    auto* item = control<QAction>(dipole, "verifica");
+    QFETCH(QString, opener);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, typed);
+    QFETCH(bool, enabled);
+    QWidget* designer = Registry::current().show(opener);
+    auto* item = control<QAction>(designer, "verifica");
     QVERIFY(item);
     QCOMPARE(item->text(), "Verifica");
-    QTest::qWait(400);
     QVERIFY(!item->isEnabled());
-    click(dipole, "Option2");
-    type(dipole, "Text1", "7,05");
-    click(dipole, "Command2");
-    QVERIFY(waitUntil([item] { return item->isEnabled(); }, 2000));
-    click(dipole, "Command3");  // RESETTA
+    for (const QString& option : options) click(designer, option);
+    fill(designer, fields, typed);
+    const QString calcola = opener == "frmCALCOLOBOBINA" ? "Command1" : "Command2";
+    const QString resetta = opener == "frmCALCOLOBOBINA" ? "Command2" : "Command3";
+    click(designer, calcola);
+    QCOMPARE(waitUntil([item] { return item->isEnabled(); }, enabled ? 2000 : 300), enabled);
+    click(designer, resetta);
     QVERIFY(waitUntil([item] { return !item->isEnabled(); }, 2000));
 }
 
@@ -176,7 +204,8 @@ void VerifyWindow::engineFaultsGiveAMessageAndNoFigures_data() {
     QTest::newRow("crashes") << QByteArray("exit 1") << "codice 1";
     QTest::newRow("killed by a signal") << QByteArray("kill -SEGV $$") << "anomalo";
     QTest::newRow("hangs past the time limit") << QByteArray("exec /bin/sleep 30") << "entro 0,5 s";
-    QTest::newRow("writes garbage") << QByteArray("/usr/bin/head -c 3000 /dev/urandom > out.txt; exit 0") << "";
+    QTest::newRow("writes garbage") << QByteArray("/usr/bin/head -c 3000 /dev/urandom > out.txt; exit 0")
+                                    << "";
     QTest::newRow("writes nothing") << QByteArray("true") << "alcun risultato";
 }
 
@@ -252,9 +281,15 @@ void VerifyWindow::trimmingTakesTheMeasuredMinimum_data() {
     QTest::addColumn<QString>("wanted");    // Text1
     QTest::addColumn<QString>("file");      // written by the test
     QTest::addColumn<QString>("measured");  // Text2 afterwards
-    QTest::newRow("dip nearest 7,05 MHz") << "7,05" << "dipolo.csv" << "7,088";
-    QTest::newRow("no wanted frequency: the deepest dip") << "" << "dipolo.s1p" << "7,088";
-    QTest::newRow("a file that does not read changes nothing") << "7,05" << "rotta.csv" << "6,9";
+    QTest::newRow("dip nearest 7,05 MHz") << "7,05"
+                                          << "dipolo.csv"
+                                          << "7,088";
+    QTest::newRow("no wanted frequency: the deepest dip") << ""
+                                                          << "dipolo.s1p"
+                                                          << "7,088";
+    QTest::newRow("a file that does not read changes nothing") << "7,05"
+                                                               << "rotta.csv"
+                                                               << "6,9";
 }
 
 void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
@@ -284,14 +319,16 @@ void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
     const QStringList verdict = {"Label5", "Label7", "Label6", "Label4"};
     click(trimming, "Command2");
     QStringList fromFile;
-    for (const QString& label : verdict) fromFile << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
+    for (const QString& label : verdict)
+        fromFile << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
     click(trimming, "Command3");
     click(trimming, "Option1");
     type(trimming, "Text1", wanted);
     type(trimming, "Text2", measured);
     click(trimming, "Command2");
     QStringList typed;
-    for (const QString& label : verdict) typed << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
+    for (const QString& label : verdict)
+        typed << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
     QCOMPARE(fromFile, typed);
 }
 

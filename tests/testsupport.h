@@ -44,7 +44,9 @@ public:
 class ScriptedFileDialogs : public FileDialogs {
 public:
     QString openFileName(QWidget*, const QString&, const QString&) override { return openName; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return saveName; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return saveName;
+    }
     QString openName;
     QString saveName;
 };

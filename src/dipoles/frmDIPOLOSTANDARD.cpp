@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/nec/ondisplay.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
-#include "core/nec/ondisplay.h"
 #include "frame/Registry.h"
 
 namespace zeliro {

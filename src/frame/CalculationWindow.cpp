@@ -103,8 +103,8 @@ void CalculationWindow::verifica_Click() {
         QMessageBox::warning(this, "Verifica", error);
         return;
     }
-    const VerificationRequest request{objectName(), m_verificationTitle, *design, &m_registry.beep(),
-                                      &m_registry.printer(), &m_registry.fileDialogs()};
+    const VerificationRequest request{objectName(),       m_verificationTitle,   *design,
+                                      &m_registry.beep(), &m_registry.printer(), &m_registry.fileDialogs()};
     m_verification = open(this, m_verification, request);
     if (!m_verification) return;
     m_verification->show();

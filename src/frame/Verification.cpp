@@ -29,7 +29,8 @@ OpenVerification loadVerificationModule(QString& error) {
         delete library;
         return nullptr;
     }
-    error = QCoreApplication::translate("zeliro", "Il modulo di verifica (libzeliro_verify.so) non è installato.");
+    error = QCoreApplication::translate("zeliro",
+                                        "Il modulo di verifica (libzeliro_verify.so) non è installato.");
     return nullptr;
 }
 

@@ -53,8 +53,9 @@ void NecEngine::start(const std::vector<std::string>& decks, std::function<void(
     if (engine.isEmpty()) {
         // Reported from the event loop, like every other ending.
         QTimer::singleShot(0, this, [this] {
-            finish({{}, tr("Il programma di simulazione nec2c non è installato: installare il pacchetto "
-                           "Debian nec2c (sudo apt install nec2c).")});
+            finish({{},
+                    tr("Il programma di simulazione nec2c non è installato: installare il pacchetto "
+                       "Debian nec2c (sudo apt install nec2c).")});
         });
         m_jobs.push_back(std::make_shared<Job>());
         m_jobs.back()->ended = true;
@@ -72,16 +73,17 @@ void NecEngine::start(const std::vector<std::string>& decks, std::function<void(
         self->process.setWorkingDirectory(self->folder.path());
         self->process.setProcessChannelMode(QProcess::MergedChannels);
         self->process.setStandardOutputFile(QProcess::nullDevice());
-        connect(&self->process, &QProcess::finished, this, [this, self](int code, QProcess::ExitStatus status) {
-            self->limit.stop();
-            if (self->ended) return;
-            self->ended = true;
-            if (status == QProcess::CrashExit)
-                self->error = tr("nec2c si è interrotto in modo anomalo.");
-            else if (code != 0)
-                self->error = tr("nec2c è terminato con un errore (codice %1).").arg(code);
-            jobEnded();
-        });
+        connect(&self->process, &QProcess::finished, this,
+                [this, self](int code, QProcess::ExitStatus status) {
+                    self->limit.stop();
+                    if (self->ended) return;
+                    self->ended = true;
+                    if (status == QProcess::CrashExit)
+                        self->error = tr("nec2c si è interrotto in modo anomalo.");
+                    else if (code != 0)
+                        self->error = tr("nec2c è terminato con un errore (codice %1).").arg(code);
+                    jobEnded();
+                });
         connect(&self->process, &QProcess::errorOccurred, this, [this, self](QProcess::ProcessError error) {
             if (error != QProcess::FailedToStart || self->ended) return;
             self->ended = true;

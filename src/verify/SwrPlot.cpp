@@ -27,7 +27,8 @@ void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     series->attachAxis(y);
 }
 
-QLineSeries* curveSeries(const PlotCurve& curve, const PlotBand& band, const QString& name, const QColor& colour) {
+QLineSeries* curveSeries(const PlotCurve& curve, const PlotBand& band, const QString& name,
+                         const QColor& colour) {
     auto* series = new QLineSeries;
     series->setName(name);
     series->setPen(QPen(colour, 2));
@@ -86,8 +87,10 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve&
     attach(*chart, goodRegion(band), x, y);
     QPen design(Qt::black, 1, Qt::DashLine);
     attach(*chart, marker(band.designMhz, design), x, y);
-    if (band.resonanceMhz) attach(*chart, marker(*band.resonanceMhz, QPen(modelColour, 1, Qt::DotLine)), x, y);
-    if (band.measuredMhz) attach(*chart, marker(*band.measuredMhz, QPen(measuredColour, 1, Qt::DotLine)), x, y);
+    if (band.resonanceMhz)
+        attach(*chart, marker(*band.resonanceMhz, QPen(modelColour, 1, Qt::DotLine)), x, y);
+    if (band.measuredMhz)
+        attach(*chart, marker(*band.measuredMhz, QPen(measuredColour, 1, Qt::DotLine)), x, y);
     if (!model.frequencyMhz.empty()) attach(*chart, curveSeries(model, band, "modello", modelColour), x, y);
     if (!measured.frequencyMhz.empty())
         attach(*chart, curveSeries(measured, band, "misura", measuredColour), x, y);

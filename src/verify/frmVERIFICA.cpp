@@ -32,8 +32,9 @@ constexpr int fieldLeft = 170;
 constexpr int fieldWidth = 116;
 
 const char* const resultNames[] = {"risonanza", "scarto", "swr", "impedenza", "banda", "misura", "consiglio"};
-const char* const resultCaptions[] = {"RISONANZA  MHz", "SCARTO  kHz",       "SWR  ALLA  FREQUENZA", "IMPEDENZA  ohm",
-                                      "BANDA  2:1  kHz", "MISURA",           "CONSIGLIO"};
+const char* const resultCaptions[] = {"RISONANZA  MHz", "SCARTO  kHz",     "SWR  ALLA  FREQUENZA",
+                                      "IMPEDENZA  ohm", "BANDA  2:1  kHz", "MISURA",
+                                      "CONSIGLIO"};
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -124,8 +125,8 @@ QPushButton* frmVERIFICA::addButton(const QString& name, const QString& caption,
 void frmVERIFICA::buildInputs() {
     diametroFilo = addField("diametroFilo", "DIAMETRO  FILO  mm", 0);
     diametroFilo->setText("2");
-    QLabel* ground =
-        addCaption("didascalia_suolo", "SUOLO", QRect(10, fieldRowTop + fieldRowStep + 2, fieldLeft - 14, 22));
+    QLabel* ground = addCaption("didascalia_suolo", "SUOLO",
+                                QRect(10, fieldRowTop + fieldRowStep + 2, fieldLeft - 14, 22));
     suolo = new QComboBox(m_client);
     suolo->setObjectName("suolo");
     suolo->setGeometry(fieldLeft, fieldRowTop + fieldRowStep, fieldWidth, 24);
@@ -175,19 +176,23 @@ void frmVERIFICA::buildRunControls() {
 
 void frmVERIFICA::buildResults() {
     // Five one-line rows, then the measurement and the advice on two lines each.
-    const auto rowTop = [](int row) { return resultTop + (row + 1) * (resultRow + 2) + std::max(0, row - 5) * resultRow; };
+    const auto rowTop = [](int row) {
+        return resultTop + (row + 1) * (resultRow + 2) + std::max(0, row - 5) * resultRow;
+    };
     for (int band = 0; band < 2; ++band) {
         BandLabels& labels = m_bandLabels[static_cast<std::size_t>(band)];
         const int left = 214 + band * 390;
-        labels.title = addCaption(QString("bandaTitolo%1").arg(band + 1), {}, QRect(left, resultTop, 384, resultRow));
+        labels.title =
+            addCaption(QString("bandaTitolo%1").arg(band + 1), {}, QRect(left, resultTop, 384, resultRow));
         labels.title->setAlignment(Qt::AlignCenter);
         QLabel** cells[] = {&labels.risonanza, &labels.scarto, &labels.swr,      &labels.impedenza,
                             &labels.banda,     &labels.misura, &labels.consiglio};
         for (int row = 0; row < 7; ++row) {
             const int height = row >= 5 ? 2 * resultRow + 2 : resultRow;
             const QString name = QString("%1%2").arg(resultNames[row]).arg(band + 1);
-            *cells[row] = addResult(name, QRect(left, rowTop(row), 384, height),
-                                    QString("%1 banda %2").arg(QString(resultCaptions[row]).simplified()).arg(band + 1));
+            *cells[row] = addResult(
+                name, QRect(left, rowTop(row), 384, height),
+                QString("%1 banda %2").arg(QString(resultCaptions[row]).simplified()).arg(band + 1));
             if (row >= 5) (*cells[row])->setFont(sansFont(8, true));
         }
     }
@@ -214,7 +219,8 @@ void frmVERIFICA::setRequest(const VerificationRequest& request) {
     m_engine.cancel();
     m_request = request;
     setWindowTitle("VERIFICA  -  " + request.openerTitle);
-    finestra->setText(request.openerTitle.simplified() + ":  " + fromStd(nec::describeDesign(request.design)));
+    finestra->setText(request.openerTitle.simplified() + ":  " +
+                      fromStd(nec::describeDesign(request.design)));
     showOptionsFor(request.design);
     m_bands = bandsOf(request.design);
     m_rows.clear();
@@ -232,7 +238,8 @@ void frmVERIFICA::showOptionsFor(const nec::Design& design) {
     diametroFilo->setEnabled(!coil);
     angoloApice->setEnabled(*shapeOf(design) == nec::Shape::invertedV);
     fattoreQ->setEnabled(!halfWave);
-    fattoreQ->setText(halfWave ? QString() : fromStd(formatDouble(coil ? nec::defaultCoilQ : nec::defaultTrapQ)));
+    fattoreQ->setText(halfWave ? QString()
+                               : fromStd(formatDouble(coil ? nec::defaultCoilQ : nec::defaultTrapQ)));
     const bool twoBands = std::holds_alternative<nec::TwoBandDesign>(design);
     for (QLabel* label : {m_bandLabels[1].title, m_bandLabels[1].risonanza, m_bandLabels[1].scarto,
                           m_bandLabels[1].swr, m_bandLabels[1].impedenza, m_bandLabels[1].banda,
@@ -249,8 +256,10 @@ std::optional<nec::ModelOptions> frmVERIFICA::readOptions() {
         double* into;
     };
     double points = options.pointsPerBand;
-    const Reading readings[] = {{diametroFilo, &options.wireDiameterMm}, {altezza, &options.heightM},
-                                {angoloApice, &options.apexAngleDeg},    {impedenza, &m_referenceOhm},
+    const Reading readings[] = {{diametroFilo, &options.wireDiameterMm},
+                                {altezza, &options.heightM},
+                                {angoloApice, &options.apexAngleDeg},
+                                {impedenza, &m_referenceOhm},
                                 {punti, &points}};
     for (const Reading& reading : readings) {
         const std::optional<double> value = parseDouble(reading.field->text().toStdString());
@@ -307,7 +316,8 @@ void frmVERIFICA::simula_Click() {
     m_bands = built->bands;
     redraw();
     std::vector<std::string> decks;
-    for (int band = 0; band < static_cast<int>(built->bands.size()); ++band) decks.push_back(nec::deckText(*built, band));
+    for (int band = 0; band < static_cast<int>(built->bands.size()); ++band)
+        decks.push_back(nec::deckText(*built, band));
     avanzamento->setRange(0, 0);
     annulla->setEnabled(true);
     say(tr("Simulazione in corso..."));
@@ -343,7 +353,8 @@ void frmVERIFICA::showRun(const NecEngine::Outcome& outcome) {
     m_results = std::move(analysis.bands);
     say({});
     for (std::size_t band = 0; band < m_results.size() && band < m_bandLabels.size(); ++band) {
-        const nec::BandTexts texts = nec::bandTexts(m_results[band], m_request.design, static_cast<int>(band));
+        const nec::BandTexts texts =
+            nec::bandTexts(m_results[band], m_request.design, static_cast<int>(band));
         const BandLabels& labels = m_bandLabels[band];
         labels.risonanza->setText(fromStd(texts.resonance));
         labels.scarto->setText(fromStd(texts.deviation));
@@ -360,12 +371,13 @@ void frmVERIFICA::showRun(const NecEngine::Outcome& outcome) {
 void frmVERIFICA::clearResults() {
     for (std::size_t band = 0; band < m_bandLabels.size(); ++band) {
         const BandLabels& labels = m_bandLabels[band];
-        for (QLabel* label : {labels.risonanza, labels.scarto, labels.swr, labels.impedenza, labels.banda,
-                              labels.consiglio})
+        for (QLabel* label :
+             {labels.risonanza, labels.scarto, labels.swr, labels.impedenza, labels.banda, labels.consiglio})
             label->clear();
-        labels.title->setText(band < m_bands.size()
-                                  ? tr("BANDA  %1  (%2 MHz)").arg(band + 1).arg(fromStd(formatDouble(m_bands[band].designMhz)))
-                                  : QString());
+        labels.title->setText(
+            band < m_bands.size()
+                ? tr("BANDA  %1  (%2 MHz)").arg(band + 1).arg(fromStd(formatDouble(m_bands[band].designMhz)))
+                : QString());
     }
     showMeasurement();
 }
@@ -378,7 +390,8 @@ void frmVERIFICA::showMeasurement() {
             continue;
         }
         const nec::MeasuredBand measured = nec::measureBand(*m_measured, m_bands[band]);
-        label->setText(fromStd(nec::measuredText(measured, band < m_results.size() ? &m_results[band] : nullptr)));
+        label->setText(
+            fromStd(nec::measuredText(measured, band < m_results.size() ? &m_results[band] : nullptr)));
     }
 }
 
@@ -427,7 +440,8 @@ bool frmVERIFICA::save(const QString& caption, const QString& suggested, const Q
 void frmVERIFICA::salvaNec_Click() {
     const std::optional<nec::ModelOptions> options = readOptions();
     const std::optional<nec::Model> built = options ? model(*options) : std::nullopt;
-    if (built) save(tr("Salva il modello NEC-2"), "dipolo.nec", tr("Modello NEC-2 (*.nec)"), nec::deckText(*built));
+    if (built)
+        save(tr("Salva il modello NEC-2"), "dipolo.nec", tr("Modello NEC-2 (*.nec)"), nec::deckText(*built));
 }
 
 void frmVERIFICA::salvaCsv_Click() {
@@ -435,7 +449,8 @@ void frmVERIFICA::salvaCsv_Click() {
         say(tr("Nessuna simulazione da salvare: premere SIMULA."));
         return;
     }
-    save(tr("Salva la simulazione"), "simulazione.csv", tr("CSV (*.csv)"), nec::csvText(m_rows, m_referenceOhm));
+    save(tr("Salva la simulazione"), "simulazione.csv", tr("CSV (*.csv)"),
+         nec::csvText(m_rows, m_referenceOhm));
 }
 
 void frmVERIFICA::caricaMisura_Click() {

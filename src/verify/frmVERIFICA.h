@@ -91,12 +91,13 @@ private:
     void showMeasurement();
     void redraw();
     void say(const QString& message);
-    bool save(const QString& caption, const QString& suggested, const QString& filter, const std::string& text);
+    bool save(const QString& caption, const QString& suggested, const QString& filter,
+              const std::string& text);
 
     VerificationRequest m_request;
     NecEngine m_engine;
-    std::vector<nec::Band> m_bands;        // of the last model built
-    std::vector<nec::Row> m_rows;          // of the last good run
+    std::vector<nec::Band> m_bands;  // of the last model built
+    std::vector<nec::Row> m_rows;    // of the last good run
     std::vector<nec::BandResult> m_results;
     std::optional<MeasuredSweep> m_measured;
     double m_referenceOhm = nec::defaultReferenceOhm;

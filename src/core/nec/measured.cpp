@@ -26,14 +26,16 @@ std::optional<double> MeasuredBand::resonanceMhz() const {
 MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band) {
     MeasuredSweep inside{{}, sweep.referenceOhms, sweep.impedanceKnown};
     for (const SweepPoint& point : sweep.points)
-        if (point.frequencyMHz >= band.startMhz && point.frequencyMHz <= band.endMhz()) inside.points.push_back(point);
+        if (point.frequencyMHz >= band.startMhz && point.frequencyMHz <= band.endMhz())
+            inside.points.push_back(point);
     MeasuredBand measured;
     measured.hasPoints = !inside.points.empty();
     if (!measured.hasPoints) return measured;
     measured.minimum = minimumSwr(inside, band.designMhz);
     for (const ReactanceZero& zero : reactanceZeros(inside))
-        if (zero.rising && (!measured.reactanceZeroMhz || std::abs(zero.frequencyMHz - band.designMhz) <
-                                                               std::abs(*measured.reactanceZeroMhz - band.designMhz)))
+        if (zero.rising &&
+            (!measured.reactanceZeroMhz || std::abs(zero.frequencyMHz - band.designMhz) <
+                                               std::abs(*measured.reactanceZeroMhz - band.designMhz)))
             measured.reactanceZeroMhz = zero.frequencyMHz;
     if (measured.minimum) measured.swr2 = swrBandwidth(inside, measured.minimum->frequencyMHz, 2.0);
     return measured;
@@ -47,8 +49,8 @@ std::string measuredText(const MeasuredBand& measured, const BandResult* model) 
                mhz(measured.minimum->frequencyMHz);
     if (measured.reactanceZeroMhz) text += ", X = 0 a " + mhz(*measured.reactanceZeroMhz);
     if (measured.swr2 && measured.swr2->lowMHz && measured.swr2->highMHz)
-        text += ", banda 2:1 " + formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000)) +
-                " kHz";
+        text += ", banda 2:1 " +
+                formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000)) + " kHz";
     else
         text += ", banda 2:1 non misurabile";
     const std::optional<double> resonance = measured.resonanceMhz();

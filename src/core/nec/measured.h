@@ -13,10 +13,10 @@
 namespace zeliro::nec {
 
 struct MeasuredBand {
-    bool hasPoints = false;                   // the sweep reaches into the band
-    std::optional<SwrMinimum> minimum;        // nearest the design frequency
-    std::optional<double> reactanceZeroMhz;   // rising, nearest the design frequency
-    std::optional<SwrBand> swr2;              // around the minimum
+    bool hasPoints = false;                  // the sweep reaches into the band
+    std::optional<SwrMinimum> minimum;       // nearest the design frequency
+    std::optional<double> reactanceZeroMhz;  // rising, nearest the design frequency
+    std::optional<SwrBand> swr2;             // around the minimum
     // The measured resonance: the X zero where X is known, else the minimum.
     std::optional<double> resonanceMhz() const;
 };

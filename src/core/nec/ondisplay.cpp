@@ -21,7 +21,8 @@ std::string figure(double value, std::string_view unit) {
 
 }  // namespace
 
-std::optional<Design> halfWaveOnDisplay(std::string_view lengthM, std::string_view frequencyMhz, bool invertedV) {
+std::optional<Design> halfWaveOnDisplay(std::string_view lengthM, std::string_view frequencyMhz,
+                                        bool invertedV) {
     const auto length = positive(lengthM);
     const auto frequency = positive(frequencyMhz);
     if (!length || !frequency) return std::nullopt;
@@ -36,7 +37,8 @@ std::optional<Design> twoBandOnDisplay(const TwoBandOnDisplay& shown) {
     const auto first = positive(shown.firstMhz);
     const auto second = positive(shown.secondMhz);
     if (!inner || !outer || !inductance || !capacitance || !first || !second) return std::nullopt;
-    return TwoBandDesign{*inner, *outer, *inductance, *capacitance, *first, *second, shapeOf(shown.invertedV)};
+    return TwoBandDesign{
+        *inner, *outer, *inductance, *capacitance, *first, *second, shapeOf(shown.invertedV)};
 }
 
 std::optional<Design> loadingCoilOnDisplay(const LoadingCoilOnDisplay& shown) {
@@ -55,9 +57,9 @@ std::string describeDesign(const Design& design) {
                figure(d->frequencyMhz, "MHz");
     if (const auto* d = std::get_if<TwoBandDesign>(&design))
         return shapeText(d->shape) + ", filo interno " + figure(d->innerWireM, "m") + ", trappola " +
-               figure(d->trapInductanceUh, "µH") + " " + figure(d->trapCapacitancePf, "pF") + ", filo esterno " +
-               figure(d->outerWireM, "m") + ", " + figure(d->firstFrequencyMhz, "MHz") + " e " +
-               figure(d->secondFrequencyMhz, "MHz");
+               figure(d->trapInductanceUh, "µH") + " " + figure(d->trapCapacitancePf, "pF") +
+               ", filo esterno " + figure(d->outerWireM, "m") + ", " + figure(d->firstFrequencyMhz, "MHz") +
+               " e " + figure(d->secondFrequencyMhz, "MHz");
     const auto& d = std::get<LoadingCoilDesign>(design);
     return "lunghezza totale " + figure(d.totalLengthM, "m") + ", filo " + figure(d.wireDiameterMm, "mm") +
            ", bobine " + figure(d.coilInductanceUh, "µH") + " a " + figure(d.coilDistanceM, "m") +

@@ -12,7 +12,8 @@
 namespace zeliro::nec {
 
 // The half-wave dipole window: total length (m) and frequency (MHz).
-std::optional<Design> halfWaveOnDisplay(std::string_view lengthM, std::string_view frequencyMhz, bool invertedV);
+std::optional<Design> halfWaveOnDisplay(std::string_view lengthM, std::string_view frequencyMhz,
+                                        bool invertedV);
 
 struct TwoBandOnDisplay {
     std::string_view innerWireM, outerWireM, inductanceUh, capacitancePf, firstMhz, secondMhz;
