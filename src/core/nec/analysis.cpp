@@ -139,7 +139,11 @@ std::string advice(const BandResult& r, const Design& design, int bandIndex, Lan
         Text::deviation, {signedFixed(r.deviationKhz, 0), signedFixed(r.deviationPercent, 2)}, language);
     const auto t = tuning(design, bandIndex);
     if (!t) return out;
-    const double changeCm = truncateDecimals(t->scaledM * (r.resonanceMhz / r.band.designMhz - 1) * 100, 1);
+    // Rounded to 12 digits first: the difference of two near frequencies
+    // carries noise beyond the 15 digits that truncation rounds to, and
+    // 21,5 cm must not come out 21,4.
+    const double change = t->scaledM * (r.resonanceMhz - r.band.designMhz) / r.band.designMhz * 100;
+    const double changeCm = truncateDecimals(roundSignificant(change, 12), 1);
     out += ' ';
     if (changeCm == 0) return out + std::string(text(Text::onFrequency, language));
     return out +
@@ -172,16 +176,17 @@ AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& b
     if (!(std::isfinite(referenceOhm) && referenceOhm > 0)) return failure(Text::badReference);
     std::size_t next = 0;
     for (const Band& band : bands) {
-        if (band.points < 2 || rows.size() - next < static_cast<std::size_t>(band.points)) {
+        const bool sweep = band.points >= 2 && std::isfinite(band.startMhz) && band.startMhz > 0 &&
+                           std::isfinite(band.stepMhz) && band.stepMhz > 0;
+        if (!sweep || rows.size() - next < static_cast<std::size_t>(band.points))
             return failure(Text::fewRows);
-        }
         Samples s;
         for (int i = 0; i < band.points; ++i, ++next) {
             const double f = band.startMhz + band.stepMhz * i;
             const Row& row = rows[next];
-            if (!(std::abs(row.frequencyMhz - f) <= frequencyTolerance * f)) {
+            const bool rising = s.f.empty() || f > s.f.back();
+            if (!rising || !(std::abs(row.frequencyMhz - f) <= frequencyTolerance * f))
                 return failure(Text::fewRows);
-            }
             s.f.push_back(f);
             out.rows.push_back({f, row.resistanceOhm, row.reactanceOhm});
             s.r.push_back(row.resistanceOhm);

@@ -12,8 +12,7 @@ namespace zeliro::nec {
 namespace {
 
 constexpr double pi = 3.14159265358979323846;
-constexpr double speedOfLight = 299.792458;   // m·MHz
-constexpr double copperConductivity = 5.8e7;  // S/m
+constexpr double speedOfLight = 299.792458;  // m·MHz
 // Segments per wavelength at the highest swept frequency: twice the λ/20
 // that NEC-2 asks for, which moves a dipole's resonance by well under 0,1 %.
 constexpr double segmentsPerWavelength = 40;
@@ -123,10 +122,10 @@ std::string plan(const TwoBandDesign& d, const ModelOptions& o, Plan& p) {
 std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
     if (!positive(d.totalLengthM)) return error(Text::badLength);
     if (!positive(d.frequencyMhz)) return error(Text::badFrequency);
-    if (!positive(d.wireDiameterMm)) return error(Text::badDiameter);
+    if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
     if (!positive(d.coilInductanceUh)) return error(Text::badCoil);
     const double arm = d.totalLengthM / 2;
-    if (!(std::isfinite(d.coilDistanceM) && d.coilDistanceM > 0 && d.coilDistanceM < arm))
+    if (!(std::isfinite(d.coilDistanceM) && d.coilDistanceM >= 0 && d.coilDistanceM < arm))
         return error(Text::coilPosition);
     const double l = d.coilInductanceUh * 1e-6;
     const double q = o.qualityFactor > 0 ? o.qualityFactor : defaultCoilQ;
@@ -134,7 +133,7 @@ std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
     p.load = {0, 0, 0, 2 * pi * d.frequencyMhz * 1e6 * l / q, l, 0};
     p.arm = {{d.coilDistanceM, false}, {0, true}, {arm - d.coilDistanceM, false}};
     p.designMhz = {d.frequencyMhz};
-    p.radiusM = d.wireDiameterMm / 2000;
+    p.radiusM = o.wireDiameterMm / 2000;
     p.shape = d.shape;
     p.comments = {"Dipolo accorciato " + number(d.totalLengthM) + " m, " + number(d.frequencyMhz) + " MHz",
                   "Bobina " + number(d.coilInductanceUh) + " uH a " + number(d.coilDistanceM) +
@@ -186,6 +185,12 @@ std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
         arm[i].length = loadLength;
         arm[i - 1].length -= loadLength / 2;
         arm[i + 1].length -= loadLength / 2;
+    }
+    // A coil nearer the centre than its own segment (a centre-loaded dipole)
+    // sits right beside the feed, which takes a segment as short as the coil's.
+    if (arm.size() > 2 && arm[1].loaded && arm[0].length < loadLength / 2) {
+        arm[2].length -= loadLength / 2 - arm[0].length;
+        arm[0].length = loadLength / 2;
     }
 
     ArmGeometry g;
@@ -251,6 +256,16 @@ std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
 
 double Wire::length() const { return std::hypot(x2 - x1, y2 - y1, z2 - z1); }
 
+ModelOptions defaultOptions(const Design& design) {
+    ModelOptions o;
+    if (const auto* coil = std::get_if<LoadingCoilDesign>(&design)) {
+        o.wireDiameterMm = coil->wireDiameterMm;
+        o.qualityFactor = defaultCoilQ;
+    }
+    if (std::holds_alternative<TwoBandDesign>(design)) o.qualityFactor = defaultTrapQ;
+    return o;
+}
+
 ModelOutcome buildModel(const Design& design, const ModelOptions& options) {
     ModelOutcome out;
     const bool loaded = !std::holds_alternative<HalfWaveDesign>(design);
@@ -287,7 +302,7 @@ std::string deckText(const Model& m, int band) {
         card({"GW", n(w.tag), n(w.segments), coordinate(w.x1), coordinate(w.y1), coordinate(w.z1),
               coordinate(w.x2), coordinate(w.y2), coordinate(w.z2), number(w.radiusM)});
     card({"GE", m.ground == Ground::freeSpace ? "0" : "1"});
-    if (m.copperLoss) card({"LD", "5", "0", "0", "0", number(copperConductivity)});
+    if (m.copperLoss) card({"LD", "5", "0", "0", "0", "5.8E7"});  // copper, S/m
     for (const Load& l : m.loads)
         card({"LD", n(l.type), n(l.tag), n(l.segment), n(l.segment), number(l.resistanceOhm),
               number(l.inductanceH), number(l.capacitanceF)});

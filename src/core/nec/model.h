@@ -47,7 +47,7 @@ struct TwoBandDesign {
 // The shortened dipole with a loading coil in each arm (series RL).
 struct LoadingCoilDesign {
     double totalLengthM = 0;
-    double wireDiameterMm = 0;    // the window's own field; it overrides ModelOptions
+    double wireDiameterMm = 0;    // the window's own field: defaultOptions() starts from it
     double coilInductanceUh = 0;  // µH, each coil
     double coilDistanceM = 0;     // from the centre to the coil, each arm
     double frequencyMhz = 0;
@@ -58,10 +58,10 @@ using Design = std::variant<HalfWaveDesign, TwoBandDesign, LoadingCoilDesign>;
 
 // What the user sets in the verification window, with its defaults.
 struct ModelOptions {
-    double wireDiameterMm = 2;  // unused by LoadingCoilDesign, which has its own
+    double wireDiameterMm = 2;  // of every wire
     Ground ground = Ground::freeSpace;
     double heightM = 10;        // of the wire (apex of an inverted V); ignored in free space
-    double apexAngleDeg = 120;  // included angle of an inverted V, 1..180
+    double apexAngleDeg = 120;  // included angle of an inverted V, 0 < angle <= 180
     double qualityFactor = 0;   // Q of traps or coils; 0 takes the design's default (150 or 200)
     bool copperLoss = true;     // LD 5 with 5,8E7 S/m on every wire
     int pointsPerBand = 101;    // 2..1000
@@ -70,6 +70,11 @@ struct ModelOptions {
 
 inline constexpr double defaultTrapQ = 150;
 inline constexpr double defaultCoilQ = 200;
+
+// The options a verification of the design starts from: the defaults above,
+// the wire of the loading-coil window's own field, and the Q of its traps (150)
+// or coils (200).
+ModelOptions defaultOptions(const Design& design);
 
 // One band of the sweep: the design frequency it checks and its FR card.
 struct Band {

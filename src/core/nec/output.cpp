@@ -18,7 +18,7 @@ constexpr std::string_view tableMark = "ANTENNA INPUT PARAMETERS";
 // The last line of a report that ran to its end.
 constexpr std::string_view endMark = "TOTAL RUN TIME";
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::vector<std::string_view> fields(std::string_view line) {
     std::vector<std::string_view> out;

@@ -1,0 +1,674 @@
+// The simulation core without a window: designs to NEC-2 models and decks,
+// nec2c's reports (stored, made by the real engine) to rows, rows to
+// resonance, bandwidth and advice.
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+
+#include "core/nec/analysis.h"
+
+using namespace zeliro::nec;
+
+Q_DECLARE_METATYPE(Design)
+Q_DECLARE_METATYPE(ModelOptions)
+Q_DECLARE_METATYPE(std::vector<Row>)
+Q_DECLARE_METATYPE(Text)
+Q_DECLARE_METATYPE(Row)
+Q_DECLARE_METATYPE(Band)
+Q_DECLARE_METATYPE(Ground)
+
+namespace {
+
+const TwoBandDesign twoBandExample{10.09, 7.89, 3.44, 142.86, 7.055, 3.650};
+const LoadingCoilDesign coilExample{15, 2, 6.97, 3, 7.05};
+
+ModelOptions withGround(Ground ground, double apexAngle = 120) {
+    ModelOptions o;
+    o.ground = ground;
+    o.apexAngleDeg = apexAngle;
+    return o;
+}
+
+template <typename T>
+T shaped(T design, Shape shape) {
+    design.shape = shape;
+    return design;
+}
+
+double totalLength(const Model& m) {
+    double sum = 0;
+    for (const Wire& w : m.wires) sum += w.length();
+    return sum;
+}
+
+// Signed distance along the wire from the centre to the middle of a wire.
+double distanceFromCentre(const Model& m, int tag) {
+    double along = 0;
+    for (const Wire& w : m.wires) {
+        if (w.tag == tag) return along + w.length() / 2 - totalLength(m) / 2;
+        along += w.length();
+    }
+    return NAN;
+}
+
+QByteArray report(const char* name) {
+    QFile file(QStringLiteral(NEC_TEST_DATA "/%1").arg(name));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("missing test data %s", name);
+    return file.readAll();
+}
+
+std::string_view view(const QByteArray& bytes) { return {bytes.constData(), std::size_t(bytes.size())}; }
+
+std::string message(Text which, const std::vector<std::string>& arguments = {}) {
+    return textWith(which, arguments);
+}
+
+// A band of `points` points from `start` MHz in `step` MHz, its design in the middle.
+Band band(double start, double step, int points) {
+    return {start + step * ((points - 1) / 2), start, step, points};
+}
+
+template <typename F>
+std::vector<Row> sampled(const Band& b, F impedance) {
+    std::vector<Row> rows;
+    for (int i = 0; i < b.points; ++i) {
+        const double f = b.startMhz + b.stepMhz * i;
+        const auto [r, x] = impedance(f);
+        rows.push_back({f, r, x});
+    }
+    return rows;
+}
+
+}  // namespace
+
+class Nec : public QObject {
+    Q_OBJECT
+private slots:
+    void modelFollowsTheDesign_data();
+    void modelFollowsTheDesign();
+    void invertedVGeometry_data();
+    void invertedVGeometry();
+    void loadValues_data();
+    void loadValues();
+    void sweepSteps_data();
+    void sweepSteps();
+    void designErrors_data();
+    void designErrors();
+    void deckCards();
+    void readsRealReports_data();
+    void readsRealReports();
+    void brokenReports_data();
+    void brokenReports();
+    void standingWaveRatio_data();
+    void standingWaveRatio();
+    void resonanceAndBandwidth_data();
+    void resonanceAndBandwidth();
+    void rowsMustMatchTheSweep();
+    void texts_data();
+    void texts();
+};
+
+void Nec::modelFollowsTheDesign_data() {
+    QTest::addColumn<Design>("design");
+    QTest::addColumn<ModelOptions>("options");
+    QTest::addColumn<double>("length");        // total wire, m
+    QTest::addColumn<double>("loadDistance");  // from the centre, m (0: no load)
+    const ModelOptions plain;
+    QTest::newRow("half-wave, horizontal, free space")
+        << Design(HalfWaveDesign{20.21, 7.05}) << plain << 20.21 << 0.0;
+    QTest::newRow("half-wave, inverted V, average ground")
+        << Design(HalfWaveDesign{20.21, 7.05, Shape::invertedV}) << withGround(Ground::average) << 20.21
+        << 0.0;
+    QTest::newRow("half-wave, 28,5 MHz, 4 mm wire") << Design(HalfWaveDesign{5, 28.5}) << [] {
+        ModelOptions o;
+        o.wireDiameterMm = 4;
+        return o;
+    }() << 5.0 << 0.0;
+    QTest::newRow("two-band, horizontal") << Design(twoBandExample) << plain << 35.96 << 10.09;
+    QTest::newRow("two-band, inverted V 90°, 15 m over perfect ground")
+        << Design(shaped(twoBandExample, Shape::invertedV)) <<
+        [] {
+            ModelOptions o = withGround(Ground::perfect, 90);
+            o.heightM = 15;
+            return o;
+        }()
+        << 35.96 << 10.09;
+    QTest::newRow("loading coil, horizontal") << Design(coilExample) << plain << 15.0 << 3.0;
+    // A coil at the centre or nearer than its segment goes beside the feed (-1:
+    // within half a metre).
+    QTest::newRow("loading coil at the centre")
+        << Design(LoadingCoilDesign{15, 2, 20, 0, 7.05}) << plain << 15.0 << -1.0;
+    QTest::newRow("loading coil 5 cm from the centre, inverted V")
+        << Design(LoadingCoilDesign{15, 2, 20, 0.05, 7.05, Shape::invertedV}) << plain << 15.0 << -1.0;
+    QTest::newRow("loading coil, inverted V")
+        << Design(shaped(coilExample, Shape::invertedV)) << plain << 15.0 << 3.0;
+}
+
+// Length, loads' places and the segment rules: at most λ/20 at the highest
+// swept frequency, at least ten radii, the feed in the middle of an odd count,
+// each load alone on its segment, every wire joined to the next.
+void Nec::modelFollowsTheDesign() {
+    QFETCH(Design, design);
+    QFETCH(ModelOptions, options);
+    QFETCH(double, length);
+    QFETCH(double, loadDistance);
+    const ModelOutcome out = buildModel(design, options);
+    QCOMPARE(out.error, std::string());
+    const Model& m = out.model;
+    QVERIFY(std::abs(totalLength(m) - length) < 0.001);
+
+    double highest = 0;
+    for (const Band& b : m.bands) highest = std::max(highest, b.endMhz());
+    const double maxSegment = 299.792458 / highest / 20;
+    for (std::size_t i = 0; i < m.wires.size(); ++i) {
+        const Wire& w = m.wires[i];
+        QCOMPARE(w.tag, int(i) + 1);
+        QVERIFY2(w.length() / w.segments <= maxSegment, qPrintable(QString("wire %1").arg(w.tag)));
+        QVERIFY2(w.length() / w.segments >= 10 * w.radiusM, qPrintable(QString("wire %1").arg(w.tag)));
+        if (i > 0) {
+            const Wire& before = m.wires[i - 1];
+            QVERIFY(std::hypot(w.x1 - before.x2, w.y1 - before.y2, w.z1 - before.z2) < 1e-9);
+        }
+    }
+    const Wire& feed = m.wires.at(m.feedTag - 1);
+    QCOMPARE(feed.segments % 2, 1);
+    QCOMPARE(m.feedSegment, (feed.segments + 1) / 2);
+    QVERIFY(std::abs(distanceFromCentre(m, feed.tag)) < 1e-9);
+
+    QCOMPARE(m.loads.size(), loadDistance != 0 ? std::size_t(2) : std::size_t(0));
+    for (const Load& load : m.loads) {
+        QCOMPARE(load.segment, 1);
+        QCOMPARE(m.wires.at(load.tag - 1).segments, 1);
+        if (loadDistance > 0)
+            QVERIFY(std::abs(std::abs(distanceFromCentre(m, load.tag)) - loadDistance) < 1e-9);
+        else
+            QVERIFY(std::abs(distanceFromCentre(m, load.tag)) < 0.5);
+    }
+    const double height = options.ground == Ground::freeSpace ? 0 : options.heightM;
+    QCOMPARE(feed.z1, height);
+    QCOMPARE(feed.z2, height);
+}
+
+void Nec::invertedVGeometry_data() {
+    QTest::addColumn<double>("apexAngle");
+    QTest::addColumn<Ground>("ground");
+    QTest::newRow("120°, average ground") << 120.0 << Ground::average;
+    QTest::newRow("90°, free space") << 90.0 << Ground::freeSpace;
+    QTest::newRow("180° is a straight wire") << 180.0 << Ground::perfect;
+}
+
+// The arms leave the apex at half the included angle from the vertical, on
+// either side, and reach down as far as their length allows.
+void Nec::invertedVGeometry() {
+    QFETCH(double, apexAngle);
+    QFETCH(Ground, ground);
+    const ModelOutcome out =
+        buildModel(HalfWaveDesign{20.21, 7.05, Shape::invertedV}, withGround(ground, apexAngle));
+    QCOMPARE(out.error, std::string());
+    const Model& m = out.model;
+    const double apex = ground == Ground::freeSpace ? 0 : 10;
+    const Wire& centre = m.wires.at(m.feedTag - 1);
+    const Wire& leftEnd = m.wires.front();
+    const Wire& rightEnd = m.wires.back();
+    const double half = apexAngle / 2 * M_PI / 180;
+    const double arm = (20.21 - centre.length()) / 2;
+    QVERIFY(std::abs(rightEnd.y2 - (centre.y2 + arm * std::sin(half))) < 1e-9);
+    QVERIFY(std::abs(rightEnd.z2 - (apex - arm * std::cos(half))) < 1e-9);
+    QVERIFY(std::abs(leftEnd.y1 + rightEnd.y2) < 1e-9);
+    QVERIFY(std::abs(leftEnd.z1 - rightEnd.z2) < 1e-9);
+    QVERIFY(centre.length() < 20.21 / 10);
+}
+
+void Nec::loadValues_data() {
+    QTest::addColumn<Design>("design");
+    QTest::addColumn<double>("quality");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("resistance");
+    QTest::addColumn<double>("inductance");
+    QTest::addColumn<double>("capacitance");
+    // Trap: parallel, R = Q·ω0·L at its own resonance = Q·sqrt(L/C).
+    QTest::newRow("trap, Q 150 by default") << Design(twoBandExample) << 0.0 << 1
+                                            << 150 * std::sqrt(3.44e-6 / 142.86e-12) << 3.44e-6 << 142.86e-12;
+    // Coil: series, R = ω·L / Q at the design frequency.
+    QTest::newRow("coil, Q 400") << Design(coilExample) << 400.0 << 0 << 2 * M_PI * 7.05e6 * 6.97e-6 / 400
+                                 << 6.97e-6 << 0.0;
+}
+
+void Nec::loadValues() {
+    QFETCH(Design, design);
+    QFETCH(double, quality);
+    QFETCH(int, type);
+    QFETCH(double, resistance);
+    QFETCH(double, inductance);
+    QFETCH(double, capacitance);
+    ModelOptions options = defaultOptions(design);
+    if (quality != 0) options.qualityFactor = quality;
+    const Model m = buildModel(design, options).model;
+    QCOMPARE(m.loads.size(), std::size_t(2));
+    for (const Load& load : m.loads) {
+        QCOMPARE(load.type, type);
+        QVERIFY(std::abs(load.resistanceOhm / resistance - 1) < 1e-12);
+        QVERIFY(std::abs(load.inductanceH / inductance - 1) < 1e-12);
+        QCOMPARE(load.capacitanceF == 0, capacitance == 0);
+        if (capacitance != 0) QVERIFY(std::abs(load.capacitanceF / capacitance - 1) < 1e-12);
+    }
+}
+
+void Nec::sweepSteps_data() {
+    QTest::addColumn<double>("design");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<double>("span");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("step");
+    QTest::newRow("7,05 MHz, 101 points, ±6 %") << 7.05 << 101 << 6.0 << 6.65 << 0.008;
+    QTest::newRow("3,65 MHz: 4,38 kHz rounds to 4") << 3.65 << 101 << 6.0 << 3.45 << 0.004;
+    QTest::newRow("0,1365 MHz, ±1 %: at least 1 kHz") << 0.1365 << 101 << 1.0 << 0.0865 << 0.001;
+    QTest::newRow("14,2 MHz, 100 points: the design is the 50th") << 14.2 << 100 << 6.0 << 13.367 << 0.017;
+}
+
+void Nec::sweepSteps() {
+    QFETCH(double, design);
+    QFETCH(int, points);
+    QFETCH(double, span);
+    QFETCH(double, start);
+    QFETCH(double, step);
+    ModelOptions options;
+    options.pointsPerBand = points;
+    options.spanPercent = span;
+    options.wireDiameterMm = 0.1;
+    const ModelOutcome out = buildModel(HalfWaveDesign{142.5 / design, design}, options);
+    QCOMPARE(out.error, std::string());
+    const Band& b = out.model.bands.at(0);
+    QCOMPARE(b.points, points);
+    QCOMPARE(b.designMhz, design);
+    QVERIFY(std::abs(b.startMhz - start) < 1e-9);
+    QVERIFY(std::abs(b.stepMhz - step) < 1e-12);
+}
+
+void Nec::designErrors_data() {
+    QTest::addColumn<Design>("design");
+    QTest::addColumn<ModelOptions>("options");
+    QTest::addColumn<Text>("error");
+    const ModelOptions plain;
+    auto with = [](auto change) {
+        ModelOptions o;
+        change(o);
+        return o;
+    };
+    const Design dipole = HalfWaveDesign{20.21, 7.05};
+    QTest::newRow("no length") << Design(HalfWaveDesign{0, 7.05}) << plain << Text::badLength;
+    QTest::newRow("negative frequency") << Design(HalfWaveDesign{20.21, -7}) << plain << Text::badFrequency;
+    QTest::newRow("no wire diameter")
+        << dipole << with([](auto& o) { o.wireDiameterMm = 0; }) << Text::badDiameter;
+    QTest::newRow("wire as thick as the dipole is long")
+        << dipole << with([](auto& o) { o.wireDiameterMm = 500; }) << Text::wireTooThick;
+    QTest::newRow("no height over ground")
+        << dipole << with([](auto& o) { o.ground = Ground::average, o.heightM = 0; }) << Text::badHeight;
+    QTest::newRow("height ignored in free space")
+        << Design(HalfWaveDesign{0, 7.05}) << with([](auto& o) { o.heightM = -1; }) << Text::badLength;
+    QTest::newRow("inverted V ends in the ground")
+        << Design(HalfWaveDesign{20.21, 7.05, Shape::invertedV})
+        << with([](auto& o) { o.ground = Ground::perfect, o.heightM = 4; }) << Text::belowGround;
+    QTest::newRow("apex angle 0") << dipole << with([](auto& o) { o.apexAngleDeg = 0; }) << Text::badAngle;
+    QTest::newRow("one point") << dipole << with([](auto& o) { o.pointsPerBand = 1; }) << Text::badPoints;
+    QTest::newRow("span 50 %") << dipole << with([](auto& o) { o.spanPercent = 50; }) << Text::badSpan;
+    QTest::newRow("negative Q") << Design(twoBandExample) << with([](auto& o) { o.qualityFactor = -1; })
+                                << Text::badQuality;
+    QTest::newRow("trap without capacitance")
+        << Design(TwoBandDesign{10.09, 7.89, 3.44, 0, 7.055, 3.65}) << plain << Text::badTrap;
+    QTest::newRow("coil beyond the end of the arm")
+        << Design(LoadingCoilDesign{15, 2, 6.97, 8, 7.05}) << plain << Text::coilPosition;
+    QTest::newRow("no coil") << Design(LoadingCoilDesign{15, 2, 0, 3, 7.05}) << plain << Text::badCoil;
+}
+
+void Nec::designErrors() {
+    QFETCH(Design, design);
+    QFETCH(ModelOptions, options);
+    QFETCH(Text, error);
+    const DeckOutcome out = buildDeck(design, options);
+    QCOMPARE(out.error, std::string(text(error)));
+    QVERIFY(out.deck.empty());
+    QVERIFY(out.bands.empty());
+}
+
+// The cards nec2c needs, in its order, every number with a full stop.
+void Nec::deckCards() {
+    ModelOptions options = withGround(Ground::average);
+    const DeckOutcome out = buildDeck(twoBandExample, options);
+    QCOMPARE(out.error, std::string());
+    const QStringList lines = QString::fromStdString(out.deck).split('\n', Qt::SkipEmptyParts);
+    QStringList kinds;
+    for (const QString& line : lines)
+        if (kinds.isEmpty() || kinds.last() != line.left(2)) kinds << line.left(2);
+    QCOMPARE(kinds,
+             QStringList({"CM", "CE", "GW", "GE", "LD", "GN", "EX", "PT", "FR", "XQ", "FR", "XQ", "EN"}));
+    QVERIFY(lines.contains("GE 1"));
+    QVERIFY(lines.contains("LD 5 0 0 0 5.8E7"));
+    QVERIFY(lines.contains("GN 2 0 0 0 13 0.005"));
+    QVERIFY(lines.contains("FR 0 101 0 0 6.655 0.008"));
+    QVERIFY(lines.contains("FR 0 101 0 0 3.45 0.004"));
+    QVERIFY(lines.contains("GW 5 8 0 10.190534023 10 0 17.98 10 0.001"));
+    QVERIFY(!QString::fromStdString(out.deck).contains(QRegularExpression("\\d,\\d")));
+
+    options = ModelOptions{};
+    options.copperLoss = false;
+    const std::string freeSpace = buildDeck(HalfWaveDesign{20.21, 7.05}, options).deck;
+    QCOMPARE(freeSpace,
+             "CM Dipolo a mezz'onda 20.21 m, 7.05 MHz\nCE\nGW 1 21 0 -10.105 0 0 10.105 0 0.001\nGE 0\n"
+             "EX 0 1 11 0 1 0\nPT -1 0 0 0\nFR 0 101 0 0 6.65 0.008\nXQ\nEN\n");
+    // The loading-coil window's wire is where its check starts.
+    QCOMPARE(defaultOptions(LoadingCoilDesign{15, 1.5, 6.97, 3, 7.05}).wireDiameterMm, 1.5);
+    QCOMPARE(defaultOptions(HalfWaveDesign{20.21, 7.05}).wireDiameterMm, 2.0);
+    const Model model = buildModel(twoBandExample, options).model;
+    QVERIFY(deckText(model, 1).find("FR 0 101 0 0 6.655") == std::string::npos);
+    QVERIFY(deckText(model, 1).find("FR 0 101 0 0 3.45 0.004\nXQ\nEN") != std::string::npos);
+}
+
+void Nec::readsRealReports_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<Row>("first");
+    QTest::addColumn<Row>("last");
+    QTest::newRow("two-band dipole, two sweeps")
+        << "twoband.out" << 10 << Row{6.631, 40.316, -812.54} << Row{3.87, 72.331, 38.273};
+    QTest::newRow("a dipole whose SWR never reaches 2")
+        << "noswr2.out" << 5 << Row{6.908, 46.246, -239.59} << Row{7.192, 51.51, -180.88};
+}
+
+void Nec::readsRealReports() {
+    QFETCH(QString, file);
+    QFETCH(int, rows);
+    QFETCH(Row, first);
+    QFETCH(Row, last);
+    const OutputOutcome out = readNecOutput(view(report(qPrintable(file))));
+    QCOMPARE(out.error, std::string());
+    QCOMPARE(int(out.rows.size()), rows);
+    for (const auto& [row, expected] :
+         {std::pair{out.rows.front(), first}, std::pair{out.rows.back(), last}}) {
+        QCOMPARE(row.frequencyMhz, expected.frequencyMhz);
+        QCOMPARE(row.resistanceOhm, expected.resistanceOhm);
+        QCOMPARE(row.reactanceOhm, expected.reactanceOhm);
+    }
+}
+
+void Nec::brokenReports_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("error");
+    const QByteArray good = report("twoband.out");
+    auto q = [](const std::string& s) { return QString::fromStdString(s); };
+    QTest::newRow("nec2c: excitation on a missing wire")
+        << report("notag.out") << q(message(Text::engineError, {"NO SEGMENT HAS AN ITAG OF 2"}));
+    QTest::newRow("nec2c: unknown card")
+        << report("badcard.out") << q(message(Text::engineError, {"GEOMETRY DATA CARD ERROR"}));
+    QTest::newRow("nec2c: wire below ground")
+        << report("belowground.out")
+        << q(message(Text::engineError, {"GEOMETRY DATA ERROR -- SEGMENT 1 EXTENDS BELOW GROUND"}));
+    QTest::newRow("nec2c: stopped by a floating point exception")
+        << report("nosegments.out") << q(message(Text::truncated));
+    QTest::newRow("empty") << QByteArray() << q(message(Text::emptyReport));
+    QTest::newRow("blanks only") << QByteArray(" \n\r\n\t") << q(message(Text::emptyReport));
+    QTest::newRow("no table") << QByteArray("some text\nTOTAL RUN TIME: 0 msec\n")
+                              << q(message(Text::noTable));
+    QTest::newRow("cut after a frequency")
+        << good.left(good.indexOf("FREQUENCY : 3.5400E+00") + 40) << q(message(Text::truncated));
+    QTest::newRow("cut inside a table")
+        << good.left(good.lastIndexOf("ANTENNA INPUT PARAMETERS") + 30) << q(message(Text::truncated));
+    QTest::newRow("cut before the end")
+        << good.left(good.indexOf("TOTAL RUN TIME")) << q(message(Text::truncated));
+    QTest::newRow("NaN impedance") << QByteArray(good).replace("7.2331E+01", "      -nan")
+                                   << q(message(Text::notANumber, {"3,87"}));
+    QTest::newRow("infinite impedance")
+        << QByteArray(good).replace("4.0316E+01", "       inf") << q(message(Text::notANumber, {"6,631"}));
+    QTest::newRow("frequency not a number")
+        << QByteArray(good).replace("FREQUENCY : 7.0550E+00", "FREQUENCY : nan")
+        << q(message(Text::notANumber, {"nan"}));
+    QByteArray lost = good;
+    const int block = lost.indexOf("ANTENNA INPUT PARAMETERS", lost.indexOf("FREQUENCY : 7.2670E+00"));
+    lost.replace(block, 8, "ANTENNE ");
+    QTest::newRow("a frequency without impedance") << lost << q(message(Text::noImpedance, {"7,267"}));
+    QTest::newRow("impedance without frequency")
+        << QByteArray(good).replace("FREQUENCY : 6.6310E+00 MHz", "") << q(message(Text::noFrequency));
+    QTest::newRow("data line of text")
+        << QByteArray(
+               "FREQUENCY : 7.0000E+00 MHz\nANTENNA INPUT PARAMETERS\nTAG\nNo:\n  garbage\nTOTAL RUN TIME\n")
+        << q(message(Text::noImpedance, {"7"}));
+}
+
+void Nec::brokenReports() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, error);
+    const OutputOutcome out = readNecOutput(view(text));
+    QCOMPARE(QString::fromStdString(out.error), error);
+    QVERIFY(out.rows.empty());
+}
+
+void Nec::standingWaveRatio_data() {
+    QTest::addColumn<double>("r");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("reference");
+    QTest::addColumn<double>("swr");
+    QTest::newRow("matched") << 50.0 << 0.0 << 50.0 << 1.0;
+    QTest::newRow("twice the reference") << 100.0 << 0.0 << 50.0 << 2.0;
+    QTest::newRow("half the reference") << 25.0 << 0.0 << 50.0 << 2.0;
+    QTest::newRow("50 + j50 on 50") << 50.0 << 50.0 << 50.0
+                                    << (1 + 1 / std::sqrt(5.0)) / (1 - 1 / std::sqrt(5.0));
+    QTest::newRow("no resistance") << 0.0 << 10.0 << 50.0 << qInf();
+}
+
+void Nec::standingWaveRatio() {
+    QFETCH(double, r);
+    QFETCH(double, x);
+    QFETCH(double, reference);
+    QFETCH(double, swr);
+    const double got = zeliro::nec::standingWaveRatio(r, x, reference);
+    if (std::isinf(swr))
+        QVERIFY(std::isinf(got));
+    else
+        QVERIFY(std::abs(got - swr) < 1e-12);
+}
+
+void Nec::resonanceAndBandwidth_data() {
+    QTest::addColumn<Band>("sweep");
+    QTest::addColumn<std::vector<Row>>("rows");
+    QTest::addColumn<double>("resonance");  // 0: none
+    // The rest only where the SWR is linear between the samples (0 and ""
+    // elsewhere): where the minimum is, the stretches where SWR <= 2 and
+    // <= 1,5 ("low-high", "off-high", "low-off", "none"), and the 2:1
+    // bandwidth as the window shows it.
+    QTest::addColumn<double>("minimumAt");
+    QTest::addColumn<QString>("swr2");
+    QTest::addColumn<QString>("swr15");
+    QTest::addColumn<QString>("shown");
+    const Band b = band(6.65, 0.008, 101);  // 6,65 ... 7,45, design 7,05
+    // SWR 1 + 20·|f - centre| (R from 50 up, no reactance): SWR 2 at ±50 kHz, 1,5 at ±25 kHz.
+    auto vee = [](double centre) {
+        return [=](double f) { return std::pair{50 + 1000 * std::abs(f - centre), 0.0}; };
+    };
+    QTest::newRow("V inside the band") << b << sampled(b, vee(7.098)) << 0.0 << 7.098 << "7.048-7.148"
+                                       << "7.073-7.123"
+                                       << "100";
+    QTest::newRow("V off the lower edge") << b << sampled(b, vee(6.666)) << 0.0 << 6.666 << "off-6.716"
+                                          << "off-6.691"
+                                          << "OLTRE L'INIZIO DELLA SCANSIONE";
+    QTest::newRow("V off the upper edge") << b << sampled(b, vee(7.418)) << 0.0 << 7.418 << "7.368-off"
+                                          << "7.393-7.443"
+                                          << "OLTRE LA FINE DELLA SCANSIONE";
+    QTest::newRow("flat 50 Ω: off both edges") << b
+                                               << sampled(b,
+                                                          [](double) {
+                                                              return std::pair{50.0, 0.0};
+                                                          })
+                                               << 0.0 << 6.65 << "off-off"
+                                               << "off-off"
+                                               << "OLTRE I DUE BORDI DELLA SCANSIONE";
+    QTest::newRow("SWR 3 throughout: never reaches 2") << b
+                                                       << sampled(b,
+                                                                  [](double) {
+                                                                      return std::pair{150.0, 0.0};
+                                                                  })
+                                                       << 0.0 << 6.65 << "none"
+                                                       << "none"
+                                                       << "SWR MAI SOTTO 2";
+    QTest::newRow("X rising through zero, interpolated")
+        << b
+        << sampled(b,
+                   [](double f) {
+                       return std::pair{50.0, 1000 * (f - 7.1234)};
+                   })
+        << 7.1234 << 0.0 << ""
+        << ""
+        << "";
+    // X falls through zero between two rises: the rises are resonances, the fall is not.
+    auto wave = [](double f) { return std::pair{50.0, 100 * std::sin(2 * M_PI * (f - 6.9) / 0.4)}; };
+    QTest::newRow("two resonances, the nearer the design") << b << sampled(b, wave) << 6.9 << 0.0 << ""
+                                                           << ""
+                                                           << "";
+    const Band high = band(6.85, 0.008, 101);  // design 7,25
+    QTest::newRow("two resonances, the other one nearer") << high << sampled(high, wave) << 7.3 << 0.0 << ""
+                                                          << ""
+                                                          << "";
+    QTest::newRow("X falling only: no resonance") << b
+                                                  << sampled(b,
+                                                             [](double f) {
+                                                                 return std::pair{50.0, -1000 * (f - 7.05)};
+                                                             })
+                                                  << 0.0 << 0.0 << ""
+                                                  << ""
+                                                  << "";
+}
+
+std::string_view interval(const Bandwidth& b, std::string& out) {
+    if (!b.reached) return out = "none";
+    out = b.offLow ? "off" : QString::number(b.lowMhz, 'g', 6).toStdString();
+    out += '-';
+    out += b.offHigh ? "off" : QString::number(b.highMhz, 'g', 6).toStdString();
+    return out;
+}
+
+void Nec::resonanceAndBandwidth() {
+    QFETCH(Band, sweep);
+    QFETCH(std::vector<Row>, rows);
+    QFETCH(double, resonance);
+    QFETCH(double, minimumAt);
+    QFETCH(QString, swr2);
+    QFETCH(QString, swr15);
+    QFETCH(QString, shown);
+    const AnalysisOutcome out = analyse(rows, {sweep});
+    QCOMPARE(out.error, std::string());
+    QCOMPARE(out.bands.size(), std::size_t(1));
+    QCOMPARE(out.rows.size(), rows.size());
+    const BandResult& r = out.bands[0];
+    QCOMPARE(r.resonant, resonance != 0);
+    if (resonance != 0) {
+        QVERIFY2(std::abs(r.resonanceMhz - resonance) < 1e-5,
+                 qPrintable(QString::number(r.resonanceMhz, 'g', 10)));
+        QVERIFY(std::abs(r.deviationKhz - (resonance - sweep.designMhz) * 1000) < 1e-2);
+        QVERIFY(std::abs(r.deviationPercent - (resonance - sweep.designMhz) / sweep.designMhz * 100) < 1e-3);
+    }
+    if (minimumAt == 0) return;
+    QVERIFY(std::abs(r.minimumSwrMhz - minimumAt) < 1e-9);
+    std::string text;
+    QCOMPARE(QString::fromStdString(std::string(interval(r.swr2, text))), swr2);
+    QCOMPARE(QString::fromStdString(std::string(interval(r.swr15, text))), swr15);
+    QCOMPARE(QString::fromStdString(bandTexts(r, HalfWaveDesign{20.21, 7.05}, 0).bandwidth), shown);
+}
+
+// Rows that do not fit the sweep (missing, extra, another frequency) are not
+// analysed, nor is anything against a reference of no ohms.
+void Nec::rowsMustMatchTheSweep() {
+    const Band b = band(7, 0.01, 11);
+    const auto rows = sampled(b, [](double) { return std::pair{50.0, 0.0}; });
+    QCOMPARE(analyse(rows, {b}).error, std::string());
+    auto fewer = rows;
+    fewer.pop_back();
+    auto more = rows;
+    more.push_back(rows.back());
+    auto shifted = rows;
+    shifted[5].frequencyMhz += 0.005;
+    auto rounded = rows;
+    rounded[5].frequencyMhz = 7.0500000001 + 0.0004;  // as a report of five digits would still show it
+    for (const auto& bad : {fewer, more, shifted}) {
+        const AnalysisOutcome out = analyse(bad, {b});
+        QCOMPARE(out.error, std::string(text(Text::fewRows)));
+        QVERIFY(out.bands.empty() && out.rows.empty());
+    }
+    // The analysis's rows are at the sweep's own frequencies, and so is the CSV.
+    const auto exact = analyse(rounded, {b}).rows;
+    QCOMPARE(exact[5].frequencyMhz, b.startMhz + 5 * b.stepMhz);
+    QVERIFY(csvText(exact).starts_with("f_MHz,R_ohm,X_ohm,SWR\n7,50,0,1\n7.01,50,0,1\n"));
+    QCOMPARE(analyse(rows, {b}, 0).error, std::string(text(Text::badReference)));
+    QCOMPARE(analyse(rows, {b}, NAN).error, std::string(text(Text::badReference)));
+}
+
+void Nec::texts_data() {
+    QTest::addColumn<Design>("design");
+    QTest::addColumn<int>("bandIndex");
+    QTest::addColumn<double>("resonance");  // 0: none
+    QTest::addColumn<double>("r");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<QStringList>("expected");  // resonance, deviation, swr, impedance, advice
+    const Design dipole = HalfWaveDesign{20.21, 7.05};
+    // 10,105 m × 0,15 / 7,05 is 21,5 cm, which a double holds as 21,4999...
+    QTest::newRow("dipole too short")
+        << dipole << 0 << 7.2 << 67.3 << -37.35
+        << QStringList{"7,200", "+150", "2,00", "67,3 - j37,4",
+                       "LA RISONANZA È A +150 kHz (+2,13 %) DALLA FREQUENZA DI PROGETTO. "
+                       "ALLUNGARE OGNI BRACCIO DI 21,5 cm"};
+    QTest::newRow("dipole too long")
+        << dipole << 0 << 6.9 << 50.0 << 0.04
+        << QStringList{"6,900", "-150", "1,00", "50,0 + j0,0",
+                       "LA RISONANZA È A -150 kHz (-2,13 %) DALLA FREQUENZA DI PROGETTO. "
+                       "ACCORCIARE OGNI BRACCIO DI 21,5 cm"};
+    QTest::newRow("dipole on frequency")
+        << dipole << 0 << 7.0500004 << 50.0 << -0.04
+        << QStringList{"7,050", "0", "1,00", "50,0 + j0,0",
+                       "LA RISONANZA È A 0 kHz (0,00 %) DALLA FREQUENZA DI PROGETTO. "
+                       "LA LUNGHEZZA VA BENE."};
+    QTest::newRow("no resonance") << dipole << 0 << 0.0 << 0.0 << 10.0
+                                  << QStringList{"NESSUNA RISONANZA", "", "> 99", "0,0 + j10,0",
+                                                 "NESSUNA RISONANZA"};
+    QTest::newRow("two-band, first band: the inner wire")
+        << Design(twoBandExample) << 0 << 7.19642 << 71.5 << -156.07
+        << QStringList{"7,196", "+141", "8,83", "71,5 - j156,1",
+                       "LA RISONANZA È A +141 kHz (+2,00 %) DALLA FREQUENZA DI PROGETTO. "
+                       "ALLUNGARE IL FILO INTERNO DI OGNI BRACCIO DI 20,2 cm"};
+    QTest::newRow("two-band, second band: the outer wire, by the whole arm")
+        << Design(twoBandExample) << 1 << 3.6 << 59.49 << -79.24
+        << QStringList{"3,600", "-50", "3,88", "59,5 - j79,2",
+                       "LA RISONANZA È A -50 kHz (-1,37 %) DALLA FREQUENZA DI PROGETTO. "
+                       "ACCORCIARE IL FILO ESTERNO DI OGNI BRACCIO DI 24,6 cm"};
+    QTest::newRow("loading coil: deviation only")
+        << Design(coilExample) << 0 << 7.086 << 46.0 << -12.5
+        << QStringList{"7,086", "+36", "1,31", "46,0 - j12,5",
+                       "LA RISONANZA È A +36 kHz (+0,51 %) DALLA FREQUENZA DI PROGETTO."};
+}
+
+void Nec::texts() {
+    QFETCH(Design, design);
+    QFETCH(int, bandIndex);
+    QFETCH(double, resonance);
+    QFETCH(double, r);
+    QFETCH(double, x);
+    QFETCH(QStringList, expected);
+    ModelOptions options;
+    const Band b = buildModel(design, options).model.bands.at(bandIndex);
+    BandResult result;
+    result.band = b;
+    result.resonant = resonance != 0;
+    result.resonanceMhz = resonance;
+    result.deviationKhz = (resonance - b.designMhz) * 1000;
+    result.deviationPercent = (resonance - b.designMhz) / b.designMhz * 100;
+    result.resistanceAtDesignOhm = r;
+    result.reactanceAtDesignOhm = x;
+    result.swrAtDesign = zeliro::nec::standingWaveRatio(r, x, 50);
+    const BandTexts t = bandTexts(result, design, bandIndex);
+    const QStringList got{QString::fromStdString(t.resonance), QString::fromStdString(t.deviation),
+                          QString::fromStdString(t.swr), QString::fromStdString(t.impedance),
+                          QString::fromStdString(t.advice)};
+    QCOMPARE(got, expected);
+}
+
+QTEST_APPLESS_MAIN(Nec)
+#include "test_nec.moc"
