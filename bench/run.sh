@@ -2,13 +2,14 @@
 # Start-up, memory and warning-CPU benchmarks of ZELIRO against a bare Qt
 # Widgets window built in the same tree, side by side in one run: each round
 # starts the bare program and then ZELIRO, and the medians of RUNS rounds are
-# compared. Under the offscreen platform and under Xvfb.
+# compared. Under the offscreen platform and under Xvfb. Then the time and
+# memory of reading a measured sweep.
 #   bench/run.sh            (RUNS=15 by default; BUILD_DIR=build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 runs=${RUNS:-15}
-cmake --build "$build" --target bench_bare_window bench_program_startup bench_warning_cpu >/dev/null
+cmake --build "$build" --target bench_bare_window bench_program_startup bench_warning_cpu bench_sweep_read >/dev/null
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 field() { awk -v key="$1" '$1 == key { print $2 }'; }
@@ -48,3 +49,6 @@ QT_QPA_PLATFORM=offscreen "$build/bench/bench_warning_cpu" 2>/dev/null
 echo "verification window against nec2c alone (offscreen):"
 cmake --build "$build" --target bench_verify_run zeliro_verify >/dev/null
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_verify_run" "${VERIFY_RUNS:-3}" 2>/dev/null
+echo "reading a measured sweep (CSV and .s1p), 100000 and 1000000 points:"
+"$build/bench/bench_sweep_read" 100000 9
+"$build/bench/bench_sweep_read" 1000000 3

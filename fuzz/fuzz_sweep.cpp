@@ -1,10 +1,13 @@
 // Both sweep readers over any bytes: never a crash, exactly one of a sweep or
 // an error, an error names a line of the input, and a sweep holds what the
 // analysis may rely on (rising finite frequencies, SWR of at least 1, finite
-// impedances); the analysis of it stays inside the sweep.
+// impedances); the analysis of it stays inside the sweep. A stream that hands
+// out a few bytes at a time reads the same.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 #include "core/sweep/sweep.h"
@@ -14,8 +17,29 @@ using namespace zeliro;
 
 namespace {
 
-SweepReading readAs(std::uint8_t mode, const std::string& text) {
-    std::istringstream in(text);
+// The text a few bytes a read, as a pipe or a slow device gives it.
+class Dribble : public std::streambuf {
+public:
+    Dribble(const std::string& text, std::size_t step) : m_text(text), m_step(step) {}
+
+protected:
+    std::streamsize xsgetn(char* out, std::streamsize wanted) override {
+        const std::size_t n = std::min({std::size_t(wanted), m_step, m_text.size() - m_at});
+        std::copy_n(m_text.data() + m_at, n, out);
+        m_at += n;
+        return std::streamsize(n);
+    }
+    int_type underflow() override {
+        return m_at < m_text.size() ? traits_type::to_int_type(m_text[m_at]) : traits_type::eof();
+    }
+
+private:
+    const std::string& m_text;
+    std::size_t m_step;
+    std::size_t m_at = 0;
+};
+
+SweepReading readAs(std::uint8_t mode, std::istream& in) {
     switch (mode % 5) {
         case 0:
             return readSweep(in, "misura.s1p");
@@ -50,7 +74,20 @@ void checkAnalysis(const MeasuredSweep& sweep, double wanted) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-    const SweepReading reading = readAs(data[0], text);
+    std::istringstream whole(text);
+    const SweepReading reading = readAs(data[0], whole);
+    Dribble dribble(text, 1 + size % 7);
+    std::istream dribbled(&dribble);
+    const SweepReading same = readAs(data[0], dribbled);
+    FUZZ_CHECK(same.ok() == reading.ok() && same.error.message == reading.error.message);
+    if (reading.ok()) {
+        const auto& a = reading.sweep->points;
+        const auto& b = same.sweep->points;
+        FUZZ_CHECK(a.size() == b.size());
+        for (std::size_t i = 0; i < a.size(); ++i)
+            FUZZ_CHECK(a[i].frequencyMHz == b[i].frequencyMHz && a[i].swr == b[i].swr &&
+                       a[i].resistance == b[i].resistance && a[i].reactance == b[i].reactance);
+    }
     if (!reading.ok()) {
         FUZZ_CHECK(reading.error.problem != SweepProblem::none && !reading.error.message.empty());
         std::size_t lines = 1;

@@ -65,6 +65,7 @@ void measureDipole(const DipoleModel& m, double fromMHz, double toMHz, std::size
         const std::complex<double> z = dipoleImpedance(m, fHz / 1e6);
         std::complex<double> gamma = (z - m.referenceOhms) / (z + m.referenceOhms);
         gamma += std::complex<double>(noise.next(m.noise), noise.next(m.noise));
+        if (std::abs(gamma) > 0.999) gamma *= 0.999 / std::abs(gamma);  // far off resonance
         const double g = std::abs(gamma);
         write(MeasuredValues{fHz, gamma, m.referenceOhms * (1.0 + gamma) / (1.0 - gamma), (1 + g) / (1 - g)});
     }

@@ -69,7 +69,8 @@ private slots:
     void readsTheSampleDipole();
 };
 
-// Each file holds 75 + j25 ohm at 7.1 MHz first (on 50 ohm unless stated).
+// Each file holds 75 + j25 ohm at 7.1 MHz first, on 50 ohm unless stated:
+// S11 = (3 + 2j) / 13, |S11| = 0.27735..., 33.69 degrees, -11.139 dB.
 void SweepTest::readsEachShape_data() {
     QTest::addColumn<QByteArray>("fileName");
     QTest::addColumn<QByteArray>("text");
@@ -77,87 +78,52 @@ void SweepTest::readsEachShape_data() {
     QTest::addColumn<bool>("impedanceKnown");
     QTest::addColumn<double>("referenceOhms");
     QTest::addColumn<double>("swr");
-    const double swr = 1.7675918792439984;  // |S11| = sqrt(13) / 13
-    // Touchstone
-    QTest::newRow("s1p RI MHz") << QByteArray("a.s1p")
-                                << QByteArray(
-                                       "# MHz S RI R 50\n7.1 0.23076923076923078 0.15384615384615385\n")
-                                << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p defaults GHz MA R 50, no option line")
-        << QByteArray("A.S1P") << QByteArray("0.0071 0.2773500981126146 33.690067525979785\n") << 1 << true
-        << 50.0 << swr;
-    QTest::newRow("s1p DB kHz")
-        << QByteArray("a.s1p")
-        << QByteArray("# kHz S DB R 50\n7100 -11.139433523068368 33.690067525979785\n7200 -10 30\n") << 2
-        << true << 50.0 << swr;
-    QTest::newRow("s1p Hz, fields in any order and case, no R")
-        << QByteArray("") << QByteArray("#ri  hz\n7100000\t0.23076923076923078\t0.15384615384615385\n") << 1
-        << true << 50.0 << swr;
-    QTest::newRow("s1p GHz MA R 75")
-        << QByteArray("x.s1p")
-        << QByteArray("# GHz S MA R 75\n0.0071 0.16439898730535729 80.537677791974374\n") << 1 << true << 75.0
-        << 1.39348680723879;
-    QTest::newRow("s1p Z parameters")
-        << QByteArray("z.s1p") << QByteArray("# MHz Z RI R 50\n7.1 1.5 0.5\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p Y parameters")
-        << QByteArray("y.s1p") << QByteArray("# MHz Y RI R 50\n7.1 0.6 -0.2\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p analyser comments, blanks, CR LF, BOM")
-        << QByteArray("misura.txt")
-        << QByteArray(
-               "\xef\xbb\xbf! NanoVNA\r\n\r\n  # MHz S RI R 50 ! options\r\n! data\r\n 7.1   "
-               "0.23076923076923078 0.15384615384615385  ! first\r\n\r\n7.2 0 0\r\n")
-        << 2 << true << 50.0 << swr;
-    QTest::newRow("s1p Touchstone 2 keywords")
-        << QByteArray("")
-        << QByteArray(
-               "[Version] 2.0\n# MHz S RI R 50\n[Number of Ports] 1\n[Network Data]\n7.1 0.23076923076923078 "
-               "0.15384615384615385\n[End]\n")
-        << 1 << true << 50.0 << swr;
-    QTest::newRow("s1p old Mac CR line ends")
-        << QByteArray("")
-        << QByteArray("# MHz S RI R 50\r7.1 0.23076923076923078 0.15384615384615385\r7.2 0 0") << 2 << true
-        << 50.0 << swr;
-    // CSV
-    QTest::newRow("csv comma, Frequency (Hz), R, X")
-        << QByteArray("a.csv") << QByteArray("Frequency (Hz),R,X\n7100000,75,25\n7200000,80,30\n") << 2
-        << true << 50.0 << swr;
-    QTest::newRow("csv semicolon, decimal comma, VSWR in MHz")
-        << QByteArray("a.csv") << QByteArray("Freq [MHz];VSWR\n7,1;1,7675918792439984\n7,2;1,9\n") << 2
-        << false << 50.0 << swr;
-    QTest::newRow("csv tab, kHz, S11 real and imag")
-        << QByteArray("a.txt")
-        << QByteArray("freq(kHz)\tS11 real\tS11 imag\n7100\t0.23076923076923078\t0.15384615384615385\n") << 1
-        << true << 50.0 << swr;
-    QTest::newRow("csv Re Im in GHz")
-        << QByteArray("a.csv")
-        << QByteArray("Frequency (GHz),Re,Im\n0.0071,0.23076923076923078,0.15384615384615385\n") << 1 << true
-        << 50.0 << swr;
-    QTest::newRow("csv Re(Z) Im(Z)") << QByteArray("a.csv")
-                                     << QByteArray("Freq (MHz),Re(Z),Im(Z)\n7.1,75,25\n") << 1 << true << 50.0
-                                     << swr;
-    QTest::newRow("csv Italian header")
-        << QByteArray("a.csv")
-        << QByteArray("Frequenza (MHz);ROS;Resistenza;Reattanza\n7,1;1,7675918792439984;75;25\n") << 1 << true
-        << 50.0 << swr;
-    QTest::newRow("csv no header, 2 columns, MHz by size")
-        << QByteArray("a.csv") << QByteArray("7.1,1.7675918792439984\n7.2,1.9\n") << 2 << false << 50.0
-        << swr;
-    QTest::newRow("csv no header, 3 columns, Hz by size")
-        << QByteArray("a.csv") << QByteArray("7100000,75,25\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv no header, 4 columns, kHz by size")
-        << QByteArray("a.csv") << QByteArray("7100;1,7675918792439984;75;25\n") << 1 << true << 50.0 << swr;
-    QTest::newRow("csv blanks and decimal comma")
-        << QByteArray("a.txt") << QByteArray("7,1  75 25\n7,2 80 30\n") << 2 << true << 50.0 << swr;
-    QTest::newRow("csv quoted header, trailing comma, CR LF")
-        << QByteArray("a.csv")
-        << QByteArray("\"Frequency (MHz)\",\"SWR\",\"R\",\"X\",\r\n7.1,1.7675918792439984,75,25,\r\n") << 1
-        << true << 50.0 << swr;
-    QTest::newRow("csv analyser preamble, comments, an extra column")
-        << QByteArray("aa.csv")
-        << QByteArray(
-               "Antenna analyser sweep\n! 8 Dec 2026\n# made by hand\nFrequency (MHz), SWR, Rs, Xs, "
-               "|Z|\n7.100, 1.7675918792439984, 75, 25, 79.06\n\n")
-        << 1 << true << 50.0 << swr;
+    const auto row = [](const char* name, const char* file, const QByteArray& text, int points,
+                        bool impedance, double r0 = 50, double swr = 1.7675918792439984) {
+        QTest::newRow(name) << QByteArray(file) << text << points << impedance << r0 << swr;
+    };
+    const QByteArray ri = "0.23076923076923078 0.15384615384615385";
+    const QByteArray ma = "0.2773500981126146 33.690067525979785";
+    const QByteArray swr = "1.7675918792439984";
+    const QByteArray swrComma = "1,7675918792439984";
+    row("s1p RI MHz", "a.s1p", "# MHz S RI R 50\n7.1 " + ri + "\n", 1, true);
+    row("s1p no option line: GHz MA R 50", "A.S1P", "0.0071 " + ma + "\n", 1, true);
+    row("s1p DB kHz", "a.s1p", "# kHz S DB R 50\n7100 -11.139433523068368 33.690067525979785\n7200 -10 30\n",
+        2, true);
+    row("s1p Hz, fields in any order and case, no R", "", "#ri  hz\n7100000\t" + ri + "\n", 1, true);
+    row("s1p GHz MA R 75", "x.s1p", "# GHz S MA R 75\n0.0071 0.1643989873053573 80.53767779197439\n", 1, true,
+        75, 1.39348680723879);
+    row("s1p Z parameters", "z.s1p", "# MHz Z RI R 50\n7.1 1.5 0.5\n", 1, true);
+    row("s1p Y parameters", "y.s1p", "# MHz Y RI R 50\n7.1 0.6 -0.2\n", 1, true);
+    row("s1p analyser comments, blanks, CR LF, BOM", "misura.txt",
+        "\xef\xbb\xbf! NanoVNA\r\n\r\n  # MHz S RI R 50 ! opzioni\r\n! dati\r\n 7.1   " + ri +
+            "  ! primo\r\n\r\n7.2 0 0\r\n",
+        2, true);
+    row("s1p Touchstone 2 keywords", "",
+        "[Version] 2.0\n# MHz S RI R 50\n[Number of Ports] 1\n[Network Data]\n7.1 " + ri + "\n[End]\n", 1,
+        true);
+    row("s1p old Mac CR line ends", "", "# MHz S RI R 50\r7.1 " + ri + "\r7.2 0 0", 2, true);
+    row("csv comma, Frequency (Hz), R, X", "a.csv", "Frequency (Hz),R,X\n7100000,75,25\n7200000,80,30\n", 2,
+        true);
+    row("csv semicolon, decimal comma, VSWR in MHz", "a.csv",
+        "Freq [MHz];VSWR\n7,1;" + swrComma + "\n7,2;1,9\n", 2, false);
+    row("csv tab, kHz, S11 real and imag", "a.txt",
+        "freq(kHz)\tS11 real\tS11 imag\n7100\t0.23076923076923078\t0.15384615384615385\n", 1, true);
+    row("csv Re Im in GHz", "a.csv",
+        "Frequency (GHz),Re,Im\n0.0071,0.23076923076923078,0.15384615384615385\n", 1, true);
+    row("csv Re(Z) Im(Z)", "a.csv", "Freq (MHz),Re(Z),Im(Z)\n7.1,75,25\n", 1, true);
+    row("csv Italian header", "a.csv",
+        "Frequenza (MHz);ROS;Resistenza;Reattanza\n7,1;" + swrComma + ";75;25\n", 1, true);
+    row("csv no header, 2 columns, MHz by size", "a.csv", "7.1," + swr + "\n7.2,1.9\n", 2, false);
+    row("csv no header, 3 columns, Hz by size", "a.csv", "7100000,75,25\n", 1, true);
+    row("csv no header, 4 columns, kHz by size", "a.csv", "7100;" + swrComma + ";75;25\n", 1, true);
+    row("csv blanks and decimal comma", "a.txt", "7,1  75 25\n7,2 80 30\n", 2, true);
+    row("csv quoted header, trailing comma, CR LF", "a.csv",
+        "\"Frequency (MHz)\",\"SWR\",\"R\",\"X\",\r\n7.1," + swr + ",75,25,\r\n", 1, true);
+    row("csv analyser preamble, comments, an extra column", "aa.csv",
+        "Antenna analyser sweep\n! 8 Dec 2026\n# a mano\nFrequency (MHz), SWR, Rs, Xs, |Z|\n7.100, " + swr +
+            ", 75, 25, 79.06\n\n",
+        1, true);
 }
 
 void SweepTest::readsEachShape() {

@@ -236,7 +236,7 @@ std::optional<SweepError> CsvReader::row(std::size_t number) {
     if (m_fields.size() < c.least || m_fields.size() > c.most) {
         const std::string expected = c.least == c.most
                                          ? std::to_string(c.least)
-                                         : std::to_string(c.least) + " a " + std::to_string(c.most);
+                                         : "da " + std::to_string(c.least) + " a " + std::to_string(c.most);
         return errorAt(number, SweepProblem::columnCount,
                        "attesi " + expected + " valori, trovati " + std::to_string(m_fields.size()) + ".");
     }
@@ -257,12 +257,7 @@ std::optional<SweepError> CsvReader::row(std::size_t number) {
     point.frequencyMHz = frequency;  // in the file's unit until the end
     const double r0 = m_sweep.referenceOhms;
     if (c.resistance >= 0 && c.reactance >= 0) {
-        if (!(resistance > 0))
-            return errorAt(number, SweepProblem::noSwr,
-                           "resistenza " + numberText(resistance) + " ohm non maggiore di 0: nessun ROS.");
-        const std::complex<double> z(resistance, reactance);
-        if (auto error = pointFromReflection((z - r0) / (z + r0), r0, point, number)) return error;
-        point.resistance = resistance, point.reactance = reactance;
+        if (auto error = pointFromImpedance(resistance, reactance, r0, point, number)) return error;
     } else if (c.real >= 0 && c.imaginary >= 0) {
         if (auto error = pointFromReflection({real, imaginary}, r0, point, number)) return error;
     }

@@ -32,7 +32,8 @@ std::optional<SweepError> checkNewPoint(double frequency, std::optional<double> 
 class LineSource {
 public:
     explicit LineSource(std::istream& in);
-    // The next line without its end; false at the end or on an error.
+    // The next line without its end, valid until the next call; false at
+    // the end or on an error.
     bool next(std::string_view& line);
     std::size_t lineNumber() const { return m_lineNumber; }
     const std::optional<SweepError>& error() const { return m_error; }
@@ -47,7 +48,7 @@ private:
     std::size_t m_end = 0;
     std::size_t m_bytes = 0;
     std::size_t m_lineNumber = 0;
-    bool m_afterCarriageReturn = false;
+    bool m_afterCarriageReturn = false;  // a LF next belongs to the line end before
     bool m_started = false;
     std::string m_line;
     std::optional<SweepError> m_error;
@@ -74,6 +75,10 @@ std::string numberText(double value);       // the program's number rules
 // |gamma| >= 1, which has no SWR.
 std::optional<SweepError> pointFromReflection(std::complex<double> gamma, double r0, SweepPoint& point,
                                               std::size_t line);
+
+// One measured point from its impedance; an error unless R > 0.
+std::optional<SweepError> pointFromImpedance(double resistance, double reactance, double r0,
+                                             SweepPoint& point, std::size_t line);
 
 // The common end of both readers: nothing read is an error, else the sweep.
 SweepReading finishReading(MeasuredSweep&& sweep);

@@ -11,12 +11,17 @@
 //     formats MA, DB, RI; GHz, S, MA and R 50 for whatever the line leaves
 //     out. "!" starts a comment. Each data line: frequency and one complex value.
 //   CSV: comma, semicolon, tab (or blank) separated, with a header row or not;
-//     frequency plus SWR, or R and X, or S11 as real and imaginary parts.
-//     Without a header the column count says which: 2 = f, SWR; 3 = f, R, X;
-//     4 = f, SWR, R, X. The frequency unit comes from the header ("Frequency
-//     (Hz)") or else from the highest frequency: from 100000 up Hz, from 1000
-//     up kHz, below MHz. A decimal comma is read where the separator is not a
-//     comma. Lines starting with "!" or "#" are comments.
+//     frequency plus SWR, or R and X, or S11 as real and imaginary parts, on
+//     50 ohm. The header's words say which column is which ("Frequency (Hz)",
+//     "Freq", "SWR", "VSWR", "ROS", "R", "Rs", "X", "Re(Z)", "S11 real", "Re",
+//     "Im"...; other columns are passed over, S21 and the like refused); text
+//     lines before the header are passed over too. Without a header the
+//     column count says which: 2 = f, SWR; 3 = f, R, X; 4 = f, SWR, R, X; more
+//     is refused as a second port. The frequency unit comes from the header
+//     or else from the highest frequency: from 100000 up Hz, from 1000 up kHz,
+//     below that MHz. A decimal comma is read where the separator is not a
+//     comma. Lines starting with "!" or "#" are comments. Where both are
+//     given, the SWR column is taken as written and R and X as the impedance.
 //
 // Frequencies must rise (strictly) in both formats. Limits: 1,000,000 points,
 // 128 MiB, 4096 bytes a line.
