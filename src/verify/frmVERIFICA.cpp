@@ -124,7 +124,6 @@ QPushButton* frmVERIFICA::addButton(const QString& name, const QString& caption,
 
 void frmVERIFICA::buildInputs() {
     diametroFilo = addField("diametroFilo", "DIAMETRO  FILO  mm", 0);
-    diametroFilo->setText("2");
     QLabel* ground = addCaption("didascalia_suolo", "SUOLO",
                                 QRect(10, fieldRowTop + fieldRowStep + 2, fieldLeft - 14, 22));
     suolo = new QComboBox(m_client);
@@ -231,15 +230,12 @@ void frmVERIFICA::setRequest(const VerificationRequest& request) {
 }
 
 void frmVERIFICA::showOptionsFor(const nec::Design& design) {
-    const bool coil = std::holds_alternative<nec::LoadingCoilDesign>(design);
+    const nec::ModelOptions defaults = nec::defaultOptions(design);
     const bool halfWave = std::holds_alternative<nec::HalfWaveDesign>(design);
-    if (const auto* d = std::get_if<nec::LoadingCoilDesign>(&design))
-        diametroFilo->setText(fromStd(formatDouble(d->wireDiameterMm)));
-    diametroFilo->setEnabled(!coil);
+    diametroFilo->setText(fromStd(formatDouble(defaults.wireDiameterMm)));
     angoloApice->setEnabled(*shapeOf(design) == nec::Shape::invertedV);
     fattoreQ->setEnabled(!halfWave);
-    fattoreQ->setText(halfWave ? QString()
-                               : fromStd(formatDouble(coil ? nec::defaultCoilQ : nec::defaultTrapQ)));
+    fattoreQ->setText(halfWave ? QString() : fromStd(formatDouble(defaults.qualityFactor)));
     const bool twoBands = std::holds_alternative<nec::TwoBandDesign>(design);
     for (QLabel* label : {m_bandLabels[1].title, m_bandLabels[1].risonanza, m_bandLabels[1].scarto,
                           m_bandLabels[1].swr, m_bandLabels[1].impedenza, m_bandLabels[1].banda,
