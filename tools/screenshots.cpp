@@ -106,7 +106,9 @@ QWidget* verification(zeliro::Registry& registry, const QString& opener) {
     // menu item up to date: its handler is called straight away.
     QMetaObject::invokeMethod(window, "verifica_Click");
     for (QWidget* candidate : QApplication::topLevelWidgets())
-        if (candidate->objectName() == "frmVERIFICA" && candidate->isVisible()) return candidate;
+        if (candidate->objectName() == "frmVERIFICA" && candidate->isVisible() &&
+            candidate->property("opener").toString() == opener)
+            return candidate;
     return nullptr;
 }
 
@@ -167,8 +169,10 @@ int main(int argc, char** argv) {
         } else {
             ++failed;
         }
-        if (verifying)
+        if (verifying) {
+            window->close();
             registry.closeAll();
+        }
         else
             registry.close(name);
         settle(100);
