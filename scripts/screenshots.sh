@@ -12,6 +12,8 @@ build=${BUILD_DIR:-build}
 out=$(realpath -m "${1:-docs/screenshots}")
 shift || true
 mkdir -p "$out"
+# The measured sweep beside the simulation is the sample the tests write.
+"$build/tests/test_sweep" readsTheSampleDipole >/dev/null
 
 # The window manager's look: title bars in an Arial-like bold 8 point, as the
 # captions of the windows were laid out for.
