@@ -50,13 +50,16 @@ QLineSeries* marker(double mhz, const QPen& pen) {
 
 // The stretch SWR 1..2 across the band, shaded.
 QAreaSeries* goodRegion(const PlotBand& band) {
-    auto* upper = new QLineSeries;
+    // An area series does not own its edges: they are its children.
+    auto* area = new QAreaSeries;
+    auto* upper = new QLineSeries(area);
     upper->append(band.fromMhz, 2);
     upper->append(band.toMhz, 2);
-    auto* lower = new QLineSeries;
+    auto* lower = new QLineSeries(area);
     lower->append(band.fromMhz, swrFloor);
     lower->append(band.toMhz, swrFloor);
-    auto* area = new QAreaSeries(upper, lower);
+    area->setUpperSeries(upper);
+    area->setLowerSeries(lower);
     area->setName("SWR ≤ 2");
     area->setBrush(QColor(120, 220, 120, 90));
     area->setPen(Qt::NoPen);
