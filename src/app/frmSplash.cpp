@@ -114,7 +114,7 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
 }
 
 void frmSplash::Form_Load() {
-    lblVersion->setText(QString::fromStdString(versionText()));
+    lblVersion->setText(QString::fromStdString(versionText({}, m_registry.language())));
     lblProductName->setText(applicationTitle);
 }
 

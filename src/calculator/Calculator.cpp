@@ -9,6 +9,7 @@
 
 #include "frame/Accessibility.h"
 #include "frame/Look.h"
+#include "frame/Registry.h"
 
 namespace zeliro {
 namespace {
@@ -32,7 +33,7 @@ constexpr KeyPlace operatorKeys[] = {
 
 }  // namespace
 
-Calculator::Calculator(Registry& /*registry*/) {
+Calculator::Calculator(Registry& registry) : m_machine(registry.language()) {
     setWindowTitle("Calcolatrice");
     setFixedSize(twips(3240), twips(3000));
 

@@ -121,7 +121,7 @@ void frmCALCOLOBOBINA::buildButtons() {
 
 void frmCALCOLOBOBINA::Command1_Click() {
     const LoadingCoilOutcome outcome =
-        loadingCoil({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), m_variables});
+        loadingCoil({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), m_variables, language()});
     m_variables = outcome.variables;
     if (outcome.inductance) {
         setTextOf(Label9, *outcome.inductance);
@@ -145,7 +145,7 @@ void frmCALCOLOBOBINA::errore1() { warnings().run({Label1, 5, {Text4, Text3, Lab
 void frmCALCOLOBOBINA::errore3() { warnings().run({Label17, 5, {}, {Text4}, true}); }
 
 std::vector<std::string> frmCALCOLOBOBINA::dataReport() const {
-    return loadingCoilReport({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), textOf(Label9)});
+    return loadingCoilReport({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), textOf(Label9), language()});
 }
 
 }  // namespace zeliro

@@ -133,7 +133,7 @@ void frmCOSTRUZIONEBOBINA::buildButtons() {
 
 void frmCOSTRUZIONEBOBINA::Command2_Click() {
     const CoilConstructionOutcome outcome =
-        coilConstruction({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), m_variables});
+        coilConstruction({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), m_variables, language()});
     m_variables = outcome.variables;
     if (outcome.inductance) {
         setTextOf(Label19, *outcome.inductance);
@@ -153,7 +153,7 @@ void frmCOSTRUZIONEBOBINA::errore2() { warnings().run({Label21, 4, {Text2, Label
 
 std::vector<std::string> frmCOSTRUZIONEBOBINA::dataReport() const {
     return coilConstructionReport(
-        {textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), textOf(Label19)});
+        {textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), textOf(Label19), language()});
 }
 
 }  // namespace zeliro

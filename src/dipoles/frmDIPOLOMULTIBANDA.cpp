@@ -291,6 +291,7 @@ void frmDIPOLOMULTIBANDA::Command2_Click() {
     input.secondFrequency = textOf(Text6);
     input.shape = shapeOn();
     input.constants = m_variables.constants;
+    input.language = language();
 
     const TrapDipoleOutcome outcome = computeTrapDipole(input);
     const std::pair<QLabel*, const std::optional<std::string>*> results[] = {
@@ -329,7 +330,7 @@ void frmDIPOLOMULTIBANDA::Option6_Click() { chooseShape(DipoleShape::InvertedV, 
 
 void frmDIPOLOMULTIBANDA::chooseCable(CableChoice cable, const QRadioButton* option) {
     if (!option->isChecked()) return;
-    const CablePreset preset = cablePreset(cable);
+    const CablePreset preset = cablePreset(cable, language());
     setTextOf(Text4, preset.capacitanceText);
     setTextOf(Text2, preset.radiusText);
     Text7->setVisible(preset.manual);
@@ -338,7 +339,7 @@ void frmDIPOLOMULTIBANDA::chooseCable(CableChoice cable, const QRadioButton* opt
 
 void frmDIPOLOMULTIBANDA::chooseShape(DipoleShape shape, const QRadioButton* option) {
     if (!option->isChecked()) return;
-    const DipoleConfiguration configuration = dipoleConfiguration(shape);
+    const DipoleConfiguration configuration = dipoleConfiguration(shape, language());
     m_variables.constants = configuration.constants;
     setTextOf(Label41, configuration.label41);
 }
@@ -401,6 +402,7 @@ std::vector<std::string> frmDIPOLOMULTIBANDA::dataReport() const {
     screen.label31 = textOf(Label31);
     screen.label32 = textOf(Label32);
     screen.cable = cableOn();
+    screen.language = language();
     return trapDipoleReport(screen);
 }
 

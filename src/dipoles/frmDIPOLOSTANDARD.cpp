@@ -77,15 +77,15 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     connect(Command3, &QPushButton::clicked, this, &frmDIPOLOSTANDARD::Command3_Click);
 }
 
-void frmDIPOLOSTANDARD::Option1_Click() { selectInvertedV(m_variables); }
+void frmDIPOLOSTANDARD::Option1_Click() { selectInvertedV(m_variables, language()); }
 
-void frmDIPOLOSTANDARD::Option2_Click() { selectHorizontal(m_variables); }
+void frmDIPOLOSTANDARD::Option2_Click() { selectHorizontal(m_variables, language()); }
 
 void frmDIPOLOSTANDARD::Command1_Click() { registry().show("frmMENU"); }
 
 void frmDIPOLOSTANDARD::Command2_Click() {
     const HalfWaveOutcome outcome =
-        computeHalfWave({textOf(Text1), Option1->isChecked() || Option2->isChecked(), m_variables});
+        computeHalfWave({textOf(Text1), Option1->isChecked() || Option2->isChecked(), m_variables, language()});
     m_variables = outcome.variables;
     switch (outcome.action) {
         case HalfWaveOutcome::Action::selectConfiguration:
@@ -109,7 +109,7 @@ void frmDIPOLOSTANDARD::Command3_Click() {
 void frmDIPOLOSTANDARD::errore1() { warnings().run({Label8, 4, {Label7}, {}, true}); }
 
 std::vector<std::string> frmDIPOLOSTANDARD::dataReport() const {
-    return halfWaveReport({textOf(Text1), textOf(Label7), m_variables.dipoleConfiguration});
+    return halfWaveReport({textOf(Text1), textOf(Label7), m_variables.dipoleConfiguration, language()});
 }
 
 }  // namespace zeliro

@@ -132,16 +132,16 @@ void frmTARATURA::connectHandlers() {
 }
 
 void frmTARATURA::Option1_Click() {
-    if (Option1->isChecked()) selectHorizontal(m_variables);
+    if (Option1->isChecked()) selectHorizontal(m_variables, language());
 }
 
 void frmTARATURA::Option2_Click() {
-    if (Option2->isChecked()) selectInvertedV(m_variables);
+    if (Option2->isChecked()) selectInvertedV(m_variables, language());
 }
 
 void frmTARATURA::Command2_Click() {
     const TrimmingOutcome outcome = computeTrimming(
-        {textOf(Text1), textOf(Text2), Option1->isChecked() || Option2->isChecked(), m_variables});
+        {textOf(Text1), textOf(Text2), Option1->isChecked() || Option2->isChecked(), m_variables, language()});
     m_variables = outcome.variables;
     switch (outcome.action) {
         case TrimmingOutcome::Action::selectType:
@@ -181,7 +181,7 @@ void frmTARATURA::errore1() { warnings().run(Warning{Label14, 4, {Label5}, {}, t
 
 std::vector<std::string> frmTARATURA::dataReport() const {
     TrimmingReportInput input{
-        textOf(Text1), textOf(Text2), {}, textOf(Label5), m_variables.dipoleConfiguration};
+        textOf(Text1), textOf(Text2), {}, textOf(Label5), m_variables.dipoleConfiguration, language()};
     for (const QLabel* verdict : {Label7, Label6, Label4})
         input.verdicts.push_back({textOf(verdict), !verdict->isHidden()});
     return trimmingReport(input);

@@ -156,6 +156,8 @@ QString CalculationWindow::inputsOnScreen() const {
     return inputs;
 }
 
+Language CalculationWindow::language() const { return m_registry.language(); }
+
 void CalculationWindow::calcolatrice_Click() { m_registry.show("Calculator"); }
 
 void CalculationWindow::leggimi_Click() { m_registry.show(m_menu.readMeWindow); }
@@ -168,6 +170,7 @@ DecimalField* CalculationWindow::addField(const QString& name, const QRect& geom
     field->setObjectName(name);
     field->setGeometry(geometry);
     field->setToolTip(tooltip);
+    field->setDecimalSeparator(m_registry.decimalSeparator());
     setColours(*field, black, white);
     return field;
 }

@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
 #include "frame/Warnings.h"
 
 class QGroupBox;
@@ -76,6 +77,7 @@ public slots:
 
 protected:
     Registry& registry() const { return m_registry; }
+    Language language() const;
     QWidget* client() const { return m_client; }
     Warnings& warnings() { return *m_warnings; }
 
