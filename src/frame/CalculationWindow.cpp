@@ -40,27 +40,27 @@ CalculationWindow::CalculationWindow(Registry& registry, const QString& caption,
 
 void CalculationWindow::buildMenuBar(const MenuBarItems& menu) {
     QMenuBar* bar = menuBar();
-    QMenu* stampa = bar->addMenu("Stampa");
+    QMenu* stampa = bar->addMenu(tr("Stampa"));
     stampa->setObjectName("stampa");
     stampa->menuAction()->setObjectName("stampa");
-    addPrintItem(stampa, "stampavideata", "Stampa videata", &CalculationWindow::stampavideata_Click);
-    addPrintItem(stampa, menu.reportAction, "Stampa solo i dati", &CalculationWindow::stampasolodati_Click);
+    addPrintItem(stampa, "stampavideata", tr("Stampa videata"), &CalculationWindow::stampavideata_Click);
+    addPrintItem(stampa, menu.reportAction, tr("Stampa solo i dati"), &CalculationWindow::stampasolodati_Click);
     stampa->addSeparator();
-    addPrintItem(stampa, "anteprimavideata", "Anteprima di stampa della videata…",
+    addPrintItem(stampa, "anteprimavideata", tr("Anteprima di stampa della videata…"),
                  &CalculationWindow::anteprimavideata_Click);
-    addPrintItem(stampa, "anteprimadati", "Anteprima di stampa dei dati…",
+    addPrintItem(stampa, "anteprimadati", tr("Anteprima di stampa dei dati…"),
                  &CalculationWindow::anteprimadati_Click);
     stampa->addSeparator();
-    addPrintItem(stampa, "pdfvideata", "Salva la videata come PDF…", &CalculationWindow::pdfvideata_Click);
-    addPrintItem(stampa, "pdfdati", "Salva i dati come PDF…", &CalculationWindow::pdfdati_Click);
-    QAction* calcolatrice = bar->addAction("Calcolatrice");
+    addPrintItem(stampa, "pdfvideata", tr("Salva la videata come PDF…"), &CalculationWindow::pdfvideata_Click);
+    addPrintItem(stampa, "pdfdati", tr("Salva i dati come PDF…"), &CalculationWindow::pdfdati_Click);
+    QAction* calcolatrice = bar->addAction(tr("Calcolatrice"));
     calcolatrice->setObjectName("calcolatrice");
     connect(calcolatrice, &QAction::triggered, this, &CalculationWindow::calcolatrice_Click);
-    QAction* leggimi = bar->addAction("Leggimi");
+    QAction* leggimi = bar->addAction(tr("Leggimi"));
     leggimi->setObjectName("leggimi");
     connect(leggimi, &QAction::triggered, this, &CalculationWindow::leggimi_Click);
     if (!menu.photoAction.isEmpty()) {
-        QAction* foto = bar->addAction("Foto");
+        QAction* foto = bar->addAction(tr("Foto"));
         foto->setObjectName(menu.photoAction);
         connect(foto, &QAction::triggered, this, &CalculationWindow::foto_Click);
     }
@@ -112,7 +112,7 @@ void CalculationWindow::pdfdati_Click() {
 
 void CalculationWindow::printed(const PrintResult& result, const PrintContent& content, const QString& name) {
     if (result.status == PrintResult::Status::handedOver) {
-        statusBar()->showMessage(QString("Stampa inviata alla stampante «%1».").arg(result.printer), 10000);
+        statusBar()->showMessage(tr("Stampa inviata alla stampante «%1».").arg(result.printer), 10000);
     } else {
         tellPrintFailure(this, result, content, name);
     }
