@@ -57,7 +57,7 @@ void frmCOSTRUZIONEBOBINA::buildDrawing() {
         for (int row = 0; row < 2; ++row) {
             const QString name = QString("Shape%1").arg(2 + i + row * turnsDrawn);
             QWidget* section = addShape(name, twipsRect(left, row == 0 ? 1800 : 3960, 240, 240), coilCopper);
-            section->setStyleSheet(section->styleSheet() + QString(tr(" border-radius: %1px;")).arg(twips(120)));
+            section->setStyleSheet(section->styleSheet() + QString(QString(" border-radius: %1px;")).arg(twips(120)));
         }
     }
 
