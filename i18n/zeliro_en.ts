@@ -484,7 +484,7 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>CALCOLA</source>
-        <translation>CALCULATE</translation>
+        <translation>CALC.</translation>
     </message>
     <message>
         <source>Completate le caselle input,calcola il dipolo</source>
@@ -856,7 +856,7 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>Centrale</source>
-        <translation>Feed point</translation>
+        <translation>Feed</translation>
     </message>
     <message>
         <source>Isolatore</source>
