@@ -536,11 +536,11 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>          BOBINA            micro HENRY </source>
-        <translation>          COIL            micro HENRY </translation>
+        <translation>          COIL                micro HENRY </translation>
     </message>
     <message>
         <source>                 BOBINA               PF</source>
-        <translation>                 COIL               pF</translation>
+        <translation>                 COIL                 pF</translation>
     </message>
     <message>
         <source>Capacità della  bobina in pico FARAD</source>
