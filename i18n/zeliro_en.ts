@@ -248,6 +248,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>Cancella tutte le input &amp; output</source>
         <translation>Clears all input &amp; output</translation>
     </message>
+    <message>
+        <source>Mhz</source>
+        <translation>MHz</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::frmCOSTRUZIONEBOBINA</name>
@@ -676,6 +680,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Ritorna al menù  iniziale</source>
         <translation>Back to the main  menu</translation>
+    </message>
+    <message>
+        <source>Mhz</source>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,8 @@ int overflow(QWidget* control) {
         if (label->text().isEmpty() || !label->pixmap().isNull()) return 0;
         const QRect room = label->contentsRect();
         if (label->wordWrap()) {
-            const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text());
+            const QRect needed =
+                metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), label->text());
             return std::max({0, needed.height() - room.height(), needed.width() - room.width()});
         }
         return std::max(0, metrics.horizontalAdvance(label->text()) - room.width());
@@ -35,8 +36,9 @@ int overflow(QWidget* control) {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         if (button->text().isEmpty()) return 0;
         int width = 0;
-        const QString text = qobject_cast<WrappingButton*>(button) ? WrappingButton::captionLines(button->text())
-                                                                    : button->text();
+        const QString text = qobject_cast<WrappingButton*>(button)
+                                 ? WrappingButton::captionLines(button->text())
+                                 : button->text();
         const QStringList lines = text.split('\n');
         for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
         // A radio button's indicator and its gap take the room of about three letters.
@@ -123,7 +125,8 @@ void English::workedValues_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("steps");    // "Text1=7,05" types, "Option2" clicks
     QTest::addColumn<QStringList>("results");  // the labels that show results
-    QTest::newRow("standard dipole") << "frmDIPOLOSTANDARD" << QStringList{"Option2", "Text1=7,05", "Command2"}
+    QTest::newRow("standard dipole") << "frmDIPOLOSTANDARD"
+                                     << QStringList{"Option2", "Text1=7,05", "Command2"}
                                      << QStringList{"Label7"};
     QTest::newRow("trimming") << "frmTARATURA" << QStringList{"Option1", "Text1=7,05", "Text2=7", "Command2"}
                               << QStringList{"Label5"};
@@ -135,9 +138,9 @@ void English::workedValues_data() {
     QTest::newRow("loading coil") << "frmCALCOLOBOBINA"
                                   << QStringList{"Text1=2", "Text2=7,05", "Text3=10", "Text4=2", "Command1"}
                                   << QStringList{"Label9"};
-    QTest::newRow("coil construction") << "frmCOSTRUZIONEBOBINA"
-                                       << QStringList{"Text3=1,5", "Text5=25", "Text2=40", "Text1=35", "Command2"}
-                                       << QStringList{"Label19"};
+    QTest::newRow("coil construction")
+        << "frmCOSTRUZIONEBOBINA" << QStringList{"Text3=1,5", "Text5=25", "Text2=40", "Text1=35", "Command2"}
+        << QStringList{"Label19"};
 }
 
 // The worked values typed in both languages give the same digits, with the
@@ -161,7 +164,8 @@ void English::workedValues() {
         for (const QString& label : results) {
             const QString text = textOf(form, label);
             QVERIFY2(!text.isEmpty(), qPrintable(label));
-            QVERIFY2(!text.contains(language == Language::english ? ',' : '.'), qPrintable(label + " " + text));
+            QVERIFY2(!text.contains(language == Language::english ? ',' : '.'),
+                     qPrintable(label + " " + text));
             shown[language] << text;
         }
         QCOMPARE(m_beep.count, 0);
@@ -169,8 +173,10 @@ void English::workedValues() {
         triggerMenu(form, action);
         QVERIFY(waitUntil([&] { return !m_printer.reports.empty(); }));
         QString report;
-        for (const std::string& line : m_printer.reports.back()) report += QString::fromStdString(line) + '\n';
-        for (const QString& text : shown[language]) QVERIFY2(report.contains(text), qPrintable(text + "\n" + report));
+        for (const std::string& line : m_printer.reports.back())
+            report += QString::fromStdString(line) + '\n';
+        for (const QString& text : shown[language])
+            QVERIFY2(report.contains(text), qPrintable(text + "\n" + report));
         stopProgram();
     }
     QStringList pointed = shown[Language::italian];

@@ -40,11 +40,11 @@
 #include <random>
 #include <thread>
 
+#include "core/numbers.h"
 #include "cupsfixture.h"
 #include "frame/Registry.h"
 #include "frame/SystemPrinter.h"
 #include "frame/Warnings.h"
-#include "core/numbers.h"
 #include "testsupport.h"
 
 using namespace zeliro;
@@ -437,7 +437,8 @@ void Monkey::randomEvents_data() {
     QTest::newRow("warnings of 40 to 50 ms") << quint64(7050365) << 0.01 << 2500 << Language::italian;
     QTest::newRow("warnings of 0,4 to 0,5 s") << quint64(142500) << 0.1 << 2500 << Language::italian;
     QTest::newRow("warnings of 2 to 2,5 s") << quint64(1060) << 0.5 << 1500 << Language::italian;
-    QTest::newRow("in English, warnings of 40 to 50 ms") << quint64(3650) << 0.01 << 2500 << Language::english;
+    QTest::newRow("in English, warnings of 40 to 50 ms")
+        << quint64(3650) << 0.01 << 2500 << Language::english;
 }
 
 void Monkey::randomEvents() {

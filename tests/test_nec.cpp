@@ -649,8 +649,9 @@ void Nec::texts_data() {
         << QStringList{"7.200", "+150", "2.00", "67.3 - j37.4",
                        "THE RESONANCE IS +150 kHz (+2.13 %) FROM THE DESIGN FREQUENCY. "
                        "LENGTHEN EACH ARM BY 21.5 cm"};
-    QTest::newRow("English: no resonance") << dipole << 0 << 0.0 << 0.0 << 10.0
-                                           << QStringList{"NO RESONANCE", "", "> 99", "0.0 + j10.0", "NO RESONANCE"};
+    QTest::newRow("English: no resonance")
+        << dipole << 0 << 0.0 << 0.0 << 10.0
+        << QStringList{"NO RESONANCE", "", "> 99", "0.0 + j10.0", "NO RESONANCE"};
 }
 
 void Nec::texts() {

@@ -5,6 +5,7 @@
 
 namespace zeliro {
 
-frmFOTOmulti::frmFOTOmulti(Registry& registry) : PhotoWindow(coaxTrapCaption(registry.language()), ":/photos/coaxtrap.jpg") {}
+frmFOTOmulti::frmFOTOmulti(Registry& registry)
+    : PhotoWindow(coaxTrapCaption(registry.language()), ":/photos/coaxtrap.jpg") {}
 
 }  // namespace zeliro

@@ -5,6 +5,7 @@
 
 namespace zeliro {
 
-frmLEGGIMITARATURA::frmLEGGIMITARATURA(Registry& registry) : TextWindow(trimmingReadMe(registry.language()), ScrollBar::none) {}
+frmLEGGIMITARATURA::frmLEGGIMITARATURA(Registry& registry)
+    : TextWindow(trimmingReadMe(registry.language()), ScrollBar::none) {}
 
 }  // namespace zeliro

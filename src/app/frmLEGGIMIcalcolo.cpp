@@ -5,6 +5,7 @@
 
 namespace zeliro {
 
-frmLEGGIMIcalcolo::frmLEGGIMIcalcolo(Registry& registry) : TextWindow(loadingCoilReadMe(registry.language()), ScrollBar::none) {}
+frmLEGGIMIcalcolo::frmLEGGIMIcalcolo(Registry& registry)
+    : TextWindow(loadingCoilReadMe(registry.language()), ScrollBar::none) {}
 
 }  // namespace zeliro

@@ -5,6 +5,7 @@
 
 namespace zeliro {
 
-frmLEGGIMImulti::frmLEGGIMImulti(Registry& registry) : TextWindow(twoBandReadMe(registry.language()), ScrollBar::vertical) {}
+frmLEGGIMImulti::frmLEGGIMImulti(Registry& registry)
+    : TextWindow(twoBandReadMe(registry.language()), ScrollBar::vertical) {}
 
 }  // namespace zeliro

@@ -5,6 +5,7 @@
 
 namespace zeliro {
 
-frmLEGGIMIstandard::frmLEGGIMIstandard(Registry& registry) : TextWindow(halfWaveReadMe(registry.language()), ScrollBar::none) {}
+frmLEGGIMIstandard::frmLEGGIMIstandard(Registry& registry)
+    : TextWindow(halfWaveReadMe(registry.language()), ScrollBar::none) {}
 
 }  // namespace zeliro

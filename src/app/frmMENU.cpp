@@ -70,7 +70,11 @@ frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
          tr("Calcola un dipolo multibanda con bobine in cavo coassiale"),
          {40, 270, 150, 90},
          &frmMENU::Command5_Click},
-        {"Command3", tr("INFO"), tr("Visualizza  testo di  info"), {225, 270, 150, 90}, &frmMENU::Command3_Click},
+        {"Command3",
+         tr("INFO"),
+         tr("Visualizza  testo di  info"),
+         {225, 270, 150, 90},
+         &frmMENU::Command3_Click},
         {"Command4", tr("CHIUDI"), tr("Esce dal programma"), {410, 270, 150, 90}, &frmMENU::Command4_Click},
     };
     for (const MenuButton& entry : buttons) {

@@ -75,10 +75,11 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
                            QRect(200, 124, 240, 24));
     lblVersion->setFont(namedFont("Arial", 12, true));
 
-    auto* advice = makeLabel(frame, "lblCompany",
-                             tr("Per visionare correttamente il programma  è consigliabile la risoluzione video "
-                             "800  *  600"),
-                             QRect(16, 156, 432, 56));
+    auto* advice =
+        makeLabel(frame, "lblCompany",
+                  tr("Per visionare correttamente il programma  è consigliabile la risoluzione video "
+                     "800  *  600"),
+                  QRect(16, 156, 432, 56));
     advice->setFont(namedFont("Arial", 14.25));
     advice->setWordWrap(true);
     setColours(*advice, yellow);

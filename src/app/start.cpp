@@ -55,7 +55,8 @@ Language languageAtStart(const QStringList& arguments) {
     LanguageSources sources;
     sources.commandLine = languageArgument(args);
     sources.languageVariable = qEnvironmentVariable("LANGUAGE").toStdString();
-    for (const QString& tag : QLocale::system().uiLanguages()) sources.systemLanguages.push_back(tag.toStdString());
+    for (const QString& tag : QLocale::system().uiLanguages())
+        sources.systemLanguages.push_back(tag.toStdString());
     return chooseLanguage(sources);
 }
 

@@ -14,7 +14,8 @@ namespace {
 const QColor panelBlue(0, 0, 160);
 
 QString caption() {
-    return frmCALCOLOBOBINA::tr("CALCOLO   BOBINA") + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) + revisionCaption;
+    return frmCALCOLOBOBINA::tr("CALCOLO   BOBINA") + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) +
+           revisionCaption;
 }
 
 }  // namespace
@@ -22,7 +23,8 @@ QString caption() {
 frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
     : CoilWindow(registry, caption(), QSize(twips(11880), twips(8040)), MenuBarItems{"frmLEGGIMIcalcolo"}),
       m_variables(registry.variables<Variables>()) {
-    QLabel* title = addLabel("Label3", tr("BOBINE   PER   DIPOLI   ACCORCIATI"), twipsRect(240, 120, 11400, 480));
+    QLabel* title =
+        addLabel("Label3", tr("BOBINE   PER   DIPOLI   ACCORCIATI"), twipsRect(240, 120, 11400, 480));
     title->setAlignment(Qt::AlignCenter);
     title->setFont(namedFont("Arial", 18, true));
     setColours(*title, yellow);
@@ -31,8 +33,8 @@ frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
     buildInputs();
     buildButtons();
 
-    Label1 =
-        addLabel("Label1", tr("QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE"), twipsRect(600, 7140, 10800, 480));
+    Label1 = addLabel("Label1", tr("QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE"),
+                      twipsRect(600, 7140, 10800, 480));
     Label17 =
         addLabel("Label17", tr("BOBINA  TROPPO  DISTANTE  DAL  CENTRALE"), twipsRect(600, 7140, 10800, 480));
     setColours(*Label1, red, yellow);
@@ -80,16 +82,17 @@ void frmCALCOLOBOBINA::buildInputs() {
     setColours(*panel, white, panelBlue);
 
     const Column column{840, 3600, 4560, 1560};
-    addFieldColumn(column, {
-                               {&Text1, "Text1", tr("Input diametro filo in millimetri"), "Label4",
-                                tr("DIAMETRO  FILO  DIPOLO  mm"), 3000},
-                               {&Text2, "Text2", tr("Input frequenza in Megaherz"), "Label5",
-                                tr("FREQUENZA") + spaces(20) + "Mhz", 3660},
-                               {&Text3, "Text3", tr("Input metri totali a disposizione per il dipolo"), "Label6",
-                                tr("LUNGHEZZA TOTALE") + spaces(10) + tr("mt"), 4320},
-                               {&Text4, "Text4", tr("Input metri di filo che separano il centrale dalla bobina"),
-                                "Label7", tr("DISTANZA DAL CENTRALE  mt"), 4980},
-                           });
+    addFieldColumn(column,
+                   {
+                       {&Text1, "Text1", tr("Input diametro filo in millimetri"), "Label4",
+                        tr("DIAMETRO  FILO  DIPOLO  mm"), 3000},
+                       {&Text2, "Text2", tr("Input frequenza in Megaherz"), "Label5",
+                        tr("FREQUENZA") + spaces(20) + tr("Mhz"), 3660},
+                       {&Text3, "Text3", tr("Input metri totali a disposizione per il dipolo"), "Label6",
+                        tr("LUNGHEZZA TOTALE") + spaces(10) + tr("mt"), 4320},
+                       {&Text4, "Text4", tr("Input metri di filo che separano il centrale dalla bobina"),
+                        "Label7", tr("DISTANZA DAL CENTRALE  mt"), 4980},
+                   });
     QLabel* hint1 = addLabel("Label13", tr("Separare  i  MHz dai KHz"), twipsRect(6240, 3570, 1860, 255));
     QLabel* hint2 = addLabel("Label14", tr("con la  virgola"), twipsRect(6240, 3825, 1860, 255));
     for (QLabel* hint : {hint1, hint2}) {
@@ -108,16 +111,17 @@ void frmCALCOLOBOBINA::buildInputs() {
 
 void frmCALCOLOBOBINA::buildButtons() {
     const auto place = [](int top) { return twipsRect(8640, top, 2760, 660); };
-    addButtons(Text4, {
-                          {"Command1", tr("CALCOLA"), tr("Completate le caselle di input,calcola i microhenry"),
-                           place(2880), [this] { Command1_Click(); }},
-                          {"Command3", tr("COSTRUZIONE BOBINA  "), tr("Passa al programma COSRUZIONE BOBINA"),
-                           place(3720), [this] { Command3_Click(); }},
-                          {"cmdCommand3", tr("MENU'"), tr("Torna al menù iniziale"), place(4560),
-                           [this] { cmdCommand3_Click(); }},
-                          {"Command2", tr("RESETTA"), tr("Cancella tutte le input & output"), place(5400),
-                           [this] { Command2_Click(); }},
-                      });
+    addButtons(Text4,
+               {
+                   {"Command1", tr("CALCOLA"), tr("Completate le caselle di input,calcola i microhenry"),
+                    place(2880), [this] { Command1_Click(); }},
+                   {"Command3", tr("COSTRUZIONE BOBINA  "), tr("Passa al programma COSRUZIONE BOBINA"),
+                    place(3720), [this] { Command3_Click(); }},
+                   {"cmdCommand3", tr("MENU'"), tr("Torna al menù iniziale"), place(4560),
+                    [this] { cmdCommand3_Click(); }},
+                   {"Command2", tr("RESETTA"), tr("Cancella tutte le input & output"), place(5400),
+                    [this] { Command2_Click(); }},
+               });
 }
 
 void frmCALCOLOBOBINA::Command1_Click() {
@@ -146,7 +150,8 @@ void frmCALCOLOBOBINA::errore1() { warnings().run({Label1, 5, {Text4, Text3, Lab
 void frmCALCOLOBOBINA::errore3() { warnings().run({Label17, 5, {}, {Text4}, true}); }
 
 std::vector<std::string> frmCALCOLOBOBINA::dataReport() const {
-    return loadingCoilReport({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), textOf(Label9), language()});
+    return loadingCoilReport(
+        {textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), textOf(Label9), language()});
 }
 
 }  // namespace zeliro

@@ -16,7 +16,8 @@ const QColor resultPanel(0, 64, 64);
 const QColor former(160, 160, 160);
 
 QString caption() {
-    return frmCOSTRUZIONEBOBINA::tr("COSTRUZIONE  BOBINA") + spaces(53) + "by" + spaces(4) + "TAVRON" + spaces(64) + revisionCaption;
+    return frmCOSTRUZIONEBOBINA::tr("COSTRUZIONE  BOBINA") + spaces(53) + "by" + spaces(4) + "TAVRON" +
+           spaces(64) + revisionCaption;
 }
 
 }  // namespace
@@ -57,7 +58,8 @@ void frmCOSTRUZIONEBOBINA::buildDrawing() {
         for (int row = 0; row < 2; ++row) {
             const QString name = QString("Shape%1").arg(2 + i + row * turnsDrawn);
             QWidget* section = addShape(name, twipsRect(left, row == 0 ? 1800 : 3960, 240, 240), coilCopper);
-            section->setStyleSheet(section->styleSheet() + QString(QString(" border-radius: %1px;")).arg(twips(120)));
+            section->setStyleSheet(section->styleSheet() +
+                                   QString(QString(" border-radius: %1px;")).arg(twips(120)));
         }
     }
 
@@ -96,7 +98,8 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
                                {&Text1, "Text1", tr("Input dal centro bobina al centro del filo"), "Label9",
                                 tr("RAGGIO  MEDIO") + spaces(16) + tr("(A) mm"), 2820},
                            });
-    QLabel* hint1 = addLabel("Label17", tr("Separare  le decine dalle unità"), twipsRect(5700, 3420, 5640, 255));
+    QLabel* hint1 =
+        addLabel("Label17", tr("Separare  le decine dalle unità"), twipsRect(5700, 3420, 5640, 255));
     QLabel* hint2 = addLabel("Label18", tr("con  la  virgola"), twipsRect(5700, 3660, 5640, 255));
     for (QLabel* hint : {hint1, hint2}) {
         hint->setFont(sansFont(8.25));
@@ -109,7 +112,7 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
 
     QLabel* advice = addLabel("Label12",
                               tr("Per un buon rendimento, occorre che la lunghezza dell'avvolgimento sia "
-                              "all'incirca uguale al diametro"),
+                                 "all'incirca uguale al diametro"),
                               twipsRect(360, 5220, 4920, 780));
     advice->setFont(sansFont(8.25, true));
     advice->setAlignment(Qt::AlignCenter);
@@ -121,20 +124,20 @@ void frmCOSTRUZIONEBOBINA::buildInputs() {
 
 void frmCOSTRUZIONEBOBINA::buildButtons() {
     const auto place = [](int left) { return twipsRect(left, 5220, 1860, 600); };
-    addButtons(Text1,
-               {
-                   {"Command2", tr("CALCOLA"), tr("Completate le caselle di input,calcola il valore della bobina"),
-                    place(5520), [this] { Command2_Click(); }},
-                   {"Command3", tr("RESETTA"), tr("Cancella tutte le input & output"), place(7590),
-                    [this] { Command3_Click(); }},
-                   {"Command1", tr("CHIUDI"), tr("Ritorna al programma CALCOLO BOBINA"), place(9660),
-                    [this] { Command1_Click(); }},
-               });
+    addButtons(Text1, {
+                          {"Command2", tr("CALCOLA"),
+                           tr("Completate le caselle di input,calcola il valore della bobina"), place(5520),
+                           [this] { Command2_Click(); }},
+                          {"Command3", tr("RESETTA"), tr("Cancella tutte le input & output"), place(7590),
+                           [this] { Command3_Click(); }},
+                          {"Command1", tr("CHIUDI"), tr("Ritorna al programma CALCOLO BOBINA"), place(9660),
+                           [this] { Command1_Click(); }},
+                      });
 }
 
 void frmCOSTRUZIONEBOBINA::Command2_Click() {
-    const CoilConstructionOutcome outcome =
-        coilConstruction({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), m_variables, language()});
+    const CoilConstructionOutcome outcome = coilConstruction(
+        {textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text5), m_variables, language()});
     m_variables = outcome.variables;
     if (outcome.inductance) {
         setTextOf(Label19, *outcome.inductance);

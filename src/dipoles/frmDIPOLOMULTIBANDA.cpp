@@ -20,7 +20,8 @@ const QColor lightGreen(192, 255, 192);
 const QColor copper(192, 96, 0);
 
 QString caption() {
-    return frmDIPOLOMULTIBANDA::tr("DIPOLO   BIBANDA") + spaces(61) + "by" + spaces(3) + "TAVRON" + spaces(65) + revisionCaption;
+    return frmDIPOLOMULTIBANDA::tr("DIPOLO   BIBANDA") + spaces(61) + "by" + spaces(3) + "TAVRON" +
+           spaces(65) + revisionCaption;
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ void frmDIPOLOMULTIBANDA::buildTexts() {
     QLabel* advice =
         addLabel("Label36",
                  tr("Per un buon rendimento  occorre che le bobine abbiano un rapporto tra lunghezza e "
-                 "diametro bobina di 0,4   0,5."),
+                    "diametro bobina di 0,4   0,5."),
                  twipsRect(9120, 3240, 2055, 975));
     setColours(*advice, black, lightGreen);
 }
@@ -99,8 +100,8 @@ void frmDIPOLOMULTIBANDA::buildInputs() {
          tr("Se il valore non è in lista digitalo manualmente"), 3360},
         {&Text1, "Text1", "Label2", tr("RAGGIO  DEL  SUPPORTO ............................... mm  "), true,
          tr("Input raggio supporto"), 3720},
-        {&Text3, "Text3", "Label4", tr("NUMERO  DELLE  SPIRE .........................................n "), true,
-         tr("Input numero delle spire"), 4080},
+        {&Text3, "Text3", "Label4", tr("NUMERO  DELLE  SPIRE .........................................n "),
+         true, tr("Input numero delle spire"), 4080},
         {&Text5, "Text5", "Label34", tr("centro  banda  PRIMA  FREQUENZA .... Mhz"), false,
          tr("Input frequenza più alta"), 4440},
         {&Text6, "Text6", "Label10", tr("centro  banda  SECONDA FREQUENZA  Mhz"), false,
@@ -114,9 +115,10 @@ void frmDIPOLOMULTIBANDA::buildInputs() {
         *row.box = addField(row.field, twipsRect(4560, row.top, 975, 285), row.tooltip);
         nameAfter(*row.box, prompt);
     }
-    Command1 = addButton("Command1", tr("MENU'"), twipsRect(5880, 3960, 975, 390), tr("Ritorna al menù iniziale"));
-    Command3 =
-        addButton("Command3", tr("RESETTA"), twipsRect(7080, 4320, 975, 375), tr("Cancella tutte le input & output"));
+    Command1 =
+        addButton("Command1", tr("MENU'"), twipsRect(5880, 3960, 975, 390), tr("Ritorna al menù iniziale"));
+    Command3 = addButton("Command3", tr("RESETTA"), twipsRect(7080, 4320, 975, 375),
+                         tr("Cancella tutte le input & output"));
     Command2 = addButton("Command2", tr("CALCOLA"), twipsRect(5880, 4680, 975, 390),
                          tr("Completate le caselle input,calcola il dipolo"));
 }
@@ -140,7 +142,8 @@ void frmDIPOLOMULTIBANDA::buildArm() {
     QLabel* Label8 = addLabel("Label8", tr("metri per la prima frequenza"), twipsRect(2640, 6240, 1515, 375));
     Label24 = addLabel("Label24", "", twipsRect(4200, 6240, 1335, 375));
     addLabel("Label12", tr("BOBINA"), twipsRect(5880, 6240, 795, 255));
-    QLabel* Label11 = addLabel("Label11", tr("metri per la seconda frequenza"), twipsRect(6720, 6240, 1635, 375));
+    QLabel* Label11 =
+        addLabel("Label11", tr("metri per la seconda frequenza"), twipsRect(6720, 6240, 1635, 375));
     Label25 = addLabel("Label25", "", twipsRect(8400, 6240, 1575, 375));
     addLabel("Label40", tr("isolatore"), twipsRect(9960, 6270, 795, 255));
     nameAfter(Label24, Label8);
@@ -164,11 +167,11 @@ void frmDIPOLOMULTIBANDA::buildResults() {
     const QString cableTip = tr("Lunghezza del coassiale compresi i due segmenti  A e B");
     const QString cutoffTip =
         tr("La frequenza di taglio della bobina deve essere leggermente più alta del fine banda "
-        "superiore della prima frequenza");
+           "superiore della prima frequenza");
     const QString inductanceTip = tr("Induttanza della bobina in micro HENRY");
     const Box boxes[] = {
-        {"Label6", tr("LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm"), &Label23, "Label23", cableTip, cableTip,
-         2760},
+        {"Label6", tr("LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm"), &Label23, "Label23", cableTip,
+         cableTip, 2760},
         {"Label9", tr("FREQUENZA  DI TAGLIO  MHz"), &Label26, "Label26", cutoffTip, cutoffTip, 4320},
         {"Label30", tr("          BOBINA            micro HENRY "), &Label32, "Label32", inductanceTip,
          inductanceTip, 5880},
@@ -239,12 +242,14 @@ void frmDIPOLOMULTIBANDA::buildWarnings() {
          tr("IL SEGMENTO  DAL CENTRALE  ALLA BOBINA , DEVE RISUONARE SULLA  FREQUENZA PIU'  ALTA"),
          twipsRect(840, 3000, 3615, 2055), yellow, blue},
         {&Label35, "Label35",
-         tr("LA  FREQUENZA DI  TAGLIO DELLA  BOBINA  DEVE  ESSERE  LEGGERMENTE  SUPERIORE  ALL ' INTERA  BANDA "
-         "DELLA  PRIMA  FREQUENZA"),
+         tr("LA  FREQUENZA DI  TAGLIO DELLA  BOBINA  DEVE  ESSERE  LEGGERMENTE  SUPERIORE  ALL ' INTERA  "
+            "BANDA "
+            "DELLA  PRIMA  FREQUENZA"),
          twipsRect(4560, 5760, 4215, 1575), red, white},
         {&Label28, "Label28", tr("LA FREQUENZA DI TAGLIO E' TROPPO ALTA RISPETTO ALLA  PRIMA FREQUENZA"),
          twipsRect(480, 5520, 3855, 1455), blue, yellow},
-        {&Label37, "Label37", tr("SELEZIONA IL TIPO DI DIPOLO"), twipsRect(6840, 4800, 4335, 855), black, green},
+        {&Label37, "Label37", tr("SELEZIONA IL TIPO DI DIPOLO"), twipsRect(6840, 4800, 4335, 855), black,
+         green},
     };
     for (const Sign& sign : signs) {
         QLabel* label = *sign.label = addLabel(sign.name, sign.text, sign.geometry);

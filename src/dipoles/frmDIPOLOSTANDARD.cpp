@@ -18,7 +18,8 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
           tr("DIPOLO  STANDARD") + spaces(58) + "by" + spaces(5) + "TAVRON" + spaces(62) + revisionCaption,
           QSize(680, 400), MenuBarItems{"frmLEGGIMIstandard"}),
       m_variables(registry.variables<Variables>()) {
-    auto* title = addLabel("Label3", tr("LUNGHEZZA  FISICA  DI  UN  DIPOLO  1/2  ONDA"), QRect(10, 12, 660, 40));
+    auto* title =
+        addLabel("Label3", tr("LUNGHEZZA  FISICA  DI  UN  DIPOLO  1/2  ONDA"), QRect(10, 12, 660, 40));
     title->setFont(namedFont("Times New Roman", 20.25, true));
     title->setAlignment(Qt::AlignCenter);
     setColours(*title, yellow);
@@ -27,8 +28,9 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     Label1->setFont(sansFont(12, true));
     Text1 = addField("Text1", QRect(210, 82, 100, 26), tr("Input frequenza"));
     Text1->setFont(sansFont(12, true));
-    addLabel("Label4", "Mhz", QRect(318, 84, 50, 24))->setFont(sansFont(12, true));
-    auto* hint = addLabel("Label5", tr("Separare  i  MHz  dai  KHz  con  la  virgola"), QRect(30, 116, 340, 20));
+    addLabel("Label4", tr("Mhz"), QRect(318, 84, 50, 24))->setFont(sansFont(12, true));
+    auto* hint =
+        addLabel("Label5", tr("Separare  i  MHz  dai  KHz  con  la  virgola"), QRect(30, 116, 340, 20));
     hint->setFont(sansFont(9.75));
     setColours(*hint, yellow);
 
@@ -53,9 +55,10 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
 
     auto* Command2 =
         addButton("Command2", tr("CALCOLA"), QRect(80, 330, 130, 40), tr("Calcola la lunghezza del dipolo"));
-    auto* Command3 =
-        addButton("Command3", tr("RESETTA"), QRect(275, 330, 130, 40), tr("Cancella tutte le input & output"));
-    auto* Command1 = addButton("Command1", tr("MENU'"), QRect(470, 330, 130, 40), tr("Ritorna al menù  iniziale"));
+    auto* Command3 = addButton("Command3", tr("RESETTA"), QRect(275, 330, 130, 40),
+                               tr("Cancella tutte le input & output"));
+    auto* Command1 =
+        addButton("Command1", tr("MENU'"), QRect(470, 330, 130, 40), tr("Ritorna al menù  iniziale"));
 
     nameAfter(Text1, Label1);
     nameAfter(Label7, Label2);
@@ -84,8 +87,8 @@ void frmDIPOLOSTANDARD::Option2_Click() { selectHorizontal(m_variables, language
 void frmDIPOLOSTANDARD::Command1_Click() { registry().show("frmMENU"); }
 
 void frmDIPOLOSTANDARD::Command2_Click() {
-    const HalfWaveOutcome outcome =
-        computeHalfWave({textOf(Text1), Option1->isChecked() || Option2->isChecked(), m_variables, language()});
+    const HalfWaveOutcome outcome = computeHalfWave(
+        {textOf(Text1), Option1->isChecked() || Option2->isChecked(), m_variables, language()});
     m_variables = outcome.variables;
     switch (outcome.action) {
         case HalfWaveOutcome::Action::selectConfiguration:

@@ -19,7 +19,8 @@ namespace {
 const QColor grey(128, 128, 128);
 
 QString caption() {
-    return frmTARATURA::tr("TARATURA  del  DIPOLO") + spaces(53) + frmTARATURA::tr("by  TAVRON") + spaces(64) + revisionCaption;
+    return frmTARATURA::tr("TARATURA  del  DIPOLO") + spaces(53) + frmTARATURA::tr("by  TAVRON") +
+           spaces(64) + revisionCaption;
 }
 
 QLabel* styled(QLabel* label, const QFont& font, const QColor& text, const QColor& background = QColor()) {
@@ -73,11 +74,12 @@ void frmTARATURA::buildInputs() {
 
 void frmTARATURA::buildButtons() {
     const QFont font = sansFont(9.75, true);
-    Command2 =
-        addButton("Command2", tr("CALCOLA"), twipsRect(360, 3000, 1815, 495), tr("Calcola la misura effettiva"));
-    Command3 =
-        addButton("Command3", tr("RESETTA"), twipsRect(360, 3660, 1815, 495), tr("Cancella tutte le input & output"));
-    Command1 = addButton("Command1", tr("MENU'"), twipsRect(9600, 3480, 1815, 495), tr("Ritorna al menù iniziale"));
+    Command2 = addButton("Command2", tr("CALCOLA"), twipsRect(360, 3000, 1815, 495),
+                         tr("Calcola la misura effettiva"));
+    Command3 = addButton("Command3", tr("RESETTA"), twipsRect(360, 3660, 1815, 495),
+                         tr("Cancella tutte le input & output"));
+    Command1 =
+        addButton("Command1", tr("MENU'"), twipsRect(9600, 3480, 1815, 495), tr("Ritorna al menù iniziale"));
     for (QPushButton* button : {Command2, Command3, Command1}) button->setFont(font);
 
     Label14 = addLabel("Label14", tr("SELEZIONA IL TIPO DI DIPOLO"), twipsRect(3840, 3480, 4935, 1215));
@@ -91,9 +93,10 @@ void frmTARATURA::buildVerdict() {
                sansFont(9.75, true), white);
     const QFont verdictFont = sansFont(8.25, true);
     const VerdictCaptions captions = verdictCaptions(language());
-    const std::tuple<QLabel**, const char*, const char*> verdicts[] = {{&Label4, "Label4", captions.shorten},
-                                                                       {&Label6, "Label6", captions.lengthen},
-                                                                       {&Label7, "Label7", captions.unchanged}};
+    const std::tuple<QLabel**, const char*, const char*> verdicts[] = {
+        {&Label4, "Label4", captions.shorten},
+        {&Label6, "Label6", captions.lengthen},
+        {&Label7, "Label7", captions.unchanged}};
     for (const auto& [verdict, name, text] : verdicts) {
         *verdict = addLabel(name, text, twipsRect(6960, 5130, 1815, 255));
         styled(*verdict, verdictFont, yellow, teal)->hide();
@@ -110,12 +113,13 @@ void frmTARATURA::buildDrawing() {
     addShape("Shape4", twipsRect(1560, 6735, 375, 135), lightGrey);
     addLine("Line1", {twips(2040), twips(6600)}, {twips(6480), twips(6600)}, yellow, 2);
     addShape("Shape2", twipsRect(6480, 6465, 375, 255), grey);
-    styled(addLabel("Label13", tr("Isolatore"), twipsRect(6960, 6480, 855, 255)), sansFont(8.25), white, teal);
+    styled(addLabel("Label13", tr("Isolatore"), twipsRect(6960, 6480, 855, 255)), sansFont(8.25), white,
+           teal);
 
     Line2 = addLine("Line2", {twips(6510), twips(6960)}, {twips(8150), twips(6960)}, yellow, 2);
     Shape3 = addShape("Shape3", twipsRect(8160, 6840, 375, 255), grey);
-    Label12 = styled(addLabel("Label12", tr("Isolatore"), twipsRect(8640, 6840, 855, 255)), sansFont(8.25), white,
-                     teal);
+    Label12 = styled(addLabel("Label12", tr("Isolatore"), twipsRect(8640, 6840, 855, 255)), sansFont(8.25),
+                     white, teal);
     Line3 = addLine("Line3", {twips(5040), twips(6360)}, {twips(6480), twips(6360)}, yellow, 2);
     for (QWidget* piece : std::initializer_list<QWidget*>{Line2, Shape3, Label12, Line3}) piece->hide();
 }
@@ -141,8 +145,9 @@ void frmTARATURA::Option2_Click() {
 }
 
 void frmTARATURA::Command2_Click() {
-    const TrimmingOutcome outcome = computeTrimming(
-        {textOf(Text1), textOf(Text2), Option1->isChecked() || Option2->isChecked(), m_variables, language()});
+    const TrimmingOutcome outcome =
+        computeTrimming({textOf(Text1), textOf(Text2), Option1->isChecked() || Option2->isChecked(),
+                         m_variables, language()});
     m_variables = outcome.variables;
     switch (outcome.action) {
         case TrimmingOutcome::Action::selectType:

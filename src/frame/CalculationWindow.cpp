@@ -44,14 +44,16 @@ void CalculationWindow::buildMenuBar(const MenuBarItems& menu) {
     stampa->setObjectName("stampa");
     stampa->menuAction()->setObjectName("stampa");
     addPrintItem(stampa, "stampavideata", tr("Stampa videata"), &CalculationWindow::stampavideata_Click);
-    addPrintItem(stampa, menu.reportAction, tr("Stampa solo i dati"), &CalculationWindow::stampasolodati_Click);
+    addPrintItem(stampa, menu.reportAction, tr("Stampa solo i dati"),
+                 &CalculationWindow::stampasolodati_Click);
     stampa->addSeparator();
     addPrintItem(stampa, "anteprimavideata", tr("Anteprima di stampa della videata…"),
                  &CalculationWindow::anteprimavideata_Click);
     addPrintItem(stampa, "anteprimadati", tr("Anteprima di stampa dei dati…"),
                  &CalculationWindow::anteprimadati_Click);
     stampa->addSeparator();
-    addPrintItem(stampa, "pdfvideata", tr("Salva la videata come PDF…"), &CalculationWindow::pdfvideata_Click);
+    addPrintItem(stampa, "pdfvideata", tr("Salva la videata come PDF…"),
+                 &CalculationWindow::pdfvideata_Click);
     addPrintItem(stampa, "pdfdati", tr("Salva i dati come PDF…"), &CalculationWindow::pdfdati_Click);
     QAction* calcolatrice = bar->addAction(tr("Calcolatrice"));
     calcolatrice->setObjectName("calcolatrice");

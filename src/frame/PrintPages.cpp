@@ -90,7 +90,8 @@ bool savePdf(const QString& fileName, const PrintContent& content, QString* reas
     const QString folder = QFileInfo(fileName).absolutePath();
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
-        *reason = QCoreApplication::translate("PrintChoices", "Impossibile scrivere nella cartella «%1».").arg(folder);
+        *reason = QCoreApplication::translate("PrintChoices", "Impossibile scrivere nella cartella «%1».")
+                      .arg(folder);
         return false;
     }
     const QByteArray document = pdfDocument(content, standardPageLayout());
@@ -99,8 +100,8 @@ bool savePdf(const QString& fileName, const PrintContent& content, QString* reas
     if (document.isEmpty() || file.write(document) != document.size() || !file.flush() || !file.commit()) {
         file.cancelWriting();
         *reason = QCoreApplication::translate("PrintChoices",
-                                            "Impossibile scrivere il file «%1»: il disco è pieno o la "
-                                            "cartella non accetta scritture.")
+                                              "Impossibile scrivere il file «%1»: il disco è pieno o la "
+                                              "cartella non accetta scritture.")
                       .arg(fileName);
         return false;
     }

@@ -138,7 +138,8 @@ std::optional<Tuning> tuning(const Design& design, int bandIndex) {
 std::string advice(const BandResult& r, const Design& design, int bandIndex, Language language) {
     if (!r.resonant) return std::string(text(Text::noResonance, language));
     std::string out = textWith(
-        Text::deviation, {signedFixed(r.deviationKhz, 0, language), signedFixed(r.deviationPercent, 2, language)}, language);
+        Text::deviation,
+        {signedFixed(r.deviationKhz, 0, language), signedFixed(r.deviationPercent, 2, language)}, language);
     const auto t = tuning(design, bandIndex);
     if (!t) return out;
     // Rounded to 12 digits first: the difference of two near frequencies
@@ -148,8 +149,8 @@ std::string advice(const BandResult& r, const Design& design, int bandIndex, Lan
     const double changeCm = truncateDecimals(roundSignificant(change, 12), 1);
     out += ' ';
     if (changeCm == 0) return out + std::string(text(Text::onFrequency, language));
-    return out +
-           textWith(changeCm > 0 ? t->lengthen : t->shorten, {formatDouble(std::abs(changeCm), language)}, language);
+    return out + textWith(changeCm > 0 ? t->lengthen : t->shorten,
+                          {formatDouble(std::abs(changeCm), language)}, language);
 }
 
 AnalysisOutcome failure(Text which) {

@@ -96,7 +96,8 @@ constexpr std::array english = {
 
 constexpr bool inEnumOrder() {
     for (std::size_t i = 0; i < italian.size(); ++i)
-        if (static_cast<std::size_t>(italian[i].first) != i || english[i].first != italian[i].first) return false;
+        if (static_cast<std::size_t>(italian[i].first) != i || english[i].first != italian[i].first)
+            return false;
     return true;
 }
 static_assert(inEnumOrder() && italian.size() == static_cast<std::size_t>(Text::shortenOuter) + 1 &&
