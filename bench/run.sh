@@ -46,6 +46,9 @@ QT_QPA_PLATFORM=offscreen measure offscreen
 command -v xvfb-run >/dev/null && xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside-xvfb
 echo "warning CPU (offscreen):"
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_warning_cpu" 2>/dev/null
+echo "verification window against nec2c alone (offscreen):"
+cmake --build "$build" --target bench_verify_run zeliro_verify >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_verify_run" "${VERIFY_RUNS:-3}" 2>/dev/null
 echo "reading a measured sweep (CSV and .s1p), 100000 and 1000000 points:"
 "$build/bench/bench_sweep_read" 100000 9
 "$build/bench/bench_sweep_read" 1000000 3

@@ -18,6 +18,8 @@ fi
 out=$(realpath -m "${1:-docs/screenshots}")
 shift || true
 mkdir -p "$out"
+# The measured sweep beside the simulation is the sample the tests write.
+"$build/tests/test_sweep" readsTheSampleDipole >/dev/null
 
 # The window manager's look: title bars in an Arial-like bold 8 point, as the
 # captions of the windows were laid out for.

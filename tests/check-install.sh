@@ -22,6 +22,8 @@ desktop="$usr/share/applications/$id.desktop"
 metainfo="$usr/share/metainfo/$id.metainfo.xml"
 icon="$usr/share/icons/hicolor/scalable/apps/$id.svg"
 [ -x "$usr/bin/zeliro" ] || fail "no executable usr/bin/zeliro"
+# The verification window's module, where the program looks for it (../lib/zeliro).
+ls "$usr"/lib/zeliro/libzeliro_verify.so >/dev/null || fail "no verification module in usr/lib/zeliro"
 for file in "$desktop" "$metainfo" "$icon"; do
   [ -s "$file" ] || fail "${file#"$work/root/"} not installed"
 done
@@ -48,8 +50,8 @@ deb=$(ls "$work"/deb/zeliro_*_*.deb) || fail "no zeliro .deb built"
 dpkg-deb --field "$deb" Package Version Architecture Depends
 [ "$(dpkg-deb --field "$deb" Package)" = zeliro ] || fail "package name"
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in fonts-liberation2 qt6-translations-l10n libc6 libcups2 libqt6core6 libqt6gui6 libqt6widgets6 \
-  libqt6printsupport6; do
+for needed in fonts-liberation2 qt6-translations-l10n nec2c libc6 libcups2 libqt6core6 libqt6gui6 \
+  libqt6widgets6 libqt6printsupport6 libqt6charts6; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 contents=$(dpkg-deb --contents "$deb")
@@ -57,4 +59,5 @@ for path in usr/bin/zeliro usr/share/applications/$id.desktop usr/share/metainfo
   usr/share/icons/hicolor/scalable/apps/$id.svg; do
   grep -q " \./$path$" <<<"$contents" || fail "package lacks /$path"
 done
+grep -q " \./usr/lib/zeliro/libzeliro_verify\.so$" <<<"$contents" || fail "package lacks the verification module"
 echo "install check passed"

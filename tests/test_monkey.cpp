@@ -284,6 +284,8 @@ void dropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
 // second, even under the sanitizers).
 constexpr int hangSeconds = 120;
 
+bool isVerification(const QWidget* window) { return window->objectName() == "frmVERIFICA"; }
+
 const QRegularExpression notANumber("(^|[^a-z])(inf|infinity|nan)([^a-z]|$)",
                                     QRegularExpression::CaseInsensitiveOption);
 
@@ -357,6 +359,7 @@ private:
     int m_prints = 0;
     int m_printMessages = 0;
     bool m_systemPrinter = false;  // prints go to the system's default printer
+    int m_verificationSteps = 0;  // steps that ended with a verification window open
     QStringList m_recent;
 
     // The answer to the next message box, drawn before each step.
@@ -417,7 +420,7 @@ void Monkey::init() {
     m_printMessages = 0;
     m_recent.clear();
     m_step = m_events = m_restarts = m_messages = 0;
-    m_stepsDuringWarnings = m_stepsWithResults = m_prints = m_beep.count = 0;
+    m_stepsDuringWarnings = m_stepsWithResults = m_prints = m_beep.count = m_verificationSteps = 0;
 }
 
 void Monkey::cleanup() {
@@ -472,9 +475,10 @@ void Monkey::randomEvents() {
     }
     qInfo(
         "monkey: %d steps, %d events in %lld ms; %d starts of the program, %d steps ended during a "
-        "warning, %d with a result on display, %d prints, %d division-by-zero messages answered, %d beeps",
+        "warning, %d with a result on display, %d with a verification window, %d prints, %d division-by-zero "
+        "messages answered, %d beeps",
         steps, m_events, static_cast<long long>(clock.elapsed()), m_restarts, m_stepsDuringWarnings,
-        m_stepsWithResults, m_prints, m_messages, m_beep.count);
+        m_stepsWithResults, m_verificationSteps, m_prints, m_messages, m_beep.count);
 }
 
 void Monkey::everyPastedTextInEveryField_data() {
@@ -594,13 +598,16 @@ void Monkey::count() {
     m_prints += static_cast<int>(m_printer.reports.size() + m_printer.images.size());
     bool warning = false;
     bool result = false;
+    bool verification = false;
     for (QWidget* window : openProgramWindows()) {
+        verification |= isVerification(window);
         for (const Warnings* warnings : window->findChildren<Warnings*>()) warning |= warnings->pending() > 0;
         for (const ResultLabel& label : resultLabels)
             if (window->objectName() == label.window) result |= !textOf(window, label.label).isEmpty();
     }
     m_stepsDuringWarnings += warning;
     m_stepsWithResults += result;
+    m_verificationSteps += verification;
 }
 
 void Monkey::note(const QString& what) {
@@ -632,7 +639,8 @@ QList<QWidget*> Monkey::openProgramWindows() const {
     QList<QWidget*> windows;
     const Registry& registry = Registry::current();
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && registry.knows(widget->objectName())) windows << widget;
+        if (widget->isVisible() && (registry.knows(widget->objectName()) || isVerification(widget)))
+            windows << widget;
     // In a fixed order, so that a seed repeats its steps.
     std::sort(windows.begin(), windows.end(),
               [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
@@ -859,6 +867,9 @@ QString Monkey::triggerAction(QWidget* window) {
         if (!action->objectName().isEmpty() && !action->menu() && action->isEnabled()) actions << action;
     if (actions.isEmpty()) return clickSomewhere(window);
     QAction* action = m_dice->pick(actions);
+    // "Verifica" leads to a window of its own: chosen more often when it can be.
+    auto* verifica = window->findChild<QAction*>("verifica");
+    if (verifica && actions.contains(verifica) && m_dice->chance(40)) action = verifica;
     const QString what = window->objectName() + ": menu " + action->objectName();
     action->trigger();
     ++m_events;
@@ -867,7 +878,7 @@ QString Monkey::triggerAction(QWidget* window) {
 
 QString Monkey::closeWindow(QWidget* window) {
     const QString name = window->objectName();
-    if (m_dice->chance(50)) {
+    if (m_dice->chance(50) && !isVerification(window)) {
         Registry::current().close(name);
         ++m_events;
         return name + ": closed through the registry";
@@ -985,8 +996,15 @@ QString Monkey::problems() {
     for (auto it = copies.cbegin(); it != copies.cend(); ++it)
         if (it.value() > 1) return QString("%1 copies of %2 are open").arg(it.value()).arg(it.key());
 
+    QStringList verifiedOpeners;
     for (QWidget* window : openProgramWindows()) {
-        if (registry.find(window->objectName()) != window)
+        if (isVerification(window)) {
+            // One per opening window, and only while that window is open.
+            const QString opener = window->property("opener").toString();
+            if (!registry.find(opener)) return "a verification window outlives " + opener;
+            if (verifiedOpeners.contains(opener)) return "two verification windows of " + opener;
+            verifiedOpeners << opener;
+        } else if (registry.find(window->objectName()) != window)
             return window->objectName() + " is open but unknown to the registry";
         const QString problem = labelProblems(window);
         if (!problem.isEmpty()) return window->objectName() + ": " + problem;

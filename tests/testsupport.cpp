@@ -13,6 +13,11 @@
 
 namespace zeliro::test {
 
+ScriptedFileDialogs& fileDialogs() {
+    static ScriptedFileDialogs dialogs;
+    return dialogs;
+}
+
 QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale, Language language) {
     beep.count = 0;
     printer.reports.clear();
@@ -21,6 +26,8 @@ QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double tim
     QWidget* splash = start(language);
     Registry::current().setBeep(&beep);
     Registry::current().setPrinter(&printer);
+    fileDialogs() = {};
+    Registry::current().setFileDialogs(&fileDialogs());
     return splash;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/language.h"
+#include "frame/FileDialogs.h"
 #include "frame/Platform.h"
 
 #include <QAbstractButton>
@@ -40,6 +41,19 @@ public:
     std::vector<std::vector<std::string>> reports;
     std::vector<QImage> images;
 };
+
+// File dialogs that answer with the names a test sets (empty: cancelled).
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    QString openFileName(QWidget*, const QString&, const QString&) override { return openName; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return saveName;
+    }
+    QString openName;
+    QString saveName;
+};
+// The file dialogs every started program uses; startProgram() empties them.
+ScriptedFileDialogs& fileDialogs();
 
 // Starts the program afresh with recording seams and short warnings
 // (timeScale: 1 keeps the real waits); the seams start with no beep heard and

@@ -2,9 +2,11 @@
 // with a worked example typed in and calculated:
 //   zeliro_screenshots OUTPUT_FOLDER [WINDOW...]
 // With no window named, every window the program knows is shown in turn,
-// and then two print pictures of the half-wave dipole window: the message of
+// then two print pictures of the half-wave dipole window: the message of
 // a system with no default printer (stampa-senza-stampante.png) and the
-// preview of its data report (anteprima-dati.png).
+// preview of its data report (anteprima-dati.png); and the verification window twice: on the two-band example
+// ("frmVERIFICA"), and on the half-wave dipole beside the measured sweep
+// that the tests write to build/sweeps ("frmVERIFICA_misura").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
@@ -27,6 +29,7 @@
 #include "app/start.h"
 #include "frame/DecimalField.h"
 #include "frame/Platform.h"
+#include "frame/FileDialogs.h"
 #include "frame/Registry.h"
 
 namespace {
@@ -150,6 +153,44 @@ int printPictures(zeliro::Registry& registry, const QDir& folder) {
     return failed;
 }
 
+// "Carica misura" reads the file named here, without a dialog.
+class SampleFile : public zeliro::FileDialogs {
+public:
+    QString openFileName(QWidget*, const QString&, const QString&) override { return name; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString name;
+};
+
+// The verification window of the opener's worked example after a run.
+QWidget* verification(zeliro::Registry& registry, const QString& opener) {
+    QWidget* window = registry.show(opener);
+    if (!window || !typeExample(window, workedExamples().at(opener))) return nullptr;
+    settle(400);
+    // The example was clicked in code, without the events that bring the
+    // menu item up to date: its handler is called straight away.
+    QMetaObject::invokeMethod(window, "verifica_Click");
+    for (QWidget* candidate : QApplication::topLevelWidgets())
+        if (candidate->objectName() == "frmVERIFICA" && candidate->isVisible() &&
+            candidate->property("opener").toString() == opener)
+            return candidate;
+    return nullptr;
+}
+
+QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const QString& name) {
+    const bool measured = name == "frmVERIFICA_misura";
+    QWidget* window = verification(registry, measured ? "frmDIPOLOSTANDARD" : "frmDIPOLOMULTIBANDA");
+    if (!window) return nullptr;
+    window->move(0, 0);
+    settle(300);
+    window->findChild<QAbstractButton*>("simula")->click();
+    for (int waited = 0; window->property("running").toBool() && waited < 60000; waited += 50) settle(50);
+    if (measured) {
+        sample.name = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p");
+        window->findChild<QAbstractButton*>("caricaMisura")->click();
+    }
+    return window;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -176,13 +217,19 @@ int main(int argc, char** argv) {
     zeliro::start(language);
     zeliro::Registry& registry = zeliro::Registry::current();
     const bool everything = names.isEmpty();
-    if (everything) names = registry.names();
+    SampleFile sample;
+    registry.setFileDialogs(&sample);
+    if (everything) names = registry.names() + QStringList{"frmVERIFICA", "frmVERIFICA_misura"};
 
     int saved = 0;
     int failed = 0;
     for (const QString& name : names) {
-        QWidget* window = registry.show(name);
-        if (!window) continue;
+        const bool verifying = name.startsWith("frmVERIFICA");
+        QWidget* window = verifying ? showVerification(registry, sample, name) : registry.show(name);
+        if (!window) {
+            failed += verifying;
+            continue;
+        }
         settle(300);
         const auto example = workedExamples().find(name);
         if (example != workedExamples().end() && !typeExample(window, example->second)) ++failed;
@@ -194,7 +241,12 @@ int main(int argc, char** argv) {
         } else {
             ++failed;
         }
-        registry.close(name);
+        if (verifying) {
+            window->close();
+            registry.closeAll();
+        }
+        else
+            registry.close(name);
         settle(100);
     }
     if (everything) failed += printPictures(registry, folder);

@@ -16,6 +16,7 @@ public:
     explicit frmCALCOLOBOBINA(Registry& registry);
 
     std::vector<std::string> dataReport() const override;
+    std::optional<nec::Design> designOnDisplay() const override;
 
 public slots:
     void Command1_Click();

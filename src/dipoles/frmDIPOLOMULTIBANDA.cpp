@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "core/version.h"
+#include "core/nec/ondisplay.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -40,6 +41,7 @@ frmDIPOLOMULTIBANDA::frmDIPOLOMULTIBANDA(Registry& registry)
     buildWarnings();
     setTabOrder();
     connectHandlers();
+    addVerification("DIPOLO  MULTIBANDA");
 }
 
 void frmDIPOLOMULTIBANDA::buildTexts() {
@@ -388,6 +390,13 @@ CableChoice frmDIPOLOMULTIBANDA::cableOn() const {
     for (const auto& [option, cable] : options)
         if (option->isChecked()) return cable;
     return CableChoice::None;
+}
+
+std::optional<nec::Design> frmDIPOLOMULTIBANDA::designOnDisplay() const {
+    const std::string shown[] = {textOf(Label24), textOf(Label25), textOf(Label32),
+                                 textOf(Label31), textOf(Text5),   textOf(Text6)};
+    return nec::twoBandOnDisplay(
+        {shown[0], shown[1], shown[2], shown[3], shown[4], shown[5], shapeOn() == DipoleShape::InvertedV});
 }
 
 std::vector<std::string> frmDIPOLOMULTIBANDA::dataReport() const {

@@ -22,6 +22,7 @@ public:
     explicit frmDIPOLOMULTIBANDA(Registry& registry);
 
     std::vector<std::string> dataReport() const override;
+    std::optional<nec::Design> designOnDisplay() const override;
 
 public slots:
     void Command1_Click();

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "core/version.h"
+#include "core/nec/ondisplay.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -78,6 +79,7 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     connect(Command1, &QPushButton::clicked, this, &frmDIPOLOSTANDARD::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmDIPOLOSTANDARD::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmDIPOLOSTANDARD::Command3_Click);
+    addVerification("DIPOLO  STANDARD");
 }
 
 void frmDIPOLOSTANDARD::Option1_Click() { selectInvertedV(m_variables, language()); }
@@ -110,6 +112,10 @@ void frmDIPOLOSTANDARD::Command3_Click() {
 }
 
 void frmDIPOLOSTANDARD::errore1() { warnings().run({Label8, 4, {Label7}, {}, true}); }
+
+std::optional<nec::Design> frmDIPOLOSTANDARD::designOnDisplay() const {
+    return nec::halfWaveOnDisplay(textOf(Label7), textOf(Text1), Option1->isChecked());
+}
 
 std::vector<std::string> frmDIPOLOSTANDARD::dataReport() const {
     return halfWaveReport({textOf(Text1), textOf(Label7), m_variables.dipoleConfiguration, language()});

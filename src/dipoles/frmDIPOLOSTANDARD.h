@@ -19,6 +19,7 @@ public:
     explicit frmDIPOLOSTANDARD(Registry& registry);
 
     std::vector<std::string> dataReport() const override;
+    std::optional<nec::Design> designOnDisplay() const override;
 
 public slots:
     void Option1_Click();

@@ -1,13 +1,18 @@
 #include "dipoles/frmTARATURA.h"
 
+#include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <tuple>
 
+#include "core/nec/measured.h"
 #include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
@@ -41,6 +46,22 @@ frmTARATURA::frmTARATURA(Registry& registry)
     buildVerdict();
     buildDrawing();
     connectHandlers();
+    QAction* damisura = menuBar()->addAction("Da misura…");
+    damisura->setObjectName("damisura");
+    connect(damisura, &QAction::triggered, this, &frmTARATURA::damisura_Click);
+}
+
+void frmTARATURA::damisura_Click() {
+    const QString name = registry().fileDialogs().openFileName(
+        this, "Da misura", "Misure (*.s1p *.csv *.txt);;Tutti i file (*)");
+    if (name.isEmpty()) return;
+    const SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString());
+    if (!reading.ok()) {
+        QMessageBox::warning(this, "Da misura", QString::fromStdString(reading.error.message));
+        return;
+    }
+    Text2->setText(
+        QString::fromStdString(nec::minimumSwrText(*reading.sweep, textOf(Text1))));
 }
 
 void frmTARATURA::buildInputs() {

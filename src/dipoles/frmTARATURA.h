@@ -29,6 +29,8 @@ public slots:
     void Command3_Click();
     void Command1_Click();
     void errore1();
+    // "Da misura…": the frequency of minimum SWR of a measured sweep into Text2.
+    void damisura_Click();
 
 private:
     void buildInputs();

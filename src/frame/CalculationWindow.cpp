@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,6 +23,7 @@
 #include "frame/Look.h"
 #include "frame/PrintChoices.h"
 #include "frame/Registry.h"
+#include "frame/Verification.h"
 
 namespace zeliro {
 
@@ -165,6 +169,52 @@ void CalculationWindow::calcolatrice_Click() { m_registry.show("Calculator"); }
 void CalculationWindow::leggimi_Click() { m_registry.show(m_menu.readMeWindow); }
 
 void CalculationWindow::foto_Click() { m_registry.show(m_menu.photoWindow); }
+
+void CalculationWindow::addVerification(const QString& title) {
+    m_verificationTitle = title;
+    m_verifica = menuBar()->addAction("Verifica");
+    m_verifica->setObjectName("verifica");
+    connect(m_verifica, &QAction::triggered, this, &CalculationWindow::verifica_Click);
+    refreshVerification();
+    // Results change after a click or a key in this window (a handler, or a
+    // warning that empties them): the item is looked at again then.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CalculationWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        QTimer::singleShot(0, this, &CalculationWindow::refreshVerification);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CalculationWindow::refreshVerification() {
+    if (m_verifica) m_verifica->setEnabled(designOnDisplay().has_value());
+}
+
+void CalculationWindow::verifica_Click() {
+    refreshVerification();
+    const std::optional<nec::Design> design = designOnDisplay();
+    if (!design) return;
+    QString error;
+    const OpenVerification open = loadVerificationModule(error);
+    if (!open) {
+        QMessageBox::warning(this, "Verifica", error);
+        return;
+    }
+    VerificationRequest request{objectName(),       m_verificationTitle,   *design,
+                                &m_registry.beep(), &m_registry.printer(), &m_registry.fileDialogs()};
+    request.tellPrintFailure = [](QWidget* parent, const PrintResult& result, const QImage& image) {
+        tellPrintFailure(parent, result, PrintContent{{}, image}, "ZELIRO-verifica.pdf");
+    };
+    m_verification = open(this, m_verification, request);
+    if (!m_verification) return;
+    m_verification->show();
+    if (m_verification->isMinimized()) m_verification->showNormal();
+    m_verification->raise();
+    m_verification->activateWindow();
+}
 
 DecimalField* CalculationWindow::addField(const QString& name, const QRect& geometry,
                                           const QString& tooltip) {

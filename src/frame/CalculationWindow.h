@@ -25,15 +25,19 @@
 // named after the caption label that introduces it (nameAfter).
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/language.h"
+#include "core/nec/model.h"
 #include "frame/Warnings.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -63,6 +67,8 @@ public:
 
     // The data report of the window as it stands now, one string a line.
     virtual std::vector<std::string> dataReport() const = 0;
+    // The design that "Verifica" checks: the figures on display, or none.
+    virtual std::optional<nec::Design> designOnDisplay() const { return std::nullopt; }
 
 public slots:
     void stampavideata_Click();
@@ -74,6 +80,7 @@ public slots:
     void calcolatrice_Click();
     void leggimi_Click();
     void foto_Click();
+    void verifica_Click();
 
 protected:
     Registry& registry() const { return m_registry; }
@@ -113,6 +120,11 @@ protected:
     // from the inputs now on screen.
     void resultsShown(const QList<const QLabel*>& labels);
 
+    // Adds "Verifica" to the menu bar, enabled while a design is on display;
+    // the title says which window the verification window checks.
+    void addVerification(const QString& title);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenuBar(const MenuBarItems& menu);
     void addPrintItem(QMenu* menu, const QString& name, const QString& caption,
@@ -128,12 +140,16 @@ private:
     void sendToPrinter(const PrintContent& content);
     // A job's fate: a note in the status bar, or a message.
     void printed(const PrintResult& result, const PrintContent& content, const QString& pdfName);
+    void refreshVerification();
 
     Registry& m_registry;
     QWidget* m_client = nullptr;
     Warnings* m_warnings = nullptr;
     MenuBarItems m_menu;
     std::map<const QLabel*, QString> m_resultInputs;  // result label -> the inputs it came from
+    QAction* m_verifica = nullptr;
+    QString m_verificationTitle;
+    QPointer<QWidget> m_verification;  // owned by this window
 };
 
 }  // namespace zeliro

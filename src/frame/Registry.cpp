@@ -15,8 +15,10 @@ Registry::Registry(QObject* parent)
     : QObject(parent),
       m_systemBeep(std::make_unique<SystemBeep>()),
       m_systemPrinter(std::make_unique<SystemPrinter>()),
+      m_systemFileDialogs(std::make_unique<SystemFileDialogs>()),
       m_beep(m_systemBeep.get()),
-      m_printer(m_systemPrinter.get()) {
+      m_printer(m_systemPrinter.get()),
+      m_fileDialogs(m_systemFileDialogs.get()) {
     setObjectName("registry");
     currentRegistry = this;
 }
@@ -87,5 +89,8 @@ void Registry::terminate(const QStringList& closingOrder) {
 
 void Registry::setBeep(Beep* beep) { m_beep = beep ? beep : m_systemBeep.get(); }
 void Registry::setPrinter(Printer* printer) { m_printer = printer ? printer : m_systemPrinter.get(); }
+void Registry::setFileDialogs(FileDialogs* dialogs) {
+    m_fileDialogs = dialogs ? dialogs : m_systemFileDialogs.get();
+}
 
 }  // namespace zeliro

@@ -7,7 +7,7 @@
 //
 // The registry also owns, for the whole run, the window-level variables of
 // every calculation window (they outlive the window's widgets) and the two
-// platform seams, beep and printer.
+// platform seams, beep, printer and file dialogs.
 
 #include <QObject>
 #include <QPointer>
@@ -20,6 +20,7 @@
 #include <typeindex>
 
 #include "core/language.h"
+#include "frame/FileDialogs.h"
 #include "frame/Platform.h"
 
 namespace zeliro {
@@ -73,9 +74,11 @@ public:
 
     Beep& beep() { return *m_beep; }
     Printer& printer() { return *m_printer; }
+    FileDialogs& fileDialogs() { return *m_fileDialogs; }
     // Tests put recording seams in; the registry does not own them.
     void setBeep(Beep* beep);
     void setPrinter(Printer* printer);
+    void setFileDialogs(FileDialogs* dialogs);
 
 private:
     std::map<QString, Factory> m_factories;
@@ -84,8 +87,10 @@ private:
     std::unique_ptr<Beep> m_systemBeep;
     std::unique_ptr<Printer> m_systemPrinter;
     Language m_language = Language::italian;
+    std::unique_ptr<FileDialogs> m_systemFileDialogs;
     Beep* m_beep = nullptr;
     Printer* m_printer = nullptr;
+    FileDialogs* m_fileDialogs = nullptr;
 };
 
 }  // namespace zeliro

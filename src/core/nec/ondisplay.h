@@ -1,0 +1,33 @@
+#pragma once
+// From the figures a calculation window shows to the design that "Verifica"
+// checks, and the line that tells the user which figures those are. A figure
+// that is missing, does not read or is not above zero gives no design.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/nec/model.h"
+
+namespace zeliro::nec {
+
+// The half-wave dipole window: total length (m) and frequency (MHz).
+std::optional<Design> halfWaveOnDisplay(std::string_view lengthM, std::string_view frequencyMhz,
+                                        bool invertedV);
+
+struct TwoBandOnDisplay {
+    std::string_view innerWireM, outerWireM, inductanceUh, capacitancePf, firstMhz, secondMhz;
+    bool invertedV = false;
+};
+std::optional<Design> twoBandOnDisplay(const TwoBandOnDisplay& shown);
+
+struct LoadingCoilOnDisplay {
+    std::string_view totalLengthM, wireDiameterMm, inductanceUh, coilDistanceM, frequencyMhz;
+};
+std::optional<Design> loadingCoilOnDisplay(const LoadingCoilOnDisplay& shown);
+
+// The figures of the design, as the window writes numbers
+// ("orizzontale, lunghezza totale 20,21 m, 7,05 MHz").
+std::string describeDesign(const Design& design);
+
+}  // namespace zeliro::nec

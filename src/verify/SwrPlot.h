@@ -1,0 +1,42 @@
+#pragma once
+// The SWR plot of the verification window: one panel per band, SWR on a
+// logarithmic axis from 1 to 10 against frequency, the SWR <= 2 region
+// shaded, a vertical marker at the design frequency and at each resonance,
+// the simulated curve and, in another colour, a measured one.
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QChartView;
+
+namespace zeliro {
+
+struct PlotCurve {
+    std::vector<double> frequencyMhz;
+    std::vector<double> swr;
+};
+
+struct PlotBand {
+    double fromMhz = 0;
+    double toMhz = 0;
+    double designMhz = 0;
+    std::optional<double> resonanceMhz;  // of the model
+    std::optional<double> measuredMhz;   // of the measurement
+};
+
+class SwrPlot : public QWidget {
+    Q_OBJECT
+public:
+    explicit SwrPlot(QWidget* parent = nullptr);
+
+    // Draws the bands afresh; either curve may be empty.
+    void draw(const std::vector<PlotBand>& bands, const PlotCurve& model, const PlotCurve& measured);
+    int panels() const { return static_cast<int>(m_views.size()); }
+
+private:
+    std::vector<QChartView*> m_views;
+};
+
+}  // namespace zeliro

@@ -1,0 +1,338 @@
+// The verification window through the program: "Verifica" from the three
+// calculation windows, runs of the real nec2c, every way the engine can fail,
+// the exports and a measured sweep beside the model.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+
+#include "core/dipolesweep.h"
+#include "core/numbers.h"
+#include "frame/Registry.h"
+#include "testsupport.h"
+
+using namespace zeliro;
+using namespace zeliro::test;
+
+namespace {
+
+// A stand-in for nec2c: a shell script named nec2c on a PATH of its own.
+void writeFakeEngine(const QString& folder, const QByteArray& body) {
+    QFile script(QDir(folder).filePath("nec2c"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n" + body + "\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+double figure(QWidget* window, const QString& label) {
+    return parseDouble(textOf(window, label).toStdString()).value_or(-1);
+}
+
+}  // namespace
+
+class VerifyWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void itemFollowsTheResultOnDisplay_data();
+    void itemFollowsTheResultOnDisplay();
+    void oneVerificationWindowPerOpener();
+    void simulatesTheDesignOnDisplay_data();
+    void simulatesTheDesignOnDisplay();
+    void engineFaultsGiveAMessageAndNoFigures_data();
+    void engineFaultsGiveAMessageAndNoFigures();
+    void savesTheDeckAndTheRows();
+    void measuredSweepBesideTheModel();
+    void trimmingTakesTheMeasuredMinimum_data();
+    void trimmingTakesTheMeasuredMinimum();
+
+private:
+    QWidget* openHalfWave(const QString& frequency);
+    QWidget* verification(QWidget* opener);
+    void simulate(QWidget* window);
+
+    RecordingBeep m_beep;
+    RecordingPrinter m_printer;
+    QByteArray m_path;
+    QTemporaryDir m_scratch;
+};
+
+void VerifyWindow::init() {
+    m_path = qgetenv("PATH");
+    startProgram(m_beep, m_printer);
+}
+
+void VerifyWindow::cleanup() {
+    qputenv("PATH", m_path);
+    stopProgram();
+}
+
+QWidget* VerifyWindow::openHalfWave(const QString& frequency) {
+    QWidget* dipole = Registry::current().show("frmDIPOLOSTANDARD");
+    click(dipole, "Option2");
+    type(dipole, "Text1", frequency);
+    click(dipole, "Command2");
+    return dipole;
+}
+
+// Chooses "Verifica" in the opener; its verification window.
+QWidget* VerifyWindow::verification(QWidget* opener) {
+    auto* item = control<QAction>(opener, "verifica");
+    if (!item || !waitUntil([item] { return item->isEnabled(); }, 2000)) return nullptr;
+    item->trigger();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmVERIFICA" && window->isVisible() &&
+            window->property("opener").toString() == opener->objectName())
+            return window;
+    return nullptr;
+}
+
+void VerifyWindow::simulate(QWidget* window) {
+    click(window, "simula");
+    QVERIFY(waitUntil([window] { return !window->property("running").toBool(); }, 120000));
+}
+
+void VerifyWindow::itemFollowsTheResultOnDisplay_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<bool>("enabled");  // after CALCOLA
+    const QStringList twoBandFields = {"Text1", "Text3", "Text5", "Text6"};
+    QTest::newRow("half-wave dipole") << "frmDIPOLOSTANDARD" << QStringList{"Option2"} << QStringList{"Text1"}
+                                      << QStringList{"7,05"} << true;
+    QTest::newRow("two-band dipole") << "frmDIPOLOMULTIBANDA" << QStringList{"Option1", "Option5"}
+                                     << twoBandFields << QStringList{"35", "6,4", "7,055", "3,650"} << true;
+    QTest::newRow("two-band dipole without its outer wire")
+        << "frmDIPOLOMULTIBANDA" << QStringList{"Option1", "Option5"} << twoBandFields
+        << QStringList{"35", "6,4", "7,055", ""} << false;
+    QTest::newRow("loading coil") << "frmCALCOLOBOBINA" << QStringList{}
+                                  << QStringList{"Text1", "Text2", "Text3", "Text4"}
+                                  << QStringList{"2", "7,05", "10", "2"} << true;
+}
+
+void VerifyWindow::itemFollowsTheResultOnDisplay() {
+    QFETCH(QString, opener);
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, typed);
+    QFETCH(bool, enabled);
+    QWidget* designer = Registry::current().show(opener);
+    auto* item = control<QAction>(designer, "verifica");
+    QVERIFY(item);
+    QCOMPARE(item->text(), "Verifica");
+    QVERIFY(!item->isEnabled());
+    for (const QString& option : options) click(designer, option);
+    fill(designer, fields, typed);
+    const QString calcola = opener == "frmCALCOLOBOBINA" ? "Command1" : "Command2";
+    const QString resetta = opener == "frmCALCOLOBOBINA" ? "Command2" : "Command3";
+    click(designer, calcola);
+    QCOMPARE(waitUntil([item] { return item->isEnabled(); }, enabled ? 2000 : 300), enabled);
+    click(designer, resetta);
+    QVERIFY(waitUntil([item] { return !item->isEnabled(); }, 2000));
+}
+
+void VerifyWindow::oneVerificationWindowPerOpener() {
+    QWidget* dipole = openHalfWave("7,05");
+    QWidget* first = verification(dipole);
+    QVERIFY(first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(textOf(first, "finestra"), "DIPOLO STANDARD:  orizzontale, lunghezza totale 20,21 m, 7,05 MHz");
+    // A new figure on display goes to the same window.
+    dipole->findChild<QLineEdit*>("Text1")->clear();
+    type(dipole, "Text1", "14,2");
+    click(dipole, "Command2");
+    QCOMPARE(verification(dipole), first);
+    QVERIFY(textOf(first, "finestra").endsWith("10,03 m, 14,2 MHz"));
+    QCOMPARE(first->property("panels").toInt(), 1);
+    // Closing the opener closes its verification window.
+    QPointer<QWidget> alive(first);
+    dipole->close();
+    QVERIFY(waitUntil([&alive] { return !alive; }, 2000));
+}
+
+void VerifyWindow::simulatesTheDesignOnDisplay_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QList<double>>("resonances");  // MHz, band by band, within 0,05
+    QTest::newRow("7,05 MHz half-wave, 2 mm, free space, no copper loss")
+        << "frmDIPOLOSTANDARD" << QStringList{"Text1"} << QStringList{"7,05"} << QStringList{"Option2"}
+        << QList<double>{7.2};
+    QTest::newRow("two-band example, RG58U, 6,4 turns, 7,055 and 3,650 MHz")
+        << "frmDIPOLOMULTIBANDA" << QStringList{"Text1", "Text3", "Text5", "Text6"}
+        << QStringList{"35", "6,4", "7,055", "3,650"} << QStringList{"Option1", "Option5"}
+        << QList<double>{7.19, 3.79};
+}
+
+void VerifyWindow::simulatesTheDesignOnDisplay() {
+    QFETCH(QString, opener);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, options);
+    QFETCH(QList<double>, resonances);
+    QWidget* designer = Registry::current().show(opener);
+    for (const QString& option : options) click(designer, option);
+    fill(designer, fields, typed);
+    click(designer, "Command2");
+    QWidget* window = verification(designer);
+    QVERIFY(window);
+    control<QAbstractButton>(window, "rame")->setChecked(false);
+    simulate(window);
+    QCOMPARE(textOf(window, "messaggio"), "");
+    QCOMPARE(window->property("panels").toInt(), resonances.size());
+    for (int band = 0; band < resonances.size(); ++band) {
+        const QString suffix = QString::number(band + 1);
+        QVERIFY2(std::abs(figure(window, "risonanza" + suffix) - resonances[band]) < 0.05,
+                 qPrintable(textOf(window, "risonanza" + suffix)));
+        for (const char* result : {"scarto", "swr", "impedenza", "banda", "consiglio"})
+            QVERIFY2(!textOf(window, result + suffix).isEmpty(), qPrintable(result + suffix));
+    }
+}
+
+void VerifyWindow::engineFaultsGiveAMessageAndNoFigures_data() {
+    QTest::addColumn<QByteArray>("engine");  // the fake engine's script; empty: no engine at all
+    QTest::addColumn<QString>("message");    // a part of the message
+    QTest::newRow("missing from PATH") << QByteArray() << "pacchetto Debian nec2c";
+    QTest::newRow("crashes") << QByteArray("exit 1") << "codice 1";
+    QTest::newRow("killed by a signal") << QByteArray("kill -SEGV $$") << "anomalo";
+    QTest::newRow("hangs past the time limit") << QByteArray("exec /bin/sleep 30") << "entro 0,5 s";
+    QTest::newRow("writes garbage") << QByteArray("/usr/bin/head -c 3000 /dev/urandom > out.txt; exit 0")
+                                    << "";
+    QTest::newRow("writes nothing") << QByteArray("true") << "alcun risultato";
+}
+
+void VerifyWindow::engineFaultsGiveAMessageAndNoFigures() {
+    QFETCH(QByteArray, engine);
+    QFETCH(QString, message);
+    QTemporaryDir bin;
+    if (!engine.isEmpty()) writeFakeEngine(bin.path(), engine);
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    window->setProperty("timeLimitMs", 500);
+    QElapsedTimer clock;
+    clock.start();
+    simulate(window);
+    QVERIFY(clock.elapsed() < 10000);
+    QVERIFY(!textOf(window, "messaggio").isEmpty());
+    QVERIFY2(textOf(window, "messaggio").contains(message), qPrintable(textOf(window, "messaggio")));
+    for (const char* result : {"risonanza1", "scarto1", "swr1", "impedenza1", "banda1", "consiglio1"})
+        QCOMPARE(textOf(window, result), "");
+}
+
+void VerifyWindow::savesTheDeckAndTheRows() {
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    const QString deck = m_scratch.filePath("dipolo.nec");
+    fileDialogs().saveName = deck;
+    click(window, "salvaNec");
+    QFile saved(deck);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    QVERIFY(text.contains("GW") && text.contains("EX") && text.contains("FR"));
+    // No rows before a run; an unwritable name gives a message and no file.
+    fileDialogs().saveName = m_scratch.filePath("righe.csv");
+    click(window, "salvaCsv");
+    QVERIFY(!QFile::exists(m_scratch.filePath("righe.csv")));
+    simulate(window);
+    click(window, "salvaCsv");
+    QFile rows(m_scratch.filePath("righe.csv"));
+    QVERIFY(rows.open(QIODevice::ReadOnly));
+    QCOMPARE(rows.readAll().count('\n'), 102);  // header and 101 points
+    fileDialogs().saveName = m_scratch.filePath("manca/righe.csv");
+    click(window, "salvaCsv");
+    QVERIFY(textOf(window, "messaggio").startsWith("Impossibile scrivere il file"));
+    QVERIFY(!QFile::exists(m_scratch.filePath("manca/righe.csv")));
+    click(window, "stampa");
+    QCOMPARE(m_printer.images.size(), 1);
+}
+
+void VerifyWindow::measuredSweepBesideTheModel() {
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    // Before any simulation, then beside it.
+    const QString good = m_scratch.filePath("dipolo.s1p");
+    std::ofstream out(QFile::encodeName(good).toStdString());
+    writeDipoleTouchstone(out, DipoleModel{}, 6.7, 7.5, 401);
+    out.close();
+    fileDialogs().openName = good;
+    click(window, "caricaMisura");
+    QVERIFY2(textOf(window, "misura1").contains("X = 0 a 7,099 MHz"), qPrintable(textOf(window, "misura1")));
+    simulate(window);
+    const QString beside = textOf(window, "misura1");
+    QVERIFY2(beside.contains("modello - misura +"), qPrintable(beside));
+    // A file that does not read changes nothing but the message, which names its line.
+    const QString bad = m_scratch.filePath("rotta.csv");
+    std::ofstream(QFile::encodeName(bad).toStdString()) << "Frequency (Hz),SWR\n7000000,1.5\n6990000,1.4\n";
+    fileDialogs().openName = bad;
+    click(window, "caricaMisura");
+    QVERIFY2(textOf(window, "messaggio").contains("3"), qPrintable(textOf(window, "messaggio")));
+    QCOMPARE(textOf(window, "misura1"), beside);
+    QVERIFY(!textOf(window, "risonanza1").isEmpty());
+}
+
+void VerifyWindow::trimmingTakesTheMeasuredMinimum_data() {
+    QTest::addColumn<QString>("wanted");    // Text1
+    QTest::addColumn<QString>("file");      // written by the test
+    QTest::addColumn<QString>("measured");  // Text2 afterwards
+    QTest::newRow("dip nearest 7,05 MHz") << "7,05"
+                                          << "dipolo.csv"
+                                          << "7,088";
+    QTest::newRow("no wanted frequency: the deepest dip") << ""
+                                                          << "dipolo.s1p"
+                                                          << "7,088";
+    QTest::newRow("a file that does not read changes nothing") << "7,05"
+                                                               << "rotta.csv"
+                                                               << "6,9";
+}
+
+void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
+    QFETCH(QString, wanted);
+    QFETCH(QString, file);
+    QFETCH(QString, measured);
+    const QString path = m_scratch.filePath(file);
+    {
+        std::ofstream out(QFile::encodeName(path).toStdString());
+        if (file == "dipolo.csv") writeDipoleCsv(out, DipoleModel{}, 6.8, 7.4, 201);
+        if (file == "dipolo.s1p") writeDipoleTouchstone(out, DipoleModel{}, 6.8, 7.4, 201);
+        if (file == "rotta.csv") out << "7000000,1.5\n7100000,abc\n";
+    }
+    QWidget* trimming = Registry::current().show("frmTARATURA");
+    click(trimming, "Option1");
+    type(trimming, "Text1", wanted);
+    type(trimming, "Text2", "6,9");
+    fileDialogs().openName = path;
+    // The message about a file that does not read is answered at once.
+    QTimer::singleShot(200, [] {
+        if (QWidget* message = QApplication::activeModalWidget()) message->close();
+    });
+    triggerMenu(trimming, "damisura");
+    QCOMPARE(textOf(trimming, "Text2"), measured);
+    if (wanted.isEmpty()) return;
+    // CALCOLA gives the verdict that typing the same figure gives.
+    const QStringList verdict = {"Label5", "Label7", "Label6", "Label4"};
+    click(trimming, "Command2");
+    QStringList fromFile;
+    for (const QString& label : verdict)
+        fromFile << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
+    click(trimming, "Command3");
+    click(trimming, "Option1");
+    type(trimming, "Text1", wanted);
+    type(trimming, "Text2", measured);
+    click(trimming, "Command2");
+    QStringList typed;
+    for (const QString& label : verdict)
+        typed << textOf(trimming, label) + (shown(trimming, label) ? "+" : "-");
+    QCOMPARE(fromFile, typed);
+}
+
+ZELIRO_TEST_MAIN(VerifyWindow)
+#include "test_verify.moc"
