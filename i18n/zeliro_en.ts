@@ -69,6 +69,13 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>zeliro</name>
+    <message>
+        <source>Il modulo di verifica (libzeliro_verify.so) non è installato.</source>
+        <translation>The check module (libzeliro_verify.so) is not installed.</translation>
+    </message>
+</context>
+<context>
     <name>zeliro::CalculationWindow</name>
     <message>
         <source>Stampa</source>
@@ -114,6 +121,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>Stampa inviata alla stampante «%1».</source>
         <translation>Print sent to the printer “%1”.</translation>
     </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Check</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::Calculator</name>
@@ -128,6 +139,48 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Impossibile dividere per zero</source>
         <translation>Cannot divide by zero</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::NecEngine</name>
+    <message>
+        <source>nec2c non ha scritto alcun risultato.</source>
+        <translation>nec2c wrote no results.</translation>
+    </message>
+    <message>
+        <source>Il programma di simulazione nec2c non è installato: installare il pacchetto Debian nec2c (sudo apt install nec2c).</source>
+        <translation>The nec2c simulation program is not installed: install the Debian package nec2c (sudo apt install nec2c).</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il modello in una cartella temporanea.</source>
+        <translation>Cannot write the model in a temporary folder.</translation>
+    </message>
+    <message>
+        <source>nec2c si è interrotto in modo anomalo.</source>
+        <translation>nec2c stopped abnormally.</translation>
+    </message>
+    <message>
+        <source>nec2c è terminato con un errore (codice %1).</source>
+        <translation>nec2c ended with an error (code %1).</translation>
+    </message>
+    <message>
+        <source>nec2c non si avvia: %1</source>
+        <translation>nec2c does not start: %1</translation>
+    </message>
+    <message>
+        <source>nec2c non ha finito entro %1 s: simulazione interrotta.</source>
+        <translation>nec2c did not finish within %1 s: simulation stopped.</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::SwrPlot</name>
+    <message>
+        <source>modello</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>misura</source>
+        <translation>measured</translation>
     </message>
 </context>
 <context>
@@ -251,6 +304,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Mhz</source>
         <translation>MHz</translation>
+    </message>
+    <message>
+        <source>CALCOLO  BOBINA</source>
+        <translation>LOADING  COIL</translation>
     </message>
 </context>
 <context>
@@ -610,6 +667,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>SELEZIONA IL TIPO DI DIPOLO</source>
         <translation>SELECT THE TYPE OF DIPOLE</translation>
     </message>
+    <message>
+        <source>DIPOLO  MULTIBANDA</source>
+        <translation>MULTIBAND  DIPOLE</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::frmDIPOLOSTANDARD</name>
@@ -869,6 +930,189 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Isolatore</source>
         <translation>Insulator</translation>
+    </message>
+    <message>
+        <source>Da misura…</source>
+        <translation>From measurement…</translation>
+    </message>
+    <message>
+        <source>Da misura</source>
+        <translation>From measurement</translation>
+    </message>
+    <message>
+        <source>Misure (*.s1p *.csv *.txt);;Tutti i file (*)</source>
+        <translation>Measurements (*.s1p *.csv *.txt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmVERIFICA</name>
+    <message>
+        <source>RISONANZA  MHz</source>
+        <translation>RESONANCE  MHz</translation>
+    </message>
+    <message>
+        <source>SCARTO  kHz</source>
+        <translation>OFFSET  kHz</translation>
+    </message>
+    <message>
+        <source>SWR  ALLA  FREQUENZA</source>
+        <translation>SWR  ON  FREQUENCY</translation>
+    </message>
+    <message>
+        <source>IMPEDENZA  ohm</source>
+        <translation>IMPEDANCE  ohm</translation>
+    </message>
+    <message>
+        <source>BANDA  2:1  kHz</source>
+        <translation>2:1  BANDWIDTH  kHz</translation>
+    </message>
+    <message>
+        <source>MISURA</source>
+        <translation>MEASURED</translation>
+    </message>
+    <message>
+        <source>CONSIGLIO</source>
+        <translation>ADVICE</translation>
+    </message>
+    <message>
+        <source>VERIFICA  CON  SIMULAZIONE  NEC-2</source>
+        <translation>CHECK  WITH  NEC-2  SIMULATION</translation>
+    </message>
+    <message>
+        <source>DIAMETRO  FILO  mm</source>
+        <translation>WIRE  DIAMETER  mm</translation>
+    </message>
+    <message>
+        <source>SUOLO</source>
+        <translation>GROUND</translation>
+    </message>
+    <message>
+        <source>ALTEZZA  mt</source>
+        <translation>HEIGHT  m</translation>
+    </message>
+    <message>
+        <source>ANGOLO  APICE  gradi</source>
+        <translation>APEX  ANGLE  degrees</translation>
+    </message>
+    <message>
+        <source>FATTORE  Q</source>
+        <translation>Q  FACTOR</translation>
+    </message>
+    <message>
+        <source>IMPEDENZA  RIF.  ohm</source>
+        <translation>REF.  IMPEDANCE  ohm</translation>
+    </message>
+    <message>
+        <source>PUNTI  PER  BANDA</source>
+        <translation>POINTS  PER  BAND</translation>
+    </message>
+    <message>
+        <source>PERDITE  NEL  RAME</source>
+        <translation>COPPER  LOSSES</translation>
+    </message>
+    <message>
+        <source>SIMULA</source>
+        <translation>SIMULATE</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>%1 banda %2</source>
+        <translation>%1 band %2</translation>
+    </message>
+    <message>
+        <source>Salva .nec</source>
+        <translation>Save .nec</translation>
+    </message>
+    <message>
+        <source>Salva CSV</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>Carica misura</source>
+        <translation>Load measurement</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>CHIUDI</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>VERIFICA  -  </source>
+        <translation>CHECK  -  </translation>
+    </message>
+    <message>
+        <source>Il valore di &quot;%1&quot; non è un numero.</source>
+        <translation>The value of &quot;%1&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>I punti per banda vanno da 2 a 1000.</source>
+        <translation>The points per band go from 2 to 1000.</translation>
+    </message>
+    <message>
+        <source>L&apos;impedenza di riferimento deve essere maggiore di zero.</source>
+        <translation>The reference impedance must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Simulazione in corso...</source>
+        <translation>Simulating...</translation>
+    </message>
+    <message>
+        <source>Simulazione annullata.</source>
+        <translation>Simulation cancelled.</translation>
+    </message>
+    <message>
+        <source>BANDA  %1  (%2 MHz)</source>
+        <translation>BAND  %1  (%2 MHz)</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Salvato in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+    <message>
+        <source>Salva il modello NEC-2</source>
+        <translation>Save the NEC-2 model</translation>
+    </message>
+    <message>
+        <source>Modello NEC-2 (*.nec)</source>
+        <translation>NEC-2 model (*.nec)</translation>
+    </message>
+    <message>
+        <source>Nessuna simulazione da salvare: premere SIMULA.</source>
+        <translation>No simulation to save: press SIMULATE.</translation>
+    </message>
+    <message>
+        <source>Salva la simulazione</source>
+        <translation>Save the simulation</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Carica una misura</source>
+        <translation>Load a measurement</translation>
+    </message>
+    <message>
+        <source>Misure (*.s1p *.csv *.txt);;Tutti i file (*)</source>
+        <translation>Measurements (*.s1p *.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Misura: %1 (%2 punti)</source>
+        <translation>Measurement: %1 (%2 points)</translation>
+    </message>
+    <message>
+        <source>Stampa inviata alla stampante «%1».</source>
+        <translation>Print sent to the printer “%1”.</translation>
     </message>
 </context>
 </TS>

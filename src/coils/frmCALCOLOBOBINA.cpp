@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/nec/ondisplay.h"
 #include "core/version.h"
 #include "frame/DecimalField.h"
-#include "core/nec/ondisplay.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 
@@ -33,7 +33,7 @@ frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
     buildDrawing();
     buildInputs();
     buildButtons();
-    addVerification("CALCOLO  BOBINA");
+    addVerification(tr("CALCOLO  BOBINA"));
 
     Label1 = addLabel("Label1", tr("QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE"),
                       twipsRect(600, 7140, 10800, 480));
@@ -152,9 +152,8 @@ void frmCALCOLOBOBINA::errore1() { warnings().run({Label1, 5, {Text4, Text3, Lab
 void frmCALCOLOBOBINA::errore3() { warnings().run({Label17, 5, {}, {Text4}, true}); }
 
 std::optional<nec::Design> frmCALCOLOBOBINA::designOnDisplay() const {
-    const std::string shown[] = {textOf(Text3), textOf(Text1), textOf(Label9), textOf(Text4),
-                                 textOf(Text2)};
-    return nec::loadingCoilOnDisplay({shown[0], shown[1], shown[2], shown[3], shown[4]});
+    const std::string shown[] = {textOf(Text3), textOf(Text1), textOf(Label9), textOf(Text4), textOf(Text2)};
+    return nec::loadingCoilOnDisplay({shown[0], shown[1], shown[2], shown[3], shown[4], language()});
 }
 
 std::vector<std::string> frmCALCOLOBOBINA::dataReport() const {

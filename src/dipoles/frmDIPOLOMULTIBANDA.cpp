@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/version.h"
 #include "core/nec/ondisplay.h"
+#include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -41,7 +41,7 @@ frmDIPOLOMULTIBANDA::frmDIPOLOMULTIBANDA(Registry& registry)
     buildWarnings();
     setTabOrder();
     connectHandlers();
-    addVerification("DIPOLO  MULTIBANDA");
+    addVerification(tr("DIPOLO  MULTIBANDA"));
 }
 
 void frmDIPOLOMULTIBANDA::buildTexts() {
@@ -395,8 +395,8 @@ CableChoice frmDIPOLOMULTIBANDA::cableOn() const {
 std::optional<nec::Design> frmDIPOLOMULTIBANDA::designOnDisplay() const {
     const std::string shown[] = {textOf(Label24), textOf(Label25), textOf(Label32),
                                  textOf(Label31), textOf(Text5),   textOf(Text6)};
-    return nec::twoBandOnDisplay(
-        {shown[0], shown[1], shown[2], shown[3], shown[4], shown[5], shapeOn() == DipoleShape::InvertedV});
+    return nec::twoBandOnDisplay({shown[0], shown[1], shown[2], shown[3], shown[4], shown[5],
+                                  shapeOn() == DipoleShape::InvertedV, language()});
 }
 
 std::vector<std::string> frmDIPOLOMULTIBANDA::dataReport() const {

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/version.h"
 #include "core/nec/ondisplay.h"
+#include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -79,7 +79,7 @@ frmDIPOLOSTANDARD::frmDIPOLOSTANDARD(Registry& registry)
     connect(Command1, &QPushButton::clicked, this, &frmDIPOLOSTANDARD::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmDIPOLOSTANDARD::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmDIPOLOSTANDARD::Command3_Click);
-    addVerification("DIPOLO  STANDARD");
+    addVerification(tr("DIPOLO  STANDARD"));
 }
 
 void frmDIPOLOSTANDARD::Option1_Click() { selectInvertedV(m_variables, language()); }
@@ -114,7 +114,7 @@ void frmDIPOLOSTANDARD::Command3_Click() {
 void frmDIPOLOSTANDARD::errore1() { warnings().run({Label8, 4, {Label7}, {}, true}); }
 
 std::optional<nec::Design> frmDIPOLOSTANDARD::designOnDisplay() const {
-    return nec::halfWaveOnDisplay(textOf(Label7), textOf(Text1), Option1->isChecked());
+    return nec::halfWaveOnDisplay(textOf(Label7), textOf(Text1), Option1->isChecked(), language());
 }
 
 std::vector<std::string> frmDIPOLOSTANDARD::dataReport() const {

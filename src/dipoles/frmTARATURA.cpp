@@ -46,22 +46,21 @@ frmTARATURA::frmTARATURA(Registry& registry)
     buildVerdict();
     buildDrawing();
     connectHandlers();
-    QAction* damisura = menuBar()->addAction("Da misura…");
+    QAction* damisura = menuBar()->addAction(tr("Da misura…"));
     damisura->setObjectName("damisura");
     connect(damisura, &QAction::triggered, this, &frmTARATURA::damisura_Click);
 }
 
 void frmTARATURA::damisura_Click() {
     const QString name = registry().fileDialogs().openFileName(
-        this, "Da misura", "Misure (*.s1p *.csv *.txt);;Tutti i file (*)");
+        this, tr("Da misura"), tr("Misure (*.s1p *.csv *.txt);;Tutti i file (*)"));
     if (name.isEmpty()) return;
     const SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString());
     if (!reading.ok()) {
-        QMessageBox::warning(this, "Da misura", QString::fromStdString(reading.error.message));
+        QMessageBox::warning(this, tr("Da misura"), QString::fromStdString(reading.error.message));
         return;
     }
-    Text2->setText(
-        QString::fromStdString(nec::minimumSwrText(*reading.sweep, textOf(Text1))));
+    Text2->setText(QString::fromStdString(nec::minimumSwrText(*reading.sweep, textOf(Text1), language())));
 }
 
 void frmTARATURA::buildInputs() {

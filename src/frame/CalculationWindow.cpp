@@ -8,11 +8,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -172,7 +172,7 @@ void CalculationWindow::foto_Click() { m_registry.show(m_menu.photoWindow); }
 
 void CalculationWindow::addVerification(const QString& title) {
     m_verificationTitle = title;
-    m_verifica = menuBar()->addAction("Verifica");
+    m_verifica = menuBar()->addAction(tr("Verifica"));
     m_verifica->setObjectName("verifica");
     connect(m_verifica, &QAction::triggered, this, &CalculationWindow::verifica_Click);
     refreshVerification();
@@ -200,11 +200,12 @@ void CalculationWindow::verifica_Click() {
     QString error;
     const OpenVerification open = loadVerificationModule(error);
     if (!open) {
-        QMessageBox::warning(this, "Verifica", error);
+        QMessageBox::warning(this, tr("Verifica"), error);
         return;
     }
     VerificationRequest request{objectName(),       m_verificationTitle,   *design,
                                 &m_registry.beep(), &m_registry.printer(), &m_registry.fileDialogs()};
+    request.language = m_registry.language();
     request.tellPrintFailure = [](QWidget* parent, const PrintResult& result, const QImage& image) {
         tellPrintFailure(parent, result, PrintContent{{}, image}, "ZELIRO-verifica.pdf");
     };

@@ -91,9 +91,10 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve&
         attach(*chart, marker(*band.resonanceMhz, QPen(modelColour, 1, Qt::DotLine)), x, y);
     if (band.measuredMhz)
         attach(*chart, marker(*band.measuredMhz, QPen(measuredColour, 1, Qt::DotLine)), x, y);
-    if (!model.frequencyMhz.empty()) attach(*chart, curveSeries(model, band, "modello", modelColour), x, y);
+    if (!model.frequencyMhz.empty())
+        attach(*chart, curveSeries(model, band, SwrPlot::tr("modello"), modelColour), x, y);
     if (!measured.frequencyMhz.empty())
-        attach(*chart, curveSeries(measured, band, "misura", measuredColour), x, y);
+        attach(*chart, curveSeries(measured, band, SwrPlot::tr("misura"), measuredColour), x, y);
     // Markers carry no name: keep them out of the legend.
     for (QLegendMarker* entry : chart->legend()->markers())
         if (entry->series()->name().isEmpty()) entry->setVisible(false);

@@ -65,12 +65,12 @@ SweepReading readSweepFile(const std::string& path) {
     return readSweep(in, path);
 }
 
-std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText) {
-    const std::optional<double> wanted = parseDouble(wantedMhzText);
+std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText, Language language) {
+    const std::optional<double> wanted = parseDouble(wantedMhzText, language);
     const std::optional<SwrMinimum> minimum =
         minimumSwr(sweep, wanted && *wanted > 0 ? wanted : std::optional<double>());
     if (!minimum) return {};
-    return formatDouble(truncateDecimals(minimum->frequencyMHz, 3));
+    return formatDouble(truncateDecimals(minimum->frequencyMHz, 3), language);
 }
 
 }  // namespace zeliro::nec

@@ -34,6 +34,7 @@ SweepReading readSweepFile(const std::string& path);
 // The frequency of minimum SWR for the trimming window: the dip nearest the
 // wanted frequency typed (the deepest one when the text is empty or does not
 // read), in MHz truncated to three decimals ("7,089"); empty for no points.
-std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText);
+std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText,
+                           Language language = Language::italian);
 
 }  // namespace zeliro::nec
