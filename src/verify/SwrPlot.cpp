@@ -63,12 +63,14 @@ QAreaSeries* goodRegion(const PlotBand& band) {
     return area;
 }
 
-QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured) {
+QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured,
+                  const QLocale& locale) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(2, 2, 2, 2));
-    // Decimal comma on the axes, as everywhere in the program.
+    // The axes write numbers as the program does: the plot's locale is
+    // Italian (decimal comma) unless the window gives it another.
     chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    chart->setLocale(locale);
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* x = new QValueAxis;
     x->setRange(band.fromMhz, band.toMhz);
@@ -104,6 +106,7 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve&
 }  // namespace
 
 SwrPlot::SwrPlot(QWidget* parent) : QWidget(parent) {
+    setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -114,7 +117,7 @@ void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& model, c
     m_views.clear();
     int index = 1;
     for (const PlotBand& band : bands) {
-        auto* view = new QChartView(bandChart(band, model, measured), this);
+        auto* view = new QChartView(bandChart(band, model, measured, locale()), this);
         view->setObjectName(QString("pannello%1").arg(index++));
         view->setRenderHint(QPainter::Antialiasing);
         static_cast<QHBoxLayout*>(layout())->addWidget(view, 1);

@@ -78,6 +78,8 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     buildInputs();
     buildRunControls();
     grafico = new SwrPlot(m_client);
+    if (m_request.language == Language::english)
+        grafico->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     grafico->setObjectName("grafico");
     grafico->setGeometry(300, 80, 690, 340);
     buildResults();
@@ -136,7 +138,7 @@ void frmVERIFICA::buildInputs() {
     suolo->setObjectName("suolo");
     suolo->setGeometry(fieldLeft, fieldRowTop + fieldRowStep, fieldWidth, 24);
     for (nec::Ground g : {nec::Ground::freeSpace, nec::Ground::average, nec::Ground::perfect})
-        suolo->addItem(fromStd(std::string(nec::groundName(g))));
+        suolo->addItem(fromStd(std::string(nec::groundName(g, m_request.language))));
     suolo->setAccessibleName(ground->text());
     altezza = addField("altezza", tr("ALTEZZA  mt"), 2);
     altezza->setText("10");
@@ -395,8 +397,8 @@ void frmVERIFICA::showMeasurement() {
             continue;
         }
         const nec::MeasuredBand measured = nec::measureBand(*m_measured, m_bands[band]);
-        label->setText(
-            fromStd(nec::measuredText(measured, band < m_results.size() ? &m_results[band] : nullptr)));
+        label->setText(fromStd(nec::measuredText(
+            measured, band < m_results.size() ? &m_results[band] : nullptr, m_request.language)));
     }
 }
 

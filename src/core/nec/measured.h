@@ -25,7 +25,8 @@ MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band);
 
 // "SWR min 1,12 a 7,102 MHz, X = 0 a 7,104 MHz, banda 2:1 180 kHz,
 // modello - misura +113 kHz" (the last part only with a model resonance).
-std::string measuredText(const MeasuredBand& measured, const BandResult* model);
+std::string measuredText(const MeasuredBand& measured, const BandResult* model,
+                         Language language = Language::italian);
 
 // Reads a measured sweep file (its format from its name and contents); a file
 // that cannot be opened gives an error as well.
