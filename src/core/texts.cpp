@@ -1,29 +1,17 @@
 #include "core/texts.h"
 
-#include <cstddef>
-
+#include "core/textlines.h"
 #include "core/version.h"
 
 namespace zeliro {
 namespace {
 
-// "Leggimi", then the credit and the revision mark pushed to the right of the
-// title bar by runs of blanks.
-std::string readMeCaption(int blanksAfterLeggimi, int blanksAfterBy, int blanksAfterTavron,
+std::string readMeCaption(int blanksAfterWord, int blanksAfterBy, int blanksAfterTavron,
                           const std::string& revision) {
-    return "Leggimi" + std::string(blanksAfterLeggimi, ' ') + "by" + std::string(blanksAfterBy, ' ') +
-           "TAVRON" + std::string(blanksAfterTavron, ' ') + revision;
+    return textlines::readMeCaption("Leggimi", blanksAfterWord, blanksAfterBy, blanksAfterTavron, revision);
 }
 
-template <std::size_t N>
-std::string joinLines(const char* const (&lines)[N]) {
-    std::string text;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0) text += "\r\n";
-        text += lines[i];
-    }
-    return text;
-}
+using textlines::joinLines;
 
 // clang-format off
 const char* const informationLines[] = {

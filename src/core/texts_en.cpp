@@ -4,29 +4,19 @@
 // "Leggimi". The blanks of the table of starting values set its columns where
 // the Italian table has them, in the text windows' font.
 
-#include <cstddef>
-
 #include "core/english.h"
+#include "core/textlines.h"
 #include "core/version.h"
 
 namespace zeliro::english {
 namespace {
 
-std::string readMeCaption(int blanksAfterReadMe, int blanksAfterBy, int blanksAfterTavron,
+std::string readMeCaption(int blanksAfterWord, int blanksAfterBy, int blanksAfterTavron,
                           const std::string& revision) {
-    return "Read me" + std::string(blanksAfterReadMe, ' ') + "by" + std::string(blanksAfterBy, ' ') +
-           "TAVRON" + std::string(blanksAfterTavron, ' ') + revision;
+    return textlines::readMeCaption("Read me", blanksAfterWord, blanksAfterBy, blanksAfterTavron, revision);
 }
 
-template <std::size_t N>
-std::string joinLines(const char* const (&lines)[N]) {
-    std::string text;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0) text += "\r\n";
-        text += lines[i];
-    }
-    return text;
-}
+using textlines::joinLines;
 
 // clang-format off
 const char* const informationLines[] = {

@@ -203,12 +203,17 @@ void CalculationWindow::verifica_Click() {
         QMessageBox::warning(this, tr("Verifica"), error);
         return;
     }
-    VerificationRequest request{objectName(),       m_verificationTitle,   *design,
-                                &m_registry.beep(), &m_registry.printer(), &m_registry.fileDialogs()};
-    request.language = m_registry.language();
-    request.tellPrintFailure = [](QWidget* parent, const PrintResult& result, const QImage& image) {
+    const auto failed = [](QWidget* parent, const PrintResult& result, const QImage& image) {
         tellPrintFailure(parent, result, PrintContent{{}, image}, "ZELIRO-verifica.pdf");
     };
+    const VerificationRequest request{objectName(),
+                                      m_verificationTitle,
+                                      *design,
+                                      &m_registry.beep(),
+                                      &m_registry.printer(),
+                                      &m_registry.fileDialogs(),
+                                      m_registry.language(),
+                                      failed};
     m_verification = open(this, m_verification, request);
     if (!m_verification) return;
     m_verification->show();

@@ -18,8 +18,15 @@ QRect textArea(const QLabel& label) {
     return label.contentsRect().adjusted(margin, margin, -margin, -margin);
 }
 
-bool fits(const QFont& font, const QString& text, int width) {
-    return QFontMetricsF(font).horizontalAdvance(text) <= width;
+// A text with blanks in a word-wrapped label (an advice, a sentence) may take
+// several lines of the label's height; a figure has one line.
+bool wraps(const QLabel& label, const QString& text) { return label.wordWrap() && text.contains(' '); }
+
+bool fits(const QFont& font, const QString& text, const QRect& area, bool wrapped) {
+    const QFontMetricsF metrics(font);
+    if (!wrapped) return metrics.horizontalAdvance(text) <= area.width();
+    const QRectF needed = metrics.boundingRect(QRectF(area), Qt::TextWordWrap, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 // The frame of the label as QFrame draws it.
@@ -51,8 +58,9 @@ public:
         QPainter painter(&m_label);
         drawFrame(m_label, painter);
         painter.setFont(shown.font);
-        const Qt::Alignment alignment = m_label.alignment() & ~Qt::Alignment(Qt::TextWordWrap);
-        m_label.style()->drawItemText(&painter, textArea(m_label), int(alignment), m_label.palette(),
+        int flags = int(m_label.alignment() & ~Qt::Alignment(Qt::TextWordWrap));
+        if (shown.whole && wraps(m_label, shown.text)) flags |= Qt::TextWordWrap;
+        m_label.style()->drawItemText(&painter, textArea(m_label), flags, m_label.palette(),
                                       m_label.isEnabled(), shown.text, m_label.foregroundRole());
         return true;
     }
@@ -76,14 +84,16 @@ private:
 
 ShownFigure shownFigure(const QLabel& label) {
     const QString text = label.text();
-    const int width = textArea(label).width();
+    const QRect area = textArea(label);
+    const int width = area.width();
+    const bool wrapped = wraps(label, text);
     QFont font = label.font();
-    if (text.isEmpty() || fits(font, text, width)) return {font, text, true};
+    if (text.isEmpty() || fits(font, text, area, wrapped)) return {font, text, true};
     // Smaller fonts in half points, from the label's own size down.
     for (double points = std::floor(font.pointSizeF() * 2 - 1) / 2; points >= smallestFigurePoints;
          points -= 0.5) {
         font.setPointSizeF(points);
-        if (fits(font, text, width)) return {font, text, true};
+        if (fits(font, text, area, wrapped)) return {font, text, true};
     }
     font.setPointSizeF(smallestFigurePoints);
     return {font, QFontMetricsF(font).elidedText(text, Qt::ElideRight, width), false};
