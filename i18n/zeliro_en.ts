@@ -1,4 +1,1118 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
+<context>
+    <name>PrintChoices</name>
+    <message>
+        <source>ZELIRO - Stampa</source>
+        <translation>ZELIRO - Print</translation>
+    </message>
+    <message>
+        <source>ZELIRO - Anteprima di stampa</source>
+        <translation>ZELIRO - Print preview</translation>
+    </message>
+    <message>
+        <source>Salva come PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>predefinita</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>Non è stata scelta una stampante predefinita: non è stato stampato nulla.
+
+Scegliete una stampante predefinita nelle impostazioni del sistema, oppure salvate la stampa come PDF.</source>
+        <translation>No default printer has been chosen: nothing was printed.
+
+Choose a default printer in the system settings, or save the printout as PDF.</translation>
+    </message>
+    <message>
+        <source>Il sistema di stampa non risponde: non è stato stampato nulla.</source>
+        <translation>The print system does not answer: nothing was printed.</translation>
+    </message>
+    <message>
+        <source>La stampante %1 non accetta lavori (è ferma o rifiuta le stampe): non è stato stampato nulla.</source>
+        <translation>The printer %1 does not accept jobs (it is stopped or rejecting them): nothing was printed.</translation>
+    </message>
+    <message>
+        <source>La stampa sulla stampante %1 non è stata completata.</source>
+        <translation>Printing on the printer %1 was not completed.</translation>
+    </message>
+    <message>
+        <source>Salva come PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Anteprima</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>I risultati sullo schermo non vengono dai dati ora inseriti.
+
+Premete &quot;CALCOLA&quot; e poi stampate di nuovo: non è stato stampato nulla.</source>
+        <translation>The results on the screen do not come from the data now entered.
+
+Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere nella cartella «%1».</source>
+        <translation>Cannot write in the folder “%1”.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file «%1»: il disco è pieno o la cartella non accetta scritture.</source>
+        <translation>Cannot write the file “%1”: the disk is full or the folder does not accept writing.</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro</name>
+    <message>
+        <source>Il modulo di verifica (libzeliro_verify.so) non è installato.</source>
+        <translation>The check module (libzeliro_verify.so) is not installed.</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::CalculationWindow</name>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Stampa videata</source>
+        <translation>Print window</translation>
+    </message>
+    <message>
+        <source>Stampa solo i dati</source>
+        <translation>Print data only</translation>
+    </message>
+    <message>
+        <source>Anteprima di stampa della videata…</source>
+        <translation>Print preview of the window…</translation>
+    </message>
+    <message>
+        <source>Anteprima di stampa dei dati…</source>
+        <translation>Print preview of the data…</translation>
+    </message>
+    <message>
+        <source>Salva la videata come PDF…</source>
+        <translation>Save the window as PDF…</translation>
+    </message>
+    <message>
+        <source>Salva i dati come PDF…</source>
+        <translation>Save the data as PDF…</translation>
+    </message>
+    <message>
+        <source>Calcolatrice</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Leggimi</source>
+        <translation>Read me</translation>
+    </message>
+    <message>
+        <source>Foto</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Stampa inviata alla stampante «%1».</source>
+        <translation>Print sent to the printer “%1”.</translation>
+    </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Check</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::Calculator</name>
+    <message>
+        <source>Calcolatrice</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Impossibile dividere per zero</source>
+        <translation>Cannot divide by zero</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::NecEngine</name>
+    <message>
+        <source>nec2c non ha scritto alcun risultato.</source>
+        <translation>nec2c wrote no results.</translation>
+    </message>
+    <message>
+        <source>Il programma di simulazione nec2c non è installato: installare il pacchetto Debian nec2c (sudo apt install nec2c).</source>
+        <translation>The nec2c simulation program is not installed: install the Debian package nec2c (sudo apt install nec2c).</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il modello in una cartella temporanea.</source>
+        <translation>Cannot write the model in a temporary folder.</translation>
+    </message>
+    <message>
+        <source>nec2c si è interrotto in modo anomalo.</source>
+        <translation>nec2c stopped abnormally.</translation>
+    </message>
+    <message>
+        <source>nec2c è terminato con un errore (codice %1).</source>
+        <translation>nec2c ended with an error (code %1).</translation>
+    </message>
+    <message>
+        <source>nec2c non si avvia: %1</source>
+        <translation>nec2c does not start: %1</translation>
+    </message>
+    <message>
+        <source>nec2c non ha finito entro %1 s: simulazione interrotta.</source>
+        <translation>nec2c did not finish within %1 s: simulation stopped.</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::SwrPlot</name>
+    <message>
+        <source>modello</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>misura</source>
+        <translation>measured</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmCALCOLOBOBINA</name>
+    <message>
+        <source>CALCOLO   BOBINA</source>
+        <translation>LOADING   COIL</translation>
+    </message>
+    <message>
+        <source>BOBINE   PER   DIPOLI   ACCORCIATI</source>
+        <translation>COILS   FOR   SHORTENED   DIPOLES</translation>
+    </message>
+    <message>
+        <source>QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE</source>
+        <translation>THIS  DIPOLE  NEEDS  NO  LOADING  COILS</translation>
+    </message>
+    <message>
+        <source>BOBINA  TROPPO  DISTANTE  DAL  CENTRALE</source>
+        <translation>COIL  TOO  FAR  FROM  THE  FEED  POINT</translation>
+    </message>
+    <message>
+        <source>CENTRALE</source>
+        <translation>FEED POINT</translation>
+    </message>
+    <message>
+        <source>DISTANZA DAL CENTRALE</source>
+        <translation>DISTANCE FROM FEED POINT</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA TOTALE  metri</source>
+        <translation>TOTAL LENGTH  metres</translation>
+    </message>
+    <message>
+        <source>Input diametro filo in millimetri</source>
+        <translation>Enter the wire diameter in millimetres</translation>
+    </message>
+    <message>
+        <source>DIAMETRO  FILO  DIPOLO  mm</source>
+        <translation>DIPOLE  WIRE  DIAMETER  mm</translation>
+    </message>
+    <message>
+        <source>Input frequenza in Megaherz</source>
+        <translation>Enter the frequency in megahertz</translation>
+    </message>
+    <message>
+        <source>FREQUENZA</source>
+        <translation>FREQUENCY</translation>
+    </message>
+    <message>
+        <source>Input metri totali a disposizione per il dipolo</source>
+        <translation>Enter the total metres available for the dipole</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA TOTALE</source>
+        <translation>TOTAL LENGTH</translation>
+    </message>
+    <message>
+        <source>mt</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Input metri di filo che separano il centrale dalla bobina</source>
+        <translation>Enter the metres of wire between the feed point and the coil</translation>
+    </message>
+    <message>
+        <source>DISTANZA DAL CENTRALE  mt</source>
+        <translation>DIST. FROM FEED POINT  m</translation>
+    </message>
+    <message>
+        <source>Separare  i  MHz dai KHz</source>
+        <translation>Separate  MHz from kHz</translation>
+    </message>
+    <message>
+        <source>con la  virgola</source>
+        <translation>with a  point</translation>
+    </message>
+    <message>
+        <source>Visualizza il valore della bobina</source>
+        <translation>Shows the value of the coil</translation>
+    </message>
+    <message>
+        <source>VALORE  IN  MICROHENRY</source>
+        <translation>VALUE  IN  MICROHENRY</translation>
+    </message>
+    <message>
+        <source>Per selezionare usa TAB o il MOUSE</source>
+        <translation>To select use TAB or the MOUSE</translation>
+    </message>
+    <message>
+        <source>CALCOLA</source>
+        <translation>CALCULATE</translation>
+    </message>
+    <message>
+        <source>Completate le caselle di input,calcola i microhenry</source>
+        <translation>With the input boxes filled in, calculates the microhenry</translation>
+    </message>
+    <message>
+        <source>COSTRUZIONE BOBINA  </source>
+        <translation>COIL CONSTRUCTION  </translation>
+    </message>
+    <message>
+        <source>Passa al programma COSRUZIONE BOBINA</source>
+        <translation>Goes to the COIL CONSTRUCTION program</translation>
+    </message>
+    <message>
+        <source>MENU&apos;</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>Torna al menù iniziale</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>RESETTA</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>Cancella tutte le input &amp; output</source>
+        <translation>Clears all input &amp; output</translation>
+    </message>
+    <message>
+        <source>Mhz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>CALCOLO  BOBINA</source>
+        <translation>LOADING  COIL</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmCOSTRUZIONEBOBINA</name>
+    <message>
+        <source>COSTRUZIONE  BOBINA</source>
+        <translation>COIL  CONSTRUCTION</translation>
+    </message>
+    <message>
+        <source>COSTRUZIONE    DELLA   BOBINA</source>
+        <translation>COIL    CONSTRUCTION</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA  AVVOLGIMENTO ERRATA</source>
+        <translation>WRONG  WINDING  LENGTH</translation>
+    </message>
+    <message>
+        <source>BOBINA  SEZIONATA</source>
+        <translation>COIL  CUTAWAY</translation>
+    </message>
+    <message>
+        <source>RAGGIO   MEDIO</source>
+        <translation>MEAN   RADIUS</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA AVVOLGIMENTO</source>
+        <translation>WINDING LENGTH</translation>
+    </message>
+    <message>
+        <source>Dal centro supporto al centro del filo</source>
+        <translation>From the centre of the former to the centre of the wire</translation>
+    </message>
+    <message>
+        <source>Input diametro del filo usato per le spire</source>
+        <translation>Enter the diameter of the wire used for the turns</translation>
+    </message>
+    <message>
+        <source>DIAMETRO  FILO</source>
+        <translation>WIRE  DIAMETER</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Input spire totali avvolte sul supporto</source>
+        <translation>Enter the total turns wound on the former</translation>
+    </message>
+    <message>
+        <source>NUMERO   SPIRE</source>
+        <translation>NUMBER  OF  TURNS</translation>
+    </message>
+    <message>
+        <source>Input lunghezza totale delle  spire avvolte</source>
+        <translation>Enter the total length of the  wound turns</translation>
+    </message>
+    <message>
+        <source>LUNG.  AVVOLGIMENTO    (B) mm</source>
+        <translation>WINDING  LENGTH    (B) mm</translation>
+    </message>
+    <message>
+        <source>Input dal centro bobina al centro del filo</source>
+        <translation>Enter from the centre of the coil to the centre of the wire</translation>
+    </message>
+    <message>
+        <source>RAGGIO  MEDIO</source>
+        <translation>MEAN  RADIUS</translation>
+    </message>
+    <message>
+        <source>(A) mm</source>
+        <translation>(A) mm</translation>
+    </message>
+    <message>
+        <source>Separare  le decine dalle unità</source>
+        <translation>Separate  the decimals</translation>
+    </message>
+    <message>
+        <source>con  la  virgola</source>
+        <translation>with  a  point</translation>
+    </message>
+    <message>
+        <source>Visualizza il valore della bobina</source>
+        <translation>Shows the value of the coil</translation>
+    </message>
+    <message>
+        <source>VALORE    MICROHENRY</source>
+        <translation>VALUE    MICROHENRY</translation>
+    </message>
+    <message>
+        <source>Per un buon rendimento, occorre che la lunghezza dell&apos;avvolgimento sia all&apos;incirca uguale al diametro</source>
+        <translation>For good efficiency, the winding length should be about equal to the diameter</translation>
+    </message>
+    <message>
+        <source>Per selezionare usa TAB o il MOUSE</source>
+        <translation>To select use TAB or the MOUSE</translation>
+    </message>
+    <message>
+        <source>CALCOLA</source>
+        <translation>CALCULATE</translation>
+    </message>
+    <message>
+        <source>Completate le caselle di input,calcola il valore della bobina</source>
+        <translation>With the input boxes filled in, calculates the value of the coil</translation>
+    </message>
+    <message>
+        <source>RESETTA</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>Cancella tutte le input &amp; output</source>
+        <translation>Clears all input &amp; output</translation>
+    </message>
+    <message>
+        <source>CHIUDI</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>Ritorna al programma CALCOLO BOBINA</source>
+        <translation>Back to the LOADING COIL program</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmDIPOLOMULTIBANDA</name>
+    <message>
+        <source>DIPOLO   BIBANDA</source>
+        <translation>TWO-BAND   DIPOLE</translation>
+    </message>
+    <message>
+        <source>DIPOLO  MULTIBANDA  CON  TRAPPOLE  IN  CAVO  COASSIALE</source>
+        <translation>MULTIBAND  DIPOLE  WITH  COAXIAL  CABLE  TRAPS</translation>
+    </message>
+    <message>
+        <source>Per selezionare usa TAB o il  MOUSE</source>
+        <translation>To select use TAB or the  MOUSE</translation>
+    </message>
+    <message>
+        <source>Separare  i  MHz  dai  KHz  con  la  virgola</source>
+        <translation>Separate  MHz  from  kHz  with  a  point</translation>
+    </message>
+    <message>
+        <source>Per un buon rendimento  occorre che le bobine abbiano un rapporto tra lunghezza e diametro bobina di 0,4   0,5.</source>
+        <translation>For good efficiency  the coils should have a length to diameter ratio of 0.4   0.5.</translation>
+    </message>
+    <message>
+        <source>Coassiale</source>
+        <translation>Coax</translation>
+    </message>
+    <message>
+        <source>Modalità  Manuale</source>
+        <translation>Manual  entry</translation>
+    </message>
+    <message>
+        <source>Dipolo</source>
+        <translation>Dipole</translation>
+    </message>
+    <message>
+        <source>orizzontale</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>Inverted  V</source>
+        <translation>Inverted  V</translation>
+    </message>
+    <message>
+        <source>Tipo di coassiale RG</source>
+        <translation>RG coax type</translation>
+    </message>
+    <message>
+        <source>inserisci solo il numero (senza scritta RG)</source>
+        <translation>enter only the number (without RG)</translation>
+    </message>
+    <message>
+        <source>CAPACITA&apos;  DEL CAVO  COASSIALE  1 cm =   Pf  </source>
+        <translation>COAX  CAPACITANCE  PER  1 cm =   pF  </translation>
+    </message>
+    <message>
+        <source>Se il valore non è in lista, digitalo manualmente</source>
+        <translation>If the value is not in the list, type it in</translation>
+    </message>
+    <message>
+        <source>RAGGIO  DEL  CAVO  COASSIALE ................. mm  </source>
+        <translation>COAX  CABLE  RADIUS ............................ mm  </translation>
+    </message>
+    <message>
+        <source>Se il valore non è in lista digitalo manualmente</source>
+        <translation>If the value is not in the list type it in</translation>
+    </message>
+    <message>
+        <source>RAGGIO  DEL  SUPPORTO ............................... mm  </source>
+        <translation>FORMER  RADIUS ........................................ mm  </translation>
+    </message>
+    <message>
+        <source>Input raggio supporto</source>
+        <translation>Enter the former radius</translation>
+    </message>
+    <message>
+        <source>NUMERO  DELLE  SPIRE .........................................n </source>
+        <translation>NUMBER  OF  TURNS .........................................n </translation>
+    </message>
+    <message>
+        <source>Input numero delle spire</source>
+        <translation>Enter the number of turns</translation>
+    </message>
+    <message>
+        <source>centro  banda  PRIMA  FREQUENZA .... Mhz</source>
+        <translation>band  centre  FIRST  FREQUENCY ..... MHz</translation>
+    </message>
+    <message>
+        <source>Input frequenza più alta</source>
+        <translation>Enter the higher frequency</translation>
+    </message>
+    <message>
+        <source>centro  banda  SECONDA FREQUENZA  Mhz</source>
+        <translation>band  centre  SECOND FREQUENCY  MHz</translation>
+    </message>
+    <message>
+        <source>Input frequenza più bassa</source>
+        <translation>Enter the lower frequency</translation>
+    </message>
+    <message>
+        <source>MENU&apos;</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>Ritorna al menù iniziale</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>RESETTA</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>Cancella tutte le input &amp; output</source>
+        <translation>Clears all input &amp; output</translation>
+    </message>
+    <message>
+        <source>CALCOLA</source>
+        <translation>CALC.</translation>
+    </message>
+    <message>
+        <source>Completate le caselle input,calcola il dipolo</source>
+        <translation>With the input boxes filled in, calculates the dipole</translation>
+    </message>
+    <message>
+        <source>QUESTA  LUNGHEZZA   RISUONERA&apos;  SULLA  SECONDA  FREQUENZA</source>
+        <translation>THIS  LENGTH   WILL  RESONATE  ON  THE  SECOND  FREQUENCY</translation>
+    </message>
+    <message>
+        <source>Centrale </source>
+        <translation>Feed point </translation>
+    </message>
+    <message>
+        <source>metri per la prima frequenza</source>
+        <translation>metres for the first frequency</translation>
+    </message>
+    <message>
+        <source>BOBINA</source>
+        <translation>COIL</translation>
+    </message>
+    <message>
+        <source>metri per la seconda frequenza</source>
+        <translation>metres for the second frequency</translation>
+    </message>
+    <message>
+        <source>isolatore</source>
+        <translation>insulator</translation>
+    </message>
+    <message>
+        <source>Lunghezza del coassiale compresi i due segmenti  A e B</source>
+        <translation>Length of the coax including the two pieces  A and B</translation>
+    </message>
+    <message>
+        <source>La frequenza di taglio della bobina deve essere leggermente più alta del fine banda superiore della prima frequenza</source>
+        <translation>The cut-off frequency of the trap must be a little above the upper band edge of the first frequency</translation>
+    </message>
+    <message>
+        <source>Induttanza della bobina in micro HENRY</source>
+        <translation>Inductance of the coil in micro HENRY</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm</source>
+        <translation>COAX  LENGTH  FOR  THE    TURNS  cm</translation>
+    </message>
+    <message>
+        <source>FREQUENZA  DI TAGLIO  MHz</source>
+        <translation>CUT-OFF  FREQUENCY  MHz</translation>
+    </message>
+    <message>
+        <source>          BOBINA            micro HENRY </source>
+        <translation>          COIL                micro HENRY </translation>
+    </message>
+    <message>
+        <source>                 BOBINA               PF</source>
+        <translation>                 COIL                 pF</translation>
+    </message>
+    <message>
+        <source>Capacità della  bobina in pico FARAD</source>
+        <translation>Capacitance of the  coil in pico FARAD</translation>
+    </message>
+    <message>
+        <source>Capacità della bobina in pico FARAD</source>
+        <translation>Capacitance of the coil in pico FARAD</translation>
+    </message>
+    <message>
+        <source>RISULTATO... &gt;</source>
+        <translation>RESULT... &gt;</translation>
+    </message>
+    <message>
+        <source>BOBINA  SEZIONATA</source>
+        <translation>COIL  CUTAWAY</translation>
+    </message>
+    <message>
+        <source>Vedi spiegazione su &quot;LEGGIMI&quot;</source>
+        <translation>See the explanation in &quot;READ ME&quot;</translation>
+    </message>
+    <message>
+        <source>Lato </source>
+        <translation>Side </translation>
+    </message>
+    <message>
+        <source>centro</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <source>dipolo</source>
+        <translation>dipole</translation>
+    </message>
+    <message>
+        <source>Lato</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>esterno</source>
+        <translation>outer</translation>
+    </message>
+    <message>
+        <source>Lato calza verso il centro dipolo</source>
+        <translation>Braid side towards the centre of the dipole</translation>
+    </message>
+    <message>
+        <source>Lato del centrale verso l&apos;esterno dipolo</source>
+        <translation>Centre conductor side towards the outer end of the dipole</translation>
+    </message>
+    <message>
+        <source>IL SEGMENTO  DAL CENTRALE  ALLA BOBINA , DEVE RISUONARE SULLA  FREQUENZA PIU&apos;  ALTA</source>
+        <translation>THE PIECE  FROM THE FEED POINT  TO THE TRAP  MUST RESONATE ON THE  HIGHER  FREQUENCY</translation>
+    </message>
+    <message>
+        <source>LA  FREQUENZA DI  TAGLIO DELLA  BOBINA  DEVE  ESSERE  LEGGERMENTE  SUPERIORE  ALL &apos; INTERA  BANDA DELLA  PRIMA  FREQUENZA</source>
+        <translation>THE  CUT-OFF  FREQUENCY  OF  THE  TRAP  MUST  BE  A  LITTLE  ABOVE  THE  WHOLE  BAND  OF  THE  FIRST  FREQUENCY</translation>
+    </message>
+    <message>
+        <source>LA FREQUENZA DI TAGLIO E&apos; TROPPO ALTA RISPETTO ALLA  PRIMA FREQUENZA</source>
+        <translation>THE CUT-OFF FREQUENCY IS TOO HIGH FOR THE  FIRST FREQUENCY</translation>
+    </message>
+    <message>
+        <source>SELEZIONA IL TIPO DI DIPOLO</source>
+        <translation>SELECT THE TYPE OF DIPOLE</translation>
+    </message>
+    <message>
+        <source>DIPOLO  MULTIBANDA</source>
+        <translation>MULTIBAND  DIPOLE</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmDIPOLOSTANDARD</name>
+    <message>
+        <source>DIPOLO  STANDARD</source>
+        <translation>STANDARD  DIPOLE</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA  FISICA  DI  UN  DIPOLO  1/2  ONDA</source>
+        <translation>PHYSICAL  LENGTH  OF  A  HALF-WAVE  DIPOLE</translation>
+    </message>
+    <message>
+        <source>INPUT  FREQUENZA</source>
+        <translation>FREQUENCY</translation>
+    </message>
+    <message>
+        <source>Input frequenza</source>
+        <translation>Enter the frequency</translation>
+    </message>
+    <message>
+        <source>Separare  i  MHz  dai  KHz  con  la  virgola</source>
+        <translation>Separate  MHz  from  kHz  with  a  point</translation>
+    </message>
+    <message>
+        <source>Dipolo</source>
+        <translation>Dipole</translation>
+    </message>
+    <message>
+        <source>Orizzontale</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Inverted  V</source>
+        <translation>Inverted  V</translation>
+    </message>
+    <message>
+        <source>Per selezionare usa TAB o il MOUSE</source>
+        <translation>To select use TAB or the MOUSE</translation>
+    </message>
+    <message>
+        <source>LA  LUNGHEZZA  COMPLESSIVA  DEL  DIPOLO  SARA&apos;  DI   mt</source>
+        <translation>THE  OVERALL  LENGTH  OF  THE  DIPOLE  WILL  BE   m</translation>
+    </message>
+    <message>
+        <source>Seleziona il tipo di dipolo</source>
+        <translation>Select the type of dipole</translation>
+    </message>
+    <message>
+        <source>CALCOLA</source>
+        <translation>CALCULATE</translation>
+    </message>
+    <message>
+        <source>Calcola la lunghezza del dipolo</source>
+        <translation>Calculates the length of the dipole</translation>
+    </message>
+    <message>
+        <source>RESETTA</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>Cancella tutte le input &amp; output</source>
+        <translation>Clears all input &amp; output</translation>
+    </message>
+    <message>
+        <source>MENU&apos;</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>Ritorna al menù  iniziale</source>
+        <translation>Back to the main  menu</translation>
+    </message>
+    <message>
+        <source>Mhz</source>
+        <translation>MHz</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmMENU</name>
+    <message>
+        <source>Menù</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>by   TAVRON</source>
+        <translation>by   TAVRON</translation>
+    </message>
+    <message>
+        <source>ZELIRO</source>
+        <translation>ZELIRO</translation>
+    </message>
+    <message>
+        <source>DIPOLO STANDARD</source>
+        <translation>STANDARD DIPOLE</translation>
+    </message>
+    <message>
+        <source>Calcola un dipolo 1/2 onda</source>
+        <translation>Calculates a half-wave dipole</translation>
+    </message>
+    <message>
+        <source>Passa al programma Taratura del Dipolo</source>
+        <translation>Goes to the Dipole Trimming program</translation>
+    </message>
+    <message>
+        <source>Passa al programma calcolo bobina</source>
+        <translation>Goes to the loading coil program</translation>
+    </message>
+    <message>
+        <source>Calcola un dipolo multibanda con bobine in cavo coassiale</source>
+        <translation>Calculates a multiband dipole with coaxial cable traps</translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>Visualizza  testo di  info</source>
+        <translation>Shows  the  information  text</translation>
+    </message>
+    <message>
+        <source>CHIUDI</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>Esce dal programma</source>
+        <translation>Quits the program</translation>
+    </message>
+    <message>
+        <source>      TARATURA                   del            DIPOLO</source>
+        <translation>      DIPOLE                   TRIMMING</translation>
+    </message>
+    <message>
+        <source>CALCOLO  BOBINE              per             DIPOLI ACCORCIATI</source>
+        <translation>LOADING  COILS              for             SHORT DIPOLES</translation>
+    </message>
+    <message>
+        <source>        DIPOLO               MULTIBANDA        CON TRAPPOLE     IN  COASSIALE</source>
+        <translation>        MULTIBAND               DIPOLE        WITH  COAX     TRAPS</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmSplash</name>
+    <message>
+        <source> ZELIRO </source>
+        <translation> ZELIRO </translation>
+    </message>
+    <message>
+        <source>Versione  </source>
+        <translation>Version  </translation>
+    </message>
+    <message>
+        <source>Per visionare correttamente il programma  è consigliabile la risoluzione video 800  *  600</source>
+        <translation>To view the program properly  a screen resolution of 800  *  600 is advised</translation>
+    </message>
+    <message>
+        <source>Programma di TAVRON, radioamatore</source>
+        <translation>A program by TAVRON, radio amateur</translation>
+    </message>
+    <message>
+        <source>Distribuzione gratuita, vietata la vendita</source>
+        <translation>Free distribution, not for sale</translation>
+    </message>
+    <message>
+        <source>CONTINUA</source>
+        <translation>CONTINUE</translation>
+    </message>
+    <message>
+        <source>CHIUDI</source>
+        <translation>CLOSE</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmTARATURA</name>
+    <message>
+        <source>TARATURA  del  DIPOLO</source>
+        <translation>DIPOLE  TRIMMING</translation>
+    </message>
+    <message>
+        <source>by  TAVRON</source>
+        <translation>by  TAVRON</translation>
+    </message>
+    <message>
+        <source>TARATURA   del   DIPOLO</source>
+        <translation>TRIMMING   the   DIPOLE</translation>
+    </message>
+    <message>
+        <source>input   FREQUENZA  di  TRASMISSIONE  desiderata ...Mhz</source>
+        <translation>wanted   TRANSMIT  FREQUENCY ..................MHz</translation>
+    </message>
+    <message>
+        <source>input Frequenza di trasmissione voluta</source>
+        <translation>enter the wanted transmit frequency</translation>
+    </message>
+    <message>
+        <source>input  FREQUENZA  rilevata  ( minimo  ROS ) ................Mhz</source>
+        <translation>measured  FREQUENCY  ( lowest  SWR ) ..............MHz</translation>
+    </message>
+    <message>
+        <source>input Frequenza con minimo ROS</source>
+        <translation>enter the frequency of lowest SWR</translation>
+    </message>
+    <message>
+        <source>Separare i MHz dai KHz con la virgola</source>
+        <translation>Separate MHz from kHz with a point</translation>
+    </message>
+    <message>
+        <source>Dipolo</source>
+        <translation>Dipole</translation>
+    </message>
+    <message>
+        <source>Orizzontale</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Inverted  v</source>
+        <translation>Inverted  V</translation>
+    </message>
+    <message>
+        <source>Per selezionare usa TAB o il MOUSE</source>
+        <translation>To select use TAB or the MOUSE</translation>
+    </message>
+    <message>
+        <source>CALCOLA</source>
+        <translation>CALCULATE</translation>
+    </message>
+    <message>
+        <source>Calcola la misura effettiva</source>
+        <translation>Calculates the actual length</translation>
+    </message>
+    <message>
+        <source>RESETTA</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>Cancella tutte le input &amp; output</source>
+        <translation>Clears all input &amp; output</translation>
+    </message>
+    <message>
+        <source>MENU&apos;</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>Ritorna al menù iniziale</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <source>SELEZIONA IL TIPO DI DIPOLO</source>
+        <translation>SELECT THE TYPE OF DIPOLE</translation>
+    </message>
+    <message>
+        <source>PER SPOSTARE LA RISONANZA  DOVRAI:</source>
+        <translation>TO MOVE THE RESONANCE  YOU MUST:</translation>
+    </message>
+    <message>
+        <source>Centrale</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>Isolatore</source>
+        <translation>Insulator</translation>
+    </message>
+    <message>
+        <source>Da misura…</source>
+        <translation>From measurement…</translation>
+    </message>
+    <message>
+        <source>Da misura</source>
+        <translation>From measurement</translation>
+    </message>
+    <message>
+        <source>Misure (*.s1p *.csv *.txt);;Tutti i file (*)</source>
+        <translation>Measurements (*.s1p *.csv *.txt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmVERIFICA</name>
+    <message>
+        <source>RISONANZA  MHz</source>
+        <translation>RESONANCE  MHz</translation>
+    </message>
+    <message>
+        <source>SCARTO  kHz</source>
+        <translation>OFFSET  kHz</translation>
+    </message>
+    <message>
+        <source>SWR  ALLA  FREQUENZA</source>
+        <translation>SWR  ON  FREQUENCY</translation>
+    </message>
+    <message>
+        <source>IMPEDENZA  ohm</source>
+        <translation>IMPEDANCE  ohm</translation>
+    </message>
+    <message>
+        <source>BANDA  2:1  kHz</source>
+        <translation>2:1  BANDWIDTH  kHz</translation>
+    </message>
+    <message>
+        <source>MISURA</source>
+        <translation>MEASURED</translation>
+    </message>
+    <message>
+        <source>CONSIGLIO</source>
+        <translation>ADVICE</translation>
+    </message>
+    <message>
+        <source>VERIFICA  CON  SIMULAZIONE  NEC-2</source>
+        <translation>CHECK  WITH  NEC-2  SIMULATION</translation>
+    </message>
+    <message>
+        <source>DIAMETRO  FILO  mm</source>
+        <translation>WIRE  DIAMETER  mm</translation>
+    </message>
+    <message>
+        <source>SUOLO</source>
+        <translation>GROUND</translation>
+    </message>
+    <message>
+        <source>ALTEZZA  mt</source>
+        <translation>HEIGHT  m</translation>
+    </message>
+    <message>
+        <source>ANGOLO  APICE  gradi</source>
+        <translation>APEX  ANGLE  degrees</translation>
+    </message>
+    <message>
+        <source>FATTORE  Q</source>
+        <translation>Q  FACTOR</translation>
+    </message>
+    <message>
+        <source>IMPEDENZA  RIF.  ohm</source>
+        <translation>REF.  IMPEDANCE  ohm</translation>
+    </message>
+    <message>
+        <source>PUNTI  PER  BANDA</source>
+        <translation>POINTS  PER  BAND</translation>
+    </message>
+    <message>
+        <source>PERDITE  NEL  RAME</source>
+        <translation>COPPER  LOSSES</translation>
+    </message>
+    <message>
+        <source>SIMULA</source>
+        <translation>SIMULATE</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>%1 banda %2</source>
+        <translation>%1 band %2</translation>
+    </message>
+    <message>
+        <source>Salva .nec</source>
+        <translation>Save .nec</translation>
+    </message>
+    <message>
+        <source>Salva CSV</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>Carica misura</source>
+        <translation>Load measurement</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>CHIUDI</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>VERIFICA  -  </source>
+        <translation>CHECK  -  </translation>
+    </message>
+    <message>
+        <source>Il valore di &quot;%1&quot; non è un numero.</source>
+        <translation>The value of &quot;%1&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>I punti per banda vanno da 2 a 1000.</source>
+        <translation>The points per band go from 2 to 1000.</translation>
+    </message>
+    <message>
+        <source>L&apos;impedenza di riferimento deve essere maggiore di zero.</source>
+        <translation>The reference impedance must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Simulazione in corso...</source>
+        <translation>Simulating...</translation>
+    </message>
+    <message>
+        <source>Simulazione annullata.</source>
+        <translation>Simulation cancelled.</translation>
+    </message>
+    <message>
+        <source>BANDA  %1  (%2 MHz)</source>
+        <translation>BAND  %1  (%2 MHz)</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Salvato in %1</source>
+        <translation>Saved in %1</translation>
+    </message>
+    <message>
+        <source>Salva il modello NEC-2</source>
+        <translation>Save the NEC-2 model</translation>
+    </message>
+    <message>
+        <source>Modello NEC-2 (*.nec)</source>
+        <translation>NEC-2 model (*.nec)</translation>
+    </message>
+    <message>
+        <source>Nessuna simulazione da salvare: premere SIMULA.</source>
+        <translation>No simulation to save: press SIMULATE.</translation>
+    </message>
+    <message>
+        <source>Salva la simulazione</source>
+        <translation>Save the simulation</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Carica una misura</source>
+        <translation>Load a measurement</translation>
+    </message>
+    <message>
+        <source>Misure (*.s1p *.csv *.txt);;Tutti i file (*)</source>
+        <translation>Measurements (*.s1p *.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Misura: %1 (%2 punti)</source>
+        <translation>Measurement: %1 (%2 points)</translation>
+    </message>
+    <message>
+        <source>Stampa inviata alla stampante «%1».</source>
+        <translation>Print sent to the printer “%1”.</translation>
+    </message>
+</context>
 </TS>

@@ -3,12 +3,18 @@
 # example typed in and calculated, into docs/screenshots/ (or the folder
 # given): the program runs on a virtual screen (Xvfb) with a small window
 # manager (openbox), so that the pictures show the title bars.
-#   scripts/screenshots.sh [OUTPUT_FOLDER] [WINDOW...]
+#   scripts/screenshots.sh [--lang it|en] [OUTPUT_FOLDER] [WINDOW...]
+# In English: scripts/screenshots.sh --lang en docs/screenshots/en
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 build=${BUILD_DIR:-build}
+language=()
+if [ "${1:-}" = --lang ]; then
+  language=(--lang "$2")
+  shift 2
+fi
 out=$(realpath -m "${1:-docs/screenshots}")
 shift || true
 mkdir -p "$out"
@@ -49,4 +55,4 @@ session='
   kill $wm
   wait $wm 2>/dev/null || true
   exit $status'
-OPENBOX_CONFIG=$config xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$session" session "$build/tools/zeliro_screenshots" "$out" "$@"
+OPENBOX_CONFIG=$config xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$session" session "$build/tools/zeliro_screenshots" "${language[@]}" "$out" "$@"

@@ -4,6 +4,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    zeliro::start();
+    zeliro::start(zeliro::languageAtStart(QApplication::arguments().mid(1)));
     return app.exec();
 }

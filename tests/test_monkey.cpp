@@ -40,11 +40,11 @@
 #include <random>
 #include <thread>
 
+#include "core/numbers.h"
 #include "cupsfixture.h"
 #include "frame/Registry.h"
 #include "frame/SystemPrinter.h"
 #include "frame/Warnings.h"
-#include "core/numbers.h"
 #include "testsupport.h"
 
 using namespace zeliro;
@@ -330,6 +330,7 @@ private:
 
     QList<QWidget*> openProgramWindows() const;
     QString failure(const QString& problem) const;
+    Language m_language = Language::italian;
     void note(const QString& what);
     void count();
     void restart();
@@ -414,6 +415,7 @@ void Monkey::cleanupTestCase() {
 }
 
 void Monkey::init() {
+    m_language = Language::italian;
     m_systemPrinter = false;
     m_printMessages = 0;
     m_recent.clear();
@@ -431,18 +433,23 @@ void Monkey::randomEvents_data() {
     QTest::addColumn<quint64>("seed");
     QTest::addColumn<double>("timeScale");  // of the warnings' waits
     QTest::addColumn<int>("steps");
+    QTest::addColumn<Language>("language");
     // Warnings of a few milliseconds end between steps, in the middle of
     // everything; longer ones stay up for hundreds of steps.
-    QTest::newRow("warnings of 4 to 5 ms") << quint64(20260101) << 0.001 << 2500;
-    QTest::newRow("warnings of 40 to 50 ms") << quint64(7050365) << 0.01 << 2500;
-    QTest::newRow("warnings of 0,4 to 0,5 s") << quint64(142500) << 0.1 << 2500;
-    QTest::newRow("warnings of 2 to 2,5 s") << quint64(1060) << 0.5 << 1500;
+    QTest::newRow("warnings of 4 to 5 ms") << quint64(20260101) << 0.001 << 2500 << Language::italian;
+    QTest::newRow("warnings of 40 to 50 ms") << quint64(7050365) << 0.01 << 2500 << Language::italian;
+    QTest::newRow("warnings of 0,4 to 0,5 s") << quint64(142500) << 0.1 << 2500 << Language::italian;
+    QTest::newRow("warnings of 2 to 2,5 s") << quint64(1060) << 0.5 << 1500 << Language::italian;
+    QTest::newRow("in English, warnings of 40 to 50 ms")
+        << quint64(3650) << 0.01 << 2500 << Language::english;
 }
 
 void Monkey::randomEvents() {
     QFETCH(quint64, seed);
     QFETCH(double, timeScale);
     QFETCH(int, steps);
+    QFETCH(Language, language);
+    m_language = language;
     m_seed = overridingSeed().value_or(seed);
     m_timeScale = timeScale;
     steps = stepsPerRun(steps);
@@ -581,7 +588,7 @@ void Monkey::printsWhileThePrintSystemFails() {
 }
 
 void Monkey::restart() {
-    startProgram(m_beep, m_printer, m_timeScale);
+    startProgram(m_beep, m_printer, m_timeScale, m_language);
     if (m_systemPrinter) Registry::current().setPrinter(nullptr);
     ++m_restarts;
     note("start the program");
@@ -1020,7 +1027,7 @@ QString Monkey::labelProblems(QWidget* window) {
         if (window->objectName() != result.window) continue;
         const QString text = textOf(window, result.label);
         if (text.isEmpty()) continue;
-        const auto value = parseDouble(text.toStdString());
+        const auto value = parseDouble(text.toStdString(), m_language);
         if (!value) return QString("%1 shows %2, not a number").arg(result.label, shortText(text));
         if (result.neverNegative && *value < 0)
             return QString("%1 shows the negative figure %2").arg(result.label, text);

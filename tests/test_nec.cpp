@@ -643,6 +643,15 @@ void Nec::texts_data() {
         << Design(coilExample) << 0 << 7.086 << 46.0 << -12.5
         << QStringList{"7,086", "+36", "1,31", "46,0 - j12,5",
                        "LA RISONANZA È A +36 kHz (+0,51 %) DALLA FREQUENZA DI PROGETTO."};
+    // Rows tagged "English" read the texts in English, with the decimal point.
+    QTest::newRow("English: dipole too short")
+        << dipole << 0 << 7.2 << 67.3 << -37.35
+        << QStringList{"7.200", "+150", "2.00", "67.3 - j37.4",
+                       "THE RESONANCE IS +150 kHz (+2.13 %) FROM THE DESIGN FREQUENCY. "
+                       "LENGTHEN EACH ARM BY 21.5 cm"};
+    QTest::newRow("English: no resonance")
+        << dipole << 0 << 0.0 << 0.0 << 10.0
+        << QStringList{"NO RESONANCE", "", "> 99", "0.0 + j10.0", "NO RESONANCE"};
 }
 
 void Nec::texts() {
@@ -663,7 +672,9 @@ void Nec::texts() {
     result.resistanceAtDesignOhm = r;
     result.reactanceAtDesignOhm = x;
     result.swrAtDesign = zeliro::nec::standingWaveRatio(r, x, 50);
-    const BandTexts t = bandTexts(result, design, bandIndex);
+    const bool english = QString(QTest::currentDataTag()).startsWith("English");
+    const BandTexts t =
+        bandTexts(result, design, bandIndex, english ? zeliro::Language::english : zeliro::Language::italian);
     const QStringList got{QString::fromStdString(t.resonance), QString::fromStdString(t.deviation),
                           QString::fromStdString(t.swr), QString::fromStdString(t.impedance),
                           QString::fromStdString(t.advice)};

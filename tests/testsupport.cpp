@@ -18,12 +18,12 @@ ScriptedFileDialogs& fileDialogs() {
     return dialogs;
 }
 
-QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale) {
+QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale, Language language) {
     beep.count = 0;
     printer.reports.clear();
     printer.images.clear();
     Warnings::setTimeScale(timeScale);
-    QWidget* splash = start();
+    QWidget* splash = start(language);
     Registry::current().setBeep(&beep);
     Registry::current().setPrinter(&printer);
     fileDialogs() = {};

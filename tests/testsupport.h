@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
 #include "frame/FileDialogs.h"
 #include "frame/Platform.h"
 
@@ -57,7 +58,9 @@ ScriptedFileDialogs& fileDialogs();
 // Starts the program afresh with recording seams and short warnings
 // (timeScale: 1 keeps the real waits); the seams start with no beep heard and
 // nothing printed. Returns the splash window.
-QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale = 0.01);
+// In English when asked (Italian, the source language, otherwise).
+QWidget* startProgram(RecordingBeep& beep, RecordingPrinter& printer, double timeScale = 0.01,
+                      Language language = Language::italian);
 // Closes everything the last start left open.
 void stopProgram();
 
@@ -90,6 +93,8 @@ bool waitUntil(Condition condition, int timeoutMs = 5000) {
 }
 
 }  // namespace zeliro::test
+
+Q_DECLARE_METATYPE(zeliro::Language)
 
 // A test main on the offscreen platform, whatever the environment says.
 #define ZELIRO_TEST_MAIN(TestClass)                                                                  \

@@ -27,6 +27,7 @@
 #include <map>
 
 #include "app/start.h"
+#include "frame/DecimalField.h"
 #include "frame/Platform.h"
 #include "frame/FileDialogs.h"
 #include "frame/Registry.h"
@@ -68,7 +69,11 @@ bool typeExample(QWidget* window, const QStringList& steps) {
         const QString reference = step.section('=', 0, 0);
         QWidget* widget = control(window, reference);
         if (auto* field = qobject_cast<QLineEdit*>(widget); field && step.contains('=')) {
-            field->setText(step.section('=', 1));
+            // The examples are written with the Italian comma; a field takes its language's separator.
+            QString text = step.section('=', 1);
+            if (auto* decimal = qobject_cast<zeliro::DecimalField*>(field))
+                text.replace(',', decimal->decimalSeparator());
+            field->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !step.contains('=')) {
             button->setFocus(Qt::MouseFocusReason);
             button->click();
@@ -190,9 +195,16 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = app.arguments().mid(1);
+    // "--lang en" first takes the pictures in English; Italian otherwise,
+    // whatever the system's language.
+    zeliro::Language language = zeliro::Language::italian;
+    if (arguments.size() >= 2 && arguments.first() == "--lang") {
+        language = zeliro::languageAtStart(arguments.mid(0, 2));
+        arguments = arguments.mid(2);
+    }
     if (arguments.isEmpty()) {
-        std::fprintf(stderr, "usage: zeliro_screenshots OUTPUT_FOLDER [WINDOW...]\n");
+        std::fprintf(stderr, "usage: zeliro_screenshots [--lang it|en] OUTPUT_FOLDER [WINDOW...]\n");
         return 2;
     }
     const QDir folder(arguments.first());
@@ -202,7 +214,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     // A steady text cursor, the same on every run.
     QApplication::setCursorFlashTime(0);
-    zeliro::start();
+    zeliro::start(language);
     zeliro::Registry& registry = zeliro::Registry::current();
     const bool everything = names.isEmpty();
     SampleFile sample;

@@ -1,10 +1,11 @@
 #include "app/frmFOTOcostr.h"
 
 #include "core/texts.h"
+#include "frame/Registry.h"
 
 namespace zeliro {
 
-frmFOTOcostr::frmFOTOcostr(Registry&)
-    : PhotoWindow(enamelledCoilPhotoCaption, ":/photos/enamelledcoil.jpg") {}
+frmFOTOcostr::frmFOTOcostr(Registry& registry)
+    : PhotoWindow(enamelledCoilCaption(registry.language()), ":/photos/enamelledcoil.jpg") {}
 
 }  // namespace zeliro

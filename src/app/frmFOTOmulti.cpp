@@ -1,9 +1,11 @@
 #include "app/frmFOTOmulti.h"
 
 #include "core/texts.h"
+#include "frame/Registry.h"
 
 namespace zeliro {
 
-frmFOTOmulti::frmFOTOmulti(Registry&) : PhotoWindow(coaxTrapPhotoCaption, ":/photos/coaxtrap.jpg") {}
+frmFOTOmulti::frmFOTOmulti(Registry& registry)
+    : PhotoWindow(coaxTrapCaption(registry.language()), ":/photos/coaxtrap.jpg") {}
 
 }  // namespace zeliro

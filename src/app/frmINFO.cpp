@@ -1,7 +1,10 @@
 #include "app/frmINFO.h"
 
+#include "core/texts.h"
+#include "frame/Registry.h"
+
 namespace zeliro {
 
-frmINFO::frmINFO(Registry&) : TextWindow(informationTexts(), ScrollBar::none) {}
+frmINFO::frmINFO(Registry& registry) : TextWindow(informationTexts(registry.language()), ScrollBar::none) {}
 
 }  // namespace zeliro

@@ -1,7 +1,11 @@
 #include "app/frmLEGGIMIcalcolo.h"
 
+#include "core/texts.h"
+#include "frame/Registry.h"
+
 namespace zeliro {
 
-frmLEGGIMIcalcolo::frmLEGGIMIcalcolo(Registry&) : TextWindow(loadingCoilReadMe(), ScrollBar::none) {}
+frmLEGGIMIcalcolo::frmLEGGIMIcalcolo(Registry& registry)
+    : TextWindow(loadingCoilReadMe(registry.language()), ScrollBar::none) {}
 
 }  // namespace zeliro

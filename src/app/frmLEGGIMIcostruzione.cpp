@@ -1,8 +1,11 @@
 #include "app/frmLEGGIMIcostruzione.h"
 
+#include "core/texts.h"
+#include "frame/Registry.h"
+
 namespace zeliro {
 
-frmLEGGIMIcostruzione::frmLEGGIMIcostruzione(Registry&)
-    : TextWindow(coilConstructionReadMe(), ScrollBar::none) {}
+frmLEGGIMIcostruzione::frmLEGGIMIcostruzione(Registry& registry)
+    : TextWindow(coilConstructionReadMe(registry.language()), ScrollBar::none) {}
 
 }  // namespace zeliro

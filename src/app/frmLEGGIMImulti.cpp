@@ -1,7 +1,11 @@
 #include "app/frmLEGGIMImulti.h"
 
+#include "core/texts.h"
+#include "frame/Registry.h"
+
 namespace zeliro {
 
-frmLEGGIMImulti::frmLEGGIMImulti(Registry&) : TextWindow(twoBandReadMe(), ScrollBar::vertical) {}
+frmLEGGIMImulti::frmLEGGIMImulti(Registry& registry)
+    : TextWindow(twoBandReadMe(registry.language()), ScrollBar::vertical) {}
 
 }  // namespace zeliro

@@ -1,7 +1,11 @@
 #include "app/frmLEGGIMIstandard.h"
 
+#include "core/texts.h"
+#include "frame/Registry.h"
+
 namespace zeliro {
 
-frmLEGGIMIstandard::frmLEGGIMIstandard(Registry&) : TextWindow(halfWaveReadMe(), ScrollBar::none) {}
+frmLEGGIMIstandard::frmLEGGIMIstandard(Registry& registry)
+    : TextWindow(halfWaveReadMe(registry.language()), ScrollBar::none) {}
 
 }  // namespace zeliro

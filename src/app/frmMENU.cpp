@@ -22,7 +22,7 @@ const QStringList frmMENU::closingOrder = {"frmCALCOLOBOBINA",
                                            "frmMENU"};
 
 frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
-    setWindowTitle("Menù" + spaces(80) + "by   TAVRON" + spaces(65) + revisionCaption);
+    setWindowTitle(tr("Menù") + spaces(80) + tr("by   TAVRON") + spaces(65) + revisionCaption);
     setFixedSize(600, 420);
     setColours(*this, black, QColor(0, 0, 128));
 
@@ -35,7 +35,7 @@ frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
     strip->setGeometry(0, 110, 600, 8);
     setColours(*strip, white, QColor(255, 255, 0));
 
-    auto* title = new QLabel("ZELIRO", this);
+    auto* title = new QLabel(tr("ZELIRO"), this);
     title->setObjectName("Label3");
     title->setGeometry(0, 10, 600, 90);
     title->setAlignment(Qt::AlignCenter);
@@ -45,34 +45,37 @@ frmMENU::frmMENU(Registry& registry) : m_registry(registry) {
     struct MenuButton {
         const char* name;
         QString caption;
-        const char* tooltip;
+        QString tooltip;
         QRect geometry;
         void (frmMENU::*handler)();
     };
     const MenuButton buttons[] = {
         {"Command6",
-         "DIPOLO STANDARD",
-         "Calcola un dipolo 1/2 onda",
+         tr("DIPOLO STANDARD"),
+         tr("Calcola un dipolo 1/2 onda"),
          {40, 150, 150, 90},
          &frmMENU::Command6_Click},
         {"Command2",
-         spaces(6) + "TARATURA" + spaces(19) + "del" + spaces(12) + "DIPOLO",
-         "Passa al programma Taratura del Dipolo",
+         tr("      TARATURA                   del            DIPOLO"),
+         tr("Passa al programma Taratura del Dipolo"),
          {225, 150, 150, 90},
          &frmMENU::Command2_Click},
         {"Command1",
-         "CALCOLO" + spaces(2) + "BOBINE" + spaces(14) + "per" + spaces(13) + "DIPOLI ACCORCIATI",
-         "Passa al programma calcolo bobina",
+         tr("CALCOLO  BOBINE              per             DIPOLI ACCORCIATI"),
+         tr("Passa al programma calcolo bobina"),
          {410, 150, 150, 90},
          &frmMENU::Command1_Click},
         {"Command5",
-         spaces(8) + "DIPOLO" + spaces(15) + "MULTIBANDA" + spaces(8) + "CON TRAPPOLE" + spaces(5) + "IN" +
-             spaces(2) + "COASSIALE",
-         "Calcola un dipolo multibanda con bobine in cavo coassiale",
+         tr("        DIPOLO               MULTIBANDA        CON TRAPPOLE     IN  COASSIALE"),
+         tr("Calcola un dipolo multibanda con bobine in cavo coassiale"),
          {40, 270, 150, 90},
          &frmMENU::Command5_Click},
-        {"Command3", "INFO", "Visualizza  testo di  info", {225, 270, 150, 90}, &frmMENU::Command3_Click},
-        {"Command4", "CHIUDI", "Esce dal programma", {410, 270, 150, 90}, &frmMENU::Command4_Click},
+        {"Command3",
+         tr("INFO"),
+         tr("Visualizza  testo di  info"),
+         {225, 270, 150, 90},
+         &frmMENU::Command3_Click},
+        {"Command4", tr("CHIUDI"), tr("Esce dal programma"), {410, 270, 150, 90}, &frmMENU::Command4_Click},
     };
     for (const MenuButton& entry : buttons) {
         auto* button = new WrappingButton(entry.caption, this);

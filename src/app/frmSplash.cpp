@@ -60,7 +60,7 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
     auto* logo = makeLabel(frame, "imgLogo", {}, QRect(16, 24, 96, 96));
     logo->setPixmap(logoPicture());
 
-    auto* product = makeLabel(frame, "lblCompanyProduct", " ZELIRO ", QRect(120, 16, 260, 64));
+    auto* product = makeLabel(frame, "lblCompanyProduct", tr(" ZELIRO "), QRect(120, 16, 260, 64));
     product->setFont(namedFont("Arial", 36, true));
     setColours(*product, QColor(0, 0, 255));
 
@@ -71,14 +71,15 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
     author->setFont(namedFont("Arial", 21.75));
     setColours(*author, QColor(255, 0, 0));
 
-    lblVersion = makeLabel(frame, "lblVersion", "Versione  " + QString(captionVersion) + "  ",
+    lblVersion = makeLabel(frame, "lblVersion", tr("Versione  ") + QString(captionVersion) + "  ",
                            QRect(200, 124, 240, 24));
     lblVersion->setFont(namedFont("Arial", 12, true));
 
-    auto* advice = makeLabel(frame, "lblCompany",
-                             "Per visionare correttamente il programma  è consigliabile la risoluzione video "
-                             "800  *  600",
-                             QRect(16, 156, 432, 56));
+    auto* advice =
+        makeLabel(frame, "lblCompany",
+                  tr("Per visionare correttamente il programma  è consigliabile la risoluzione video "
+                     "800  *  600"),
+                  QRect(16, 156, 432, 56));
     advice->setFont(namedFont("Arial", 14.25));
     advice->setWordWrap(true);
     setColours(*advice, yellow);
@@ -89,16 +90,16 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
     lblProductName->hide();
 
     auto* authorship =
-        makeLabel(frame, "lblCopyright", "Programma di TAVRON, radioamatore", QRect(16, 250, 280, 18));
+        makeLabel(frame, "lblCopyright", tr("Programma di TAVRON, radioamatore"), QRect(16, 250, 280, 18));
     authorship->setFont(sansFont(8.25));
-    auto* distribution = makeLabel(frame, "lblDistribution", "Distribuzione gratuita, vietata la vendita",
+    auto* distribution = makeLabel(frame, "lblDistribution", tr("Distribuzione gratuita, vietata la vendita"),
                                    QRect(16, 268, 280, 18));
     distribution->setFont(sansFont(8.25));
 
-    auto* continua = new QPushButton("CONTINUA", frame);
+    auto* continua = new QPushButton(tr("CONTINUA"), frame);
     continua->setObjectName("Command1");
     continua->setGeometry(304, 250, 70, 36);
-    auto* chiudi = new QPushButton("CHIUDI", frame);
+    auto* chiudi = new QPushButton(tr("CHIUDI"), frame);
     chiudi->setObjectName("Command2");
     chiudi->setGeometry(380, 250, 70, 36);
 
@@ -114,7 +115,7 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
 }
 
 void frmSplash::Form_Load() {
-    lblVersion->setText(QString::fromStdString(versionText()));
+    lblVersion->setText(QString::fromStdString(versionText({}, m_registry.language())));
     lblProductName->setText(applicationTitle);
 }
 

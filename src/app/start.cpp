@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "app/WindowList.h"
@@ -31,17 +32,48 @@ void useQtTexts(const QString& language) {
     }
 }
 
+// The program's own translation: installed in English, removed in Italian
+// (the source language).
+void useProgramTexts(Language language) {
+    const QString name = "zelirotexts";
+    delete QApplication::instance()->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+    if (language == Language::italian) return;
+    auto* texts = new QTranslator(QApplication::instance());
+    texts->setObjectName(name);
+    if (texts->load(":/i18n/zeliro_" + QString::fromLatin1(languageCode(language)))) {
+        QApplication::installTranslator(texts);
+    } else {
+        delete texts;
+    }
+}
+
 }  // namespace
 
-QWidget* start() {
+Language languageAtStart(const QStringList& arguments) {
+    std::vector<std::string> args;
+    for (const QString& argument : arguments) args.push_back(argument.toStdString());
+    LanguageSources sources;
+    sources.commandLine = languageArgument(args);
+    sources.languageVariable = qEnvironmentVariable("LANGUAGE").toStdString();
+    for (const QString& tag : QLocale::system().uiLanguages())
+        sources.systemLanguages.push_back(tag.toStdString());
+    return chooseLanguage(sources);
+}
+
+QWidget* start() { return start(Language::italian); }
+
+QWidget* start(Language language) {
     initResources();
-    useQtTexts("it");
+    // Qt has no English translation: its source texts are English.
+    useQtTexts(language == Language::italian ? "it" : "en");
+    useProgramTexts(language);
     installFontSubstitutes();
     installLookStyle();
     QApplication::setApplicationName(applicationTitle);
     QApplication::setDesktopFileName(desktopId);
     delete QApplication::instance()->findChild<Registry*>(QString(), Qt::FindDirectChildrenOnly);
     auto* registry = new Registry(QApplication::instance());
+    registry->setLanguage(language);
     registerWindows(*registry);
     return registry->show("frmSplash");
 }

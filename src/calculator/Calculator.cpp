@@ -9,6 +9,7 @@
 
 #include "frame/Accessibility.h"
 #include "frame/Look.h"
+#include "frame/Registry.h"
 
 namespace zeliro {
 namespace {
@@ -32,8 +33,8 @@ constexpr KeyPlace operatorKeys[] = {
 
 }  // namespace
 
-Calculator::Calculator(Registry& /*registry*/) {
-    setWindowTitle("Calcolatrice");
+Calculator::Calculator(Registry& registry) : m_machine(registry.language()) {
+    setWindowTitle(tr("Calcolatrice"));
     setFixedSize(twips(3240), twips(3000));
 
     Readout = new QLabel("0.", this);
@@ -42,7 +43,7 @@ Calculator::Calculator(Registry& /*registry*/) {
     Readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Readout->setFont(sansFont(12, true));
     setColours(*Readout, black, yellow);
-    nameResult(*Readout, "Display");
+    nameResult(*Readout, tr("Display"));
 
     for (const KeyPlace& key : numberKeys) {
         QPushButton* button = addKey("Number", key.caption, key.left, key.top, key.index == 0 ? 1080 : 480);
@@ -153,8 +154,8 @@ void Calculator::showOutcome(const KeyOutcome& outcome) {
 }
 
 void Calculator::warnDivisionByZero() {
-    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, "Calcolatrice",
-                                                "Impossibile dividere per zero", QMessageBox::Ok, this);
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, tr("Calcolatrice"),
+                                                tr("Impossibile dividere per zero"), QMessageBox::Ok, this);
     box->exec();
     delete box.data();
 }

@@ -26,7 +26,7 @@ public:
     struct FieldRow {
         DecimalField** field;  // set to the field made for the row (none for the result)
         const char* box;
-        const char* tooltip;
+        QString tooltip;
         const char* caption;
         QString captionText;
         int top;
@@ -34,7 +34,7 @@ public:
     struct ButtonRow {
         const char* name;
         QString caption;
-        const char* tooltip;
+        QString tooltip;
         QRect geometry;
         std::function<void()> handler;
     };

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "core/nec/ondisplay.h"
 #include "core/version.h"
 #include "frame/DecimalField.h"
-#include "core/nec/ondisplay.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 
@@ -14,15 +14,18 @@ namespace {
 
 const QColor panelBlue(0, 0, 160);
 
-const QString caption =
-    "CALCOLO   BOBINA" + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) + revisionCaption;
+QString caption() {
+    return frmCALCOLOBOBINA::tr("CALCOLO   BOBINA") + spaces(60) + "by" + spaces(3) + "TAVRON" + spaces(64) +
+           revisionCaption;
+}
 
 }  // namespace
 
 frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
-    : CoilWindow(registry, caption, QSize(twips(11880), twips(8040)), MenuBarItems{"frmLEGGIMIcalcolo"}),
+    : CoilWindow(registry, caption(), QSize(twips(11880), twips(8040)), MenuBarItems{"frmLEGGIMIcalcolo"}),
       m_variables(registry.variables<Variables>()) {
-    QLabel* title = addLabel("Label3", "BOBINE   PER   DIPOLI   ACCORCIATI", twipsRect(240, 120, 11400, 480));
+    QLabel* title =
+        addLabel("Label3", tr("BOBINE   PER   DIPOLI   ACCORCIATI"), twipsRect(240, 120, 11400, 480));
     title->setAlignment(Qt::AlignCenter);
     title->setFont(namedFont("Arial", 18, true));
     setColours(*title, yellow);
@@ -30,12 +33,12 @@ frmCALCOLOBOBINA::frmCALCOLOBOBINA(Registry& registry)
     buildDrawing();
     buildInputs();
     buildButtons();
-    addVerification("CALCOLO  BOBINA");
+    addVerification(tr("CALCOLO  BOBINA"));
 
-    Label1 =
-        addLabel("Label1", "QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE", twipsRect(600, 7140, 10800, 480));
+    Label1 = addLabel("Label1", tr("QUESTO  DIPOLO  NON  NECESSITA  DI  BOBINE"),
+                      twipsRect(600, 7140, 10800, 480));
     Label17 =
-        addLabel("Label17", "BOBINA  TROPPO  DISTANTE  DAL  CENTRALE", twipsRect(600, 7140, 10800, 480));
+        addLabel("Label17", tr("BOBINA  TROPPO  DISTANTE  DAL  CENTRALE"), twipsRect(600, 7140, 10800, 480));
     setColours(*Label1, red, yellow);
     setColours(*Label17, red, teal);
     for (QLabel* warning : {Label1, Label17}) {
@@ -67,11 +70,11 @@ void frmCALCOLOBOBINA::buildDrawing() {
     addLine("Line7", twipsPoint(11040, 2100), twipsPoint(11040, 2340), yellow);
 
     const QFont small = sansFont(8.25, true);
-    QLabel* centre = addLabel("Label10", "CENTRALE", twipsRect(4380, 1680, 1440, 255));
+    QLabel* centre = addLabel("Label10", tr("CENTRALE"), twipsRect(4380, 1680, 1440, 255));
     centre->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLabel* distance = addLabel("Label11", "DISTANZA DAL CENTRALE", twipsRect(6000, 780, 2400, 255));
+    QLabel* distance = addLabel("Label11", tr("DISTANZA DAL CENTRALE"), twipsRect(6000, 780, 2400, 255));
     distance->setAlignment(Qt::AlignCenter);
-    QLabel* total = addLabel("Label12", "LUNGHEZZA TOTALE  metri", twipsRect(4500, 2370, 2880, 255));
+    QLabel* total = addLabel("Label12", tr("LUNGHEZZA TOTALE  metri"), twipsRect(4500, 2370, 2880, 255));
     total->setAlignment(Qt::AlignCenter);
     for (QLabel* label : {centre, distance, total}) label->setFont(small);
 }
@@ -81,49 +84,51 @@ void frmCALCOLOBOBINA::buildInputs() {
     setColours(*panel, white, panelBlue);
 
     const Column column{840, 3600, 4560, 1560};
-    addFieldColumn(column, {
-                               {&Text1, "Text1", "Input diametro filo in millimetri", "Label4",
-                                "DIAMETRO  FILO  DIPOLO  mm", 3000},
-                               {&Text2, "Text2", "Input frequenza in Megaherz", "Label5",
-                                "FREQUENZA" + spaces(20) + "Mhz", 3660},
-                               {&Text3, "Text3", "Input metri totali a disposizione per il dipolo", "Label6",
-                                "LUNGHEZZA TOTALE" + spaces(10) + "mt", 4320},
-                               {&Text4, "Text4", "Input metri di filo che separano il centrale dalla bobina",
-                                "Label7", "DISTANZA DAL CENTRALE  mt", 4980},
-                           });
-    QLabel* hint1 = addLabel("Label13", "Separare  i  MHz dai KHz", twipsRect(6240, 3570, 1860, 255));
-    QLabel* hint2 = addLabel("Label14", "con la  virgola", twipsRect(6240, 3825, 1860, 255));
+    addFieldColumn(column,
+                   {
+                       {&Text1, "Text1", tr("Input diametro filo in millimetri"), "Label4",
+                        tr("DIAMETRO  FILO  DIPOLO  mm"), 3000},
+                       {&Text2, "Text2", tr("Input frequenza in Megaherz"), "Label5",
+                        tr("FREQUENZA") + spaces(20) + tr("Mhz"), 3660},
+                       {&Text3, "Text3", tr("Input metri totali a disposizione per il dipolo"), "Label6",
+                        tr("LUNGHEZZA TOTALE") + spaces(10) + tr("mt"), 4320},
+                       {&Text4, "Text4", tr("Input metri di filo che separano il centrale dalla bobina"),
+                        "Label7", tr("DISTANZA DAL CENTRALE  mt"), 4980},
+                   });
+    QLabel* hint1 = addLabel("Label13", tr("Separare  i  MHz dai KHz"), twipsRect(6240, 3570, 1860, 255));
+    QLabel* hint2 = addLabel("Label14", tr("con la  virgola"), twipsRect(6240, 3825, 1860, 255));
     for (QLabel* hint : {hint1, hint2}) {
         hint->setFont(sansFont(8.25));
         setColours(*hint, yellow);
     }
 
-    Label9 = addResultRow(column, {nullptr, "Label9", "Visualizza il valore della bobina", "Label8",
-                                   "VALORE  IN  MICROHENRY", 5760});
+    Label9 = addResultRow(column, {nullptr, "Label9", tr("Visualizza il valore della bobina"), "Label8",
+                                   tr("VALORE  IN  MICROHENRY"), 5760});
 
     QLabel* advice =
-        addLabel("Label19", "Per selezionare usa TAB o il MOUSE", twipsRect(600, 6600, 7560, 285));
+        addLabel("Label19", tr("Per selezionare usa TAB o il MOUSE"), twipsRect(600, 6600, 7560, 285));
     advice->setFont(sansFont(8.25, true));
     advice->setAlignment(Qt::AlignCenter);
 }
 
 void frmCALCOLOBOBINA::buildButtons() {
     const auto place = [](int top) { return twipsRect(8640, top, 2760, 660); };
-    addButtons(Text4, {
-                          {"Command1", "CALCOLA", "Completate le caselle di input,calcola i microhenry",
-                           place(2880), [this] { Command1_Click(); }},
-                          {"Command3", "COSTRUZIONE BOBINA  ", "Passa al programma COSRUZIONE BOBINA",
-                           place(3720), [this] { Command3_Click(); }},
-                          {"cmdCommand3", "MENU'", "Torna al menù iniziale", place(4560),
-                           [this] { cmdCommand3_Click(); }},
-                          {"Command2", "RESETTA", "Cancella tutte le input & output", place(5400),
-                           [this] { Command2_Click(); }},
-                      });
+    addButtons(Text4,
+               {
+                   {"Command1", tr("CALCOLA"), tr("Completate le caselle di input,calcola i microhenry"),
+                    place(2880), [this] { Command1_Click(); }},
+                   {"Command3", tr("COSTRUZIONE BOBINA  "), tr("Passa al programma COSRUZIONE BOBINA"),
+                    place(3720), [this] { Command3_Click(); }},
+                   {"cmdCommand3", tr("MENU'"), tr("Torna al menù iniziale"), place(4560),
+                    [this] { cmdCommand3_Click(); }},
+                   {"Command2", tr("RESETTA"), tr("Cancella tutte le input & output"), place(5400),
+                    [this] { Command2_Click(); }},
+               });
 }
 
 void frmCALCOLOBOBINA::Command1_Click() {
     const LoadingCoilOutcome outcome =
-        loadingCoil({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), m_variables});
+        loadingCoil({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), m_variables, language()});
     m_variables = outcome.variables;
     if (outcome.inductance) {
         setTextOf(Label9, *outcome.inductance);
@@ -147,13 +152,13 @@ void frmCALCOLOBOBINA::errore1() { warnings().run({Label1, 5, {Text4, Text3, Lab
 void frmCALCOLOBOBINA::errore3() { warnings().run({Label17, 5, {}, {Text4}, true}); }
 
 std::optional<nec::Design> frmCALCOLOBOBINA::designOnDisplay() const {
-    const std::string shown[] = {textOf(Text3), textOf(Text1), textOf(Label9), textOf(Text4),
-                                 textOf(Text2)};
-    return nec::loadingCoilOnDisplay({shown[0], shown[1], shown[2], shown[3], shown[4]});
+    const std::string shown[] = {textOf(Text3), textOf(Text1), textOf(Label9), textOf(Text4), textOf(Text2)};
+    return nec::loadingCoilOnDisplay({shown[0], shown[1], shown[2], shown[3], shown[4], language()});
 }
 
 std::vector<std::string> frmCALCOLOBOBINA::dataReport() const {
-    return loadingCoilReport({textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), textOf(Label9)});
+    return loadingCoilReport(
+        {textOf(Text1), textOf(Text2), textOf(Text3), textOf(Text4), textOf(Label9), language()});
 }
 
 }  // namespace zeliro

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/version.h"
 #include "core/nec/ondisplay.h"
+#include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -21,7 +21,8 @@ const QColor lightGreen(192, 255, 192);
 const QColor copper(192, 96, 0);
 
 QString caption() {
-    return "DIPOLO   BIBANDA" + spaces(61) + "by" + spaces(3) + "TAVRON" + spaces(65) + revisionCaption;
+    return frmDIPOLOMULTIBANDA::tr("DIPOLO   BIBANDA") + spaces(61) + "by" + spaces(3) + "TAVRON" +
+           spaces(65) + revisionCaption;
 }
 
 }  // namespace
@@ -40,45 +41,45 @@ frmDIPOLOMULTIBANDA::frmDIPOLOMULTIBANDA(Registry& registry)
     buildWarnings();
     setTabOrder();
     connectHandlers();
-    addVerification("DIPOLO  MULTIBANDA");
+    addVerification(tr("DIPOLO  MULTIBANDA"));
 }
 
 void frmDIPOLOMULTIBANDA::buildTexts() {
-    QLabel* title = addLabel("Label1", "DIPOLO  MULTIBANDA  CON  TRAPPOLE  IN  CAVO  COASSIALE",
+    QLabel* title = addLabel("Label1", tr("DIPOLO  MULTIBANDA  CON  TRAPPOLE  IN  CAVO  COASSIALE"),
                              twipsRect(480, 120, 10800, 495));
     title->setFont(namedFont("Times New Roman", 16, true));
     title->setWordWrap(false);
     title->setAlignment(Qt::AlignCenter);
     setColours(*title, yellow, teal);
-    addLabel("Label38", "Per selezionare usa TAB o il  MOUSE", twipsRect(3360, 1680, 3600, 255));
-    addLabel("Label33", "Separare  i  MHz  dai  KHz  con  la  virgola", twipsRect(3360, 2280, 4200, 255));
+    addLabel("Label38", tr("Per selezionare usa TAB o il  MOUSE"), twipsRect(3360, 1680, 3600, 255));
+    addLabel("Label33", tr("Separare  i  MHz  dai  KHz  con  la  virgola"), twipsRect(3360, 2280, 4200, 255));
     QLabel* advice =
         addLabel("Label36",
-                 "Per un buon rendimento  occorre che le bobine abbiano un rapporto tra lunghezza e "
-                 "diametro bobina di 0,4   0,5.",
+                 tr("Per un buon rendimento  occorre che le bobine abbiano un rapporto tra lunghezza e "
+                    "diametro bobina di 0,4   0,5."),
                  twipsRect(9120, 3240, 2055, 975));
     setColours(*advice, black, lightGreen);
 }
 
 void frmDIPOLOMULTIBANDA::buildOptions() {
-    Frame1 = addFrame("Frame1", "Coassiale", twipsRect(480, 600, 1935, 1093));
+    Frame1 = addFrame("Frame1", tr("Coassiale"), twipsRect(480, 600, 1935, 1093));
     Option1 = addOption(Frame1, "Option1", "RG58U", twipsRect(60, 200, 885, 255));
     Option2 = addOption(Frame1, "Option2", "RG223", twipsRect(60, 520, 885, 255));
     Option3 = addOption(Frame1, "Option3", "RG174", twipsRect(950, 200, 885, 255));
     Option4 = addOption(Frame1, "Option4", "RG213", twipsRect(960, 450, 885, 255));
-    Option7 = addOption(Frame1, "Option7", "Modalità  Manuale", twipsRect(60, 870, 1815, 210));
+    Option7 = addOption(Frame1, "Option7", tr("Modalità  Manuale"), twipsRect(60, 870, 1815, 210));
 
-    frame2 = addFrame("frame2", "Dipolo", twipsRect(480, 2040, 1250, 787));
-    Option5 = addOption(frame2, "Option5", "orizzontale", twipsRect(90, 240, 1100, 240));
-    Option6 = addOption(frame2, "Option6", "Inverted  V", twipsRect(90, 480, 1100, 240));
+    frame2 = addFrame("frame2", tr("Dipolo"), twipsRect(480, 2040, 1250, 787));
+    Option5 = addOption(frame2, "Option5", tr("orizzontale"), twipsRect(90, 240, 1100, 240));
+    Option6 = addOption(frame2, "Option6", tr("Inverted  V"), twipsRect(90, 480, 1100, 240));
 
-    Label43 = addLabel("Label43", "Tipo di coassiale RG", twipsRect(2880, 2655, 1620, 255));
+    Label43 = addLabel("Label43", tr("Tipo di coassiale RG"), twipsRect(2880, 2655, 1620, 255));
     setColours(*Label43, red, white);
     Label43->hide();
     Text7 = new QLineEdit(client());
     Text7->setObjectName("Text7");
     Text7->setGeometry(twipsRect(4560, 2640, 975, 285));
-    Text7->setToolTip("inserisci solo il numero (senza scritta RG)");
+    Text7->setToolTip(tr("inserisci solo il numero (senza scritta RG)"));
     setColours(*Text7, black, white);
     Text7->hide();
     nameAfter(Text7, Label43);
@@ -91,22 +92,22 @@ void frmDIPOLOMULTIBANDA::buildInputs() {
         const char* prompt;
         QString caption;
         bool arial;
-        const char* tooltip;
+        QString tooltip;
         int top;
     };
     const Row rows[] = {
-        {&Text4, "Text4", "Label5", "CAPACITA'  DEL CAVO  COASSIALE  1 cm =   Pf  ", true,
-         "Se il valore non è in lista, digitalo manualmente", 3000},
-        {&Text2, "Text2", "Label3", "RAGGIO  DEL  CAVO  COASSIALE ................. mm  ", true,
-         "Se il valore non è in lista digitalo manualmente", 3360},
-        {&Text1, "Text1", "Label2", "RAGGIO  DEL  SUPPORTO ............................... mm  ", true,
-         "Input raggio supporto", 3720},
-        {&Text3, "Text3", "Label4", "NUMERO  DELLE  SPIRE .........................................n ", true,
-         "Input numero delle spire", 4080},
-        {&Text5, "Text5", "Label34", "centro  banda  PRIMA  FREQUENZA .... Mhz", false,
-         "Input frequenza più alta", 4440},
-        {&Text6, "Text6", "Label10", "centro  banda  SECONDA FREQUENZA  Mhz", false,
-         "Input frequenza più bassa", 4800},
+        {&Text4, "Text4", "Label5", tr("CAPACITA'  DEL CAVO  COASSIALE  1 cm =   Pf  "), true,
+         tr("Se il valore non è in lista, digitalo manualmente"), 3000},
+        {&Text2, "Text2", "Label3", tr("RAGGIO  DEL  CAVO  COASSIALE ................. mm  "), true,
+         tr("Se il valore non è in lista digitalo manualmente"), 3360},
+        {&Text1, "Text1", "Label2", tr("RAGGIO  DEL  SUPPORTO ............................... mm  "), true,
+         tr("Input raggio supporto"), 3720},
+        {&Text3, "Text3", "Label4", tr("NUMERO  DELLE  SPIRE .........................................n "),
+         true, tr("Input numero delle spire"), 4080},
+        {&Text5, "Text5", "Label34", tr("centro  banda  PRIMA  FREQUENZA .... Mhz"), false,
+         tr("Input frequenza più alta"), 4440},
+        {&Text6, "Text6", "Label10", tr("centro  banda  SECONDA FREQUENZA  Mhz"), false,
+         tr("Input frequenza più bassa"), 4800},
     };
     for (const Row& row : rows) {
         const int left = QString(row.prompt) == "Label34" ? 480 : 600;
@@ -116,11 +117,12 @@ void frmDIPOLOMULTIBANDA::buildInputs() {
         *row.box = addField(row.field, twipsRect(4560, row.top, 975, 285), row.tooltip);
         nameAfter(*row.box, prompt);
     }
-    Command1 = addButton("Command1", "MENU'", twipsRect(5880, 3960, 975, 390), "Ritorna al menù iniziale");
-    Command3 =
-        addButton("Command3", "RESETTA", twipsRect(7080, 4320, 975, 375), "Cancella tutte le input & output");
-    Command2 = addButton("Command2", "CALCOLA", twipsRect(5880, 4680, 975, 390),
-                         "Completate le caselle input,calcola il dipolo");
+    Command1 =
+        addButton("Command1", tr("MENU'"), twipsRect(5880, 3960, 975, 390), tr("Ritorna al menù iniziale"));
+    Command3 = addButton("Command3", tr("RESETTA"), twipsRect(7080, 4320, 975, 375),
+                         tr("Cancella tutte le input & output"));
+    Command2 = addButton("Command2", tr("CALCOLA"), twipsRect(5880, 4680, 975, 390),
+                         tr("Completate le caselle input,calcola il dipolo"));
 }
 
 // One arm: centre insulator, inner wire, trap, outer wire, end insulator, with
@@ -135,16 +137,17 @@ void frmDIPOLOMULTIBANDA::buildArm() {
     addLine("Line5", twipsPoint(6720, 6660), twipsPoint(9960, 6660), yellow, 2);
     addShape("Shape3", twipsRect(9960, 6540, 480, 240), white);
 
-    QLabel* note = addLabel("Label13", "QUESTA  LUNGHEZZA   RISUONERA'  SULLA  SECONDA  FREQUENZA",
+    QLabel* note = addLabel("Label13", tr("QUESTA  LUNGHEZZA   RISUONERA'  SULLA  SECONDA  FREQUENZA"),
                             twipsRect(3240, 5760, 5880, 255));
     note->setWordWrap(false);
-    addLabel("Label7", "Centrale ", twipsRect(1800, 6000, 795, 255));
-    QLabel* Label8 = addLabel("Label8", "metri per la prima frequenza", twipsRect(2640, 6240, 1515, 375));
+    addLabel("Label7", tr("Centrale "), twipsRect(1800, 6000, 795, 255));
+    QLabel* Label8 = addLabel("Label8", tr("metri per la prima frequenza"), twipsRect(2640, 6240, 1515, 375));
     Label24 = addLabel("Label24", "", twipsRect(4200, 6240, 1335, 375));
-    addLabel("Label12", "BOBINA", twipsRect(5880, 6240, 795, 255));
-    QLabel* Label11 = addLabel("Label11", "metri per la seconda frequenza", twipsRect(6720, 6240, 1635, 375));
+    addLabel("Label12", tr("BOBINA"), twipsRect(5880, 6240, 795, 255));
+    QLabel* Label11 =
+        addLabel("Label11", tr("metri per la seconda frequenza"), twipsRect(6720, 6240, 1635, 375));
     Label25 = addLabel("Label25", "", twipsRect(8400, 6240, 1575, 375));
-    addLabel("Label40", "isolatore", twipsRect(9960, 6270, 795, 255));
+    addLabel("Label40", tr("isolatore"), twipsRect(9960, 6270, 795, 255));
     nameAfter(Label24, Label8);
     nameAfter(Label25, Label11);
     for (QLabel* result : {Label24, Label25}) {
@@ -163,19 +166,19 @@ void frmDIPOLOMULTIBANDA::buildResults() {
         QString resultTip;
         int left;
     };
-    const QString cableTip = "Lunghezza del coassiale compresi i due segmenti  A e B";
+    const QString cableTip = tr("Lunghezza del coassiale compresi i due segmenti  A e B");
     const QString cutoffTip =
-        "La frequenza di taglio della bobina deve essere leggermente più alta del fine banda "
-        "superiore della prima frequenza";
-    const QString inductanceTip = "Induttanza della bobina in micro HENRY";
+        tr("La frequenza di taglio della bobina deve essere leggermente più alta del fine banda "
+           "superiore della prima frequenza");
+    const QString inductanceTip = tr("Induttanza della bobina in micro HENRY");
     const Box boxes[] = {
-        {"Label6", "LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm", &Label23, "Label23", cableTip, cableTip,
-         2760},
-        {"Label9", "FREQUENZA  DI TAGLIO  MHz", &Label26, "Label26", cutoffTip, cutoffTip, 4320},
-        {"Label30", "          BOBINA            micro HENRY ", &Label32, "Label32", inductanceTip,
+        {"Label6", tr("LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm"), &Label23, "Label23", cableTip,
+         cableTip, 2760},
+        {"Label9", tr("FREQUENZA  DI TAGLIO  MHz"), &Label26, "Label26", cutoffTip, cutoffTip, 4320},
+        {"Label30", tr("          BOBINA            micro HENRY "), &Label32, "Label32", inductanceTip,
          inductanceTip, 5880},
-        {"Label29", "                 BOBINA               PF", &Label31, "Label31",
-         "Capacità della  bobina in pico FARAD", "Capacità della bobina in pico FARAD", 7440},
+        {"Label29", tr("                 BOBINA               PF"), &Label31, "Label31",
+         tr("Capacità della  bobina in pico FARAD"), tr("Capacità della bobina in pico FARAD"), 7440},
     };
     for (const Box& box : boxes) {
         QLabel* heading = addLabel(box.heading, box.caption, twipsRect(box.left, 7200, 1455, 480));
@@ -192,7 +195,7 @@ void frmDIPOLOMULTIBANDA::buildResults() {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
         }
     }
-    QLabel* pointer = addLabel("Label39", "RISULTATO... >", twipsRect(840, 7800, 1800, 255));
+    QLabel* pointer = addLabel("Label39", tr("RISULTATO... >"), twipsRect(840, 7800, 1800, 255));
     pointer->setFont(sansFont(10, true));
     Label41 = addLabel("Label41", "Label41", twipsRect(10200, 7080, 1215, 255));
     Label41->hide();
@@ -210,20 +213,20 @@ void frmDIPOLOMULTIBANDA::buildCoil() {
     addLine("Line6", twipsPoint(7500, 1500), twipsPoint(7500, 1860), copper, 2);
     addLine("Line7", twipsPoint(9360, 1500), twipsPoint(9360, 1860), copper, 2);
 
-    addLabel("Label22", "BOBINA  SEZIONATA", twipsRect(7560, 2160, 1800, 255));
-    const QString endTip = "Vedi spiegazione su \"LEGGIMI\"";
+    addLabel("Label22", tr("BOBINA  SEZIONATA"), twipsRect(7560, 2160, 1800, 255));
+    const QString endTip = tr("Vedi spiegazione su \"LEGGIMI\"");
     addLabel("Label20", "A", twipsRect(7395, 1320, 255, 255))->setToolTip(endTip);
     addLabel("Label21", "B", twipsRect(9315, 1320, 255, 255))->setToolTip(endTip);
     const char* braidSide[] = {"Label17", "Label18", "Label19"};
-    const char* braidWords[] = {"Lato ", "centro", "dipolo"};
+    const QString braidWords[] = {tr("Lato "), tr("centro"), tr("dipolo")};
     const char* coreSide[] = {"Label14", "Label15", "Label16"};
-    const char* coreWords[] = {"Lato", "esterno", "dipolo"};
+    const QString coreWords[] = {tr("Lato"), tr("esterno"), tr("dipolo")};
     for (int row = 0; row < 3; ++row) {
         const int top = 2040 + row * 180;
         addLabel(braidSide[row], braidWords[row], twipsRect(6600, top, 735, 195))
-            ->setToolTip("Lato calza verso il centro dipolo");
+            ->setToolTip(tr("Lato calza verso il centro dipolo"));
         addLabel(coreSide[row], coreWords[row], twipsRect(9840, top, 735, 195))
-            ->setToolTip("Lato del centrale verso l'esterno dipolo");
+            ->setToolTip(tr("Lato del centrale verso l'esterno dipolo"));
     }
 }
 
@@ -231,22 +234,24 @@ void frmDIPOLOMULTIBANDA::buildWarnings() {
     struct Sign {
         QLabel** label;
         const char* name;
-        const char* text;
+        QString text;
         QRect geometry;
         QColor foreground;
         QColor background;
     };
     const Sign signs[] = {
         {&Label27, "Label27",
-         "IL SEGMENTO  DAL CENTRALE  ALLA BOBINA , DEVE RISUONARE SULLA  FREQUENZA PIU'  ALTA",
+         tr("IL SEGMENTO  DAL CENTRALE  ALLA BOBINA , DEVE RISUONARE SULLA  FREQUENZA PIU'  ALTA"),
          twipsRect(840, 3000, 3615, 2055), yellow, blue},
         {&Label35, "Label35",
-         "LA  FREQUENZA DI  TAGLIO DELLA  BOBINA  DEVE  ESSERE  LEGGERMENTE  SUPERIORE  ALL ' INTERA  BANDA "
-         "DELLA  PRIMA  FREQUENZA",
+         tr("LA  FREQUENZA DI  TAGLIO DELLA  BOBINA  DEVE  ESSERE  LEGGERMENTE  SUPERIORE  ALL ' INTERA  "
+            "BANDA "
+            "DELLA  PRIMA  FREQUENZA"),
          twipsRect(4560, 5760, 4215, 1575), red, white},
-        {&Label28, "Label28", "LA FREQUENZA DI TAGLIO E' TROPPO ALTA RISPETTO ALLA  PRIMA FREQUENZA",
+        {&Label28, "Label28", tr("LA FREQUENZA DI TAGLIO E' TROPPO ALTA RISPETTO ALLA  PRIMA FREQUENZA"),
          twipsRect(480, 5520, 3855, 1455), blue, yellow},
-        {&Label37, "Label37", "SELEZIONA IL TIPO DI DIPOLO", twipsRect(6840, 4800, 4335, 855), black, green},
+        {&Label37, "Label37", tr("SELEZIONA IL TIPO DI DIPOLO"), twipsRect(6840, 4800, 4335, 855), black,
+         green},
     };
     for (const Sign& sign : signs) {
         QLabel* label = *sign.label = addLabel(sign.name, sign.text, sign.geometry);
@@ -293,6 +298,7 @@ void frmDIPOLOMULTIBANDA::Command2_Click() {
     input.secondFrequency = textOf(Text6);
     input.shape = shapeOn();
     input.constants = m_variables.constants;
+    input.language = language();
 
     const TrapDipoleOutcome outcome = computeTrapDipole(input);
     const std::pair<QLabel*, const std::optional<std::string>*> results[] = {
@@ -331,7 +337,7 @@ void frmDIPOLOMULTIBANDA::Option6_Click() { chooseShape(DipoleShape::InvertedV, 
 
 void frmDIPOLOMULTIBANDA::chooseCable(CableChoice cable, const QRadioButton* option) {
     if (!option->isChecked()) return;
-    const CablePreset preset = cablePreset(cable);
+    const CablePreset preset = cablePreset(cable, language());
     setTextOf(Text4, preset.capacitanceText);
     setTextOf(Text2, preset.radiusText);
     Text7->setVisible(preset.manual);
@@ -340,7 +346,7 @@ void frmDIPOLOMULTIBANDA::chooseCable(CableChoice cable, const QRadioButton* opt
 
 void frmDIPOLOMULTIBANDA::chooseShape(DipoleShape shape, const QRadioButton* option) {
     if (!option->isChecked()) return;
-    const DipoleConfiguration configuration = dipoleConfiguration(shape);
+    const DipoleConfiguration configuration = dipoleConfiguration(shape, language());
     m_variables.constants = configuration.constants;
     setTextOf(Label41, configuration.label41);
 }
@@ -389,8 +395,8 @@ CableChoice frmDIPOLOMULTIBANDA::cableOn() const {
 std::optional<nec::Design> frmDIPOLOMULTIBANDA::designOnDisplay() const {
     const std::string shown[] = {textOf(Label24), textOf(Label25), textOf(Label32),
                                  textOf(Label31), textOf(Text5),   textOf(Text6)};
-    return nec::twoBandOnDisplay(
-        {shown[0], shown[1], shown[2], shown[3], shown[4], shown[5], shapeOn() == DipoleShape::InvertedV});
+    return nec::twoBandOnDisplay({shown[0], shown[1], shown[2], shown[3], shown[4], shown[5],
+                                  shapeOn() == DipoleShape::InvertedV, language()});
 }
 
 std::vector<std::string> frmDIPOLOMULTIBANDA::dataReport() const {
@@ -410,6 +416,7 @@ std::vector<std::string> frmDIPOLOMULTIBANDA::dataReport() const {
     screen.label31 = textOf(Label31);
     screen.label32 = textOf(Label32);
     screen.cable = cableOn();
+    screen.language = language();
     return trapDipoleReport(screen);
 }
 

@@ -24,7 +24,8 @@ namespace {
 const QColor grey(128, 128, 128);
 
 QString caption() {
-    return "TARATURA  del  DIPOLO" + spaces(53) + "by  TAVRON" + spaces(64) + revisionCaption;
+    return frmTARATURA::tr("TARATURA  del  DIPOLO") + spaces(53) + frmTARATURA::tr("by  TAVRON") +
+           spaces(64) + revisionCaption;
 }
 
 QLabel* styled(QLabel* label, const QFont& font, const QColor& text, const QColor& background = QColor()) {
@@ -45,75 +46,77 @@ frmTARATURA::frmTARATURA(Registry& registry)
     buildVerdict();
     buildDrawing();
     connectHandlers();
-    QAction* damisura = menuBar()->addAction("Da misura…");
+    QAction* damisura = menuBar()->addAction(tr("Da misura…"));
     damisura->setObjectName("damisura");
     connect(damisura, &QAction::triggered, this, &frmTARATURA::damisura_Click);
 }
 
 void frmTARATURA::damisura_Click() {
     const QString name = registry().fileDialogs().openFileName(
-        this, "Da misura", "Misure (*.s1p *.csv *.txt);;Tutti i file (*)");
+        this, tr("Da misura"), tr("Misure (*.s1p *.csv *.txt);;Tutti i file (*)"));
     if (name.isEmpty()) return;
     const SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString());
     if (!reading.ok()) {
-        QMessageBox::warning(this, "Da misura", QString::fromStdString(reading.error.message));
+        QMessageBox::warning(this, tr("Da misura"), QString::fromStdString(reading.error.message));
         return;
     }
-    Text2->setText(
-        QString::fromStdString(nec::minimumSwrText(*reading.sweep, textOf(Text1))));
+    Text2->setText(QString::fromStdString(nec::minimumSwrText(*reading.sweep, textOf(Text1), language())));
 }
 
 void frmTARATURA::buildInputs() {
-    auto* title = addLabel("Label8", "TARATURA   del   DIPOLO", twipsRect(240, 120, 11400, 615));
+    auto* title = addLabel("Label8", tr("TARATURA   del   DIPOLO"), twipsRect(240, 120, 11400, 615));
     styled(title, sansFont(24, true), yellow)->setAlignment(Qt::AlignCenter);
 
     const QFont prompt = sansFont(9.75, true);
-    QLabel* Label1 = styled(addLabel("Label1", "input   FREQUENZA  di  TRASMISSIONE  desiderata ...Mhz",
+    QLabel* Label1 = styled(addLabel("Label1", tr("input   FREQUENZA  di  TRASMISSIONE  desiderata ...Mhz"),
                                      twipsRect(360, 1080, 6600, 285)),
                             prompt, white);
-    Text1 = addField("Text1", twipsRect(7080, 1020, 1335, 375), "input Frequenza di trasmissione voluta");
+    Text1 = addField("Text1", twipsRect(7080, 1020, 1335, 375), tr("input Frequenza di trasmissione voluta"));
     Text1->setFont(prompt);
     QLabel* Label2 =
-        styled(addLabel("Label2", "input  FREQUENZA  rilevata  ( minimo  ROS ) ................Mhz",
+        styled(addLabel("Label2", tr("input  FREQUENZA  rilevata  ( minimo  ROS ) ................Mhz"),
                         twipsRect(360, 1620, 6600, 285)),
                prompt, white);
-    Text2 = addField("Text2", twipsRect(7080, 1560, 1335, 375), "input Frequenza con minimo ROS");
+    Text2 = addField("Text2", twipsRect(7080, 1560, 1335, 375), tr("input Frequenza con minimo ROS"));
     Text2->setFont(prompt);
     nameAfter(Text1, Label1);
     nameAfter(Text2, Label2);
-    styled(addLabel("Label9", "Separare i MHz dai KHz con la virgola", twipsRect(360, 2160, 6000, 255)),
+    styled(addLabel("Label9", tr("Separare i MHz dai KHz con la virgola"), twipsRect(360, 2160, 6000, 255)),
            sansFont(9.75), yellow);
 
-    Frame1 = addFrame("Frame1", "Dipolo", twipsRect(8880, 960, 2640, 1215));
+    Frame1 = addFrame("Frame1", tr("Dipolo"), twipsRect(8880, 960, 2640, 1215));
     Frame1->setFont(sansFont(9.75, true));
-    Option1 = addOption(Frame1, "Option1", "Orizzontale", twipsRect(240, 330, 2160, 315));
-    Option2 = addOption(Frame1, "Option2", "Inverted  v", twipsRect(240, 750, 2160, 315));
-    styled(addLabel("Label10", "Per selezionare usa TAB o il MOUSE", twipsRect(8640, 2280, 3120, 255)),
+    Option1 = addOption(Frame1, "Option1", tr("Orizzontale"), twipsRect(240, 330, 2160, 315));
+    Option2 = addOption(Frame1, "Option2", tr("Inverted  v"), twipsRect(240, 750, 2160, 315));
+    styled(addLabel("Label10", tr("Per selezionare usa TAB o il MOUSE"), twipsRect(8640, 2280, 3120, 255)),
            sansFont(8.25), white);
 }
 
 void frmTARATURA::buildButtons() {
     const QFont font = sansFont(9.75, true);
-    Command2 =
-        addButton("Command2", "CALCOLA", twipsRect(360, 3000, 1815, 495), "Calcola la misura effettiva");
-    Command3 =
-        addButton("Command3", "RESETTA", twipsRect(360, 3660, 1815, 495), "Cancella tutte le input & output");
-    Command1 = addButton("Command1", "MENU'", twipsRect(9600, 3480, 1815, 495), "Ritorna al menù iniziale");
+    Command2 = addButton("Command2", tr("CALCOLA"), twipsRect(360, 3000, 1815, 495),
+                         tr("Calcola la misura effettiva"));
+    Command3 = addButton("Command3", tr("RESETTA"), twipsRect(360, 3660, 1815, 495),
+                         tr("Cancella tutte le input & output"));
+    Command1 =
+        addButton("Command1", tr("MENU'"), twipsRect(9600, 3480, 1815, 495), tr("Ritorna al menù iniziale"));
     for (QPushButton* button : {Command2, Command3, Command1}) button->setFont(font);
 
-    Label14 = addLabel("Label14", "SELEZIONA IL TIPO DI DIPOLO", twipsRect(3840, 3480, 4935, 1215));
+    Label14 = addLabel("Label14", tr("SELEZIONA IL TIPO DI DIPOLO"), twipsRect(3840, 3480, 4935, 1215));
     styled(Label14, sansFont(24, true), black, green)->setAlignment(Qt::AlignCenter);
     Label14->hide();
 }
 
 void frmTARATURA::buildVerdict() {
     QLabel* Label3 =
-        styled(addLabel("Label3", "PER SPOSTARE LA RISONANZA  DOVRAI:", twipsRect(2040, 5130, 4800, 285)),
+        styled(addLabel("Label3", tr("PER SPOSTARE LA RISONANZA  DOVRAI:"), twipsRect(2040, 5130, 4800, 285)),
                sansFont(9.75, true), white);
     const QFont verdictFont = sansFont(8.25, true);
-    const std::tuple<QLabel**, const char*, const char*> verdicts[] = {{&Label4, "Label4", shortenVerdict},
-                                                                       {&Label6, "Label6", lengthenVerdict},
-                                                                       {&Label7, "Label7", unchangedVerdict}};
+    const VerdictCaptions captions = verdictCaptions(language());
+    const std::tuple<QLabel**, const char*, const char*> verdicts[] = {
+        {&Label4, "Label4", captions.shorten},
+        {&Label6, "Label6", captions.lengthen},
+        {&Label7, "Label7", captions.unchanged}};
     for (const auto& [verdict, name, text] : verdicts) {
         *verdict = addLabel(name, text, twipsRect(6960, 5130, 1815, 255));
         styled(*verdict, verdictFont, yellow, teal)->hide();
@@ -125,17 +128,18 @@ void frmTARATURA::buildVerdict() {
 
 void frmTARATURA::buildDrawing() {
     addShape("Shape1", twipsRect(1440, 6360, 615, 375), white);
-    auto* centre = addLabel("Label11", "Centrale", twipsRect(1455, 6420, 585, 255));
+    auto* centre = addLabel("Label11", tr("Centrale"), twipsRect(1455, 6420, 585, 255));
     styled(centre, sansFont(6.75), black, white)->setAlignment(Qt::AlignCenter);
     addShape("Shape4", twipsRect(1560, 6735, 375, 135), lightGrey);
     addLine("Line1", {twips(2040), twips(6600)}, {twips(6480), twips(6600)}, yellow, 2);
     addShape("Shape2", twipsRect(6480, 6465, 375, 255), grey);
-    styled(addLabel("Label13", "Isolatore", twipsRect(6960, 6480, 855, 255)), sansFont(8.25), white, teal);
+    styled(addLabel("Label13", tr("Isolatore"), twipsRect(6960, 6480, 855, 255)), sansFont(8.25), white,
+           teal);
 
     Line2 = addLine("Line2", {twips(6510), twips(6960)}, {twips(8150), twips(6960)}, yellow, 2);
     Shape3 = addShape("Shape3", twipsRect(8160, 6840, 375, 255), grey);
-    Label12 = styled(addLabel("Label12", "Isolatore", twipsRect(8640, 6840, 855, 255)), sansFont(8.25), white,
-                     teal);
+    Label12 = styled(addLabel("Label12", tr("Isolatore"), twipsRect(8640, 6840, 855, 255)), sansFont(8.25),
+                     white, teal);
     Line3 = addLine("Line3", {twips(5040), twips(6360)}, {twips(6480), twips(6360)}, yellow, 2);
     for (QWidget* piece : std::initializer_list<QWidget*>{Line2, Shape3, Label12, Line3}) piece->hide();
 }
@@ -153,16 +157,17 @@ void frmTARATURA::connectHandlers() {
 }
 
 void frmTARATURA::Option1_Click() {
-    if (Option1->isChecked()) selectHorizontal(m_variables);
+    if (Option1->isChecked()) selectHorizontal(m_variables, language());
 }
 
 void frmTARATURA::Option2_Click() {
-    if (Option2->isChecked()) selectInvertedV(m_variables);
+    if (Option2->isChecked()) selectInvertedV(m_variables, language());
 }
 
 void frmTARATURA::Command2_Click() {
-    const TrimmingOutcome outcome = computeTrimming(
-        {textOf(Text1), textOf(Text2), Option1->isChecked() || Option2->isChecked(), m_variables});
+    const TrimmingOutcome outcome =
+        computeTrimming({textOf(Text1), textOf(Text2), Option1->isChecked() || Option2->isChecked(),
+                         m_variables, language()});
     m_variables = outcome.variables;
     switch (outcome.action) {
         case TrimmingOutcome::Action::selectType:
@@ -202,7 +207,7 @@ void frmTARATURA::errore1() { warnings().run(Warning{Label14, 4, {Label5}, {}, t
 
 std::vector<std::string> frmTARATURA::dataReport() const {
     TrimmingReportInput input{
-        textOf(Text1), textOf(Text2), {}, textOf(Label5), m_variables.dipoleConfiguration};
+        textOf(Text1), textOf(Text2), {}, textOf(Label5), m_variables.dipoleConfiguration, language()};
     for (const QLabel* verdict : {Label7, Label6, Label4})
         input.verdicts.push_back({textOf(verdict), !verdict->isHidden()});
     return trimmingReport(input);

@@ -8,11 +8,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -44,27 +44,29 @@ CalculationWindow::CalculationWindow(Registry& registry, const QString& caption,
 
 void CalculationWindow::buildMenuBar(const MenuBarItems& menu) {
     QMenuBar* bar = menuBar();
-    QMenu* stampa = bar->addMenu("Stampa");
+    QMenu* stampa = bar->addMenu(tr("Stampa"));
     stampa->setObjectName("stampa");
     stampa->menuAction()->setObjectName("stampa");
-    addPrintItem(stampa, "stampavideata", "Stampa videata", &CalculationWindow::stampavideata_Click);
-    addPrintItem(stampa, menu.reportAction, "Stampa solo i dati", &CalculationWindow::stampasolodati_Click);
+    addPrintItem(stampa, "stampavideata", tr("Stampa videata"), &CalculationWindow::stampavideata_Click);
+    addPrintItem(stampa, menu.reportAction, tr("Stampa solo i dati"),
+                 &CalculationWindow::stampasolodati_Click);
     stampa->addSeparator();
-    addPrintItem(stampa, "anteprimavideata", "Anteprima di stampa della videata…",
+    addPrintItem(stampa, "anteprimavideata", tr("Anteprima di stampa della videata…"),
                  &CalculationWindow::anteprimavideata_Click);
-    addPrintItem(stampa, "anteprimadati", "Anteprima di stampa dei dati…",
+    addPrintItem(stampa, "anteprimadati", tr("Anteprima di stampa dei dati…"),
                  &CalculationWindow::anteprimadati_Click);
     stampa->addSeparator();
-    addPrintItem(stampa, "pdfvideata", "Salva la videata come PDF…", &CalculationWindow::pdfvideata_Click);
-    addPrintItem(stampa, "pdfdati", "Salva i dati come PDF…", &CalculationWindow::pdfdati_Click);
-    QAction* calcolatrice = bar->addAction("Calcolatrice");
+    addPrintItem(stampa, "pdfvideata", tr("Salva la videata come PDF…"),
+                 &CalculationWindow::pdfvideata_Click);
+    addPrintItem(stampa, "pdfdati", tr("Salva i dati come PDF…"), &CalculationWindow::pdfdati_Click);
+    QAction* calcolatrice = bar->addAction(tr("Calcolatrice"));
     calcolatrice->setObjectName("calcolatrice");
     connect(calcolatrice, &QAction::triggered, this, &CalculationWindow::calcolatrice_Click);
-    QAction* leggimi = bar->addAction("Leggimi");
+    QAction* leggimi = bar->addAction(tr("Leggimi"));
     leggimi->setObjectName("leggimi");
     connect(leggimi, &QAction::triggered, this, &CalculationWindow::leggimi_Click);
     if (!menu.photoAction.isEmpty()) {
-        QAction* foto = bar->addAction("Foto");
+        QAction* foto = bar->addAction(tr("Foto"));
         foto->setObjectName(menu.photoAction);
         connect(foto, &QAction::triggered, this, &CalculationWindow::foto_Click);
     }
@@ -116,7 +118,7 @@ void CalculationWindow::pdfdati_Click() {
 
 void CalculationWindow::printed(const PrintResult& result, const PrintContent& content, const QString& name) {
     if (result.status == PrintResult::Status::handedOver) {
-        statusBar()->showMessage(QString("Stampa inviata alla stampante «%1».").arg(result.printer), 10000);
+        statusBar()->showMessage(tr("Stampa inviata alla stampante «%1».").arg(result.printer), 10000);
     } else {
         tellPrintFailure(this, result, content, name);
     }
@@ -160,6 +162,8 @@ QString CalculationWindow::inputsOnScreen() const {
     return inputs;
 }
 
+Language CalculationWindow::language() const { return m_registry.language(); }
+
 void CalculationWindow::calcolatrice_Click() { m_registry.show("Calculator"); }
 
 void CalculationWindow::leggimi_Click() { m_registry.show(m_menu.readMeWindow); }
@@ -168,7 +172,7 @@ void CalculationWindow::foto_Click() { m_registry.show(m_menu.photoWindow); }
 
 void CalculationWindow::addVerification(const QString& title) {
     m_verificationTitle = title;
-    m_verifica = menuBar()->addAction("Verifica");
+    m_verifica = menuBar()->addAction(tr("Verifica"));
     m_verifica->setObjectName("verifica");
     connect(m_verifica, &QAction::triggered, this, &CalculationWindow::verifica_Click);
     refreshVerification();
@@ -196,14 +200,19 @@ void CalculationWindow::verifica_Click() {
     QString error;
     const OpenVerification open = loadVerificationModule(error);
     if (!open) {
-        QMessageBox::warning(this, "Verifica", error);
+        QMessageBox::warning(this, tr("Verifica"), error);
         return;
     }
     const auto failed = [](QWidget* parent, const PrintResult& result, const QImage& image) {
         tellPrintFailure(parent, result, PrintContent{{}, image}, "ZELIRO-verifica.pdf");
     };
-    const VerificationRequest request{objectName(),          m_verificationTitle,           *design,
-                                      &m_registry.beep(),    &m_registry.printer(),         &m_registry.fileDialogs(),
+    const VerificationRequest request{objectName(),
+                                      m_verificationTitle,
+                                      *design,
+                                      &m_registry.beep(),
+                                      &m_registry.printer(),
+                                      &m_registry.fileDialogs(),
+                                      m_registry.language(),
                                       failed};
     m_verification = open(this, m_verification, request);
     if (!m_verification) return;
@@ -219,6 +228,7 @@ DecimalField* CalculationWindow::addField(const QString& name, const QRect& geom
     field->setObjectName(name);
     field->setGeometry(geometry);
     field->setToolTip(tooltip);
+    field->setDecimalSeparator(m_registry.decimalSeparator());
     setColours(*field, black, white);
     return field;
 }

@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
 #include "core/nec/model.h"
 #include "frame/Warnings.h"
 
@@ -83,6 +84,7 @@ public slots:
 
 protected:
     Registry& registry() const { return m_registry; }
+    Language language() const;
     QWidget* client() const { return m_client; }
     Warnings& warnings() { return *m_warnings; }
 

@@ -1,5 +1,7 @@
 #include "frame/PrintChoices.h"
 
+#include <QCoreApplication>
+
 #include <cups/cups.h>
 
 #include <QDir>
@@ -15,7 +17,7 @@
 namespace zeliro {
 namespace {
 
-const QString title = "ZELIRO - Stampa";
+QString title() { return QCoreApplication::translate("PrintChoices", "ZELIRO - Stampa"); }
 
 // A printer that only makes pages: for the preview, whose own print button
 // then saves a PDF. A QPrinter asks the print system for the default printer
@@ -43,7 +45,7 @@ private:
 };
 
 QMessageBox* message(QWidget* parent, const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    auto* box = new QMessageBox(QMessageBox::Warning, title(), text, QMessageBox::NoButton, parent);
     box->setObjectName("stampamessaggio");
     box->setAttribute(Qt::WA_DeleteOnClose);
     return box;
@@ -56,7 +58,7 @@ void showPreview(QWidget* parent, const PrintContent& content) {
     auto* dialog = new QPrintPreviewDialog(printer.get(), parent);
     new PrinterKeeper(std::move(printer), dialog);  // made after the preview's widgets: deleted after them
     dialog->setObjectName("anteprima");
-    dialog->setWindowTitle("ZELIRO - Anteprima di stampa");
+    dialog->setWindowTitle(QCoreApplication::translate("PrintChoices", "ZELIRO - Anteprima di stampa"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
                      [content](QPrinter* pages) { paintContent(*pages, content); });
@@ -66,8 +68,9 @@ void showPreview(QWidget* parent, const PrintContent& content) {
 void askAndSavePdf(QWidget* parent, const PrintContent& content, const QString& fileName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    auto* dialog =
-        new QFileDialog(parent, "Salva come PDF", QDir(folder).filePath(fileName), "Documenti PDF (*.pdf)");
+    auto* dialog = new QFileDialog(parent, QCoreApplication::translate("PrintChoices", "Salva come PDF"),
+                                   QDir(folder).filePath(fileName),
+                                   QCoreApplication::translate("PrintChoices", "Documenti PDF (*.pdf)"));
     dialog->setObjectName("salvapdf");
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix("pdf");
@@ -81,21 +84,29 @@ void askAndSavePdf(QWidget* parent, const PrintContent& content, const QString& 
 
 QString failureText(const PrintResult& result) {
     using Status = PrintResult::Status;
-    const QString printer = result.printer.isEmpty() ? QString("predefinita") : "«" + result.printer + "»";
+    const QString printer = result.printer.isEmpty()
+                                ? QCoreApplication::translate("PrintChoices", "predefinita")
+                                : "«" + result.printer + "»";
     switch (result.status) {
         case Status::noDefaultPrinter:
-            return "Non è stata scelta una stampante predefinita: non è stato stampato nulla.\n\n"
-                   "Scegliete una stampante predefinita nelle impostazioni del sistema, oppure salvate "
-                   "la stampa come PDF.";
+            return QCoreApplication::translate(
+                "PrintChoices",
+                "Non è stata scelta una stampante predefinita: non è stato stampato nulla.\n\n"
+                "Scegliete una stampante predefinita nelle impostazioni del sistema, oppure salvate "
+                "la stampa come PDF.");
         case Status::noAnswer:
-            return "Il sistema di stampa non risponde: non è stato stampato nulla.";
+            return QCoreApplication::translate(
+                "PrintChoices", "Il sistema di stampa non risponde: non è stato stampato nulla.");
         case Status::refused:
-            return QString(
-                       "La stampante %1 non accetta lavori (è ferma o rifiuta le stampe): non è "
-                       "stato stampato nulla.")
+            return QString(QCoreApplication::translate(
+                               "PrintChoices",
+                               "La stampante %1 non accetta lavori (è ferma o rifiuta le stampe): non è "
+                               "stato stampato nulla."))
                 .arg(printer);
         case Status::notFinished:
-            return QString("La stampa sulla stampante %1 non è stata completata.").arg(printer);
+            return QCoreApplication::translate("PrintChoices",
+                                               "La stampa sulla stampante %1 non è stata completata.")
+                .arg(printer);
         case Status::handedOver:
             break;
     }
@@ -106,9 +117,11 @@ void tellPrintFailure(QWidget* parent, const PrintResult& result, const PrintCon
                       const QString& pdfName) {
     QMessageBox* box = message(parent, failureText(result));
     if (!result.detail.isEmpty()) box->setDetailedText(result.detail);
-    QPushButton* pdf = box->addButton("Salva come PDF…", QMessageBox::AcceptRole);
+    QPushButton* pdf = box->addButton(QCoreApplication::translate("PrintChoices", "Salva come PDF…"),
+                                      QMessageBox::AcceptRole);
     pdf->setObjectName("salvacomepdf");
-    QPushButton* preview = box->addButton("Anteprima", QMessageBox::ActionRole);
+    QPushButton* preview =
+        box->addButton(QCoreApplication::translate("PrintChoices", "Anteprima"), QMessageBox::ActionRole);
     preview->setObjectName("anteprimamessaggio");
     box->addButton(QMessageBox::Cancel);
     box->setDefaultButton(QMessageBox::Cancel);
@@ -121,9 +134,11 @@ void tellPrintFailure(QWidget* parent, const PrintResult& result, const PrintCon
 }
 
 void tellToCalculateFirst(QWidget* parent) {
-    QMessageBox* box = message(parent,
-                               "I risultati sullo schermo non vengono dai dati ora inseriti.\n\n"
-                               "Premete \"CALCOLA\" e poi stampate di nuovo: non è stato stampato nulla.");
+    QMessageBox* box =
+        message(parent, QCoreApplication::translate(
+                            "PrintChoices",
+                            "I risultati sullo schermo non vengono dai dati ora inseriti.\n\n"
+                            "Premete \"CALCOLA\" e poi stampate di nuovo: non è stato stampato nulla."));
     box->setStandardButtons(QMessageBox::Ok);
     box->open();
 }

@@ -1,6 +1,7 @@
 #include "frame/PrintPages.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -89,7 +90,8 @@ bool savePdf(const QString& fileName, const PrintContent& content, QString* reas
     const QString folder = QFileInfo(fileName).absolutePath();
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
-        *reason = QString("Impossibile scrivere nella cartella «%1».").arg(folder);
+        *reason = QCoreApplication::translate("PrintChoices", "Impossibile scrivere nella cartella «%1».")
+                      .arg(folder);
         return false;
     }
     const QByteArray document = pdfDocument(content, standardPageLayout());
@@ -97,9 +99,9 @@ bool savePdf(const QString& fileName, const PrintContent& content, QString* reas
     // on closing (a full disk) is not seen by commit() in this Qt.
     if (document.isEmpty() || file.write(document) != document.size() || !file.flush() || !file.commit()) {
         file.cancelWriting();
-        *reason = QString(
-                      "Impossibile scrivere il file «%1»: il disco è pieno o la cartella non "
-                      "accetta scritture.")
+        *reason = QCoreApplication::translate("PrintChoices",
+                                              "Impossibile scrivere il file «%1»: il disco è pieno o la "
+                                              "cartella non accetta scritture.")
                       .arg(fileName);
         return false;
     }

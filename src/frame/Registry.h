@@ -19,6 +19,7 @@
 #include <memory>
 #include <typeindex>
 
+#include "core/language.h"
 #include "frame/FileDialogs.h"
 #include "frame/Platform.h"
 
@@ -64,6 +65,13 @@ public:
         return *static_cast<V*>(slot.get());
     }
 
+    // The language of this run: windows pass it to the core and give their
+    // fields its decimal separator.
+    Language language() const { return m_language; }
+    void setLanguage(Language language) { m_language = language; }
+    // The decimal separator of the language, as a character.
+    QChar decimalSeparator() const { return QLatin1Char(zeliro::decimalSeparator(m_language)); }
+
     Beep& beep() { return *m_beep; }
     Printer& printer() { return *m_printer; }
     FileDialogs& fileDialogs() { return *m_fileDialogs; }
@@ -78,6 +86,7 @@ private:
     std::map<std::type_index, std::shared_ptr<void>> m_variables;
     std::unique_ptr<Beep> m_systemBeep;
     std::unique_ptr<Printer> m_systemPrinter;
+    Language m_language = Language::italian;
     std::unique_ptr<FileDialogs> m_systemFileDialogs;
     Beep* m_beep = nullptr;
     Printer* m_printer = nullptr;

@@ -17,6 +17,7 @@
 
 #include <functional>
 
+#include "core/language.h"
 #include "core/nec/model.h"
 
 class QWidget;
@@ -35,6 +36,9 @@ struct VerificationRequest {
     Beep* beep = nullptr;
     Printer* printer = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    // The program's language: the window's texts come through the program's
+    // translator; numbers and the simulation's texts take it as data.
+    Language language = Language::italian;
     // Tells why a print of the window's image did not go, as every window of
     // the program does (with "Salva come PDF…" and "Anteprima" offered).
     std::function<void(QWidget* parent, const PrintResult& result, const QImage& image)> tellPrintFailure;

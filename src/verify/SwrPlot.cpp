@@ -66,12 +66,14 @@ QAreaSeries* goodRegion(const PlotBand& band) {
     return area;
 }
 
-QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured) {
+QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured,
+                  const QLocale& locale) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(2, 2, 2, 2));
-    // Decimal comma on the axes, as everywhere in the program.
+    // The axes write numbers as the program does: the plot's locale is
+    // Italian (decimal comma) unless the window gives it another.
     chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    chart->setLocale(locale);
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* x = new QValueAxis;
     x->setRange(band.fromMhz, band.toMhz);
@@ -94,9 +96,10 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve&
         attach(*chart, marker(*band.resonanceMhz, QPen(modelColour, 1, Qt::DotLine)), x, y);
     if (band.measuredMhz)
         attach(*chart, marker(*band.measuredMhz, QPen(measuredColour, 1, Qt::DotLine)), x, y);
-    if (!model.frequencyMhz.empty()) attach(*chart, curveSeries(model, band, "modello", modelColour), x, y);
+    if (!model.frequencyMhz.empty())
+        attach(*chart, curveSeries(model, band, SwrPlot::tr("modello"), modelColour), x, y);
     if (!measured.frequencyMhz.empty())
-        attach(*chart, curveSeries(measured, band, "misura", measuredColour), x, y);
+        attach(*chart, curveSeries(measured, band, SwrPlot::tr("misura"), measuredColour), x, y);
     // Markers carry no name: keep them out of the legend.
     for (QLegendMarker* entry : chart->legend()->markers())
         if (entry->series()->name().isEmpty()) entry->setVisible(false);
@@ -106,6 +109,7 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve&
 }  // namespace
 
 SwrPlot::SwrPlot(QWidget* parent) : QWidget(parent) {
+    setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -116,7 +120,7 @@ void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& model, c
     m_views.clear();
     int index = 1;
     for (const PlotBand& band : bands) {
-        auto* view = new QChartView(bandChart(band, model, measured), this);
+        auto* view = new QChartView(bandChart(band, model, measured, locale()), this);
         view->setObjectName(QString("pannello%1").arg(index++));
         view->setRenderHint(QPainter::Antialiasing);
         static_cast<QHBoxLayout*>(layout())->addWidget(view, 1);

@@ -33,9 +33,13 @@ constexpr int fieldLeft = 170;
 constexpr int fieldWidth = 116;
 
 const char* const resultNames[] = {"risonanza", "scarto", "swr", "impedenza", "banda", "misura", "consiglio"};
-const char* const resultCaptions[] = {"RISONANZA  MHz", "SCARTO  kHz",     "SWR  ALLA  FREQUENZA",
-                                      "IMPEDENZA  ohm", "BANDA  2:1  kHz", "MISURA",
-                                      "CONSIGLIO"};
+const char* const resultCaptions[] = {QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "RISONANZA  MHz"),
+                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "SCARTO  kHz"),
+                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "SWR  ALLA  FREQUENZA"),
+                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "IMPEDENZA  ohm"),
+                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "BANDA  2:1  kHz"),
+                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "MISURA"),
+                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "CONSIGLIO")};
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -64,7 +68,7 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     setColours(*m_client, black, teal);
     setCentralWidget(m_client);
 
-    auto* title = addCaption("titolo", "VERIFICA  CON  SIMULAZIONE  NEC-2", QRect(10, 6, 980, 34));
+    auto* title = addCaption("titolo", tr("VERIFICA  CON  SIMULAZIONE  NEC-2"), QRect(10, 6, 980, 34));
     title->setFont(namedFont("Times New Roman", 18, true));
     title->setAlignment(Qt::AlignCenter);
     setColours(*title, yellow);
@@ -74,6 +78,8 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     buildInputs();
     buildRunControls();
     grafico = new SwrPlot(m_client);
+    if (m_request.language == Language::english)
+        grafico->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     grafico->setObjectName("grafico");
     grafico->setGeometry(300, 80, 690, 340);
     buildResults();
@@ -96,6 +102,7 @@ DecimalField* frmVERIFICA::addField(const QString& name, const QString& caption,
     QLabel* label = addCaption("didascalia_" + name, caption, QRect(10, top + 2, fieldLeft - 14, 22));
     auto* field = new DecimalField(*m_request.beep, m_client);
     field->setObjectName(name);
+    field->setDecimalSeparator(QLatin1Char(decimalSeparator(m_request.language)));
     field->setGeometry(fieldLeft, top, fieldWidth, 24);
     field->setFont(sansFont(10, true));
     setColours(*field, black, white);
@@ -124,25 +131,25 @@ QPushButton* frmVERIFICA::addButton(const QString& name, const QString& caption,
 }
 
 void frmVERIFICA::buildInputs() {
-    diametroFilo = addField("diametroFilo", "DIAMETRO  FILO  mm", 0);
-    QLabel* ground = addCaption("didascalia_suolo", "SUOLO",
+    diametroFilo = addField("diametroFilo", tr("DIAMETRO  FILO  mm"), 0);
+    QLabel* ground = addCaption("didascalia_suolo", tr("SUOLO"),
                                 QRect(10, fieldRowTop + fieldRowStep + 2, fieldLeft - 14, 22));
     suolo = new QComboBox(m_client);
     suolo->setObjectName("suolo");
     suolo->setGeometry(fieldLeft, fieldRowTop + fieldRowStep, fieldWidth, 24);
     for (nec::Ground g : {nec::Ground::freeSpace, nec::Ground::average, nec::Ground::perfect})
-        suolo->addItem(fromStd(std::string(nec::groundName(g))));
+        suolo->addItem(fromStd(std::string(nec::groundName(g, m_request.language))));
     suolo->setAccessibleName(ground->text());
-    altezza = addField("altezza", "ALTEZZA  mt", 2);
+    altezza = addField("altezza", tr("ALTEZZA  mt"), 2);
     altezza->setText("10");
-    angoloApice = addField("angoloApice", "ANGOLO  APICE  gradi", 3);
+    angoloApice = addField("angoloApice", tr("ANGOLO  APICE  gradi"), 3);
     angoloApice->setText("120");
-    fattoreQ = addField("fattoreQ", "FATTORE  Q", 4);
-    impedenza = addField("impedenza", "IMPEDENZA  RIF.  ohm", 5);
+    fattoreQ = addField("fattoreQ", tr("FATTORE  Q"), 4);
+    impedenza = addField("impedenza", tr("IMPEDENZA  RIF.  ohm"), 5);
     impedenza->setText("50");
-    punti = addField("punti", "PUNTI  PER  BANDA", 6);
+    punti = addField("punti", tr("PUNTI  PER  BANDA"), 6);
     punti->setText("101");
-    rame = new QCheckBox("PERDITE  NEL  RAME", m_client);
+    rame = new QCheckBox(tr("PERDITE  NEL  RAME"), m_client);
     rame->setObjectName("rame");
     rame->setGeometry(10, fieldRowTop + 7 * fieldRowStep, 270, 24);
     rame->setFont(sansFont(9, true));
@@ -155,8 +162,8 @@ void frmVERIFICA::buildInputs() {
 
 void frmVERIFICA::buildRunControls() {
     const int top = fieldRowTop + 8 * fieldRowStep + 4;
-    simula = addButton("simula", "SIMULA", QRect(10, top, 134, 34));
-    annulla = addButton("annulla", "ANNULLA", QRect(150, top, 134, 34));
+    simula = addButton("simula", tr("SIMULA"), QRect(10, top, 134, 34));
+    annulla = addButton("annulla", tr("ANNULLA"), QRect(150, top, 134, 34));
     annulla->setEnabled(false);
     simula->setDefault(true);
     for (DecimalField* field : m_client->findChildren<DecimalField*>()) field->setDefaultButton(simula);
@@ -190,24 +197,24 @@ void frmVERIFICA::buildResults() {
         for (int row = 0; row < 7; ++row) {
             const int height = row >= 5 ? 2 * resultRow + 2 : resultRow;
             const QString name = QString("%1%2").arg(resultNames[row]).arg(band + 1);
-            *cells[row] = addResult(
-                name, QRect(left, rowTop(row), 384, height),
-                QString("%1 banda %2").arg(QString(resultCaptions[row]).simplified()).arg(band + 1));
+            *cells[row] =
+                addResult(name, QRect(left, rowTop(row), 384, height),
+                          tr("%1 banda %2").arg(tr(resultCaptions[row]).simplified()).arg(band + 1));
             if (row >= 5) (*cells[row])->setFont(sansFont(8, true));
         }
     }
     for (int row = 0; row < 7; ++row)
-        addCaption(QString("didascalia_%1").arg(resultNames[row]), resultCaptions[row],
+        addCaption(QString("didascalia_%1").arg(resultNames[row]), tr(resultCaptions[row]),
                    QRect(10, rowTop(row) + 2, 200, 20));
 }
 
 void frmVERIFICA::buildExport() {
     const int top = 664;
-    auto* salvaNec = addButton("salvaNec", "Salva .nec", QRect(10, top, 150, 32));
-    auto* salvaCsv = addButton("salvaCsv", "Salva CSV", QRect(170, top, 150, 32));
-    auto* caricaMisura = addButton("caricaMisura", "Carica misura", QRect(330, top, 150, 32));
-    auto* stampa = addButton("stampa", "Stampa", QRect(490, top, 150, 32));
-    auto* chiudi = addButton("chiudi", "CHIUDI", QRect(840, top, 150, 32));
+    auto* salvaNec = addButton("salvaNec", tr("Salva .nec"), QRect(10, top, 150, 32));
+    auto* salvaCsv = addButton("salvaCsv", tr("Salva CSV"), QRect(170, top, 150, 32));
+    auto* caricaMisura = addButton("caricaMisura", tr("Carica misura"), QRect(330, top, 150, 32));
+    auto* stampa = addButton("stampa", tr("Stampa"), QRect(490, top, 150, 32));
+    auto* chiudi = addButton("chiudi", tr("CHIUDI"), QRect(840, top, 150, 32));
     connect(salvaNec, &QPushButton::clicked, this, &frmVERIFICA::salvaNec_Click);
     connect(salvaCsv, &QPushButton::clicked, this, &frmVERIFICA::salvaCsv_Click);
     connect(caricaMisura, &QPushButton::clicked, this, &frmVERIFICA::caricaMisura_Click);
@@ -218,9 +225,9 @@ void frmVERIFICA::buildExport() {
 void frmVERIFICA::setRequest(const VerificationRequest& request) {
     m_engine.cancel();
     m_request = request;
-    setWindowTitle("VERIFICA  -  " + request.openerTitle);
+    setWindowTitle(tr("VERIFICA  -  ") + request.openerTitle);
     finestra->setText(request.openerTitle.simplified() + ":  " +
-                      fromStd(nec::describeDesign(request.design)));
+                      fromStd(nec::describeDesign(request.design, request.language)));
     showOptionsFor(request.design);
     m_bands = bandsOf(request.design);
     m_rows.clear();
@@ -233,10 +240,11 @@ void frmVERIFICA::setRequest(const VerificationRequest& request) {
 void frmVERIFICA::showOptionsFor(const nec::Design& design) {
     const nec::ModelOptions defaults = nec::defaultOptions(design);
     const bool halfWave = std::holds_alternative<nec::HalfWaveDesign>(design);
-    diametroFilo->setText(fromStd(formatDouble(defaults.wireDiameterMm)));
+    diametroFilo->setText(fromStd(formatDouble(defaults.wireDiameterMm, m_request.language)));
     angoloApice->setEnabled(*shapeOf(design) == nec::Shape::invertedV);
     fattoreQ->setEnabled(!halfWave);
-    fattoreQ->setText(halfWave ? QString() : fromStd(formatDouble(defaults.qualityFactor)));
+    fattoreQ->setText(halfWave ? QString()
+                               : fromStd(formatDouble(defaults.qualityFactor, m_request.language)));
     const bool twoBands = std::holds_alternative<nec::TwoBandDesign>(design);
     for (QLabel* label : {m_bandLabels[1].title, m_bandLabels[1].risonanza, m_bandLabels[1].scarto,
                           m_bandLabels[1].swr, m_bandLabels[1].impedenza, m_bandLabels[1].banda,
@@ -259,7 +267,8 @@ std::optional<nec::ModelOptions> frmVERIFICA::readOptions() {
                                 {impedenza, &m_referenceOhm},
                                 {punti, &points}};
     for (const Reading& reading : readings) {
-        const std::optional<double> value = parseDouble(reading.field->text().toStdString());
+        const std::optional<double> value =
+            parseDouble(reading.field->text().toStdString(), m_request.language);
         if (!value) {
             say(tr("Il valore di \"%1\" non è un numero.").arg(reading.field->accessibleName()));
             reading.field->setFocus();
@@ -268,7 +277,7 @@ std::optional<nec::ModelOptions> frmVERIFICA::readOptions() {
         *reading.into = *value;
     }
     if (fattoreQ->isEnabled() && !fattoreQ->text().trimmed().isEmpty()) {
-        const std::optional<double> q = parseDouble(fattoreQ->text().toStdString());
+        const std::optional<double> q = parseDouble(fattoreQ->text().toStdString(), m_request.language);
         if (!q) {
             say(tr("Il valore di \"%1\" non è un numero.").arg(fattoreQ->accessibleName()));
             return std::nullopt;
@@ -351,7 +360,7 @@ void frmVERIFICA::showRun(const NecEngine::Outcome& outcome) {
     say({});
     for (std::size_t band = 0; band < m_results.size() && band < m_bandLabels.size(); ++band) {
         const nec::BandTexts texts =
-            nec::bandTexts(m_results[band], m_request.design, static_cast<int>(band));
+            nec::bandTexts(m_results[band], m_request.design, static_cast<int>(band), m_request.language);
         const BandLabels& labels = m_bandLabels[band];
         labels.risonanza->setText(fromStd(texts.resonance));
         labels.scarto->setText(fromStd(texts.deviation));
@@ -371,10 +380,11 @@ void frmVERIFICA::clearResults() {
         for (QLabel* label :
              {labels.risonanza, labels.scarto, labels.swr, labels.impedenza, labels.banda, labels.consiglio})
             label->clear();
-        labels.title->setText(
-            band < m_bands.size()
-                ? tr("BANDA  %1  (%2 MHz)").arg(band + 1).arg(fromStd(formatDouble(m_bands[band].designMhz)))
-                : QString());
+        labels.title->setText(band < m_bands.size() ? tr("BANDA  %1  (%2 MHz)")
+                                                          .arg(band + 1)
+                                                          .arg(fromStd(formatDouble(m_bands[band].designMhz,
+                                                                                    m_request.language)))
+                                                    : QString());
     }
     showMeasurement();
 }
@@ -387,8 +397,8 @@ void frmVERIFICA::showMeasurement() {
             continue;
         }
         const nec::MeasuredBand measured = nec::measureBand(*m_measured, m_bands[band]);
-        label->setText(
-            fromStd(nec::measuredText(measured, band < m_results.size() ? &m_results[band] : nullptr)));
+        label->setText(fromStd(nec::measuredText(
+            measured, band < m_results.size() ? &m_results[band] : nullptr, m_request.language)));
     }
 }
 

@@ -89,30 +89,32 @@ BandResult analyseBand(const Band& band, const Samples& s, double reference) {
     return out;
 }
 
-std::string fixed(double v, int decimals) {
+std::string fixed(double v, int decimals, Language language = Language::italian) {
     std::array<char, 64> buf{};
     const auto end =
         std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, decimals).ptr;
     std::string s(buf.data(), end);
-    std::replace(s.begin(), s.end(), '.', ',');
-    if (s.find_first_not_of("-0,") == std::string::npos && s.front() == '-') s.erase(0, 1);
+    std::replace(s.begin(), s.end(), '.', decimalSeparator(language));
+    if (s.find_first_not_of("-0,.") == std::string::npos && s.front() == '-') s.erase(0, 1);
     return s;
 }
 
-std::string signedFixed(double v, int decimals) {
-    std::string s = fixed(v, decimals);
-    if (s.front() != '-' && s.find_first_not_of("0,") != std::string::npos) s.insert(0, "+");
+std::string signedFixed(double v, int decimals, Language language) {
+    std::string s = fixed(v, decimals, language);
+    if (s.front() != '-' && s.find_first_not_of("0,.") != std::string::npos) s.insert(0, "+");
     return s;
 }
 
-std::string swrText(double swr) { return std::isfinite(swr) && swr < 100 ? fixed(swr, 2) : "> 99"; }
+std::string swrText(double swr, Language language) {
+    return std::isfinite(swr) && swr < 100 ? fixed(swr, 2, language) : "> 99";
+}
 
 std::string bandwidthText(const Bandwidth& b, Language language) {
     if (!b.reached) return std::string(text(Text::noBandwidth, language));
     if (b.offLow && b.offHigh) return std::string(text(Text::offBothEdges, language));
     if (b.offLow) return std::string(text(Text::offLowEdge, language));
     if (b.offHigh) return std::string(text(Text::offHighEdge, language));
-    return fixed(b.widthKhz(), 0);
+    return fixed(b.widthKhz(), 0, language);
 }
 
 // The wire whose length sets a band's resonance, and the length that scales
@@ -136,7 +138,8 @@ std::optional<Tuning> tuning(const Design& design, int bandIndex) {
 std::string advice(const BandResult& r, const Design& design, int bandIndex, Language language) {
     if (!r.resonant) return std::string(text(Text::noResonance, language));
     std::string out = textWith(
-        Text::deviation, {signedFixed(r.deviationKhz, 0), signedFixed(r.deviationPercent, 2)}, language);
+        Text::deviation,
+        {signedFixed(r.deviationKhz, 0, language), signedFixed(r.deviationPercent, 2, language)}, language);
     const auto t = tuning(design, bandIndex);
     if (!t) return out;
     // Rounded to 12 digits first: the difference of two near frequencies
@@ -146,8 +149,8 @@ std::string advice(const BandResult& r, const Design& design, int bandIndex, Lan
     const double changeCm = truncateDecimals(roundSignificant(change, 12), 1);
     out += ' ';
     if (changeCm == 0) return out + std::string(text(Text::onFrequency, language));
-    return out +
-           textWith(changeCm > 0 ? t->lengthen : t->shorten, {formatDouble(std::abs(changeCm))}, language);
+    return out + textWith(changeCm > 0 ? t->lengthen : t->shorten,
+                          {formatDouble(std::abs(changeCm), language)}, language);
 }
 
 AnalysisOutcome failure(Text which) {
@@ -201,12 +204,14 @@ AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& b
 
 BandTexts bandTexts(const BandResult& r, const Design& design, int bandIndex, Language language) {
     BandTexts t;
-    t.resonance = r.resonant ? fixed(r.resonanceMhz, 3) : std::string(text(Text::noResonance, language));
-    if (r.resonant) t.deviation = signedFixed(r.deviationKhz, 0);
-    t.swr = swrText(r.swrAtDesign);
+    t.resonance =
+        r.resonant ? fixed(r.resonanceMhz, 3, language) : std::string(text(Text::noResonance, language));
+    if (r.resonant) t.deviation = signedFixed(r.deviationKhz, 0, language);
+    t.swr = swrText(r.swrAtDesign, language);
     const double x = r.reactanceAtDesignOhm;
-    t.impedance = fixed(r.resistanceAtDesignOhm, 1) +
-                  (std::signbit(x) && fixed(x, 1) != "0,0" ? " - j" : " + j") + fixed(std::abs(x), 1);
+    const bool negative = std::signbit(x) && fixed(x, 1).find_first_not_of("-0,") != std::string::npos;
+    t.impedance = fixed(r.resistanceAtDesignOhm, 1, language) + (negative ? " - j" : " + j") +
+                  fixed(std::abs(x), 1, language);
     t.bandwidth = bandwidthText(r.swr2, language);
     t.advice = advice(r, design, bandIndex, language);
     return t;

@@ -8,11 +8,13 @@
 namespace zeliro::nec {
 namespace {
 
-std::string mhz(double value) { return formatDouble(truncateDecimals(value, 3)) + " MHz"; }
+std::string mhz(double value, Language language) {
+    return formatDouble(truncateDecimals(value, 3), language) + " MHz";
+}
 
-std::string signedKhz(double value) {
+std::string signedKhz(double value, Language language) {
     const double rounded = std::round(value);
-    return (rounded > 0 ? "+" : "") + formatDouble(rounded) + " kHz";
+    return (rounded > 0 ? "+" : "") + formatDouble(rounded, language) + " kHz";
 }
 
 }  // namespace
@@ -41,21 +43,27 @@ MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band) {
     return measured;
 }
 
-std::string measuredText(const MeasuredBand& measured, const BandResult* model) {
-    if (!measured.hasPoints) return "nessun punto misurato in questa banda";
+std::string measuredText(const MeasuredBand& measured, const BandResult* model, Language language) {
+    const bool en = language == Language::english;
+    if (!measured.hasPoints)
+        return en ? "no measured points in this band" : "nessun punto misurato in questa banda";
+    const std::string at = en ? " at " : " a ";
     std::string text;
     if (measured.minimum)
-        text = "SWR min " + formatDouble(truncateDecimals(measured.minimum->swr, 2)) + " a " +
-               mhz(measured.minimum->frequencyMHz);
-    if (measured.reactanceZeroMhz) text += ", X = 0 a " + mhz(*measured.reactanceZeroMhz);
+        text = "SWR min " + formatDouble(truncateDecimals(measured.minimum->swr, 2), language) + at +
+               mhz(measured.minimum->frequencyMHz, language);
+    if (measured.reactanceZeroMhz) text += ", X = 0" + at + mhz(*measured.reactanceZeroMhz, language);
     if (measured.swr2 && measured.swr2->lowMHz && measured.swr2->highMHz)
-        text += ", banda 2:1 " +
-                formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000)) + " kHz";
+        text +=
+            (en ? ", 2:1 bandwidth " : ", banda 2:1 ") +
+            formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000), language) +
+            " kHz";
     else
-        text += ", banda 2:1 non misurabile";
+        text += en ? ", 2:1 bandwidth not measurable" : ", banda 2:1 non misurabile";
     const std::optional<double> resonance = measured.resonanceMhz();
     if (model && model->resonant && resonance)
-        text += ", modello - misura " + signedKhz((model->resonanceMhz - *resonance) * 1000);
+        text += (en ? ", model - measured " : ", modello - misura ") +
+                signedKhz((model->resonanceMhz - *resonance) * 1000, language);
     return text;
 }
 
@@ -65,12 +73,12 @@ SweepReading readSweepFile(const std::string& path) {
     return readSweep(in, path);
 }
 
-std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText) {
-    const std::optional<double> wanted = parseDouble(wantedMhzText);
+std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText, Language language) {
+    const std::optional<double> wanted = parseDouble(wantedMhzText, language);
     const std::optional<SwrMinimum> minimum =
         minimumSwr(sweep, wanted && *wanted > 0 ? wanted : std::optional<double>());
     if (!minimum) return {};
-    return formatDouble(truncateDecimals(minimum->frequencyMHz, 3));
+    return formatDouble(truncateDecimals(minimum->frequencyMHz, 3), language);
 }
 
 }  // namespace zeliro::nec

@@ -25,7 +25,8 @@ MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band);
 
 // "SWR min 1,12 a 7,102 MHz, X = 0 a 7,104 MHz, banda 2:1 180 kHz,
 // modello - misura +113 kHz" (the last part only with a model resonance).
-std::string measuredText(const MeasuredBand& measured, const BandResult* model);
+std::string measuredText(const MeasuredBand& measured, const BandResult* model,
+                         Language language = Language::italian);
 
 // Reads a measured sweep file (its format from its name and contents); a file
 // that cannot be opened gives an error as well.
@@ -34,6 +35,7 @@ SweepReading readSweepFile(const std::string& path);
 // The frequency of minimum SWR for the trimming window: the dip nearest the
 // wanted frequency typed (the deepest one when the text is empty or does not
 // read), in MHz truncated to three decimals ("7,089"); empty for no points.
-std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText);
+std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText,
+                           Language language = Language::italian);
 
 }  // namespace zeliro::nec

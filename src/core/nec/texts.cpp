@@ -51,16 +51,64 @@ constexpr std::array italian = {
     std::pair{Text::shortenOuter, "ACCORCIARE IL FILO ESTERNO DI OGNI BRACCIO DI %1 cm"},
 };
 
+constexpr std::array english = {
+    std::pair{Text::groundFreeSpace, "Free space"},
+    std::pair{Text::groundAverage, "Average ground"},
+    std::pair{Text::groundPerfect, "Perfect ground"},
+    std::pair{Text::badLength, "THE WIRE LENGTH IS NOT VALID"},
+    std::pair{Text::badFrequency, "THE DESIGN FREQUENCY IS NOT VALID"},
+    std::pair{Text::badDiameter, "THE WIRE DIAMETER IS NOT VALID"},
+    std::pair{Text::badHeight, "THE HEIGHT ABOVE GROUND MUST BE GREATER THAN ZERO"},
+    std::pair{Text::badAngle, "THE APEX ANGLE MUST BE BETWEEN 0 AND 180 DEGREES"},
+    std::pair{Text::badQuality, "THE Q FACTOR MUST BE GREATER THAN ZERO"},
+    std::pair{Text::badPoints, "THE POINTS PER BAND MUST BE BETWEEN 2 AND 1000"},
+    std::pair{Text::badSpan, "THE SWEEP SPAN MUST BE BETWEEN 0 AND 50 %"},
+    std::pair{Text::badTrap, "THE TRAP INDUCTANCE AND CAPACITANCE MUST BE GREATER THAN ZERO"},
+    std::pair{Text::badCoil, "THE COIL INDUCTANCE MUST BE GREATER THAN ZERO"},
+    std::pair{Text::coilPosition, "THE COIL MUST SIT BETWEEN THE FEED POINT AND THE END OF THE ARM"},
+    std::pair{Text::wireTooShort,
+              "A PIECE OF WIRE BETWEEN FEED POINT, TRAPS OR COILS AND END IS TOO SHORT FOR THE MODEL"},
+    std::pair{Text::wireTooThick, "THE WIRE IS TOO THICK FOR THIS FREQUENCY"},
+    std::pair{Text::belowGround, "THE ENDS OF THE ANTENNA TOUCH THE GROUND: RAISE THE HEIGHT OR THE ANGLE"},
+    std::pair{Text::emptyReport, "THE SIMULATOR WROTE NO RESULTS"},
+    std::pair{Text::engineError, "THE SIMULATOR REPORTED AN ERROR: %1"},
+    std::pair{Text::noTable, "THE SIMULATOR'S RESULT HAS NO IMPEDANCE TABLE"},
+    std::pair{Text::truncated, "THE SIMULATOR'S RESULT IS INCOMPLETE"},
+    std::pair{Text::notANumber, "THE SIMULATOR GAVE A VALUE THAT IS NOT A NUMBER AT %1 MHz"},
+    std::pair{Text::noImpedance, "THE SIMULATOR GAVE NO IMPEDANCE AT %1 MHz"},
+    std::pair{Text::noFrequency, "THE SIMULATOR'S RESULT HAS AN IMPEDANCE WITHOUT A FREQUENCY"},
+    std::pair{Text::badReference, "THE REFERENCE IMPEDANCE MUST BE GREATER THAN ZERO"},
+    std::pair{Text::fewRows, "THE SIMULATED FREQUENCIES DO NOT MATCH THE SWEEP"},
+    std::pair{Text::noResonance, "NO RESONANCE"},
+    std::pair{Text::noBandwidth, "SWR NEVER BELOW 2"},
+    std::pair{Text::offLowEdge, "BEYOND THE START OF THE SWEEP"},
+    std::pair{Text::offHighEdge, "BEYOND THE END OF THE SWEEP"},
+    std::pair{Text::offBothEdges, "BEYOND BOTH EDGES OF THE SWEEP"},
+    std::pair{Text::deviation, "THE RESONANCE IS %1 kHz (%2 %) FROM THE DESIGN FREQUENCY."},
+    std::pair{Text::onFrequency, "THE LENGTH IS RIGHT."},
+    std::pair{Text::lengthenArm, "LENGTHEN EACH ARM BY %1 cm"},
+    std::pair{Text::shortenArm, "SHORTEN EACH ARM BY %1 cm"},
+    std::pair{Text::lengthenInner, "LENGTHEN THE INNER WIRE OF EACH ARM BY %1 cm"},
+    std::pair{Text::shortenInner, "SHORTEN THE INNER WIRE OF EACH ARM BY %1 cm"},
+    std::pair{Text::lengthenOuter, "LENGTHEN THE OUTER WIRE OF EACH ARM BY %1 cm"},
+    std::pair{Text::shortenOuter, "SHORTEN THE OUTER WIRE OF EACH ARM BY %1 cm"},
+};
+
 constexpr bool inEnumOrder() {
     for (std::size_t i = 0; i < italian.size(); ++i)
-        if (static_cast<std::size_t>(italian[i].first) != i) return false;
+        if (static_cast<std::size_t>(italian[i].first) != i || english[i].first != italian[i].first)
+            return false;
     return true;
 }
-static_assert(inEnumOrder() && italian.size() == static_cast<std::size_t>(Text::shortenOuter) + 1);
+static_assert(inEnumOrder() && italian.size() == static_cast<std::size_t>(Text::shortenOuter) + 1 &&
+              english.size() == italian.size());
 
 }  // namespace
 
-std::string_view text(Text which, Language) { return italian[static_cast<std::size_t>(which)].second; }
+std::string_view text(Text which, Language language) {
+    const auto row = static_cast<std::size_t>(which);
+    return language == Language::english ? english[row].second : italian[row].second;
+}
 
 std::string textWith(Text which, const std::vector<std::string>& arguments, Language language) {
     const std::string_view pattern = text(which, language);

@@ -6,11 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/language.h"
 #include "core/nec/model.h"
 
 namespace zeliro::nec {
 
-enum class Language { italian };
+// The language of the texts: zeliro::Language, Italian or English.
 
 enum class Text {
     // ground names, in the order of the Ground enum (the window's combo)
