@@ -41,8 +41,6 @@ Drawing drawingShown(QWidget* w) {
     return removed ? Drawing::removed : Drawing::none;
 }
 
-std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-
 // The report of a window that shows these texts and this verdict ("" for
 // none): its lines are the core's, checked on their own in test_core_trimming.
 std::vector<std::string> expectedReport(const std::string& configuration, const std::string& wanted,
