@@ -142,6 +142,7 @@ QString CalculationWindow::pdfName(bool image) const {
 void CalculationWindow::resultsShown(const QList<const QLabel*>& labels) {
     const QString inputs = inputsOnScreen();
     for (const QLabel* label : labels) m_resultInputs[label] = inputs;
+    refreshVerification();
 }
 
 bool CalculationWindow::reportMatchesResults() const {
