@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/trapdipole.h"
 #include "core/numbers.h"
+#include "core/trapdipole.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/trimming.h"
 #include "core/fixeddecimal.h"
+#include "core/trimming.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro;

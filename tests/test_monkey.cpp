@@ -359,7 +359,7 @@ private:
     int m_prints = 0;
     int m_printMessages = 0;
     bool m_systemPrinter = false;  // prints go to the system's default printer
-    int m_verificationSteps = 0;  // steps that ended with a verification window open
+    int m_verificationSteps = 0;   // steps that ended with a verification window open
     QStringList m_recent;
 
     // The answer to the next message box, drawn before each step.

@@ -28,8 +28,8 @@
 
 #include "app/start.h"
 #include "frame/DecimalField.h"
-#include "frame/Platform.h"
 #include "frame/FileDialogs.h"
+#include "frame/Platform.h"
 #include "frame/Registry.h"
 
 namespace {
@@ -244,8 +244,7 @@ int main(int argc, char** argv) {
         if (verifying) {
             window->close();
             registry.closeAll();
-        }
-        else
+        } else
             registry.close(name);
         settle(100);
     }

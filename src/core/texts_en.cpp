@@ -202,7 +202,8 @@ const char* const twoBandLines[] = {
 }  // namespace
 
 TextWindowTexts informationTexts() {
-    return {readMeCaption(107, 4, 76, std::string("rev. ") + captionVersion), "GENERAL  INFORMATION", joinLines(informationLines)};
+    return {readMeCaption(107, 4, 76, std::string("rev. ") + captionVersion), "GENERAL  INFORMATION",
+            joinLines(informationLines)};
 }
 
 TextWindowTexts halfWaveReadMe() {
@@ -210,7 +211,8 @@ TextWindowTexts halfWaveReadMe() {
 }
 
 TextWindowTexts trimmingReadMe() {
-    return {readMeCaption(76, 4, 64, std::string("rev  ") + captionVersion), "TRIMMING  the   DIPOLE", joinLines(trimmingLines)};
+    return {readMeCaption(76, 4, 64, std::string("rev  ") + captionVersion), "TRIMMING  the   DIPOLE",
+            joinLines(trimmingLines)};
 }
 
 TextWindowTexts loadingCoilReadMe() {
@@ -218,11 +220,13 @@ TextWindowTexts loadingCoilReadMe() {
 }
 
 TextWindowTexts coilConstructionReadMe() {
-    return {readMeCaption(107, 5, 69, spacedRevisionCaption), "COIL  CONSTRUCTION", joinLines(coilConstructionLines)};
+    return {readMeCaption(107, 5, 69, spacedRevisionCaption), "COIL  CONSTRUCTION",
+            joinLines(coilConstructionLines)};
 }
 
 TextWindowTexts twoBandReadMe() {
-    return {readMeCaption(102, 5, 76, std::string("rev. ") + captionVersion), "MULTIBAND  DIPOLE", joinLines(twoBandLines)};
+    return {readMeCaption(102, 5, 76, std::string("rev. ") + captionVersion), "MULTIBAND  DIPOLE",
+            joinLines(twoBandLines)};
 }
 
 }  // namespace zeliro::english
