@@ -61,10 +61,6 @@ QByteArray report(const char* name) {
 
 std::string_view view(const QByteArray& bytes) { return {bytes.constData(), std::size_t(bytes.size())}; }
 
-std::string message(Text which, const std::vector<std::string>& arguments = {}) {
-    return textWith(which, arguments);
-}
-
 // A band of `points` points from `start` MHz in `step` MHz, its design in the middle.
 Band band(double start, double step, int points) {
     return {start + step * ((points - 1) / 2), start, step, points};
@@ -331,6 +327,8 @@ void Nec::designErrors() {
     QCOMPARE(out.error, std::string(text(error)));
     QVERIFY(out.deck.empty());
     QVERIFY(out.bands.empty());
+    QCOMPARE(buildModel(design, options, zeliro::Language::english).error,
+             std::string(text(error, zeliro::Language::english)));
 }
 
 // The cards nec2c needs, in its order, every number with a full stop.
@@ -358,6 +356,10 @@ void Nec::deckCards() {
     QCOMPARE(freeSpace,
              "CM Dipolo a mezz'onda 20.21 m, 7.05 MHz\nCE\nGW 1 21 0 -10.105 0 0 10.105 0 0.001\nGE 0\n"
              "EX 0 1 11 0 1 0\nPT -1 0 0 0\nFR 0 101 0 0 6.65 0.008\nXQ\nEN\n");
+    // In English only the comments change.
+    const std::string english =
+        buildDeck(HalfWaveDesign{20.21, 7.05}, options, zeliro::Language::english).deck;
+    QCOMPARE(english, "CM Half-wave dipole 20.21 m, 7.05 MHz" + freeSpace.substr(freeSpace.find('\n')));
     // The loading-coil window's wire is where its check starts.
     QCOMPARE(defaultOptions(LoadingCoilDesign{15, 1.5, 6.97, 3, 7.05}).wireDiameterMm, 1.5);
     QCOMPARE(defaultOptions(HalfWaveDesign{20.21, 7.05}).wireDiameterMm, 2.0);
@@ -395,53 +397,62 @@ void Nec::readsRealReports() {
 
 void Nec::brokenReports_data() {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("error");
+    QTest::addColumn<Text>("error");
+    QTest::addColumn<QString>("figure");  // the one the message names, in Italian
     const QByteArray good = report("twoband.out");
-    auto q = [](const std::string& s) { return QString::fromStdString(s); };
     QTest::newRow("nec2c: excitation on a missing wire")
-        << report("notag.out") << q(message(Text::engineError, {"NO SEGMENT HAS AN ITAG OF 2"}));
+        << report("notag.out") << Text::engineError << QString("NO SEGMENT HAS AN ITAG OF 2");
     QTest::newRow("nec2c: unknown card")
-        << report("badcard.out") << q(message(Text::engineError, {"GEOMETRY DATA CARD ERROR"}));
+        << report("badcard.out") << Text::engineError << QString("GEOMETRY DATA CARD ERROR");
     QTest::newRow("nec2c: wire below ground")
-        << report("belowground.out")
-        << q(message(Text::engineError, {"GEOMETRY DATA ERROR -- SEGMENT 1 EXTENDS BELOW GROUND"}));
+        << report("belowground.out") << Text::engineError
+        << QString("GEOMETRY DATA ERROR -- SEGMENT 1 EXTENDS BELOW GROUND");
     QTest::newRow("nec2c: stopped by a floating point exception")
-        << report("nosegments.out") << q(message(Text::truncated));
-    QTest::newRow("empty") << QByteArray() << q(message(Text::emptyReport));
-    QTest::newRow("blanks only") << QByteArray(" \n\r\n\t") << q(message(Text::emptyReport));
-    QTest::newRow("no table") << QByteArray("some text\nTOTAL RUN TIME: 0 msec\n")
-                              << q(message(Text::noTable));
+        << report("nosegments.out") << Text::truncated << QString();
+    QTest::newRow("empty") << QByteArray() << Text::emptyReport << QString();
+    QTest::newRow("blanks only") << QByteArray(" \n\r\n\t") << Text::emptyReport << QString();
+    QTest::newRow("no table") << QByteArray("some text\nTOTAL RUN TIME: 0 msec\n") << Text::noTable
+                              << QString();
     QTest::newRow("cut after a frequency")
-        << good.left(good.indexOf("FREQUENCY : 3.5400E+00") + 40) << q(message(Text::truncated));
+        << good.left(good.indexOf("FREQUENCY : 3.5400E+00") + 40) << Text::truncated << QString();
     QTest::newRow("cut inside a table")
-        << good.left(good.lastIndexOf("ANTENNA INPUT PARAMETERS") + 30) << q(message(Text::truncated));
+        << good.left(good.lastIndexOf("ANTENNA INPUT PARAMETERS") + 30) << Text::truncated << QString();
     QTest::newRow("cut before the end")
-        << good.left(good.indexOf("TOTAL RUN TIME")) << q(message(Text::truncated));
-    QTest::newRow("NaN impedance") << QByteArray(good).replace("7.2331E+01", "      -nan")
-                                   << q(message(Text::notANumber, {"3,87"}));
+        << good.left(good.indexOf("TOTAL RUN TIME")) << Text::truncated << QString();
+    QTest::newRow("NaN impedance") << QByteArray(good).replace("7.2331E+01", "      -nan") << Text::notANumber
+                                   << QString("3,87");
     QTest::newRow("infinite impedance")
-        << QByteArray(good).replace("4.0316E+01", "       inf") << q(message(Text::notANumber, {"6,631"}));
+        << QByteArray(good).replace("4.0316E+01", "       inf") << Text::notANumber << QString("6,631");
     QTest::newRow("frequency not a number")
-        << QByteArray(good).replace("FREQUENCY : 7.0550E+00", "FREQUENCY : nan")
-        << q(message(Text::notANumber, {"nan"}));
+        << QByteArray(good).replace("FREQUENCY : 7.0550E+00", "FREQUENCY : nan") << Text::notANumber
+        << QString("nan");
     QByteArray lost = good;
     const int block = lost.indexOf("ANTENNA INPUT PARAMETERS", lost.indexOf("FREQUENCY : 7.2670E+00"));
     lost.replace(block, 8, "ANTENNE ");
-    QTest::newRow("a frequency without impedance") << lost << q(message(Text::noImpedance, {"7,267"}));
+    QTest::newRow("a frequency without impedance") << lost << Text::noImpedance << QString("7,267");
     QTest::newRow("impedance without frequency")
-        << QByteArray(good).replace("FREQUENCY : 6.6310E+00 MHz", "") << q(message(Text::noFrequency));
+        << QByteArray(good).replace("FREQUENCY : 6.6310E+00 MHz", "") << Text::noFrequency << QString();
     QTest::newRow("data line of text")
         << QByteArray(
                "FREQUENCY : 7.0000E+00 MHz\nANTENNA INPUT PARAMETERS\nTAG\nNo:\n  garbage\nTOTAL RUN TIME\n")
-        << q(message(Text::noImpedance, {"7"}));
+        << Text::noImpedance << QString("7");
 }
 
 void Nec::brokenReports() {
     QFETCH(QByteArray, text);
-    QFETCH(QString, error);
-    const OutputOutcome out = readNecOutput(view(text));
-    QCOMPARE(QString::fromStdString(out.error), error);
-    QVERIFY(out.rows.empty());
+    QFETCH(Text, error);
+    QFETCH(QString, figure);
+    // The same fault in either language; in English its figure has a point.
+    for (const zeliro::Language language : {zeliro::Language::italian, zeliro::Language::english}) {
+        const bool english = language == zeliro::Language::english;
+        const std::vector<std::string> arguments =
+            figure.isNull()
+                ? std::vector<std::string>{}
+                : std::vector{(english ? QString(figure).replace(',', '.') : figure).toStdString()};
+        const OutputOutcome out = readNecOutput(view(text), language);
+        QCOMPARE(out.error, textWith(error, arguments, language));
+        QVERIFY(out.rows.empty());
+    }
 }
 
 void Nec::standingWaveRatio_data() {
@@ -600,6 +611,8 @@ void Nec::rowsMustMatchTheSweep() {
     QVERIFY(csvText(exact).starts_with("f_MHz,R_ohm,X_ohm,SWR\n7,50,0,1\n7.01,50,0,1\n"));
     QCOMPARE(analyse(rows, {b}, 0).error, std::string(text(Text::badReference)));
     QCOMPARE(analyse(rows, {b}, NAN).error, std::string(text(Text::badReference)));
+    QCOMPARE(analyse(fewer, {b}, 50, zeliro::Language::english).error,
+             std::string(text(Text::fewRows, zeliro::Language::english)));
 }
 
 void Nec::texts_data() {

@@ -49,6 +49,7 @@ private slots:
     void engineFaultsGiveAMessageAndNoFigures();
     void savesTheDeckAndTheRows();
     void measuredSweepBesideTheModel();
+    void messagesInEnglish();
     void trimmingTakesTheMeasuredMinimum_data();
     void trimmingTakesTheMeasuredMinimum();
 
@@ -277,6 +278,24 @@ void VerifyWindow::measuredSweepBesideTheModel() {
     QVERIFY2(textOf(window, "messaggio").contains("3"), qPrintable(textOf(window, "messaggio")));
     QCOMPARE(textOf(window, "misura1"), beside);
     QVERIFY(!textOf(window, "risonanza1").isEmpty());
+}
+
+// In English the model's and the measured file's messages are English too,
+// with the figures the file gives.
+void VerifyWindow::messagesInEnglish() {
+    stopProgram();
+    startProgram(m_beep, m_printer, 0.01, Language::english);
+    QWidget* window = verification(openHalfWave("7.05"));
+    QVERIFY(window);
+    fill(window, {"diametroFilo"}, {"500"});
+    click(window, "simula");
+    QCOMPARE(textOf(window, "messaggio"), "THE WIRE IS TOO THICK FOR THIS FREQUENCY");
+    const QString bad = m_scratch.filePath("broken.csv");
+    std::ofstream(QFile::encodeName(bad).toStdString()) << "Frequency,SWR\n7.1,1.5\n7.05,1.4\n";
+    fileDialogs().openName = bad;
+    click(window, "caricaMisura");
+    QCOMPARE(textOf(window, "messaggio"),
+             "Line 3: the frequency 7.05 does not rise after 7.1: the frequencies must go up.");
 }
 
 void VerifyWindow::trimmingTakesTheMeasuredMinimum_data() {

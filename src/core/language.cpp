@@ -72,4 +72,19 @@ Language chooseLanguage(const LanguageSources& sources) {
     return languageOfTag(first).value_or(Language::english);
 }
 
+std::string fillIn(std::string_view pattern, const std::vector<std::string>& arguments) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] == '%' && next >= '1' && next <= '9') {
+            const auto k = static_cast<std::size_t>(next - '1');
+            if (k < arguments.size()) out += arguments[k];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace zeliro

@@ -46,4 +46,8 @@ struct LanguageSources {
 
 Language chooseLanguage(const LanguageSources& sources);
 
+// A text of a language's table with "%1", "%2", ... replaced by the arguments
+// in order (figures already written with that language's number rules).
+std::string fillIn(std::string_view pattern, const std::vector<std::string>& arguments);
+
 }  // namespace zeliro

@@ -55,7 +55,7 @@ void frmTARATURA::damisura_Click() {
     const QString name = registry().fileDialogs().openFileName(
         this, tr("Da misura"), tr("Misure (*.s1p *.csv *.txt);;Tutti i file (*)"));
     if (name.isEmpty()) return;
-    const SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString());
+    const SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString(), language());
     if (!reading.ok()) {
         QMessageBox::warning(this, tr("Da misura"), QString::fromStdString(reading.error.message));
         return;

@@ -29,11 +29,12 @@ bool writeDeck(const QTemporaryDir& folder, const std::string& deck) {
 }
 
 // The rows of a finished run, or why there are none.
-NecEngine::Outcome readOutput(const QTemporaryDir& folder) {
+NecEngine::Outcome readOutput(const QTemporaryDir& folder, Language language) {
     QFile file(folder.filePath("out.txt"));
     if (!file.open(QIODevice::ReadOnly)) return {{}, tr("nec2c non ha scritto alcun risultato.")};
     const QByteArray report = file.readAll();
-    nec::OutputOutcome outcome = nec::readNecOutput(std::string_view(report.constData(), report.size()));
+    nec::OutputOutcome outcome =
+        nec::readNecOutput(std::string_view(report.constData(), report.size()), language);
     if (!outcome.error.empty()) return {{}, QString::fromStdString(outcome.error)};
     return {std::move(outcome.rows), {}};
 }
@@ -113,7 +114,8 @@ void NecEngine::jobEnded() {
         if (!job->ended) return;
     Outcome outcome;
     for (const auto& job : m_jobs) {
-        const Outcome read = job->error.isEmpty() ? readOutput(job->folder) : Outcome{{}, job->error};
+        const Outcome read =
+            job->error.isEmpty() ? readOutput(job->folder, m_language) : Outcome{{}, job->error};
         if (!read.error.isEmpty()) {
             outcome = read;
             break;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/language.h"
 #include "core/nec/output.h"
 
 namespace zeliro {
@@ -33,6 +34,8 @@ public:
     static QString program();
 
     void setTimeLimitMs(int ms) { m_limitMs = ms; }
+    // The language of the messages about an output that does not read.
+    void setLanguage(Language language) { m_language = language; }
     int timeLimitMs() const { return m_limitMs; }
 
     // Starts a run of the decks, ending any run still going (whose callback
@@ -48,6 +51,7 @@ private:
     void finish(const Outcome& outcome);
 
     int m_limitMs = 60000;
+    Language m_language = Language::italian;
     std::vector<std::shared_ptr<Job>> m_jobs;
     std::function<void(const Outcome&)> m_finished;
 };

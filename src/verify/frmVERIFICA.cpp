@@ -59,6 +59,7 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     setObjectName("frmVERIFICA");
     setProperty("opener", request.openerName);
     setAttribute(Qt::WA_DeleteOnClose);
+    m_engine.setLanguage(request.language);
     // A window of its own (not a child: nothing of it shows among the
     // opener's controls), which goes when its opener goes.
     connect(opener, &QObject::destroyed, this, [this] { delete this; });
@@ -299,7 +300,7 @@ std::optional<nec::ModelOptions> frmVERIFICA::readOptions() {
 }
 
 std::optional<nec::Model> frmVERIFICA::model(const nec::ModelOptions& options) {
-    nec::ModelOutcome outcome = nec::buildModel(m_request.design, options);
+    nec::ModelOutcome outcome = nec::buildModel(m_request.design, options, m_request.language);
     if (!outcome.error.empty()) {
         say(fromStd(outcome.error));
         return std::nullopt;
@@ -348,7 +349,7 @@ void frmVERIFICA::showRun(const NecEngine::Outcome& outcome) {
         emit runEnded();
         return;
     }
-    nec::AnalysisOutcome analysis = nec::analyse(outcome.rows, m_bands, m_referenceOhm);
+    nec::AnalysisOutcome analysis = nec::analyse(outcome.rows, m_bands, m_referenceOhm, m_request.language);
     if (!analysis.error.empty()) {
         say(fromStd(analysis.error));
         redraw();
@@ -464,7 +465,7 @@ void frmVERIFICA::caricaMisura_Click() {
     const QString name = m_request.fileDialogs->openFileName(
         this, tr("Carica una misura"), tr("Misure (*.s1p *.csv *.txt);;Tutti i file (*)"));
     if (name.isEmpty()) return;
-    SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString());
+    SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString(), m_request.language);
     if (!reading.ok()) {
         say(fromStd(reading.error.message));
         return;

@@ -17,9 +17,10 @@ using namespace zeliro;
 
 namespace {
 
-SweepReading readText(const QByteArray& text, const QByteArray& fileName) {
+SweepReading readText(const QByteArray& text, const QByteArray& fileName,
+                      Language language = Language::italian) {
     std::istringstream in(text.toStdString());
-    return readSweep(in, std::string_view(fileName.constData(), std::size_t(fileName.size())));
+    return readSweep(in, std::string_view(fileName.constData(), std::size_t(fileName.size())), language);
 }
 
 MeasuredSweep sweepOf(const QList<double>& frequencies, const QList<double>& swrs,
@@ -154,74 +155,101 @@ void SweepTest::refusesBadInput_data() {
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("problem");
     QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QByteArray>("english");
     const auto row = [](const char* name, const char* file, QByteArray text, int line, SweepProblem problem,
-                        const char* message) {
-        QTest::newRow(name) << QByteArray(file) << text << line << int(problem) << QByteArray(message);
+                        const char* message, const char* english) {
+        QTest::newRow(name) << QByteArray(file) << text << line << int(problem) << QByteArray(message)
+                            << QByteArray(english);
     };
     using P = SweepProblem;
-    row("empty file", "a.s1p", "", 0, P::empty, "Il file è vuoto.");
+    row("empty file", "a.s1p", "", 0, P::empty, "Il file è vuoto.", "The file is empty.");
     row("comments and a header only", "a.csv", "! nulla\n\nFrequency,SWR\n", 0, P::empty,
-        "Il file non contiene misure.");
-    row("prose", "a.txt", "Caro diario,\noggi ho misurato.\n", 0, P::empty, "Il file non contiene misure.");
+        "Il file non contiene misure.", "The file holds no measurements.");
+    row("prose", "a.txt", "Caro diario,\noggi ho misurato.\n", 0, P::empty, "Il file non contiene misure.",
+        "The file holds no measurements.");
     row("binary bytes", "a.csv", QByteArray("7.1,1.5\n7.2\x01\x02,1.4\n", 18), 2, P::binary,
-        "Riga 2: il file contiene dati binari, non è un file di testo.");
+        "Riga 2: il file contiene dati binari, non è un file di testo.",
+        "Line 2: the file holds binary data, it is not a text file.");
     row("NUL byte", "a.s1p", QByteArray("7.1 0.1 0\0\n", 11), 1, P::binary,
-        "Riga 1: il file contiene dati binari, non è un file di testo.");
+        "Riga 1: il file contiene dati binari, non è un file di testo.",
+        "Line 1: the file holds binary data, it is not a text file.");
     row("UTF-16", "a.csv",
         QByteArray("\xff\xfe"
                    "7\0.\0"
                    "1\0",
                    8),
-        1, P::binary, "Riga 1: il file è in UTF-16: salvarlo come testo semplice (UTF-8).");
+        1, P::binary, "Riga 1: il file è in UTF-16: salvarlo come testo semplice (UTF-8).",
+        "Line 1: the file is in UTF-16: save it as plain text (UTF-8).");
     row("csv word among numbers", "a.csv", "Frequency,SWR\n7.1,1.5\n7.2,abc\n", 3, P::notANumber,
-        "Riga 3: \"abc\" non è un numero.");
+        "Riga 3: \"abc\" non è un numero.", "Line 3: \"abc\" is not a number.");
     row("csv text after the numbers", "a.csv", "7.1,1.5\nfine\n", 2, P::columnCount,
-        "Riga 2: attesi 2 valori, trovati 1.");
+        "Riga 2: attesi 2 valori, trovati 1.", "Line 2: expected 2 values, found 1.");
+    row("csv row shorter than its header", "a.csv", "Freq,SWR,Note\n7.1,1.5,ok\n7.2\n", 3, P::columnCount,
+        "Riga 3: attesi da 2 a 3 valori, trovati 1.", "Line 3: expected 2 to 3 values, found 1.");
     row("csv decimal comma beside a comma", "a.csv", "7.1,1.5\n7.2,\"1,4\"\n", 2, P::notANumber,
-        "Riga 2: \"1,4\" non è un numero.");
+        "Riga 2: \"1,4\" non è un numero.", "Line 2: \"1,4\" is not a number.");
     row("s1p word among numbers", "a.s1p", "# MHz S RI R 50\n7.1 0.1 zero\n", 2, P::notANumber,
-        "Riga 2: \"zero\" non è un numero.");
+        "Riga 2: \"zero\" non è un numero.", "Line 2: \"zero\" is not a number.");
     row("s1p too few values", "a.s1p", "# MHz S RI R 50\n7.1 0.1\n", 2, P::columnCount,
-        "Riga 2: attesi 3 valori (frequenza e S11), trovati 2.");
+        "Riga 2: attesi 3 valori (frequenza e S11), trovati 2.",
+        "Line 2: expected 3 values (frequency and S11), found 2.");
     row("csv falling frequency", "a.csv", "7.1,1.5\n7.2,1.4\n7.15,1.3\n", 3, P::frequencyNotRising,
-        "Riga 3: la frequenza 7,15 non sale dopo 7,2: le frequenze devono crescere.");
+        "Riga 3: la frequenza 7,15 non sale dopo 7,2: le frequenze devono crescere.",
+        "Line 3: the frequency 7.15 does not rise after 7.2: the frequencies must go up.");
     row("s1p repeated frequency", "a.s1p", "# MHz S RI R 50\n7.1 0.1 0\n7.1 0.1 0\n", 3,
-        P::frequencyNotRising, "Riga 3: la frequenza 7,1 non sale dopo 7,1: le frequenze devono crescere.");
+        P::frequencyNotRising, "Riga 3: la frequenza 7,1 non sale dopo 7,1: le frequenze devono crescere.",
+        "Line 3: the frequency 7.1 does not rise after 7.1: the frequencies must go up.");
     row("negative frequency", "a.csv", "-7.1,1.5\n", 1, P::negativeFrequency,
-        "Riga 1: frequenza negativa (-7,1).");
+        "Riga 1: frequenza negativa (-7,1).", "Line 1: negative frequency (-7.1).");
     row("frequency out of range", "a.s1p", "# GHz S RI R 50\n1e16 0 0\n", 2, P::outOfRange,
-        "Riga 2: frequenza fuori scala (1E+16).");
+        "Riga 2: frequenza fuori scala (1E+16).", "Line 2: frequency out of range (1E+16).");
     row("s2p by name", "dir.s1p/ant.S2P", "# GHz S MA R 50\n", 0, P::secondPort,
-        "Il file \"ant.S2P\" ha più di una porta: si legge un file .s1p.");
+        "Il file \"ant.S2P\" ha più di una porta: si legge un file .s1p.",
+        "The file \"ant.S2P\" has more than one port: only .s1p files are read.");
     row("two-port data line", "a.s1p", "# GHz S MA R 50\n1 0.1 0 0.9 10 0.9 10 0.1 0\n", 2, P::secondPort,
-        "Riga 2: 9 valori: il file ha più di una porta; si legge una porta sola.");
+        "Riga 2: 9 valori: il file ha più di una porta; si legge una porta sola.",
+        "Line 2: 9 values: the file has more than one port; only one port is read.");
     row("two-port H parameters", "", "# GHz H MA R 50\n", 1, P::secondPort,
-        "Riga 1: parametri \"H\" di un file a due porte: si legge una porta sola.");
+        "Riga 1: parametri \"H\" di un file a due porte: si legge una porta sola.",
+        "Line 1: \"H\" parameters belong to a two-port file: only one port is read.");
     row("Touchstone 2 with two ports", "", "[Version] 2.0\n[Number of Ports] 2\n", 2, P::secondPort,
-        "Riga 2: il file dichiara \"2\" porte: si legge una porta sola.");
+        "Riga 2: il file dichiara \"2\" porte: si legge una porta sola.",
+        "Line 2: the file declares \"2\" ports: only one port is read.");
     row("csv S21 column", "a.csv", "Freq,S11 re,S11 im,S21 re,S21 im\n7.1,0,0,0,0\n", 1, P::secondPort,
-        "Riga 1: la colonna \"S21 re\" è di un'altra porta: si legge solo S11.");
+        "Riga 1: la colonna \"S21 re\" è di un'altra porta: si legge solo S11.",
+        "Line 1: the column \"S21 re\" belongs to another port: only S11 is read.");
     row("csv five columns without header", "a.csv", "7.1,0,0,0,0\n", 1, P::secondPort,
-        "Riga 1: 5 colonne, più di quante ne abbia una porta (frequenza, ROS, R, X).");
+        "Riga 1: 5 colonne, più di quante ne abbia una porta (frequenza, ROS, R, X).",
+        "Line 1: 5 columns, more than one port has (frequency, SWR, R, X).");
     row("s1p |S11| of 1", "a.s1p", "# MHz S MA R 50\n7.1 0.5 0\n7.2 1 180\n", 3, P::noSwr,
-        "Riga 3: |S11| = 1 non è minore di 1: nessun ROS.");
+        "Riga 3: |S11| = 1 non è minore di 1: nessun ROS.", "Line 3: |S11| = 1 is not below 1: no SWR.");
     row("csv S11 above 1", "a.csv", "Freq (MHz),Re,Im\n7.1,0.9,0.6\n", 2, P::noSwr,
-        "Riga 2: |S11| = 1,08167 non è minore di 1: nessun ROS.");
-    row("csv SWR below 1", "a.csv", "7.1,0.9\n", 1, P::noSwr, "Riga 1: ROS 0,9 minore di 1.");
+        "Riga 2: |S11| = 1,08167 non è minore di 1: nessun ROS.",
+        "Line 2: |S11| = 1.08167 is not below 1: no SWR.");
+    row("csv SWR below 1", "a.csv", "7.1,0.9\n", 1, P::noSwr, "Riga 1: ROS 0,9 minore di 1.",
+        "Line 1: SWR 0.9 below 1.");
     row("csv negative resistance", "a.csv", "7.1,-3,25\n", 1, P::noSwr,
-        "Riga 1: resistenza -3 ohm non maggiore di 0: nessun ROS.");
+        "Riga 1: resistenza -3 ohm non maggiore di 0: nessun ROS.",
+        "Line 1: a resistance of -3 ohms is not above 0: no SWR.");
     row("csv one column", "a.csv", "7.1\n", 1, P::columnCount,
-        "Riga 1: un valore solo: servono la frequenza e il ROS, o R e X.");
+        "Riga 1: un valore solo: servono la frequenza e il ROS, o R e X.",
+        "Line 1: a single value: frequency and SWR are needed, or R and X.");
     row("csv header without usable columns", "a.csv", "Frequency,Return Loss\n7.1,10\n", 1, P::unknownColumns,
         "Riga 1: l'intestazione non nomina le colonne da leggere: servono la frequenza e il ROS, o R e X, o "
-        "S11 reale e immaginaria.");
+        "S11 reale e immaginaria.",
+        "Line 1: the header names no columns to read: frequency and SWR are needed, or R and X, or S11 real "
+        "and imaginary.");
     row("s1p unknown option", "a.s1p", "# MHz S XX R 50\n", 1, P::badOptionLine,
         "Riga 1: \"XX\" non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), un formato (MA, DB, RI) "
-        "né R.");
+        "né R.",
+        "Line 1: \"XX\" is neither a unit (Hz, kHz, MHz, GHz), a parameter (S, Z, Y), a format (MA, DB, RI) "
+        "nor R.");
     row("s1p R without ohms", "a.s1p", "# MHz S RI R\n", 1, P::badOptionLine,
-        "Riga 1: dopo R serve la resistenza di riferimento in ohm, maggiore di 0.");
+        "Riga 1: dopo R serve la resistenza di riferimento in ohm, maggiore di 0.",
+        "Line 1: R must be followed by the reference resistance in ohms, above 0.");
     row("line without end", "a.csv", "7.1,1.5\n" + QByteArray(5000, '7'), 2, P::lineTooLong,
-        "Riga 2: riga più lunga di 4096 caratteri: non è un file di misura.");
+        "Riga 2: riga più lunga di 4096 caratteri: non è un file di misura.",
+        "Line 2: a line longer than 4096 characters: this is not a measurement file.");
 }
 
 void SweepTest::refusesBadInput() {
@@ -230,11 +258,15 @@ void SweepTest::refusesBadInput() {
     QFETCH(int, line);
     QFETCH(int, problem);
     QFETCH(QByteArray, message);
-    const SweepReading reading = readText(text, fileName);
-    QVERIFY(!reading.sweep);
-    QCOMPARE(QByteArray::fromStdString(reading.error.message), message);
-    QCOMPARE(int(reading.error.line), line);
-    QCOMPARE(int(reading.error.problem), problem);
+    QFETCH(QByteArray, english);
+    for (const Language language : {Language::italian, Language::english}) {
+        const SweepReading reading = readText(text, fileName, language);
+        QVERIFY(!reading.sweep);
+        QCOMPARE(QByteArray::fromStdString(reading.error.message),
+                 language == Language::english ? english : message);
+        QCOMPARE(int(reading.error.line), line);
+        QCOMPARE(int(reading.error.problem), problem);
+    }
 }
 
 // A file of a million and more points stops at the point past the limit; a

@@ -153,9 +153,9 @@ std::string advice(const BandResult& r, const Design& design, int bandIndex, Lan
                           {formatDouble(std::abs(changeCm), language)}, language);
 }
 
-AnalysisOutcome failure(Text which) {
+AnalysisOutcome failure(Text which, Language language) {
     AnalysisOutcome out;
-    out.error = text(which);
+    out.error = text(which, language);
     return out;
 }
 
@@ -174,22 +174,23 @@ double standingWaveRatio(double resistanceOhm, double reactanceOhm, double refer
     return (1 + gamma) / (1 - gamma);
 }
 
-AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& bands, double referenceOhm) {
+AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& bands, double referenceOhm,
+                        Language language) {
     AnalysisOutcome out;
-    if (!(std::isfinite(referenceOhm) && referenceOhm > 0)) return failure(Text::badReference);
+    if (!(std::isfinite(referenceOhm) && referenceOhm > 0)) return failure(Text::badReference, language);
     std::size_t next = 0;
     for (const Band& band : bands) {
         const bool sweep = band.points >= 2 && std::isfinite(band.startMhz) && band.startMhz > 0 &&
                            std::isfinite(band.stepMhz) && band.stepMhz > 0;
         if (!sweep || rows.size() - next < static_cast<std::size_t>(band.points))
-            return failure(Text::fewRows);
+            return failure(Text::fewRows, language);
         Samples s;
         for (int i = 0; i < band.points; ++i, ++next) {
             const double f = band.startMhz + band.stepMhz * i;
             const Row& row = rows[next];
             const bool rising = s.f.empty() || f > s.f.back();
             if (!rising || !(std::abs(row.frequencyMhz - f) <= frequencyTolerance * f))
-                return failure(Text::fewRows);
+                return failure(Text::fewRows, language);
             s.f.push_back(f);
             out.rows.push_back({f, row.resistanceOhm, row.reactanceOhm});
             s.r.push_back(row.resistanceOhm);
@@ -198,7 +199,7 @@ AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& b
         }
         out.bands.push_back(analyseBand(band, s, referenceOhm));
     }
-    if (next != rows.size()) return failure(Text::fewRows);
+    if (next != rows.size()) return failure(Text::fewRows, language);
     return out;
 }
 

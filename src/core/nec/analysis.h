@@ -51,7 +51,7 @@ struct AnalysisOutcome {
     // The rows at their exact sweep frequencies (the report rounds them to
     // five significant digits): what to plot and to save.
     std::vector<Row> rows;
-    std::string error;  // Italian; empty on success
+    std::string error;  // in the language asked for; empty on success
 };
 
 // rows: a reader's rows for the bands' sweeps, band after band in order (as
@@ -59,7 +59,7 @@ struct AnalysisOutcome {
 // other). Each row must lie at its sweep point (the report prints five
 // significant digits); the analysis then works at the exact sweep frequency.
 AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& bands,
-                        double referenceOhm = defaultReferenceOhm);
+                        double referenceOhm = defaultReferenceOhm, Language language = Language::italian);
 
 // What the window shows for one band (index 0 = the first, higher band).
 struct BandTexts {

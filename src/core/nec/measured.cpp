@@ -67,10 +67,14 @@ std::string measuredText(const MeasuredBand& measured, const BandResult* model, 
     return text;
 }
 
-SweepReading readSweepFile(const std::string& path) {
+SweepReading readSweepFile(const std::string& path, Language language) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {std::nullopt, {0, SweepProblem::empty, "Impossibile aprire il file " + path + "."}};
-    return readSweep(in, path);
+    if (!in) {
+        const char* cannot =
+            language == Language::english ? "Cannot open the file " : "Impossibile aprire il file ";
+        return {std::nullopt, {0, SweepProblem::empty, cannot + path + "."}};
+    }
+    return readSweep(in, path, language);
 }
 
 std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText, Language language) {

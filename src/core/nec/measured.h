@@ -30,7 +30,7 @@ std::string measuredText(const MeasuredBand& measured, const BandResult* model,
 
 // Reads a measured sweep file (its format from its name and contents); a file
 // that cannot be opened gives an error as well.
-SweepReading readSweepFile(const std::string& path);
+SweepReading readSweepFile(const std::string& path, Language language = Language::italian);
 
 // The frequency of minimum SWR for the trimming window: the dip nearest the
 // wanted frequency typed (the deepest one when the text is empty or does not

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 #include "core/nec/texts.h"
 #include "core/numbers.h"
@@ -59,7 +60,9 @@ std::string coordinate(double v) {
     return number(rounded == 0 ? 0.0 : rounded);
 }
 
-std::string error(Text which) { return std::string(text(which)); }
+// What keeps a design from becoming a model; its text is made in the
+// caller's language.
+using Fault = std::optional<Text>;
 
 // The sweep around one design frequency: a whole number of kHz a step.
 Band bandAround(double designMhz, const ModelOptions& options) {
@@ -74,35 +77,34 @@ Band bandAround(double designMhz, const ModelOptions& options) {
     return band;
 }
 
-std::string checkOptions(const ModelOptions& o, bool hasLoads) {
-    if (!(o.pointsPerBand >= 2 && o.pointsPerBand <= 1000)) return error(Text::badPoints);
-    if (!(std::isfinite(o.spanPercent) && o.spanPercent > 0 && o.spanPercent < 50))
-        return error(Text::badSpan);
-    if (o.ground != Ground::freeSpace && !positive(o.heightM)) return error(Text::badHeight);
+Fault checkOptions(const ModelOptions& o, bool hasLoads) {
+    if (!(o.pointsPerBand >= 2 && o.pointsPerBand <= 1000)) return Text::badPoints;
+    if (!(std::isfinite(o.spanPercent) && o.spanPercent > 0 && o.spanPercent < 50)) return Text::badSpan;
+    if (o.ground != Ground::freeSpace && !positive(o.heightM)) return Text::badHeight;
     if (!(std::isfinite(o.apexAngleDeg) && o.apexAngleDeg > 0 && o.apexAngleDeg <= 180))
-        return error(Text::badAngle);
-    if (hasLoads && !(o.qualityFactor == 0 || positive(o.qualityFactor))) return error(Text::badQuality);
+        return Text::badAngle;
+    if (hasLoads && !(o.qualityFactor == 0 || positive(o.qualityFactor))) return Text::badQuality;
     return {};
 }
 
-// Each design to its plan, or an error.
-std::string plan(const HalfWaveDesign& d, const ModelOptions& o, Plan& p) {
-    if (!positive(d.totalLengthM)) return error(Text::badLength);
-    if (!positive(d.frequencyMhz)) return error(Text::badFrequency);
-    if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
+// Each design to its plan (its deck's comments in the language asked for), or an error.
+Fault plan(const HalfWaveDesign& d, const ModelOptions& o, Language language, Plan& p) {
+    if (!positive(d.totalLengthM)) return Text::badLength;
+    if (!positive(d.frequencyMhz)) return Text::badFrequency;
+    if (!positive(o.wireDiameterMm)) return Text::badDiameter;
     p.arm = {{d.totalLengthM / 2, false}};
     p.designMhz = {d.frequencyMhz};
     p.radiusM = o.wireDiameterMm / 2000;
     p.shape = d.shape;
-    p.comments = {"Dipolo a mezz'onda " + number(d.totalLengthM) + " m, " + number(d.frequencyMhz) + " MHz"};
+    p.comments = {textWith(Text::deckHalfWave, {number(d.totalLengthM), number(d.frequencyMhz)}, language)};
     return {};
 }
 
-std::string plan(const TwoBandDesign& d, const ModelOptions& o, Plan& p) {
-    if (!positive(d.innerWireM) || !positive(d.outerWireM)) return error(Text::badLength);
-    if (!positive(d.firstFrequencyMhz) || !positive(d.secondFrequencyMhz)) return error(Text::badFrequency);
-    if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
-    if (!positive(d.trapInductanceUh) || !positive(d.trapCapacitancePf)) return error(Text::badTrap);
+Fault plan(const TwoBandDesign& d, const ModelOptions& o, Language language, Plan& p) {
+    if (!positive(d.innerWireM) || !positive(d.outerWireM)) return Text::badLength;
+    if (!positive(d.firstFrequencyMhz) || !positive(d.secondFrequencyMhz)) return Text::badFrequency;
+    if (!positive(o.wireDiameterMm)) return Text::badDiameter;
+    if (!positive(d.trapInductanceUh) || !positive(d.trapCapacitancePf)) return Text::badTrap;
     const double l = d.trapInductanceUh * 1e-6;
     const double c = d.trapCapacitancePf * 1e-12;
     const double q = o.qualityFactor > 0 ? o.qualityFactor : defaultTrapQ;
@@ -112,21 +114,20 @@ std::string plan(const TwoBandDesign& d, const ModelOptions& o, Plan& p) {
     p.designMhz = {d.firstFrequencyMhz, d.secondFrequencyMhz};
     p.radiusM = o.wireDiameterMm / 2000;
     p.shape = d.shape;
-    p.comments = {"Dipolo a due bande con trappole: filo interno " + number(d.innerWireM) + " m, esterno " +
-                      number(d.outerWireM) + " m per braccio",
-                  "Trappola " + number(d.trapInductanceUh) + " uH, " + number(d.trapCapacitancePf) +
-                      " pF, Q " + number(q)};
+    p.comments = {textWith(Text::deckTwoBand, {number(d.innerWireM), number(d.outerWireM)}, language),
+                  textWith(Text::deckTrap,
+                           {number(d.trapInductanceUh), number(d.trapCapacitancePf), number(q)}, language)};
     return {};
 }
 
-std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
-    if (!positive(d.totalLengthM)) return error(Text::badLength);
-    if (!positive(d.frequencyMhz)) return error(Text::badFrequency);
-    if (!positive(o.wireDiameterMm)) return error(Text::badDiameter);
-    if (!positive(d.coilInductanceUh)) return error(Text::badCoil);
+Fault plan(const LoadingCoilDesign& d, const ModelOptions& o, Language language, Plan& p) {
+    if (!positive(d.totalLengthM)) return Text::badLength;
+    if (!positive(d.frequencyMhz)) return Text::badFrequency;
+    if (!positive(o.wireDiameterMm)) return Text::badDiameter;
+    if (!positive(d.coilInductanceUh)) return Text::badCoil;
     const double arm = d.totalLengthM / 2;
     if (!(std::isfinite(d.coilDistanceM) && d.coilDistanceM >= 0 && d.coilDistanceM < arm))
-        return error(Text::coilPosition);
+        return Text::coilPosition;
     const double l = d.coilInductanceUh * 1e-6;
     const double q = o.qualityFactor > 0 ? o.qualityFactor : defaultCoilQ;
     // A series RL whose Q at the design frequency is q.
@@ -135,9 +136,9 @@ std::string plan(const LoadingCoilDesign& d, const ModelOptions& o, Plan& p) {
     p.designMhz = {d.frequencyMhz};
     p.radiusM = o.wireDiameterMm / 2000;
     p.shape = d.shape;
-    p.comments = {"Dipolo accorciato " + number(d.totalLengthM) + " m, " + number(d.frequencyMhz) + " MHz",
-                  "Bobina " + number(d.coilInductanceUh) + " uH a " + number(d.coilDistanceM) +
-                      " m dal centro, Q " + number(q)};
+    p.comments = {
+        textWith(Text::deckShortened, {number(d.totalLengthM), number(d.frequencyMhz)}, language),
+        textWith(Text::deckCoil, {number(d.coilInductanceUh), number(d.coilDistanceM), number(q)}, language)};
     return {};
 }
 
@@ -169,12 +170,12 @@ Wire wireBetween(const ArmGeometry& g, double from, double to, int segments, dou
 
 // The plan's arms become wires from the left end to the right one; the
 // centre wire carries the feed on its middle segment.
-std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
+Fault layOut(const Plan& p, const ModelOptions& o, Model& m) {
     double highest = 0;
     for (const Band& b : m.bands) highest = std::max(highest, b.endMhz());
     const double segment = speedOfLight / highest / segmentsPerWavelength;
     const double shortest = radiiPerSegment * p.radiusM;
-    if (!(segment >= 2 * shortest)) return error(Text::wireTooThick);
+    if (!(segment >= 2 * shortest)) return Text::wireTooThick;
 
     // A loaded section takes a short segment, half from each neighbour, so
     // that every length along the arm stays as designed.
@@ -201,14 +202,14 @@ std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
         const double length = 2 * arm[0].length;
         int n = static_cast<int>(std::ceil(length / segment));
         if (n % 2 == 0) ++n;
-        if (!(length / n >= shortest)) return error(Text::wireTooShort);
+        if (!(length / n >= shortest)) return Text::wireTooShort;
         centre = {0, n, 0, -length / 2, g.z, 0, length / 2, g.z, p.radiusM};
         g.start = length / 2;
         arm.erase(arm.begin());
     } else {
         // A one-segment horizontal feed wire at the apex; the arms slope down.
         const double length = std::min(segment, arm[0].length);
-        if (!(length >= shortest)) return error(Text::wireTooShort);
+        if (!(length >= shortest)) return Text::wireTooShort;
         centre = {0, 1, 0, -length / 2, g.z, 0, length / 2, g.z, p.radiusM};
         arm[0].length -= length / 2;
         g.start = length / 2;
@@ -226,11 +227,11 @@ std::string layOut(const Plan& p, const ModelOptions& o, Model& m) {
     double along = 0;
     for (const Section& s : arm) {
         const int n = s.loaded ? 1 : static_cast<int>(std::ceil(s.length / segment));
-        if (!(n >= 1 && s.length / n >= shortest)) return error(Text::wireTooShort);
+        if (!(n >= 1 && s.length / n >= shortest)) return Text::wireTooShort;
         pieces.push_back({along, along + s.length, n, s.loaded});
         along += s.length;
     }
-    if (o.ground != Ground::freeSpace && !(g.z + along * g.dz > p.radiusM)) return error(Text::belowGround);
+    if (o.ground != Ground::freeSpace && !(g.z + along * g.dz > p.radiusM)) return Text::belowGround;
 
     auto add = [&](Wire w, bool loaded) {
         w.tag = static_cast<int>(m.wires.size()) + 1;
@@ -266,21 +267,25 @@ ModelOptions defaultOptions(const Design& design) {
     return o;
 }
 
-ModelOutcome buildModel(const Design& design, const ModelOptions& options) {
+ModelOutcome buildModel(const Design& design, const ModelOptions& options, Language language) {
     ModelOutcome out;
+    auto failed = [&](Fault fault) {
+        if (fault) {
+            out.model = Model{};
+            out.error = text(*fault, language);
+        }
+        return fault.has_value();
+    };
     const bool loaded = !std::holds_alternative<HalfWaveDesign>(design);
-    out.error = checkOptions(options, loaded);
-    if (!out.error.empty()) return out;
+    if (failed(checkOptions(options, loaded))) return out;
     Plan p;
-    out.error = std::visit([&](const auto& d) { return plan(d, options, p); }, design);
-    if (!out.error.empty()) return out;
+    if (failed(std::visit([&](const auto& d) { return plan(d, options, language, p); }, design))) return out;
     Model& m = out.model;
     m.comments = p.comments;
     m.copperLoss = options.copperLoss;
     m.ground = options.ground;
     for (double f : p.designMhz) m.bands.push_back(bandAround(f, options));
-    out.error = layOut(p, options, m);
-    if (!out.error.empty()) out.model = Model{};
+    failed(layOut(p, options, m));
     return out;
 }
 
@@ -320,8 +325,8 @@ std::string deckText(const Model& m, int band) {
     return deck;
 }
 
-DeckOutcome buildDeck(const Design& design, const ModelOptions& options) {
-    const ModelOutcome built = buildModel(design, options);
+DeckOutcome buildDeck(const Design& design, const ModelOptions& options, Language language) {
+    const ModelOutcome built = buildModel(design, options, language);
     if (!built.error.empty()) return {{}, {}, built.error};
     return {deckText(built.model), built.model.bands, {}};
 }

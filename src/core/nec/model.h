@@ -2,7 +2,8 @@
 // From a design on display to a NEC-2 model and its deck (the text nec2c reads).
 //
 // Flow: a window's figures -> one of the three design structs + ModelOptions
-// -> buildModel() (wires, loads, feed, ground, sweeps, or an Italian error)
+// -> buildModel() (wires, loads, feed, ground, sweeps, or an error in the
+// language asked for)
 // -> deckText(). buildDeck() does both steps in one call.
 //
 // Geometry: the antenna lies along the y axis, centred on x = y = 0, at
@@ -13,6 +14,8 @@
 #include <string>
 #include <variant>
 #include <vector>
+
+#include "core/language.h"
 
 namespace zeliro::nec {
 
@@ -119,10 +122,11 @@ struct Model {
 
 struct ModelOutcome {
     Model model;
-    std::string error;  // Italian; empty when the model was built
+    std::string error;  // in the language asked for; empty when the model was built
 };
 
-ModelOutcome buildModel(const Design& design, const ModelOptions& options);
+ModelOutcome buildModel(const Design& design, const ModelOptions& options,
+                        Language language = Language::italian);
 
 // The deck of a model; with band >= 0 only that band's FR card is written.
 std::string deckText(const Model& model, int band = -1);
@@ -130,9 +134,10 @@ std::string deckText(const Model& model, int band = -1);
 struct DeckOutcome {
     std::string deck;         // empty on error
     std::vector<Band> bands;  // the sweeps the deck asks for
-    std::string error;        // Italian; empty on success
+    std::string error;        // in the language asked for; empty on success
 };
 
-DeckOutcome buildDeck(const Design& design, const ModelOptions& options);
+DeckOutcome buildDeck(const Design& design, const ModelOptions& options,
+                      Language language = Language::italian);
 
 }  // namespace zeliro::nec

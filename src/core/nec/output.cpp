@@ -75,13 +75,13 @@ private:
     std::size_t m_at = 0;
 };
 
-OutputOutcome failure(Text which, const std::vector<std::string>& arguments = {}) {
-    return {{}, textWith(which, arguments)};
-}
-
 }  // namespace
 
-OutputOutcome readNecOutput(std::string_view report) {
+OutputOutcome readNecOutput(std::string_view report, Language language) {
+    auto failure = [language](Text which, const std::vector<std::string>& arguments = {}) {
+        return OutputOutcome{{}, textWith(which, arguments, language)};
+    };
+    auto megahertz = [language](double frequency) { return formatDouble(frequency, language); };
     if (fields(report).empty()) return failure(Text::emptyReport);
     std::vector<Row> rows;
     // The frequency read whose impedance is still to come.
@@ -95,7 +95,7 @@ OutputOutcome readNecOutput(std::string_view report) {
             if (line.find(mark) != std::string_view::npos) return failure(Text::engineError, {tidy(line)});
         if (line.find(endMark) != std::string_view::npos) ended = true;
         if (const auto at = line.find(frequencyMark); at != std::string_view::npos) {
-            if (pending) return failure(Text::noImpedance, {formatDouble(frequency)});
+            if (pending) return failure(Text::noImpedance, {megahertz(frequency)});
             const auto f = fields(line.substr(at + frequencyMark.size()));
             if (f.size() != 2 || f[1] != "MHz") return failure(Text::truncated);
             const auto read = finite(f[0]);
@@ -113,14 +113,14 @@ OutputOutcome readNecOutput(std::string_view report) {
         if (!found) return failure(Text::truncated);
         const auto f = fields(data);
         if (f.size() < 8 || !isInteger(f[0]) || !isInteger(f[1]))
-            return failure(Text::noImpedance, {formatDouble(frequency)});
+            return failure(Text::noImpedance, {megahertz(frequency)});
         const auto r = finite(f[6]);
         const auto x = finite(f[7]);
-        if (!r || !x) return failure(Text::notANumber, {formatDouble(frequency)});
+        if (!r || !x) return failure(Text::notANumber, {megahertz(frequency)});
         rows.push_back({frequency, *r, *x});
         pending = false;
     }
-    if (pending) return failure(ended ? Text::noImpedance : Text::truncated, {formatDouble(frequency)});
+    if (pending) return failure(ended ? Text::noImpedance : Text::truncated, {megahertz(frequency)});
     if (rows.empty()) return failure(ended ? Text::noTable : Text::truncated);
     if (!ended) return failure(Text::truncated);
     return {rows, {}};

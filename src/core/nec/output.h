@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/language.h"
+
 namespace zeliro::nec {
 
 // The feed impedance R + jX (ohms) at one frequency (MHz).
@@ -22,9 +24,9 @@ struct Row {
 
 struct OutputOutcome {
     std::vector<Row> rows;  // in the report's order; empty on error
-    std::string error;      // Italian; empty when rows were read
+    std::string error;      // in the language asked for; empty when rows were read
 };
 
-OutputOutcome readNecOutput(std::string_view report);
+OutputOutcome readNecOutput(std::string_view report, Language language = Language::italian);
 
 }  // namespace zeliro::nec

@@ -49,6 +49,12 @@ constexpr std::array italian = {
     std::pair{Text::shortenInner, "ACCORCIARE IL FILO INTERNO DI OGNI BRACCIO DI %1 cm"},
     std::pair{Text::lengthenOuter, "ALLUNGARE IL FILO ESTERNO DI OGNI BRACCIO DI %1 cm"},
     std::pair{Text::shortenOuter, "ACCORCIARE IL FILO ESTERNO DI OGNI BRACCIO DI %1 cm"},
+    std::pair{Text::deckHalfWave, "Dipolo a mezz'onda %1 m, %2 MHz"},
+    std::pair{Text::deckTwoBand,
+              "Dipolo a due bande con trappole: filo interno %1 m, esterno %2 m per braccio"},
+    std::pair{Text::deckTrap, "Trappola %1 uH, %2 pF, Q %3"},
+    std::pair{Text::deckShortened, "Dipolo accorciato %1 m, %2 MHz"},
+    std::pair{Text::deckCoil, "Bobina %1 uH a %2 m dal centro, Q %3"},
 };
 
 constexpr std::array english = {
@@ -92,6 +98,11 @@ constexpr std::array english = {
     std::pair{Text::shortenInner, "SHORTEN THE INNER WIRE OF EACH ARM BY %1 cm"},
     std::pair{Text::lengthenOuter, "LENGTHEN THE OUTER WIRE OF EACH ARM BY %1 cm"},
     std::pair{Text::shortenOuter, "SHORTEN THE OUTER WIRE OF EACH ARM BY %1 cm"},
+    std::pair{Text::deckHalfWave, "Half-wave dipole %1 m, %2 MHz"},
+    std::pair{Text::deckTwoBand, "Two-band trap dipole: inner wire %1 m, outer wire %2 m each arm"},
+    std::pair{Text::deckTrap, "Trap %1 uH, %2 pF, Q %3"},
+    std::pair{Text::deckShortened, "Shortened dipole %1 m, %2 MHz"},
+    std::pair{Text::deckCoil, "Loading coil %1 uH at %2 m from the feed point, Q %3"},
 };
 
 constexpr bool inEnumOrder() {
@@ -100,7 +111,7 @@ constexpr bool inEnumOrder() {
             return false;
     return true;
 }
-static_assert(inEnumOrder() && italian.size() == static_cast<std::size_t>(Text::shortenOuter) + 1 &&
+static_assert(inEnumOrder() && italian.size() == static_cast<std::size_t>(Text::deckCoil) + 1 &&
               english.size() == italian.size());
 
 }  // namespace
@@ -111,19 +122,7 @@ std::string_view text(Text which, Language language) {
 }
 
 std::string textWith(Text which, const std::vector<std::string>& arguments, Language language) {
-    const std::string_view pattern = text(which, language);
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (pattern[i] == '%' && next >= '1' && next <= '9') {
-            const auto k = static_cast<std::size_t>(next - '1');
-            if (k < arguments.size()) out += arguments[k];
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
+    return fillIn(text(which, language), arguments);
 }
 
 std::string_view groundName(Ground ground, Language language) {

@@ -58,6 +58,12 @@ enum class Text {
     shortenInner,
     lengthenOuter,
     shortenOuter,
+    // the deck's comment cards (figures with a full stop, as the deck writes them)
+    deckHalfWave,
+    deckTwoBand,
+    deckTrap,
+    deckShortened,
+    deckCoil,
 };
 
 std::string_view text(Text which, Language language = Language::italian);

@@ -163,9 +163,8 @@ std::optional<SweepError> CsvReader::columnsFromHeader(std::size_t) {
             case Role::none:
                 break;
             case Role::otherPort:
-                return errorAt(
-                    m_headerLine, SweepProblem::secondPort,
-                    "la colonna " + quoted(m_fields[i]) + " è di un'altra porta: si legge solo S11.");
+                return errorAt(m_headerLine, SweepProblem::secondPort, m_language, Message::otherPortColumn,
+                               {quoted(m_fields[i])});
             case Role::frequency:
                 column = &columns.frequency;
                 if (columns.frequency < 0) columns.unitPower = unitPower(wordsOf(m_fields[i]));
@@ -195,9 +194,7 @@ std::optional<SweepError> CsvReader::columnsFromHeader(std::size_t) {
                         (columns.real >= 0 && columns.imaginary >= 0);
     if (columns.frequency < 0 && !anyValue) return std::nullopt;  // a title, not a header
     if (columns.frequency < 0 || !usable)
-        return errorAt(m_headerLine, SweepProblem::unknownColumns,
-                       "l'intestazione non nomina le colonne da leggere: servono la frequenza e il ROS, "
-                       "o R e X, o S11 reale e immaginaria.");
+        return errorAt(m_headerLine, SweepProblem::unknownColumns, m_language, Message::unknownColumns);
     columns.most = m_fields.size();
     m_columns = columns;
     return std::nullopt;
@@ -219,13 +216,10 @@ std::optional<SweepError> CsvReader::columnsFromCount(std::size_t number) {
             columns.swr = 1, columns.resistance = 2, columns.reactance = 3;
             break;
         case 1:
-            return errorAt(number, SweepProblem::columnCount,
-                           "un valore solo: servono la frequenza e il ROS, o R e X.");
+            return errorAt(number, SweepProblem::columnCount, m_language, Message::oneValue);
         default:
-            return errorAt(number, SweepProblem::secondPort,
-                           std::to_string(count) +
-                               " colonne, più di quante ne abbia una porta "
-                               "(frequenza, ROS, R, X).");
+            return errorAt(number, SweepProblem::secondPort, m_language, Message::tooManyColumns,
+                           {std::to_string(count)});
     }
     m_columns = columns;
     return std::nullopt;
@@ -234,11 +228,12 @@ std::optional<SweepError> CsvReader::columnsFromCount(std::size_t number) {
 std::optional<SweepError> CsvReader::row(std::size_t number) {
     const Columns& c = m_columns;
     if (m_fields.size() < c.least || m_fields.size() > c.most) {
-        const std::string expected = c.least == c.most
-                                         ? std::to_string(c.least)
-                                         : "da " + std::to_string(c.least) + " a " + std::to_string(c.most);
-        return errorAt(number, SweepProblem::columnCount,
-                       "attesi " + expected + " valori, trovati " + std::to_string(m_fields.size()) + ".");
+        const std::string found = std::to_string(m_fields.size());
+        if (c.least == c.most)
+            return errorAt(number, SweepProblem::columnCount, m_language, Message::valueCount,
+                           {std::to_string(c.least), found});
+        return errorAt(number, SweepProblem::columnCount, m_language, Message::valueCountRange,
+                       {std::to_string(c.least), std::to_string(c.most), found});
     }
     std::array<double, 6> values{};
     const std::array<int, 6> columns{c.frequency, c.swr, c.resistance, c.reactance, c.real, c.imaginary};
@@ -246,24 +241,27 @@ std::optional<SweepError> CsvReader::row(std::size_t number) {
         if (columns[i] < 0) continue;
         const auto value = valueAt(std::size_t(columns[i]));
         if (!value)
-            return errorAt(number, SweepProblem::notANumber,
-                           quoted(m_fields[std::size_t(columns[i])]) + " non è un numero.");
+            return errorAt(number, SweepProblem::notANumber, m_language, Message::notANumber,
+                           {quoted(m_fields[std::size_t(columns[i])])});
         values[i] = *value;
     }
     const auto [frequency, swr, resistance, reactance, real, imaginary] = values;
     const auto previous = m_sweep.points.empty() ? std::nullopt : std::optional(m_lastFrequency);
-    if (auto error = checkNewPoint(frequency, previous, m_sweep.points.size(), number)) return error;
+    if (auto error = checkNewPoint(frequency, previous, m_sweep.points.size(), number, m_language))
+        return error;
     SweepPoint point;
     point.frequencyMHz = frequency;  // in the file's unit until the end
     const double r0 = m_sweep.referenceOhms;
     if (c.resistance >= 0 && c.reactance >= 0) {
-        if (auto error = pointFromImpedance(resistance, reactance, r0, point, number)) return error;
+        if (auto error = pointFromImpedance(resistance, reactance, r0, point, number, m_language))
+            return error;
     } else if (c.real >= 0 && c.imaginary >= 0) {
-        if (auto error = pointFromReflection({real, imaginary}, r0, point, number)) return error;
+        if (auto error = pointFromReflection({real, imaginary}, r0, point, number, m_language)) return error;
     }
     if (c.swr >= 0) {
         if (!(swr >= 1))
-            return errorAt(number, SweepProblem::noSwr, "ROS " + numberText(swr) + " minore di 1.");
+            return errorAt(number, SweepProblem::noSwr, m_language, Message::swrBelowOne,
+                           {numberText(swr, m_language)});
         point.swr = swr;
     }
     m_lastFrequency = frequency;
@@ -285,7 +283,7 @@ SweepReading CsvReader::finish() {
     }
     if (power != 6)
         for (SweepPoint& point : m_sweep.points) point.frequencyMHz = inMHz(point.frequencyMHz, power);
-    return finishReading(std::move(m_sweep));
+    return finishReading(std::move(m_sweep), m_language);
 }
 
 }  // namespace zeliro::sweepread

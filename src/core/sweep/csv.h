@@ -13,6 +13,7 @@ namespace zeliro::sweepread {
 
 class CsvReader {
 public:
+    explicit CsvReader(Language language) : m_language(language) {}
     std::optional<SweepError> line(std::string_view text, std::size_t number);
     SweepReading finish();
 
@@ -37,6 +38,7 @@ private:
     std::optional<double> valueAt(std::size_t column) const;
     void split(std::string_view text);
 
+    Language m_language;   // of the error sentences
     char m_separator = 0;  // ' ' for blanks; 0 until the first row of numbers
     std::string m_header;
     std::size_t m_headerLine = 0;

@@ -17,7 +17,8 @@ bool isControl(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\f') ||
 
 }  // namespace
 
-LineSource::LineSource(std::istream& in) : m_buffer(in.rdbuf()), m_chunk(chunkBytes) {
+LineSource::LineSource(std::istream& in, Language language)
+    : m_buffer(in.rdbuf()), m_language(language), m_chunk(chunkBytes) {
     m_line.reserve(maxLineBytes);
 }
 
@@ -34,22 +35,21 @@ bool LineSource::fill() {
         m_end += std::size_t(got);
     } while (!m_started && m_end < 3);
     m_bytes += m_end;
-    if (m_bytes > maxBytes)
-        return fail(SweepProblem::tooLarge, "il file supera i 128 MB: troppo grande per una misura.");
+    if (m_bytes > maxBytes) return fail(SweepProblem::tooLarge, Message::tooManyBytes);
     if (!m_started && m_end > 0) {
         m_started = true;
         const auto byte = [this](std::size_t i) {
             return i < m_end ? static_cast<unsigned char>(m_chunk[i]) : 0;
         };
         if ((byte(0) == 0xff && byte(1) == 0xfe) || (byte(0) == 0xfe && byte(1) == 0xff))
-            return fail(SweepProblem::binary, "il file è in UTF-16: salvarlo come testo semplice (UTF-8).");
+            return fail(SweepProblem::binary, Message::utf16);
         if (byte(0) == 0xef && byte(1) == 0xbb && byte(2) == 0xbf) m_position = 3;
     }
     return m_end > 0;
 }
 
-bool LineSource::fail(SweepProblem problem, const std::string& what) {
-    m_error = errorAt(std::max<std::size_t>(m_lineNumber, 1), problem, what);
+bool LineSource::fail(SweepProblem problem, Message which) {
+    m_error = errorAt(std::max<std::size_t>(m_lineNumber, 1), problem, m_language, which);
     m_buffer = nullptr;
     return false;
 }
@@ -78,16 +78,14 @@ bool LineSource::next(std::string_view& line) {
         while (stop != end && !isControl(static_cast<unsigned char>(*stop))) ++stop;
         const std::size_t length = std::size_t(stop - begin);
         if (m_line.size() + length > maxLineBytes)
-            return fail(SweepProblem::lineTooLong,
-                        "riga più lunga di 4096 caratteri: non è un file di misura.");
+            return fail(SweepProblem::lineTooLong, Message::lineTooLong);
         m_position += length;
         if (stop == end) {
             m_line.append(begin, length);
             continue;
         }
         ++m_position;
-        if (*stop != '\n' && *stop != '\r')
-            return fail(SweepProblem::binary, "il file contiene dati binari, non è un file di testo.");
+        if (*stop != '\n' && *stop != '\r') return fail(SweepProblem::binary, Message::binary);
         m_afterCarriageReturn = *stop == '\r';
         if (m_line.empty()) {
             line = std::string_view(begin, length);
@@ -140,18 +138,6 @@ double inMHz(double value, int unitPower) {
     return unitPower < 6 ? value / scale : value * scale;
 }
 
-SweepError errorAt(std::size_t line, SweepProblem problem, const std::string& what) {
-    SweepError error{line, problem, {}};
-    if (line > 0) {
-        error.message = "Riga " + std::to_string(line) + ": " + what;
-    } else {
-        error.message = what;
-        if (!error.message.empty() && error.message[0] >= 'a' && error.message[0] <= 'z')
-            error.message[0] = char(error.message[0] - 'a' + 'A');
-    }
-    return error;
-}
-
 std::string quoted(std::string_view text) {
     constexpr std::size_t longest = 40;
     if (text.size() <= longest) return "\"" + std::string(text) + "\"";
@@ -161,37 +147,36 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text.substr(0, cut)) + "...\"";
 }
 
-std::string numberText(double value) { return formatDouble(value); }
+std::string numberText(double value, Language language) { return formatDouble(value, language); }
 
 std::optional<SweepError> checkNewPoint(double frequency, std::optional<double> previous,
-                                        std::size_t pointsSoFar, std::size_t line) {
+                                        std::size_t pointsSoFar, std::size_t line, Language language) {
+    const auto number = [language](double value) { return numberText(value, language); };
     if (frequency < 0)
-        return errorAt(line, SweepProblem::negativeFrequency,
-                       "frequenza negativa (" + numberText(frequency) + ").");
+        return errorAt(line, SweepProblem::negativeFrequency, language, Message::negativeFrequency,
+                       {number(frequency)});
     if (frequency > maxFrequency)
-        return errorAt(line, SweepProblem::outOfRange,
-                       "frequenza fuori scala (" + numberText(frequency) + ").");
+        return errorAt(line, SweepProblem::outOfRange, language, Message::frequencyOutOfRange,
+                       {number(frequency)});
     if (previous && !(frequency > *previous))
-        return errorAt(line, SweepProblem::frequencyNotRising,
-                       "la frequenza " + numberText(frequency) + " non sale dopo " + numberText(*previous) +
-                           ": le frequenze devono crescere.");
+        return errorAt(line, SweepProblem::frequencyNotRising, language, Message::frequencyNotRising,
+                       {number(frequency), number(*previous)});
     if (pointsSoFar == maxPoints)
-        return errorAt(line, SweepProblem::tooLarge, "più di 1000000 punti: il file è troppo grande.");
+        return errorAt(line, SweepProblem::tooLarge, language, Message::tooManyPoints);
     return std::nullopt;
 }
 
 // Plain arithmetic instead of std::complex division and std::abs: the same
 // values for every |S11| below 1, at a fraction of the cost per point.
 std::optional<SweepError> pointFromReflection(std::complex<double> gamma, double r0, SweepPoint& point,
-                                              std::size_t line) {
+                                              std::size_t line, Language language) {
     const double squared = std::norm(gamma);
     if (!(squared < 1)) {
         const double magnitude = std::abs(gamma);
         if (!std::isfinite(magnitude))
-            return errorAt(line, SweepProblem::outOfRange, "valori fuori scala: nessun ROS.");
-        return errorAt(
-            line, SweepProblem::noSwr,
-            "|S11| = " + numberText(roundSignificant(magnitude, 6)) + " non è minore di 1: nessun ROS.");
+            return errorAt(line, SweepProblem::outOfRange, language, Message::valuesOutOfRange);
+        return errorAt(line, SweepProblem::noSwr, language, Message::reflectionNotBelowOne,
+                       {numberText(roundSignificant(magnitude, 6), language)});
     }
     const double magnitude = std::sqrt(squared);
     point.swr = (1 + magnitude) / (1 - magnitude);
@@ -201,27 +186,27 @@ std::optional<SweepError> pointFromReflection(std::complex<double> gamma, double
     point.resistance = (a * c + b * d) * scale;
     point.reactance = (b * c - a * d) * scale;
     if (!std::isfinite(point.resistance) || !std::isfinite(point.reactance))
-        return errorAt(line, SweepProblem::outOfRange, "|S11| troppo vicino a 1: impedenza fuori scala.");
+        return errorAt(line, SweepProblem::outOfRange, language, Message::impedanceOutOfRange);
     return std::nullopt;
 }
 
 std::optional<SweepError> pointFromImpedance(double resistance, double reactance, double r0,
-                                             SweepPoint& point, std::size_t line) {
+                                             SweepPoint& point, std::size_t line, Language language) {
     if (!(resistance > 0))
-        return errorAt(line, SweepProblem::noSwr,
-                       "resistenza " + numberText(resistance) + " ohm non maggiore di 0: nessun ROS.");
+        return errorAt(line, SweepProblem::noSwr, language, Message::resistanceNotPositive,
+                       {numberText(resistance, language)});
     const double magnitude = std::hypot(resistance - r0, reactance) / std::hypot(resistance + r0, reactance);
-    if (!(magnitude < 1)) return errorAt(line, SweepProblem::outOfRange, "valori fuori scala: nessun ROS.");
+    if (!(magnitude < 1)) return errorAt(line, SweepProblem::outOfRange, language, Message::valuesOutOfRange);
     point.swr = (1 + magnitude) / (1 - magnitude);
     point.resistance = resistance;
     point.reactance = reactance;
     return std::nullopt;
 }
 
-SweepReading finishReading(MeasuredSweep&& sweep) {
+SweepReading finishReading(MeasuredSweep&& sweep, Language language) {
     SweepReading reading;
     if (sweep.points.empty()) {
-        reading.error = errorAt(0, SweepProblem::empty, "il file non contiene misure.");
+        reading.error = errorAt(0, SweepProblem::empty, language, Message::noMeasurements);
         return reading;
     }
     reading.sweep = std::move(sweep);

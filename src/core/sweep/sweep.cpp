@@ -17,10 +17,10 @@ SweepFormat formatOf(std::string_view trimmed) {
     return keyword || TouchstoneReader::isOptionLine(trimmed) ? SweepFormat::touchstone : SweepFormat::csv;
 }
 
-SweepReading read(std::istream& in, std::optional<SweepFormat> format) {
-    LineSource lines(in);
-    TouchstoneReader touchstone;
-    CsvReader csv;
+SweepReading read(std::istream& in, std::optional<SweepFormat> format, Language language) {
+    LineSource lines(in, language);
+    TouchstoneReader touchstone(language);
+    CsvReader csv(language);
     std::string_view text;
     while (lines.next(text)) {
         if (!format) {
@@ -33,8 +33,9 @@ SweepReading read(std::istream& in, std::optional<SweepFormat> format) {
         if (error) return {std::nullopt, std::move(*error)};
     }
     if (lines.error()) return {std::nullopt, *lines.error()};
-    if (lines.lineNumber() == 0) return {std::nullopt, errorAt(0, SweepProblem::empty, "il file è vuoto.")};
-    if (!format) return finishReading({});
+    if (lines.lineNumber() == 0)
+        return {std::nullopt, errorAt(0, SweepProblem::empty, language, Message::fileEmpty)};
+    if (!format) return finishReading({}, language);
     return *format == SweepFormat::touchstone ? touchstone.finish() : csv.finish();
 }
 
@@ -49,20 +50,21 @@ bool isMultiPort(std::string_view extension) {
 
 }  // namespace
 
-SweepReading readSweep(std::istream& in, std::string_view fileName) {
+SweepReading readSweep(std::istream& in, std::string_view fileName, Language language) {
     const std::size_t slash = fileName.find_last_of("/\\");
     const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
     const std::size_t dot = base.rfind('.');
     const std::string extension =
         dot == std::string_view::npos ? std::string() : lowerCase(base.substr(dot + 1));
-    if (extension == "s1p") return read(in, SweepFormat::touchstone);
+    if (extension == "s1p") return read(in, SweepFormat::touchstone, language);
     if (isMultiPort(extension))
         return {std::nullopt,
-                errorAt(0, SweepProblem::secondPort,
-                        "il file " + quoted(base) + " ha più di una porta: si legge un file .s1p.")};
-    return read(in, std::nullopt);
+                errorAt(0, SweepProblem::secondPort, language, Message::multiPortFileName, {quoted(base)})};
+    return read(in, std::nullopt, language);
 }
 
-SweepReading readSweep(std::istream& in, SweepFormat format) { return read(in, format); }
+SweepReading readSweep(std::istream& in, SweepFormat format, Language language) {
+    return read(in, format, language);
+}
 
 }  // namespace zeliro

@@ -33,6 +33,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/language.h"
+
 namespace zeliro {
 
 struct SweepPoint {
@@ -68,7 +70,8 @@ enum class SweepProblem {
 };
 
 // line: the line of the file, counted from 1 (0 where the fault is the file
-// as a whole). message: an Italian sentence for the user, naming the line.
+// as a whole). message: a sentence for the user in the language asked for,
+// naming the line.
 struct SweepError {
     std::size_t line = 0;
     SweepProblem problem = SweepProblem::none;
@@ -86,8 +89,8 @@ struct SweepReading {
 // ".s3p"... are refused as more than one port; anything else is Touchstone
 // when an option line ("#" followed by a unit, parameter, format or R) comes
 // before the first data line, and CSV otherwise.
-SweepReading readSweep(std::istream& in, std::string_view fileName);
-SweepReading readSweep(std::istream& in, SweepFormat format);
+SweepReading readSweep(std::istream& in, std::string_view fileName, Language language = Language::italian);
+SweepReading readSweep(std::istream& in, SweepFormat format, Language language = Language::italian);
 
 // ---- Analysis ----
 

@@ -63,7 +63,7 @@ std::optional<SweepError> TouchstoneReader::option(std::string_view text, std::s
     std::array<std::string_view, 16> words;
     const std::size_t count = splitWords(text, words);
     if (count > words.size())
-        return errorAt(number, SweepProblem::badOptionLine, "riga di opzioni troppo lunga.");
+        return errorAt(number, SweepProblem::badOptionLine, m_language, Message::optionLineTooLong);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string word = lowerCase(words[i]);
         if (const auto unit = unitPower(word)) {
@@ -71,23 +71,19 @@ std::optional<SweepError> TouchstoneReader::option(std::string_view text, std::s
         } else if (word == "s" || word == "z" || word == "y") {
             m_parameter = word == "s" ? Parameter::s : word == "z" ? Parameter::z : Parameter::y;
         } else if (word == "h" || word == "g") {
-            return errorAt(
-                number, SweepProblem::secondPort,
-                "parametri " + quoted(words[i]) + " di un file a due porte: si legge una porta sola.");
+            return errorAt(number, SweepProblem::secondPort, m_language, Message::twoPortParameters,
+                           {quoted(words[i])});
         } else if (word == "ma" || word == "db" || word == "ri") {
             m_format = word == "ma" ? Format::ma : word == "db" ? Format::db : Format::ri;
         } else if (word == "r") {
             const auto ohms = i + 1 < count ? readNumber(words[i + 1]) : std::nullopt;
             if (!ohms || !(*ohms > 0))
-                return errorAt(number, SweepProblem::badOptionLine,
-                               "dopo R serve la resistenza di riferimento in ohm, maggiore di 0.");
+                return errorAt(number, SweepProblem::badOptionLine, m_language, Message::referenceMissing);
             m_sweep.referenceOhms = *ohms;
             ++i;
         } else {
-            return errorAt(number, SweepProblem::badOptionLine,
-                           quoted(words[i]) +
-                               " non è un'unità (Hz, kHz, MHz, GHz), un parametro (S, Z, Y), "
-                               "un formato (MA, DB, RI) né R.");
+            return errorAt(number, SweepProblem::badOptionLine, m_language, Message::unknownOption,
+                           {quoted(words[i])});
         }
     }
     return std::nullopt;
@@ -100,33 +96,34 @@ std::optional<SweepError> TouchstoneReader::keyword(std::string_view text, std::
     if (lower.compare(0, ports.size(), ports) != 0) return std::nullopt;
     const auto count = readNumber(text.substr(ports.size()));
     if (count && *count == 1) return std::nullopt;
-    return errorAt(
-        number, SweepProblem::secondPort,
-        "il file dichiara " + quoted(trim(text.substr(ports.size()))) + " porte: si legge una porta sola.");
+    return errorAt(number, SweepProblem::secondPort, m_language, Message::declaredPorts,
+                   {quoted(trim(text.substr(ports.size())))});
 }
 
 std::optional<SweepError> TouchstoneReader::data(std::string_view text, std::size_t number) {
     std::array<std::string_view, 3> words;
     const std::size_t count = splitWords(text, words);
     if (count > 3 && count % 2 == 1)
-        return errorAt(
-            number, SweepProblem::secondPort,
-            std::to_string(count) + " valori: il file ha più di una porta; si legge una porta sola.");
+        return errorAt(number, SweepProblem::secondPort, m_language, Message::valuesOfManyPorts,
+                       {std::to_string(count)});
     if (count != 3)
-        return errorAt(number, SweepProblem::columnCount,
-                       "attesi 3 valori (frequenza e S11), trovati " + std::to_string(count) + ".");
+        return errorAt(number, SweepProblem::columnCount, m_language, Message::touchstoneValueCount,
+                       {std::to_string(count)});
     std::array<double, 3> values{};
     for (std::size_t i = 0; i < 3; ++i) {
         const auto value = readNumber(words[i]);
-        if (!value) return errorAt(number, SweepProblem::notANumber, quoted(words[i]) + " non è un numero.");
+        if (!value)
+            return errorAt(number, SweepProblem::notANumber, m_language, Message::notANumber,
+                           {quoted(words[i])});
         values[i] = *value;
     }
     const auto previous = m_sweep.points.empty() ? std::nullopt : std::optional(m_lastFrequency);
-    if (auto error = checkNewPoint(values[0], previous, m_sweep.points.size(), number)) return error;
+    if (auto error = checkNewPoint(values[0], previous, m_sweep.points.size(), number, m_language))
+        return error;
     SweepPoint point;
     point.frequencyMHz = inMHz(values[0], m_unitPower);
-    if (auto error =
-            pointFromReflection(reflection(values[1], values[2]), m_sweep.referenceOhms, point, number))
+    if (auto error = pointFromReflection(reflection(values[1], values[2]), m_sweep.referenceOhms, point,
+                                         number, m_language))
         return error;
     m_lastFrequency = values[0];
     m_sweep.points.push_back(point);
@@ -160,7 +157,7 @@ std::complex<double> TouchstoneReader::reflection(double a, double b) const {
 
 SweepReading TouchstoneReader::finish() {
     m_sweep.impedanceKnown = true;
-    return finishReading(std::move(m_sweep));
+    return finishReading(std::move(m_sweep), m_language);
 }
 
 }  // namespace zeliro::sweepread

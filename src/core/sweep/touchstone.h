@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/language.h"
 #include "core/sweep/sweep.h"
 
 namespace zeliro::sweepread {
@@ -15,6 +16,8 @@ class TouchstoneReader {
 public:
     // An option line: "#" alone or followed by a unit, parameter, format or R.
     static bool isOptionLine(std::string_view trimmed);
+
+    explicit TouchstoneReader(Language language) : m_language(language) {}
 
     std::optional<SweepError> line(std::string_view text, std::size_t number);
     SweepReading finish();
@@ -28,6 +31,7 @@ private:
     std::optional<SweepError> data(std::string_view text, std::size_t number);
     std::complex<double> reflection(double a, double b) const;
 
+    Language m_language;  // of the error sentences
     int m_unitPower = 9;  // GHz
     Parameter m_parameter = Parameter::s;
     Format m_format = Format::ma;
