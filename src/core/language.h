@@ -13,9 +13,12 @@
 //      POSIX locale (or none at all), English for every other language.
 // Language tags may be written "it", "it_IT.UTF-8", "it-IT" or "en-Latn-US".
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zeliro {
@@ -49,5 +52,27 @@ Language chooseLanguage(const LanguageSources& sources);
 // A text of a language's table with "%1", "%2", ... replaced by the arguments
 // in order (figures already written with that language's number rules).
 std::string fillIn(std::string_view pattern, const std::vector<std::string>& arguments);
+
+// The texts of one language for an enum: a row per key, in the enum's order.
+template <typename Key, std::size_t N>
+using TextColumn = std::array<std::pair<Key, const char*>, N>;
+
+// Both columns hold every key up to `last`, each in its own row.
+template <typename Key, std::size_t N>
+constexpr bool completeColumns(const TextColumn<Key, N>& italian, const TextColumn<Key, N>& english,
+                               Key last) {
+    if (static_cast<std::size_t>(last) + 1 != N) return false;
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(italian[i].first) != i || english[i].first != italian[i].first)
+            return false;
+    return true;
+}
+
+template <typename Key, std::size_t N>
+constexpr std::string_view textIn(const TextColumn<Key, N>& italian, const TextColumn<Key, N>& english,
+                                  Key key, Language language) {
+    const auto row = static_cast<std::size_t>(key);
+    return language == Language::english ? english[row].second : italian[row].second;
+}
 
 }  // namespace zeliro

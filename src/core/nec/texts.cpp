@@ -105,21 +105,11 @@ constexpr std::array english = {
     std::pair{Text::deckCoil, "Loading coil %1 uH at %2 m from the feed point, Q %3"},
 };
 
-constexpr bool inEnumOrder() {
-    for (std::size_t i = 0; i < italian.size(); ++i)
-        if (static_cast<std::size_t>(italian[i].first) != i || english[i].first != italian[i].first)
-            return false;
-    return true;
-}
-static_assert(inEnumOrder() && italian.size() == static_cast<std::size_t>(Text::deckCoil) + 1 &&
-              english.size() == italian.size());
+static_assert(completeColumns(italian, english, Text::deckCoil));
 
 }  // namespace
 
-std::string_view text(Text which, Language language) {
-    const auto row = static_cast<std::size_t>(which);
-    return language == Language::english ? english[row].second : italian[row].second;
-}
+std::string_view text(Text which, Language language) { return textIn(italian, english, which, language); }
 
 std::string textWith(Text which, const std::vector<std::string>& arguments, Language language) {
     return fillIn(text(which, language), arguments);

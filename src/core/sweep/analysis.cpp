@@ -87,7 +87,7 @@ std::vector<ReactanceZero> reactanceZeros(const MeasuredSweep& sweep) {
             const double next = p[i + 1].reactance;
             const double f =
                 p[i].frequencyMHz + (p[i + 1].frequencyMHz - p[i].frequencyMHz) * (x / (x - next));
-            zeros.push_back({f, x < 0});
+            zeros.push_back({std::min(f, p[i + 1].frequencyMHz), x < 0});
         }
     }
     return zeros;
@@ -103,9 +103,11 @@ std::optional<SwrBand> swrBandwidth(const MeasuredSweep& sweep, double aroundMHz
         --it;
     const std::size_t k = std::size_t(it - p.begin());
     if (!(p[k].swr < limit)) return std::nullopt;
+    // Between the two points, even where rounding would put it a hair beyond.
     const auto crossing = [&p, limit](std::size_t inside, std::size_t outside) {
         const double share = (limit - p[inside].swr) / (p[outside].swr - p[inside].swr);
-        return p[inside].frequencyMHz + (p[outside].frequencyMHz - p[inside].frequencyMHz) * share;
+        const double from = p[inside].frequencyMHz, to = p[outside].frequencyMHz;
+        return std::clamp(from + (to - from) * share, std::min(from, to), std::max(from, to));
     };
     SwrBand band;
     std::size_t i = k;

@@ -86,25 +86,17 @@ constexpr std::array english = {
     std::pair{Message::swrBelowOne, "SWR %1 below 1."},
 };
 
-constexpr bool inEnumOrder() {
-    for (std::size_t i = 0; i < italian.size(); ++i)
-        if (static_cast<std::size_t>(italian[i].first) != i || english[i].first != italian[i].first)
-            return false;
-    return true;
-}
-static_assert(inEnumOrder() && italian.size() == static_cast<std::size_t>(Message::swrBelowOne) + 1 &&
-              english.size() == italian.size());
+static_assert(completeColumns(italian, english, Message::swrBelowOne));
 
 }  // namespace
 
 SweepError errorAt(std::size_t line, SweepProblem problem, Language language, Message which,
                    const std::vector<std::string>& arguments) {
-    const auto row = static_cast<std::size_t>(which);
-    const bool inEnglish = language == Language::english;
-    std::string sentence = fillIn(inEnglish ? english[row].second : italian[row].second, arguments);
+    std::string sentence = fillIn(textIn(italian, english, which, language), arguments);
     SweepError error{line, problem, {}};
     if (line > 0) {
-        error.message = fillIn(inEnglish ? "Line %1: %2" : "Riga %1: %2", {std::to_string(line), sentence});
+        const char* onLine = language == Language::english ? "Line %1: %2" : "Riga %1: %2";
+        error.message = fillIn(onLine, {std::to_string(line), sentence});
     } else {
         if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z')
             sentence[0] = char(sentence[0] - 'a' + 'A');
