@@ -62,6 +62,7 @@ private slots:
     void windowsKeepTheirSize();
     void resultsStayWhole_data();
     void resultsStayWhole();
+    void resultsLeaveTheIndent();
 
 private:
     RecordingBeep m_beep;
@@ -211,6 +212,18 @@ void Look::resultsStayWhole() {
         QCOMPARE(label->toolTip(), ownTip);
     }
     QVERIFY(results > 0);
+}
+
+// A figure that fits the label only without its indent is drawn smaller, as
+// QLabel keeps the indent free.
+void Look::resultsLeaveTheIndent() {
+    QLabel label("7,212 MHz");
+    label.setIndent(4);
+    label.resize(label.fontMetrics().horizontalAdvance(label.text()) + 2, 22);
+    keepFiguresWhole(label);
+    const ShownFigure drawn = shownFigure(label);
+    QVERIFY(drawn.whole);
+    QVERIFY(QFontMetricsF(drawn.font).horizontalAdvance(drawn.text) <= label.width() - label.indent());
 }
 
 ZELIRO_TEST_MAIN(Look)

@@ -31,7 +31,7 @@ inline constexpr const char* unchangedVerdict = "LEAVE IT AS IT IS";
 inline constexpr std::string_view calculatorError = "Error";
 inline constexpr const char* version = "Version";
 
-inline constexpr const char* enamelledCoilPhotoCaption = "Coil wound with enamelled wire";
+inline constexpr const char* enamelledCoilPhotoCaption = "Enamel wire coil";
 inline constexpr const char* coaxTrapPhotoCaption = "Trap wound with coaxial cable";
 
 std::vector<std::string> halfWaveReport(const HalfWaveReportInput& input);
