@@ -26,24 +26,6 @@ using namespace zeliro::test;
 
 namespace {
 
-// The room a label draws its text in, as QLabel lays it out: the contents
-// less the margin and the indent (a framed label with no indent set keeps
-// half an "x" on its aligned side).
-QRect textRoom(const QLabel& label) {
-    const int margin = label.margin();
-    QRect room = label.contentsRect().adjusted(margin, margin, -margin, -margin);
-    int indent = label.indent();
-    if (indent < 0 && label.frameWidth() > 0)
-        indent = label.fontMetrics().horizontalAdvance('x') / 2 - margin;
-    if (indent <= 0) return room;
-    const Qt::Alignment align = label.alignment();
-    if (align & Qt::AlignLeft) room.setLeft(room.left() + indent);
-    if (align & Qt::AlignRight) room.setRight(room.right() - indent);
-    if (align & Qt::AlignTop) room.setTop(room.top() + indent);
-    if (align & Qt::AlignBottom) room.setBottom(room.bottom() - indent);
-    return room;
-}
-
 // How far a text in that font runs past the room, in pixels (0: it fits).
 // Word-wrapped, it is measured against the room's height as well.
 int overflow(const QFont& font, const QString& text, const QRect& room, bool wrapped) {
@@ -67,7 +49,7 @@ int overflow(QWidget* control) {
             if (!shown.whole) return 0;
             font = shown.font;
         }
-        return overflow(font, label->text(), textRoom(*label), label->wordWrap());
+        return overflow(font, label->text(), textArea(*label), label->wordWrap());
     }
     auto* button = qobject_cast<QAbstractButton*>(control);
     if (!button || button->text().isEmpty()) return 0;

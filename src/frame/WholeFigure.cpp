@@ -13,24 +13,6 @@
 namespace zeliro {
 namespace {
 
-// The room QLabel draws its text in: the contents less the margin and, on
-// the sides the text is aligned to, the indent (half an "x" for a framed
-// label with no indent of its own).
-QRect textArea(const QLabel& label) {
-    const int margin = label.margin();
-    QRect area = label.contentsRect().adjusted(margin, margin, -margin, -margin);
-    int indent = label.indent();
-    if (indent < 0 && label.frameWidth() > 0)
-        indent = label.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
-    if (indent <= 0) return area;
-    const Qt::Alignment align = QStyle::visualAlignment(label.layoutDirection(), label.alignment());
-    if (align & Qt::AlignLeft) area.setLeft(area.left() + indent);
-    if (align & Qt::AlignRight) area.setRight(area.right() - indent);
-    if (align & Qt::AlignTop) area.setTop(area.top() + indent);
-    if (align & Qt::AlignBottom) area.setBottom(area.bottom() - indent);
-    return area;
-}
-
 // A text with blanks in a word-wrapped label (an advice, a sentence) may take
 // several lines of the label's height; a figure has one line.
 bool wraps(const QLabel& label, const QString& text) { return label.wordWrap() && text.contains(' '); }
@@ -94,6 +76,21 @@ private:
 };
 
 }  // namespace
+
+QRect textArea(const QLabel& label) {
+    const int margin = label.margin();
+    QRect area = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+    int indent = label.indent();
+    if (indent < 0 && label.frameWidth() > 0)
+        indent = label.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
+    if (indent <= 0) return area;
+    const Qt::Alignment align = QStyle::visualAlignment(label.layoutDirection(), label.alignment());
+    if (align & Qt::AlignLeft) area.setLeft(area.left() + indent);
+    if (align & Qt::AlignRight) area.setRight(area.right() - indent);
+    if (align & Qt::AlignTop) area.setTop(area.top() + indent);
+    if (align & Qt::AlignBottom) area.setBottom(area.bottom() - indent);
+    return area;
+}
 
 ShownFigure shownFigure(const QLabel& label) {
     const QString text = label.text();

@@ -6,6 +6,7 @@
 // the whole figure, for the prints and for screen readers.
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -13,6 +14,11 @@ class QLabel;
 namespace zeliro {
 
 constexpr double smallestFigurePoints = 7.0;
+
+// The room QLabel draws its text in: the contents less the margin and, on
+// the sides the text is aligned to, the indent (half an "x" for a framed
+// label with no indent of its own).
+QRect textArea(const QLabel& label);
 
 // How a label draws its text at its present size.
 struct ShownFigure {
