@@ -2,8 +2,9 @@
 # Start-up, memory and warning-CPU benchmarks of ZELIRO against a bare Qt
 # Widgets window built in the same tree, side by side in one run: each round
 # starts the bare program and then ZELIRO, and the medians of RUNS rounds are
-# compared. Under the offscreen platform and under Xvfb. Then the time and
-# memory of reading a measured sweep.
+# compared. Under the offscreen platform and under Xvfb. Then the verification
+# run, printing through CUPS, and the time and memory of reading a measured
+# sweep.
 #   bench/run.sh            (RUNS=15 by default; BUILD_DIR=build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,6 +50,9 @@ QT_QPA_PLATFORM=offscreen "$build/bench/bench_warning_cpu" 2>/dev/null
 echo "verification window against nec2c alone (offscreen):"
 cmake --build "$build" --target bench_verify_run zeliro_verify >/dev/null
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_verify_run" "${VERIFY_RUNS:-3}" 2>/dev/null
+echo "printing through a private CUPS server (offscreen):"
+cmake --build "$build" --target bench_print_stall >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_print_stall" "${PRINT_RUNS:-3}" 2>/dev/null || echo "  (no CUPS server here)"
 echo "reading a measured sweep (CSV and .s1p), 100000 and 1000000 points:"
 "$build/bench/bench_sweep_read" 100000 9
 "$build/bench/bench_sweep_read" 1000000 3
