@@ -5,15 +5,32 @@
 #include <cstddef>
 #include <string>
 
+#include "core/version.h"
+
 namespace zeliro::textlines {
 
+// Where a text window's caption puts the credit and the revision mark: the
+// runs of blanks that push them to the right of the title bar, the same in
+// every language.
+struct CaptionLayout {
+    int blanksAfterWord;
+    int blanksAfterBy;
+    int blanksAfterTavron;
+    std::string revision;
+};
+
+inline CaptionLayout informationCaption() { return {107, 4, 76, std::string("rev. ") + captionVersion}; }
+inline CaptionLayout halfWaveCaption() { return {108, 5, 69, spacedRevisionCaption}; }
+inline CaptionLayout trimmingCaption() { return {76, 4, 64, std::string("rev  ") + captionVersion}; }
+inline CaptionLayout loadingCoilCaption() { return {107, 5, 71, revisionCaption}; }
+inline CaptionLayout coilConstructionCaption() { return {107, 5, 69, spacedRevisionCaption}; }
+inline CaptionLayout twoBandCaption() { return {102, 5, 76, std::string("rev. ") + captionVersion}; }
+
 // A read-me window's caption: its word ("Leggimi", "Read me"), then the
-// credit and the revision mark pushed to the right of the title bar by runs
-// of blanks.
-inline std::string readMeCaption(const char* word, int blanksAfterWord, int blanksAfterBy,
-                                 int blanksAfterTavron, const std::string& revision) {
-    return word + std::string(blanksAfterWord, ' ') + "by" + std::string(blanksAfterBy, ' ') + "TAVRON" +
-           std::string(blanksAfterTavron, ' ') + revision;
+// credit and the revision mark as the layout places them.
+inline std::string readMeCaption(const char* word, const CaptionLayout& layout) {
+    return word + std::string(layout.blanksAfterWord, ' ') + "by" + std::string(layout.blanksAfterBy, ' ') +
+           "TAVRON" + std::string(layout.blanksAfterTavron, ' ') + layout.revision;
 }
 
 // The lines joined by CR LF, as the text windows show them.

@@ -1,14 +1,12 @@
 #include "core/texts.h"
 
 #include "core/textlines.h"
-#include "core/version.h"
 
 namespace zeliro {
 namespace {
 
-std::string readMeCaption(int blanksAfterWord, int blanksAfterBy, int blanksAfterTavron,
-                          const std::string& revision) {
-    return textlines::readMeCaption("Leggimi", blanksAfterWord, blanksAfterBy, blanksAfterTavron, revision);
+std::string readMeCaption(const textlines::CaptionLayout& layout) {
+    return textlines::readMeCaption("Leggimi", layout);
 }
 
 using textlines::joinLines;
@@ -215,31 +213,29 @@ const char* const twoBandLines[] = {
 }  // namespace
 
 TextWindowTexts informationTexts() {
-    return {readMeCaption(107, 4, 76, std::string("rev. ") + captionVersion), "INFORMAZIONI  GENERALI",
+    return {readMeCaption(textlines::informationCaption()), "INFORMAZIONI  GENERALI",
             joinLines(informationLines)};
 }
 
 TextWindowTexts halfWaveReadMe() {
-    return {readMeCaption(108, 5, 69, spacedRevisionCaption), "DIPOLO  STANDARD", joinLines(halfWaveLines)};
+    return {readMeCaption(textlines::halfWaveCaption()), "DIPOLO  STANDARD", joinLines(halfWaveLines)};
 }
 
 TextWindowTexts trimmingReadMe() {
-    return {readMeCaption(76, 4, 64, std::string("rev  ") + captionVersion), "TARATURA  del   DIPOLO",
-            joinLines(trimmingLines)};
+    return {readMeCaption(textlines::trimmingCaption()), "TARATURA  del   DIPOLO", joinLines(trimmingLines)};
 }
 
 TextWindowTexts loadingCoilReadMe() {
-    return {readMeCaption(107, 5, 71, revisionCaption), "CALCOLO  BOBINA", joinLines(loadingCoilLines)};
+    return {readMeCaption(textlines::loadingCoilCaption()), "CALCOLO  BOBINA", joinLines(loadingCoilLines)};
 }
 
 TextWindowTexts coilConstructionReadMe() {
-    return {readMeCaption(107, 5, 69, spacedRevisionCaption), "COSTRUZIONE  BOBINA",
+    return {readMeCaption(textlines::coilConstructionCaption()), "COSTRUZIONE  BOBINA",
             joinLines(coilConstructionLines)};
 }
 
 TextWindowTexts twoBandReadMe() {
-    return {readMeCaption(102, 5, 76, std::string("rev. ") + captionVersion), "DIPOLO  MULTIBANDA",
-            joinLines(twoBandLines)};
+    return {readMeCaption(textlines::twoBandCaption()), "DIPOLO  MULTIBANDA", joinLines(twoBandLines)};
 }
 
 }  // namespace zeliro

@@ -6,14 +6,12 @@
 
 #include "core/english.h"
 #include "core/textlines.h"
-#include "core/version.h"
 
 namespace zeliro::english {
 namespace {
 
-std::string readMeCaption(int blanksAfterWord, int blanksAfterBy, int blanksAfterTavron,
-                          const std::string& revision) {
-    return textlines::readMeCaption("Read me", blanksAfterWord, blanksAfterBy, blanksAfterTavron, revision);
+std::string readMeCaption(const textlines::CaptionLayout& layout) {
+    return textlines::readMeCaption("Read me", layout);
 }
 
 using textlines::joinLines;
@@ -202,31 +200,29 @@ const char* const twoBandLines[] = {
 }  // namespace
 
 TextWindowTexts informationTexts() {
-    return {readMeCaption(107, 4, 76, std::string("rev. ") + captionVersion), "GENERAL  INFORMATION",
+    return {readMeCaption(textlines::informationCaption()), "GENERAL  INFORMATION",
             joinLines(informationLines)};
 }
 
 TextWindowTexts halfWaveReadMe() {
-    return {readMeCaption(108, 5, 69, spacedRevisionCaption), "STANDARD  DIPOLE", joinLines(halfWaveLines)};
+    return {readMeCaption(textlines::halfWaveCaption()), "STANDARD  DIPOLE", joinLines(halfWaveLines)};
 }
 
 TextWindowTexts trimmingReadMe() {
-    return {readMeCaption(76, 4, 64, std::string("rev  ") + captionVersion), "TRIMMING  the   DIPOLE",
-            joinLines(trimmingLines)};
+    return {readMeCaption(textlines::trimmingCaption()), "TRIMMING  the   DIPOLE", joinLines(trimmingLines)};
 }
 
 TextWindowTexts loadingCoilReadMe() {
-    return {readMeCaption(107, 5, 71, revisionCaption), "LOADING  COIL", joinLines(loadingCoilLines)};
+    return {readMeCaption(textlines::loadingCoilCaption()), "LOADING  COIL", joinLines(loadingCoilLines)};
 }
 
 TextWindowTexts coilConstructionReadMe() {
-    return {readMeCaption(107, 5, 69, spacedRevisionCaption), "COIL  CONSTRUCTION",
+    return {readMeCaption(textlines::coilConstructionCaption()), "COIL  CONSTRUCTION",
             joinLines(coilConstructionLines)};
 }
 
 TextWindowTexts twoBandReadMe() {
-    return {readMeCaption(102, 5, 76, std::string("rev. ") + captionVersion), "MULTIBAND  DIPOLE",
-            joinLines(twoBandLines)};
+    return {readMeCaption(textlines::twoBandCaption()), "MULTIBAND  DIPOLE", joinLines(twoBandLines)};
 }
 
 }  // namespace zeliro::english
