@@ -8,13 +8,15 @@
 namespace zeliro::nec {
 namespace {
 
+// MHz truncated to three decimals.
 std::string mhz(double value, Language language) {
-    return formatDouble(truncateDecimals(value, 3), language) + " MHz";
+    return formatDouble(truncateDecimals(value, 3), language);
 }
 
+// Whole kHz, "+" before a positive figure.
 std::string signedKhz(double value, Language language) {
     const double rounded = std::round(value);
-    return (rounded > 0 ? "+" : "") + formatDouble(rounded, language) + " kHz";
+    return (rounded > 0 ? "+" : "") + formatDouble(rounded, language);
 }
 
 }  // namespace
@@ -44,36 +46,32 @@ MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band) {
 }
 
 std::string measuredText(const MeasuredBand& measured, const BandResult* model, Language language) {
-    const bool en = language == Language::english;
-    if (!measured.hasPoints)
-        return en ? "no measured points in this band" : "nessun punto misurato in questa banda";
-    const std::string at = en ? " at " : " a ";
-    std::string text;
+    if (!measured.hasPoints) return std::string(text(Text::noMeasuredPoints, language));
+    std::string out;
     if (measured.minimum)
-        text = "SWR min " + formatDouble(truncateDecimals(measured.minimum->swr, 2), language) + at +
-               mhz(measured.minimum->frequencyMHz, language);
-    if (measured.reactanceZeroMhz) text += ", X = 0" + at + mhz(*measured.reactanceZeroMhz, language);
+        out = textWith(Text::measuredMinimum,
+                       {formatDouble(truncateDecimals(measured.minimum->swr, 2), language),
+                        mhz(measured.minimum->frequencyMHz, language)},
+                       language);
+    if (measured.reactanceZeroMhz)
+        out += textWith(Text::measuredZero, {mhz(*measured.reactanceZeroMhz, language)}, language);
     if (measured.swr2 && measured.swr2->lowMHz && measured.swr2->highMHz)
-        text +=
-            (en ? ", 2:1 bandwidth " : ", banda 2:1 ") +
-            formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000), language) +
-            " kHz";
+        out += textWith(
+            Text::measuredBandwidth,
+            {formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000), language)},
+            language);
     else
-        text += en ? ", 2:1 bandwidth not measurable" : ", banda 2:1 non misurabile";
+        out += text(Text::measuredNoBandwidth, language);
     const std::optional<double> resonance = measured.resonanceMhz();
     if (model && model->resonant && resonance)
-        text += (en ? ", model - measured " : ", modello - misura ") +
-                signedKhz((model->resonanceMhz - *resonance) * 1000, language);
-    return text;
+        out += textWith(Text::modelMinusMeasured,
+                        {signedKhz((model->resonanceMhz - *resonance) * 1000, language)}, language);
+    return out;
 }
 
 SweepReading readSweepFile(const std::string& path, Language language) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const char* cannot =
-            language == Language::english ? "Cannot open the file " : "Impossibile aprire il file ";
-        return {std::nullopt, {0, SweepProblem::empty, cannot + path + "."}};
-    }
+    if (!in) return {std::nullopt, {0, SweepProblem::empty, textWith(Text::cannotOpen, {path}, language)}};
     return readSweep(in, path, language);
 }
 

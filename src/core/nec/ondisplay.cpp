@@ -1,5 +1,6 @@
 #include "core/nec/ondisplay.h"
 
+#include "core/nec/texts.h"
 #include "core/numbers.h"
 
 namespace zeliro::nec {
@@ -12,11 +13,6 @@ std::optional<double> positive(std::string_view text, Language language) {
 }
 
 Shape shapeOf(bool invertedV) { return invertedV ? Shape::invertedV : Shape::horizontal; }
-
-std::string shapeText(Shape shape, Language language) {
-    if (shape == Shape::invertedV) return "inverted V";
-    return language == Language::english ? "horizontal" : "orizzontale";
-}
 
 }  // namespace
 
@@ -53,36 +49,24 @@ std::optional<Design> loadingCoilOnDisplay(const LoadingCoilOnDisplay& shown) {
 }
 
 std::string describeDesign(const Design& design, Language language) {
-    const auto figure = [language](double value, std::string_view unit) {
-        return formatDouble(value, language) + " " + std::string(unit);
+    const auto n = [language](double value) { return formatDouble(value, language); };
+    const auto shape = [language](Shape s) {
+        return std::string(
+            text(s == Shape::invertedV ? Text::shapeInvertedV : Text::shapeHorizontal, language));
     };
-    const auto shapeText = [language](Shape shape) { return nec::shapeText(shape, language); };
-    if (language == Language::english) {
-        if (const auto* d = std::get_if<HalfWaveDesign>(&design))
-            return shapeText(d->shape) + ", total length " + figure(d->totalLengthM, "m") + ", " +
-                   figure(d->frequencyMhz, "MHz");
-        if (const auto* d = std::get_if<TwoBandDesign>(&design))
-            return shapeText(d->shape) + ", inner wire " + figure(d->innerWireM, "m") + ", trap " +
-                   figure(d->trapInductanceUh, "µH") + " " + figure(d->trapCapacitancePf, "pF") +
-                   ", outer wire " + figure(d->outerWireM, "m") + ", " + figure(d->firstFrequencyMhz, "MHz") +
-                   " and " + figure(d->secondFrequencyMhz, "MHz");
-        const auto& d = std::get<LoadingCoilDesign>(design);
-        return "total length " + figure(d.totalLengthM, "m") + ", wire " + figure(d.wireDiameterMm, "mm") +
-               ", coils " + figure(d.coilInductanceUh, "µH") + " at " + figure(d.coilDistanceM, "m") +
-               " from the feed point, " + figure(d.frequencyMhz, "MHz");
-    }
     if (const auto* d = std::get_if<HalfWaveDesign>(&design))
-        return shapeText(d->shape) + ", lunghezza totale " + figure(d->totalLengthM, "m") + ", " +
-               figure(d->frequencyMhz, "MHz");
+        return textWith(Text::describeHalfWave, {shape(d->shape), n(d->totalLengthM), n(d->frequencyMhz)},
+                        language);
     if (const auto* d = std::get_if<TwoBandDesign>(&design))
-        return shapeText(d->shape) + ", filo interno " + figure(d->innerWireM, "m") + ", trappola " +
-               figure(d->trapInductanceUh, "µH") + " " + figure(d->trapCapacitancePf, "pF") +
-               ", filo esterno " + figure(d->outerWireM, "m") + ", " + figure(d->firstFrequencyMhz, "MHz") +
-               " e " + figure(d->secondFrequencyMhz, "MHz");
+        return textWith(Text::describeTwoBand,
+                        {shape(d->shape), n(d->innerWireM), n(d->trapInductanceUh), n(d->trapCapacitancePf),
+                         n(d->outerWireM), n(d->firstFrequencyMhz), n(d->secondFrequencyMhz)},
+                        language);
     const auto& d = std::get<LoadingCoilDesign>(design);
-    return "lunghezza totale " + figure(d.totalLengthM, "m") + ", filo " + figure(d.wireDiameterMm, "mm") +
-           ", bobine " + figure(d.coilInductanceUh, "µH") + " a " + figure(d.coilDistanceM, "m") +
-           " dal centrale, " + figure(d.frequencyMhz, "MHz");
+    return textWith(Text::describeLoadingCoil,
+                    {n(d.totalLengthM), n(d.wireDiameterMm), n(d.coilInductanceUh), n(d.coilDistanceM),
+                     n(d.frequencyMhz)},
+                    language);
 }
 
 }  // namespace zeliro::nec

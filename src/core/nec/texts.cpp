@@ -55,6 +55,20 @@ constexpr std::array italian = {
     std::pair{Text::deckTrap, "Trappola %1 uH, %2 pF, Q %3"},
     std::pair{Text::deckShortened, "Dipolo accorciato %1 m, %2 MHz"},
     std::pair{Text::deckCoil, "Bobina %1 uH a %2 m dal centro, Q %3"},
+    std::pair{Text::shapeHorizontal, "orizzontale"},
+    std::pair{Text::shapeInvertedV, "inverted V"},
+    std::pair{Text::describeHalfWave, "%1, lunghezza totale %2 m, %3 MHz"},
+    std::pair{Text::describeTwoBand,
+              "%1, filo interno %2 m, trappola %3 µH %4 pF, filo esterno %5 m, %6 MHz e %7 MHz"},
+    std::pair{Text::describeLoadingCoil,
+              "lunghezza totale %1 m, filo %2 mm, bobine %3 µH a %4 m dal centrale, %5 MHz"},
+    std::pair{Text::noMeasuredPoints, "nessun punto misurato in questa banda"},
+    std::pair{Text::measuredMinimum, "SWR min %1 a %2 MHz"},
+    std::pair{Text::measuredZero, ", X = 0 a %1 MHz"},
+    std::pair{Text::measuredBandwidth, ", banda 2:1 %1 kHz"},
+    std::pair{Text::measuredNoBandwidth, ", banda 2:1 non misurabile"},
+    std::pair{Text::modelMinusMeasured, ", modello - misura %1 kHz"},
+    std::pair{Text::cannotOpen, "Impossibile aprire il file %1."},
 };
 
 constexpr std::array english = {
@@ -103,9 +117,23 @@ constexpr std::array english = {
     std::pair{Text::deckTrap, "Trap %1 uH, %2 pF, Q %3"},
     std::pair{Text::deckShortened, "Shortened dipole %1 m, %2 MHz"},
     std::pair{Text::deckCoil, "Loading coil %1 uH at %2 m from the feed point, Q %3"},
+    std::pair{Text::shapeHorizontal, "horizontal"},
+    std::pair{Text::shapeInvertedV, "inverted V"},
+    std::pair{Text::describeHalfWave, "%1, total length %2 m, %3 MHz"},
+    std::pair{Text::describeTwoBand,
+              "%1, inner wire %2 m, trap %3 µH %4 pF, outer wire %5 m, %6 MHz and %7 MHz"},
+    std::pair{Text::describeLoadingCoil,
+              "total length %1 m, wire %2 mm, coils %3 µH at %4 m from the feed point, %5 MHz"},
+    std::pair{Text::noMeasuredPoints, "no measured points in this band"},
+    std::pair{Text::measuredMinimum, "SWR min %1 at %2 MHz"},
+    std::pair{Text::measuredZero, ", X = 0 at %1 MHz"},
+    std::pair{Text::measuredBandwidth, ", 2:1 bandwidth %1 kHz"},
+    std::pair{Text::measuredNoBandwidth, ", 2:1 bandwidth not measurable"},
+    std::pair{Text::modelMinusMeasured, ", model - measured %1 kHz"},
+    std::pair{Text::cannotOpen, "Cannot open the file %1."},
 };
 
-static_assert(completeColumns(italian, english, Text::deckCoil));
+static_assert(completeColumns(italian, english, Text::cannotOpen));
 
 }  // namespace
 

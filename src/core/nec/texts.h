@@ -64,6 +64,20 @@ enum class Text {
     deckTrap,
     deckShortened,
     deckCoil,
+    // the design on display, as the verification window names it
+    shapeHorizontal,
+    shapeInvertedV,
+    describeHalfWave,
+    describeTwoBand,
+    describeLoadingCoil,
+    // a measured sweep beside the model
+    noMeasuredPoints,
+    measuredMinimum,
+    measuredZero,
+    measuredBandwidth,
+    measuredNoBandwidth,
+    modelMinusMeasured,
+    cannotOpen,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
