@@ -29,14 +29,6 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-QMessageBox* printMessage() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget);
-            box && box->isVisible() && box->objectName() == "stampamessaggio")
-            return box;
-    return nullptr;
-}
-
 struct Round {
     double ms = 0;     // from the click until done() held
     double stall = 0;  // the longest the event loop went without a tick
@@ -101,8 +93,8 @@ int main(int argc, char** argv) {
         working.push_back(print(dipole, [&] { return cups.jobWaiting(); }));
         cups.takeJobText();
         cups.pause();
-        hung.push_back(print(dipole, [] { return printMessage() != nullptr; }));
-        if (QMessageBox* box = printMessage()) box->close();
+        hung.push_back(print(dipole, [] { return zeliro::test::printMessage() != nullptr; }));
+        if (QMessageBox* box = zeliro::test::printMessage()) box->close();
         cups.resume();
     }
     std::printf("printing the half-wave dipole's data report, median of %d rounds (time limit %d ms):\n",

@@ -1,5 +1,6 @@
 #include "cupsfixture.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -165,6 +166,14 @@ QStringList CupsFixture::wordsOfLines(const std::vector<std::string>& lines) {
     QStringList joined;
     for (const std::string& line : lines) joined << QString::fromStdString(line);
     return wordsOfLines(joined.join('\n'));
+}
+
+QMessageBox* printMessage() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget);
+            box && box->isVisible() && box->objectName() == "stampamessaggio")
+            return box;
+    return nullptr;
 }
 
 }  // namespace zeliro::test

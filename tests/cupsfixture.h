@@ -4,6 +4,7 @@
 // test process reaches it through CUPS_SERVER and a HOME of its own, so the
 // machine's printers and its own CUPS configuration are never touched.
 
+#include <QMessageBox>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -56,5 +57,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QProcess m_cupsd;
 };
+
+// The message that a print did not go, if one is on screen.
+QMessageBox* printMessage();
 
 }  // namespace zeliro::test

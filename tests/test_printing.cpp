@@ -63,15 +63,6 @@ private:
     int m_ticks = 0;
 };
 
-// The print message on screen, if there is one.
-QMessageBox* printMessage() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget);
-            box && box->isVisible() && box->objectName() == "stampamessaggio")
-            return box;
-    return nullptr;
-}
-
 template <typename Dialog>
 Dialog* openDialog(const QString& name) {
     Dialog* found = nullptr;
