@@ -5,6 +5,7 @@
 #include <complex>
 #include <initializer_list>
 
+#include "core/numbers.h"
 #include "core/sweep/lines.h"
 
 namespace zeliro::sweepread {
@@ -261,7 +262,7 @@ std::optional<SweepError> CsvReader::row(std::size_t number) {
     if (c.swr >= 0) {
         if (!(swr >= 1))
             return errorAt(number, SweepProblem::noSwr, m_language, Message::swrBelowOne,
-                           {numberText(swr, m_language)});
+                           {formatDouble(swr, m_language)});
         point.swr = swr;
     }
     m_lastFrequency = frequency;

@@ -147,11 +147,9 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text.substr(0, cut)) + "...\"";
 }
 
-std::string numberText(double value, Language language) { return formatDouble(value, language); }
-
 std::optional<SweepError> checkNewPoint(double frequency, std::optional<double> previous,
                                         std::size_t pointsSoFar, std::size_t line, Language language) {
-    const auto number = [language](double value) { return numberText(value, language); };
+    const auto number = [language](double value) { return formatDouble(value, language); };
     if (frequency < 0)
         return errorAt(line, SweepProblem::negativeFrequency, language, Message::negativeFrequency,
                        {number(frequency)});
@@ -176,7 +174,7 @@ std::optional<SweepError> pointFromReflection(std::complex<double> gamma, double
         if (!std::isfinite(magnitude))
             return errorAt(line, SweepProblem::outOfRange, language, Message::valuesOutOfRange);
         return errorAt(line, SweepProblem::noSwr, language, Message::reflectionNotBelowOne,
-                       {numberText(roundSignificant(magnitude, 6), language)});
+                       {formatDouble(roundSignificant(magnitude, 6), language)});
     }
     const double magnitude = std::sqrt(squared);
     point.swr = (1 + magnitude) / (1 - magnitude);
@@ -194,7 +192,7 @@ std::optional<SweepError> pointFromImpedance(double resistance, double reactance
                                              SweepPoint& point, std::size_t line, Language language) {
     if (!(resistance > 0))
         return errorAt(line, SweepProblem::noSwr, language, Message::resistanceNotPositive,
-                       {numberText(resistance, language)});
+                       {formatDouble(resistance, language)});
     const double magnitude = std::hypot(resistance - r0, reactance) / std::hypot(resistance + r0, reactance);
     if (!(magnitude < 1)) return errorAt(line, SweepProblem::outOfRange, language, Message::valuesOutOfRange);
     point.swr = (1 + magnitude) / (1 - magnitude);

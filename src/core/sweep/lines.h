@@ -60,8 +60,7 @@ enum class Message {
 // alone, capitalised.
 SweepError errorAt(std::size_t line, SweepProblem problem, Language language, Message which,
                    const std::vector<std::string>& arguments = {});
-std::string quoted(std::string_view text);                // "text", cut short if long
-std::string numberText(double value, Language language);  // the program's number rules
+std::string quoted(std::string_view text);  // "text", cut short if long
 
 // The checks every new point passes: its frequency at least 0, at most
 // maxFrequency and above the one before (if any); room for one more point.
