@@ -7,8 +7,10 @@
 
 #include "app/WindowList.h"
 #include "core/version.h"
+#include "frame/EngineFolders.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
+#include "frame/Termination.h"
 
 // The photographs live in the static library's resources; the program has
 // to pull them in by name, or the linker leaves them out.
@@ -69,6 +71,9 @@ QWidget* start(Language language) {
     useProgramTexts(language);
     installFontSubstitutes();
     installLookStyle();
+    quitOnTerminationSignals();
+    // Folders of simulations that died with an earlier run of the program.
+    removeStaleEngineFolders();
     QApplication::setApplicationName(applicationTitle);
     QApplication::setDesktopFileName(desktopId);
     delete QApplication::instance()->findChild<Registry*>(QString(), Qt::FindDirectChildrenOnly);

@@ -19,6 +19,7 @@
 #include <cstdlib>
 
 #include "frame/Accessibility.h"
+#include "frame/Controls.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/PrintChoices.h"
@@ -225,33 +226,20 @@ void CalculationWindow::verifica_Click() {
 
 DecimalField* CalculationWindow::addField(const QString& name, const QRect& geometry,
                                           const QString& tooltip) {
-    auto* field = new DecimalField(m_registry.beep(), m_client);
-    field->setObjectName(name);
-    field->setGeometry(geometry);
+    DecimalField* field =
+        addDecimalField(m_client, m_registry.beep(), m_registry.decimalSeparator(), name, geometry);
     field->setToolTip(tooltip);
-    field->setDecimalSeparator(m_registry.decimalSeparator());
-    setColours(*field, black, white);
     return field;
 }
 
 QLabel* CalculationWindow::addLabel(const QString& name, const QString& text, const QRect& geometry,
                                     QWidget* parent) {
-    auto* label = new QLabel(text, parent ? parent : m_client);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
-    setColours(*label, white);
-    return label;
+    return addCaption(parent ? parent : m_client, name, text, geometry);
 }
 
 QPushButton* CalculationWindow::addButton(const QString& name, const QString& caption, const QRect& geometry,
                                           const QString& tooltip) {
-    auto* button = new QPushButton(caption, m_client);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setToolTip(tooltip);
-    setColours(*button, black, lightGrey);
-    return button;
+    return addPushButton(m_client, name, caption, geometry, tooltip);
 }
 
 QGroupBox* CalculationWindow::addFrame(const QString& name, const QString& title, const QRect& geometry) {

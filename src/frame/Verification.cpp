@@ -8,10 +8,11 @@
 namespace zeliro {
 namespace {
 
-// Beside an installed program (../lib/zeliro), then in the build tree.
+// In lib/zeliro beside the program's folder: /usr/lib/zeliro for /usr/bin,
+// build/lib/zeliro for the programs of the build tree.
 QStringList moduleCandidates() {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    return {programDir.filePath("../lib/zeliro/libzeliro_verify.so"), ZELIRO_VERIFY_MODULE};
+    return {programDir.filePath("../lib/zeliro/libzeliro_verify.so")};
 }
 
 }  // namespace

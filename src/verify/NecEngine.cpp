@@ -1,47 +1,105 @@
 #include "verify/NecEngine.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <csignal>
+#include <sstream>
+
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include "core/numbers.h"
+#include "frame/EngineFolders.h"
 
 namespace zeliro {
 
-struct NecEngine::Job {
+// One deck run by one nec2c process in a folder of its own. It outlives a
+// cancel until its killed process has been reaped, and removes its folder
+// when it goes; when the application quits it ends its process at once.
+class NecRun : public QObject {
+public:
+    explicit NecRun(QObject* parent) : QObject(parent), folder(engineFolderTemplate()) {
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &NecRun::endNow);
+    }
+    ~NecRun() override { endNow(); }
+
+    // Kills the process and waits for it: only when the program ends, where
+    // the wait is for a process that SIGKILL has already ended.
+    void endNow() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(2000);
+        }
+        folder.remove();
+    }
+
+    // Frequencies whose impedance the report has written so far.
+    int frequenciesWritten() {
+        QFile out(folder.filePath("out.txt"));
+        if (!out.open(QIODevice::ReadOnly) || !out.seek(readUpTo)) return written;
+        static const QByteArray heading = "ANTENNA INPUT PARAMETERS";
+        const QByteArray fresh = carry + out.readAll();
+        readUpTo = out.pos();
+        for (qsizetype at = fresh.indexOf(heading); at >= 0; at = fresh.indexOf(heading, at + heading.size()))
+            ++written;
+        carry = fresh.right(heading.size() - 1);
+        return written;
+    }
+
     QTemporaryDir folder;
     QProcess process;
     QTimer limit;
     bool ended = false;
     QString error;
+
+private:
+    qint64 readUpTo = 0;
+    QByteArray carry;
+    int written = 0;
 };
 
 namespace {
 
-QString tr(const char* text) { return QObject::tr(text); }
-
 bool writeDeck(const QTemporaryDir& folder, const std::string& deck) {
     QFile file(folder.filePath("deck.nec"));
     if (!file.open(QIODevice::WriteOnly)) return false;
-    return file.write(deck.data(), static_cast<qint64>(deck.size())) == static_cast<qint64>(deck.size());
+    return file.write(deck.data(), static_cast<qint64>(deck.size())) == static_cast<qint64>(deck.size()) &&
+           file.flush();
 }
 
-// The rows of a finished run, or why there are none.
-NecEngine::Outcome readOutput(const QTemporaryDir& folder, Language language) {
-    QFile file(folder.filePath("out.txt"));
-    if (!file.open(QIODevice::ReadOnly)) return {{}, tr("nec2c non ha scritto alcun risultato.")};
-    const QByteArray report = file.readAll();
-    nec::OutputOutcome outcome =
-        nec::readNecOutput(std::string_view(report.constData(), report.size()), language);
-    if (!outcome.error.empty()) return {{}, QString::fromStdString(outcome.error)};
-    return {std::move(outcome.rows), {}};
+// The frequencies a deck asks for: the counts of its FR cards.
+int frequenciesOf(const std::string& deck) {
+    std::istringstream lines(deck);
+    std::string card;
+    int count = 0;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        int type = 0, points = 0;
+        if (fields >> card && card == "FR" && fields >> type >> points && points > 0) count += points;
+    }
+    return count;
+}
+
+// nec2c dies with the program: the kernel kills it when the thread that
+// started it ends, even when the program is killed outright.
+void dieWithParent(QProcess& process) {
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent) ::_exit(127);
+    });
 }
 
 }  // namespace
 
-NecEngine::NecEngine(QObject* parent) : QObject(parent) {}
+NecEngine::NecEngine(QObject* parent) : QObject(parent) {
+    connect(&m_poll, &QTimer::timeout, this, &NecEngine::reportProgress);
+}
 
 NecEngine::~NecEngine() { cancel(); }
 
@@ -50,74 +108,90 @@ QString NecEngine::program() { return QStandardPaths::findExecutable("nec2c"); }
 void NecEngine::start(const std::vector<std::string>& decks, std::function<void(const Outcome&)> finished) {
     cancel();
     m_finished = std::move(finished);
+    m_frequencies = 0;
     const QString engine = program();
     if (engine.isEmpty()) {
         // Reported from the event loop, like every other ending.
-        QTimer::singleShot(0, this, [this] {
-            finish({{},
-                    tr("Il programma di simulazione nec2c non è installato: installare il pacchetto "
-                       "Debian nec2c (sudo apt install nec2c).")});
-        });
-        m_jobs.push_back(std::make_shared<Job>());
-        m_jobs.back()->ended = true;
+        auto* run = new NecRun(this);
+        run->ended = true;
+        run->error =
+            tr("Il programma di simulazione nec2c non è installato: installare il pacchetto "
+               "Debian nec2c (sudo apt install nec2c).");
+        m_runs.push_back(run);
+        QTimer::singleShot(0, this, &NecEngine::runEnded);
         return;
     }
     for (const std::string& deck : decks) {
-        auto job = std::make_shared<Job>();
-        Job* self = job.get();
-        m_jobs.push_back(std::move(job));
-        if (!self->folder.isValid() || !writeDeck(self->folder, deck)) {
-            self->ended = true;
-            self->error = tr("Impossibile scrivere il modello in una cartella temporanea.");
+        auto* run = new NecRun(this);
+        m_runs.push_back(run);
+        m_frequencies += frequenciesOf(deck);
+        if (!run->folder.isValid() || !writeDeck(run->folder, deck)) {
+            run->ended = true;
+            run->error = tr("Impossibile scrivere il modello in una cartella temporanea.");
             continue;
         }
-        self->process.setWorkingDirectory(self->folder.path());
-        self->process.setProcessChannelMode(QProcess::MergedChannels);
-        self->process.setStandardOutputFile(QProcess::nullDevice());
-        connect(&self->process, &QProcess::finished, this,
-                [this, self](int code, QProcess::ExitStatus status) {
-                    self->limit.stop();
-                    if (self->ended) return;
-                    self->ended = true;
-                    if (status == QProcess::CrashExit)
-                        self->error = tr("nec2c si è interrotto in modo anomalo.");
-                    else if (code != 0)
-                        self->error = tr("nec2c è terminato con un errore (codice %1).").arg(code);
-                    jobEnded();
-                });
-        connect(&self->process, &QProcess::errorOccurred, this, [this, self](QProcess::ProcessError error) {
-            if (error != QProcess::FailedToStart || self->ended) return;
-            self->ended = true;
-            self->error = tr("nec2c non si avvia: %1").arg(self->process.errorString());
-            jobEnded();
+        run->process.setWorkingDirectory(run->folder.path());
+        run->process.setStandardOutputFile(QProcess::nullDevice());
+        dieWithParent(run->process);
+        connect(&run->process, &QProcess::finished, this, [this, run](int code, QProcess::ExitStatus status) {
+            run->limit.stop();
+            if (run->ended) return;
+            run->ended = true;
+            if (status == QProcess::CrashExit)
+                run->error = tr("nec2c si è interrotto in modo anomalo.");
+            else if (code != 0)
+                run->error = tr("nec2c è terminato con un errore (codice %1).").arg(code);
+            runEnded();
         });
-        self->limit.setSingleShot(true);
-        connect(&self->limit, &QTimer::timeout, this, [this, self] {
-            if (self->ended) return;
-            self->ended = true;
-            self->error = tr("nec2c non ha finito entro %1 s: simulazione interrotta.")
-                              .arg(QString::fromStdString(formatDouble(m_limitMs / 1000.0)));
-            self->process.kill();
-            jobEnded();
+        connect(&run->process, &QProcess::errorOccurred, this, [this, run](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart || run->ended) return;
+            run->ended = true;
+            run->error = tr("nec2c non si avvia: %1").arg(run->process.errorString());
+            runEnded();
         });
-        self->limit.start(m_limitMs);
-        self->process.start(engine, {"-i", "deck.nec", "-o", "out.txt"});
+        run->limit.setSingleShot(true);
+        connect(&run->limit, &QTimer::timeout, this, [this, run] {
+            if (run->ended) return;
+            run->ended = true;
+            run->error = tr("nec2c non ha finito entro %1 s: simulazione interrotta.")
+                             .arg(QString::fromStdString(formatDouble(m_limitMs / 1000.0, m_language)));
+            runEnded();
+        });
+        run->limit.start(m_limitMs);
+        run->process.start(engine, {"-i", "deck.nec", "-o", "out.txt"});
     }
     // Every deck may have failed before its engine started.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_jobs.empty()) jobEnded();
-    });
+    QTimer::singleShot(0, this, &NecEngine::runEnded);
+    m_poll.start(200);
+    emit progress(0, m_frequencies);
 }
 
-void NecEngine::jobEnded() {
-    for (const auto& job : m_jobs)
-        if (!job->ended) return;
+void NecEngine::reportProgress() {
+    int done = 0;
+    for (NecRun* run : m_runs) done += run->frequenciesWritten();
+    emit progress(std::min(done, m_frequencies), m_frequencies);
+}
+
+void NecEngine::runEnded() {
+    for (const NecRun* run : m_runs)
+        if (!run->ended) return;
+    if (m_runs.empty()) return;
     Outcome outcome;
-    for (const auto& job : m_jobs) {
-        const Outcome read =
-            job->error.isEmpty() ? readOutput(job->folder, m_language) : Outcome{{}, job->error};
-        if (!read.error.isEmpty()) {
-            outcome = read;
+    for (const NecRun* run : m_runs) {
+        if (!run->error.isEmpty()) {
+            outcome = {{}, run->error};
+            break;
+        }
+        QFile file(run->folder.filePath("out.txt"));
+        if (!file.open(QIODevice::ReadOnly)) {
+            outcome = {{}, tr("nec2c non ha scritto alcun risultato.")};
+            break;
+        }
+        const QByteArray report = file.readAll();
+        nec::OutputOutcome read =
+            nec::readNecOutput(std::string_view(report.constData(), report.size()), m_language);
+        if (!read.error.empty()) {
+            outcome = {{}, QString::fromStdString(read.error)};
             break;
         }
         outcome.rows.insert(outcome.rows.end(), read.rows.begin(), read.rows.end());
@@ -126,7 +200,6 @@ void NecEngine::jobEnded() {
 }
 
 void NecEngine::finish(const Outcome& outcome) {
-    if (m_jobs.empty()) return;
     auto finished = std::move(m_finished);
     m_finished = nullptr;
     cancel();
@@ -134,18 +207,24 @@ void NecEngine::finish(const Outcome& outcome) {
 }
 
 void NecEngine::cancel() {
-    for (const auto& job : m_jobs) {
-        job->ended = true;
-        job->limit.stop();
-        job->process.disconnect(this);
-        if (job->process.state() != QProcess::NotRunning) {
-            job->process.kill();
-            job->process.waitForFinished(1000);
+    m_poll.stop();
+    for (NecRun* run : std::exchange(m_runs, {})) {
+        run->ended = true;
+        run->limit.stop();
+        run->process.disconnect(this);
+        if (run->process.state() == QProcess::NotRunning) {
+            run->deleteLater();
+            continue;
         }
+        // Killed here, reaped from its own signal, whatever becomes of the engine.
+        run->setParent(QCoreApplication::instance());
+        ++m_reaping;
+        connect(&run->process, &QProcess::finished, run, &QObject::deleteLater);
+        connect(&run->process, &QProcess::finished, this, [this] {
+            if (--m_reaping == 0) emit reaped();
+        });
+        run->process.kill();
     }
-    // A job may end from inside its own process's signal: delete it later.
-    if (!m_jobs.empty()) QTimer::singleShot(0, this, [old = std::move(m_jobs)] {});
-    m_jobs.clear();
     m_finished = nullptr;
 }
 

@@ -1,22 +1,32 @@
 #include "verify/SwrPlot.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
-#include <QLogValueAxis>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
+
+#include "core/nec/measured.h"
+#include "verify/VerificationSession.h"
 
 namespace zeliro {
 namespace {
 
-constexpr double swrFloor = 1;
+// SWR is drawn on a logarithmic scale from 1 to 10: the axis holds log10(SWR),
+// labelled at the ratios a ham reads.
 constexpr double swrCeiling = 10;
+constexpr double ticks[] = {1, 1.5, 2, 3, 5, 10};
+double height(double swr) { return std::log10(std::clamp(swr, 1.0, swrCeiling)); }
+const double top = height(swrCeiling);
 
 const QColor modelColour(0, 0, 192);
 const QColor measuredColour(200, 100, 0);
@@ -27,24 +37,41 @@ void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     series->attachAxis(y);
 }
 
+bool inBand(double mhz, const PlotBand& band) { return mhz >= band.fromMhz && mhz <= band.toMhz; }
+
+// The curve within the band; points above the scale stand at its top, and
+// are marked there by a second series (see overScale).
 QLineSeries* curveSeries(const PlotCurve& curve, const PlotBand& band, const QString& name,
                          const QColor& colour) {
     auto* series = new QLineSeries;
     series->setName(name);
     series->setPen(QPen(colour, 2));
-    for (std::size_t i = 0; i < curve.frequencyMhz.size() && i < curve.swr.size(); ++i) {
-        const double f = curve.frequencyMhz[i];
-        if (f < band.fromMhz || f > band.toMhz) continue;
-        series->append(f, std::clamp(curve.swr[i], swrFloor, swrCeiling));
-    }
+    for (std::size_t i = 0; i < curve.frequencyMhz.size() && i < curve.swr.size(); ++i)
+        if (inBand(curve.frequencyMhz[i], band)) series->append(curve.frequencyMhz[i], height(curve.swr[i]));
     return series;
+}
+
+// Marks along the top edge where a curve runs above SWR 10; none when it never does.
+QScatterSeries* overScale(const PlotCurve& curve, const PlotBand& band, const QColor& colour) {
+    auto* series = new QScatterSeries;
+    series->setName("SWR > 10");
+    series->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+    series->setMarkerSize(7);
+    series->setColor(colour);
+    series->setBorderColor(colour);
+    for (std::size_t i = 0; i < curve.frequencyMhz.size() && i < curve.swr.size(); ++i)
+        if (inBand(curve.frequencyMhz[i], band) && !(curve.swr[i] <= swrCeiling))
+            series->append(curve.frequencyMhz[i], top);
+    if (series->count() > 0) return series;
+    delete series;
+    return nullptr;
 }
 
 QLineSeries* marker(double mhz, const QPen& pen) {
     auto* series = new QLineSeries;
     series->setPen(pen);
-    series->append(mhz, swrFloor);
-    series->append(mhz, swrCeiling);
+    series->append(mhz, 0);
+    series->append(mhz, top);
     return series;
 }
 
@@ -53,11 +80,11 @@ QAreaSeries* goodRegion(const PlotBand& band) {
     // An area series does not own its edges: they are its children.
     auto* area = new QAreaSeries;
     auto* upper = new QLineSeries(area);
-    upper->append(band.fromMhz, 2);
-    upper->append(band.toMhz, 2);
+    upper->append(band.fromMhz, height(2));
+    upper->append(band.toMhz, height(2));
     auto* lower = new QLineSeries(area);
-    lower->append(band.fromMhz, swrFloor);
-    lower->append(band.toMhz, swrFloor);
+    lower->append(band.fromMhz, 0);
+    lower->append(band.toMhz, 0);
     area->setUpperSeries(upper);
     area->setLowerSeries(lower);
     area->setName("SWR ≤ 2");
@@ -66,40 +93,64 @@ QAreaSeries* goodRegion(const PlotBand& band) {
     return area;
 }
 
+QCategoryAxis* swrAxis(const QLocale& locale) {
+    auto* y = new QCategoryAxis;
+    y->setRange(0, top);
+    y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (double tick : ticks) y->append(locale.toString(tick), height(tick));
+    y->setTitleText("SWR");
+    return y;
+}
+
+// Adds a curve and its over-scale marks when it has points in the band, so
+// the legend lists only what can be seen.
+void addCurve(QChart& chart, const PlotCurve& curve, const PlotBand& band, const QString& name,
+              const QColor& colour, QAbstractAxis* x, QAbstractAxis* y) {
+    QLineSeries* series = curveSeries(curve, band, name, colour);
+    if (series->count() == 0) {
+        delete series;
+        return;
+    }
+    attach(chart, series, x, y);
+    if (QScatterSeries* over = overScale(curve, band, colour)) attach(chart, over, x, y);
+}
+
 QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured,
                   const QLocale& locale) {
     auto* chart = new QChart;
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setBackgroundRoundness(0);
     // The axes write numbers as the program does: the plot's locale is
     // Italian (decimal comma) unless the window gives it another.
     chart->setLocalizeNumbers(true);
     chart->setLocale(locale);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    QFont small = chart->legend()->font();
+    small.setPointSizeF(7);
+    chart->legend()->setFont(small);
     auto* x = new QValueAxis;
     x->setRange(band.fromMhz, band.toMhz);
     x->setLabelFormat("%.3f");
-    x->setTickCount(5);
+    x->setTickCount(3);
+    x->setMinorTickCount(1);
+    x->setLabelsFont(small);
     x->setTitleText("MHz");
-    auto* y = new QLogValueAxis;
-    y->setBase(10);
-    y->setRange(swrFloor, swrCeiling);
-    y->setLabelFormat("%.0f");
-    y->setMinorTickCount(8);
-    y->setTitleText("SWR");
+    x->setTitleFont(small);
+    QCategoryAxis* y = swrAxis(locale);
+    y->setLabelsFont(small);
+    y->setTitleFont(small);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
     attach(*chart, goodRegion(band), x, y);
-    QPen design(Qt::black, 1, Qt::DashLine);
-    attach(*chart, marker(band.designMhz, design), x, y);
-    if (band.resonanceMhz)
+    attach(*chart, marker(band.designMhz, QPen(Qt::black, 1, Qt::DashLine)), x, y);
+    if (band.resonanceMhz && inBand(*band.resonanceMhz, band))
         attach(*chart, marker(*band.resonanceMhz, QPen(modelColour, 1, Qt::DotLine)), x, y);
-    if (band.measuredMhz)
+    if (band.measuredMhz && inBand(*band.measuredMhz, band))
         attach(*chart, marker(*band.measuredMhz, QPen(measuredColour, 1, Qt::DotLine)), x, y);
-    if (!model.frequencyMhz.empty())
-        attach(*chart, curveSeries(model, band, SwrPlot::tr("modello"), modelColour), x, y);
-    if (!measured.frequencyMhz.empty())
-        attach(*chart, curveSeries(measured, band, SwrPlot::tr("misura"), measuredColour), x, y);
+    addCurve(*chart, model, band, model.name, modelColour, x, y);
+    addCurve(*chart, measured, band, measured.name, measuredColour, x, y);
     // Markers carry no name: keep them out of the legend.
     for (QLegendMarker* entry : chart->legend()->markers())
         if (entry->series()->name().isEmpty()) entry->setVisible(false);
@@ -126,6 +177,38 @@ void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& model, c
         static_cast<QHBoxLayout*>(layout())->addWidget(view, 1);
         m_views.push_back(view);
     }
+}
+
+}  // namespace zeliro
+
+namespace zeliro {
+
+void SwrPlot::show(const VerificationSession& session) {
+    const auto& results = session.results();
+    const auto& measuredSweep = session.measurement();
+    PlotCurve model{tr("modello"), {}, {}};
+    if (results)
+        for (const nec::Row& row : results->rows) {
+            model.frequencyMhz.push_back(row.frequencyMhz);
+            model.swr.push_back(
+                nec::standingWaveRatio(row.resistanceOhm, row.reactanceOhm, results->referenceOhm));
+        }
+    PlotCurve measured{tr("misura"), {}, {}};
+    if (measuredSweep)
+        for (const SweepPoint& point : measuredSweep->points) {
+            measured.frequencyMhz.push_back(point.frequencyMHz);
+            measured.swr.push_back(point.swr);
+        }
+    std::vector<PlotBand> plotted;
+    const std::vector<nec::Band>& bands = session.bands();
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        PlotBand band{bands[i].startMhz, bands[i].endMhz(), bands[i].designMhz, {}, {}};
+        if (results && i < results->bandResults.size() && results->bandResults[i].resonant)
+            band.resonanceMhz = results->bandResults[i].resonanceMhz;
+        if (measuredSweep) band.measuredMhz = nec::measureBand(*measuredSweep, bands[i]).resonanceMhz();
+        plotted.push_back(band);
+    }
+    draw(plotted, model, measured);
 }
 
 }  // namespace zeliro

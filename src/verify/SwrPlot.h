@@ -1,9 +1,12 @@
 #pragma once
 // The SWR plot of the verification window: one panel per band, SWR on a
-// logarithmic axis from 1 to 10 against frequency, the SWR <= 2 region
-// shaded, a vertical marker at the design frequency and at each resonance,
-// the simulated curve and, in another colour, a measured one.
+// logarithmic axis from 1 to 10 (ticks at 1; 1,5; 2; 3; 5; 10) against the
+// band's sweep, the SWR <= 2 region shaded, a vertical marker at the design
+// frequency and at each resonance, the simulated curve and, in another
+// colour, a measured one. Where a curve runs above 10 it is drawn along the
+// top with marks named "SWR > 10"; the legend lists only what can be seen.
 
+#include <QString>
 #include <QWidget>
 
 #include <optional>
@@ -13,7 +16,10 @@ class QChartView;
 
 namespace zeliro {
 
+class VerificationSession;
+
 struct PlotCurve {
+    QString name;  // in the legend
     std::vector<double> frequencyMhz;
     std::vector<double> swr;
 };
@@ -33,6 +39,8 @@ public:
 
     // Draws the bands afresh; either curve may be empty.
     void draw(const std::vector<PlotBand>& bands, const PlotCurve& model, const PlotCurve& measured);
+    // Draws the session's bands, its results' curve and its measured sweep.
+    void show(const VerificationSession& session);
     int panels() const { return static_cast<int>(m_views.size()); }
 
 private:

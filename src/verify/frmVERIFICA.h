@@ -3,28 +3,24 @@
 // simulated by nec2c, with its SWR plot, resonance, bandwidth and advice per
 // band; beside it, a measured sweep of the built antenna.
 //
-// Flow: the request's design + the option fields -> nec::buildModel (or its
-// error) -> one deck per band -> NecEngine (nec2c off the event loop) ->
-// rows (f, R, X) or an error -> nec::analyse -> nec::bandTexts into the
-// result labels, and the curve into the plot. A measured sweep read by
-// readSweep is drawn on the same plot and compared band by band.
+// The window builds the controls and wires them; a VerificationSession owns
+// the check itself (options, model, engine runs, analysis, results, the
+// measured sweep). The window hands the session what the user typed and
+// shows what it reports: its state, its progress, its results and its faults.
 
 #include <QMainWindow>
 
 #include <array>
-#include <optional>
-#include <vector>
 
-#include "core/nec/analysis.h"
-#include "core/sweep/sweep.h"
 #include "frame/Verification.h"
-#include "verify/NecEngine.h"
+#include "verify/VerificationSession.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 
 namespace zeliro {
 
@@ -45,10 +41,11 @@ public:
     // Checks the design now on display instead (a run still going ends).
     void setRequest(const VerificationRequest& request);
 
-    int timeLimitMs() const { return m_engine.timeLimitMs(); }
-    void setTimeLimitMs(int ms) { m_engine.setTimeLimitMs(ms); }
-    bool running() const { return m_engine.running(); }
+    int timeLimitMs() const { return m_session.timeLimitMs(); }
+    void setTimeLimitMs(int ms) { m_session.setTimeLimitMs(ms); }
+    bool running() const { return m_session.state() == VerificationSession::State::running; }
     int panels() const;
+    VerificationSession& session() { return m_session; }
 
 signals:
     // A run has ended and its figures or its message are on screen.
@@ -72,35 +69,29 @@ private:
         QLabel* banda = nullptr;
         QLabel* misura = nullptr;
         QLabel* consiglio = nullptr;
+        std::array<QLabel*, 7> cells() const {
+            return {risonanza, scarto, swr, impedenza, banda, misura, consiglio};
+        }
     };
 
     void buildInputs();
     void buildRunControls();
     void buildResults();
     void buildExport();
-    QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry);
-    DecimalField* addField(const QString& name, const QString& caption, int row);
-    QLabel* addResult(const QString& name, const QRect& geometry, const QString& accessibleName);
-    QPushButton* addButton(const QString& name, const QString& caption, const QRect& geometry);
+    DecimalField* addField(const QString& name, VerificationSession::Field field, int row);
 
-    std::optional<nec::ModelOptions> readOptions();
-    std::optional<nec::Model> model(const nec::ModelOptions& options);
-    void showOptionsFor(const nec::Design& design);
-    void showRun(const NecEngine::Outcome& outcome);
-    void clearResults();
+    VerificationSession::Typed typed() const;
+    void showApplicableOptions();
+    void showState(VerificationSession::State state);
+    void showResults();
     void showMeasurement();
-    void redraw();
+    void fault(const QString& message, VerificationSession::Field field);
     void say(const QString& message);
-    bool save(const QString& caption, const QString& suggested, const QString& filter,
+    void save(const QString& caption, const QString& suggested, const QString& filter,
               const std::string& text);
 
     VerificationRequest m_request;
-    NecEngine m_engine;
-    std::vector<nec::Band> m_bands;  // of the last model built
-    std::vector<nec::Row> m_rows;    // of the last good run
-    std::vector<nec::BandResult> m_results;
-    std::optional<MeasuredSweep> m_measured;
-    double m_referenceOhm = nec::defaultReferenceOhm;
+    VerificationSession m_session;
 
     QWidget* m_client = nullptr;
     QLabel* finestra = nullptr;
@@ -116,6 +107,7 @@ private:
     QPushButton* annulla = nullptr;
     QProgressBar* avanzamento = nullptr;
     QLabel* messaggio = nullptr;
+    QTabWidget* pagine = nullptr;
     SwrPlot* grafico = nullptr;
     std::array<BandLabels, 2> m_bandLabels;
 };

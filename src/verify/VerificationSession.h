@@ -1,0 +1,144 @@
+#pragma once
+// A check of one design by simulation, from the options the user typed to
+// the results, without a widget: the verification window hands it what is
+// typed and shows what it reports; tests drive it without a window.
+//
+// Flow: typed options -> readOptions (the number rules of the language) ->
+// nec::buildModel -> one deck per band -> NecEngine (nec2c off the event
+// loop) -> nec::analyse -> Results, which keep the options, the reference and
+// the bands they were computed with. A measured sweep read from a file sits
+// beside them.
+//
+// The states and what moves between them are one table (see the .cpp):
+//
+//   idle, done, failed --simulate--> running
+//   running --succeeded--> done        running --failedRun--> failed
+//   running --cancel--> cancelling     cancelling --reaped--> idle
+//   cancelling --simulate--> running   running --simulate--> running
+//   running, cancelling --newDesign--> cancelling
+//   done, failed --newDesign--> idle
+//
+// Any other event in a state changes nothing.
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/language.h"
+#include "core/nec/analysis.h"
+#include "core/nec/model.h"
+#include "core/sweep/sweep.h"
+#include "verify/NecEngine.h"
+
+namespace zeliro {
+
+class VerificationSession : public QObject {
+    Q_OBJECT
+public:
+    enum class State { idle, running, cancelling, done, failed };
+    Q_ENUM(State)
+    enum class Event { simulate, succeeded, failedRun, cancel, reaped, newDesign };
+
+    // The options as typed, in the session's language.
+    struct Typed {
+        QString wireDiameterMm, heightM, apexAngleDeg, qualityFactor, referenceOhm, pointsPerBand;
+        nec::Ground ground = nec::Ground::freeSpace;
+        bool copperLoss = true;
+    };
+    // Which typed option a fault is about.
+    enum class Field { none, wireDiameter, height, apexAngle, qualityFactor, reference, points };
+
+    struct OptionsReading {
+        std::optional<nec::ModelOptions> options;
+        double referenceOhm = nec::defaultReferenceOhm;
+        Field field = Field::none;  // the option that does not read
+        QString error;              // empty when the options read
+    };
+
+    // A finished run with everything it was computed from.
+    struct Results {
+        nec::Design design;
+        nec::ModelOptions options;
+        double referenceOhm = nec::defaultReferenceOhm;
+        std::vector<nec::Band> bands;
+        std::vector<nec::Row> rows;
+        std::vector<nec::BandResult> bandResults;
+    };
+
+    explicit VerificationSession(Language language, QObject* parent = nullptr);
+
+    Language language() const { return m_language; }
+    State state() const { return m_state; }
+    static State next(State state, Event event);
+
+    // The design to check; ends a run going and forgets the results.
+    void setDesign(const nec::Design& design);
+    const nec::Design& design() const { return m_design; }
+    // The bands on display: those of the results, else of the last model
+    // built (or of the default options).
+    const std::vector<nec::Band>& bands() const { return m_results ? m_results->bands : m_bands; }
+
+    // The options that apply to the design: height over ground, apex angle of
+    // an inverted V, Q of traps and coils.
+    static bool heightApplies(nec::Ground ground) { return ground != nec::Ground::freeSpace; }
+    bool apexAngleApplies() const;
+    bool qualityFactorApplies() const;
+
+    OptionsReading readOptions(const Typed& typed) const;
+    // The caption of a typed option, as the window shows it and messages name it.
+    static QString caption(Field field);
+
+    // Starts a run with the typed options; false (and `fault`) when they do
+    // not read or give no model.
+    bool simulate(const Typed& typed);
+    void cancel();
+    const std::optional<Results>& results() const { return m_results; }
+    // What the window shows of a band's results; nothing without results.
+    std::optional<nec::BandTexts> bandTexts(std::size_t band) const;
+    // The measured sweep beside a band (and its model resonance); empty without one.
+    std::string measuredText(std::size_t band) const;
+
+    // The deck of the design with the typed options, or the reason in `error`.
+    std::optional<std::string> deck(const Typed& typed, QString& error) const;
+    // The results as CSV; empty without results.
+    std::string csv() const;
+
+    // A measured sweep read from a file; false (and `fault`) when it does not read.
+    bool loadMeasurement(const QString& path);
+    const std::optional<MeasuredSweep>& measurement() const { return m_measured; }
+    const QString& measurementName() const { return m_measuredName; }
+
+    // Writes a text file whole or not at all; the reason, or empty.
+    static QString saveText(const QString& path, const std::string& text);
+
+    int timeLimitMs() const { return m_engine.timeLimitMs(); }
+    void setTimeLimitMs(int ms) { m_engine.setTimeLimitMs(ms); }
+
+signals:
+    void stateChanged(zeliro::VerificationSession::State state);
+    // Frequencies computed so far, of all the run's frequencies.
+    void progress(int done, int total);
+    // A run's results are ready (state done).
+    void resultsReady();
+    // Why a step did not go: options, model, engine, analysis, file.
+    void fault(const QString& message, zeliro::VerificationSession::Field field);
+    void measurementChanged();
+
+private:
+    void handle(Event event);
+    void runEnded(const NecEngine::Outcome& outcome, Results pending);
+
+    Language m_language;
+    State m_state = State::idle;
+    NecEngine m_engine;
+    nec::Design m_design;
+    std::vector<nec::Band> m_bands;
+    std::optional<Results> m_results;
+    std::optional<MeasuredSweep> m_measured;
+    QString m_measuredName;
+};
+
+}  // namespace zeliro
