@@ -184,6 +184,53 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>zeliro::VerificationSession</name>
+    <message>
+        <source>Il valore di &quot;%1&quot; non è un numero.</source>
+        <translation>The value of &quot;%1&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Il fattore Q deve essere maggiore di zero (vuoto vale %1).</source>
+        <translation>The Q factor must be greater than zero (empty means %1).</translation>
+    </message>
+    <message>
+        <source>I punti per banda devono essere un numero intero da 2 a 1000.</source>
+        <translation>The points per band must be a whole number from 2 to 1000.</translation>
+    </message>
+    <message>
+        <source>L&apos;impedenza di riferimento deve essere maggiore di zero.</source>
+        <translation>The reference impedance must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>DIAMETRO  FILO  mm</source>
+        <translation>WIRE  DIAMETER  mm</translation>
+    </message>
+    <message>
+        <source>ALTEZZA  mt</source>
+        <translation>HEIGHT  m</translation>
+    </message>
+    <message>
+        <source>ANGOLO  APICE  gradi</source>
+        <translation>APEX  ANGLE  degrees</translation>
+    </message>
+    <message>
+        <source>FATTORE  Q</source>
+        <translation>Q  FACTOR</translation>
+    </message>
+    <message>
+        <source>IMPEDENZA  RIF.  ohm</source>
+        <translation>REF.  IMPEDANCE  ohm</translation>
+    </message>
+    <message>
+        <source>PUNTI  PER  BANDA</source>
+        <translation>POINTS  PER  BAND</translation>
+    </message>
+    <message>
+        <source>errore di scrittura</source>
+        <translation>write error</translation>
+    </message>
+</context>
+<context>
     <name>zeliro::frmCALCOLOBOBINA</name>
     <message>
         <source>CALCOLO   BOBINA</source>
@@ -956,7 +1003,7 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>SWR  ALLA  FREQUENZA</source>
-        <translation>SWR  ON  FREQUENCY</translation>
+        <translation>SWR  AT  FREQUENCY</translation>
     </message>
     <message>
         <source>IMPEDENZA  ohm</source>
@@ -979,32 +1026,8 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <translation>CHECK  WITH  NEC-2  SIMULATION</translation>
     </message>
     <message>
-        <source>DIAMETRO  FILO  mm</source>
-        <translation>WIRE  DIAMETER  mm</translation>
-    </message>
-    <message>
         <source>SUOLO</source>
         <translation>GROUND</translation>
-    </message>
-    <message>
-        <source>ALTEZZA  mt</source>
-        <translation>HEIGHT  m</translation>
-    </message>
-    <message>
-        <source>ANGOLO  APICE  gradi</source>
-        <translation>APEX  ANGLE  degrees</translation>
-    </message>
-    <message>
-        <source>FATTORE  Q</source>
-        <translation>Q  FACTOR</translation>
-    </message>
-    <message>
-        <source>IMPEDENZA  RIF.  ohm</source>
-        <translation>REF.  IMPEDANCE  ohm</translation>
-    </message>
-    <message>
-        <source>PUNTI  PER  BANDA</source>
-        <translation>POINTS  PER  BAND</translation>
     </message>
     <message>
         <source>PERDITE  NEL  RAME</source>
@@ -1045,18 +1068,6 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>VERIFICA  -  </source>
         <translation>CHECK  -  </translation>
-    </message>
-    <message>
-        <source>Il valore di &quot;%1&quot; non è un numero.</source>
-        <translation>The value of &quot;%1&quot; is not a number.</translation>
-    </message>
-    <message>
-        <source>I punti per banda vanno da 2 a 1000.</source>
-        <translation>The points per band go from 2 to 1000.</translation>
-    </message>
-    <message>
-        <source>L&apos;impedenza di riferimento deve essere maggiore di zero.</source>
-        <translation>The reference impedance must be greater than zero.</translation>
     </message>
     <message>
         <source>Simulazione in corso...</source>

@@ -55,4 +55,4 @@ session='
   kill $wm
   wait $wm 2>/dev/null || true
   exit $status'
-OPENBOX_CONFIG=$config xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$session" session "$build/tools/zeliro_screenshots" "${language[@]}" "$out" "$@"
+OPENBOX_CONFIG=$config xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768}x24" bash -c "$session" session "$build/tools/zeliro_screenshots" "${language[@]}" "$out" "$@"

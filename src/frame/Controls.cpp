@@ -41,6 +41,9 @@ QPushButton* addPushButton(QWidget* parent, const QString& name, const QString& 
     button->setGeometry(geometry);
     button->setToolTip(tooltip);
     setColours(*button, black, lightGrey);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    button->setPalette(palette);
     return button;
 }
 

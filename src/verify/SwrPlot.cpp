@@ -27,6 +27,9 @@ constexpr double swrCeiling = 10;
 constexpr double ticks[] = {1, 1.5, 2, 3, 5, 10};
 double height(double swr) { return std::log10(std::clamp(swr, 1.0, swrCeiling)); }
 const double top = height(swrCeiling);
+// Marks of a curve above the scale stand just over its top line.
+const double overTop = std::log10(11.0);
+const double axisTop = std::log10(12.0);
 
 const QColor modelColour(0, 0, 192);
 const QColor measuredColour(200, 100, 0);
@@ -61,7 +64,7 @@ QScatterSeries* overScale(const PlotCurve& curve, const PlotBand& band, const QC
     series->setBorderColor(colour);
     for (std::size_t i = 0; i < curve.frequencyMhz.size() && i < curve.swr.size(); ++i)
         if (inBand(curve.frequencyMhz[i], band) && !(curve.swr[i] <= swrCeiling))
-            series->append(curve.frequencyMhz[i], top);
+            series->append(curve.frequencyMhz[i], overTop);
     if (series->count() > 0) return series;
     delete series;
     return nullptr;
@@ -95,7 +98,7 @@ QAreaSeries* goodRegion(const PlotBand& band) {
 
 QCategoryAxis* swrAxis(const QLocale& locale) {
     auto* y = new QCategoryAxis;
-    y->setRange(0, top);
+    y->setRange(0, axisTop);
     y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     for (double tick : ticks) y->append(locale.toString(tick), height(tick));
     y->setTitleText("SWR");
@@ -118,7 +121,7 @@ void addCurve(QChart& chart, const PlotCurve& curve, const PlotBand& band, const
 QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured,
                   const QLocale& locale) {
     auto* chart = new QChart;
-    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->setMargins(QMargins(0, 4, 0, 0));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setBackgroundRoundness(0);
     // The axes write numbers as the program does: the plot's locale is

@@ -26,13 +26,14 @@ namespace {
 constexpr QSize clientSize(784, 520);
 constexpr int fieldTop = 50;
 constexpr int fieldStep = 25;
-constexpr int captionWidth = 128;
+constexpr int captionWidth = 128;  // of the options
+constexpr int resultCaptionWidth = 140;
 constexpr int fieldLeft = 138;
 constexpr int fieldWidth = 118;
 constexpr int rightLeft = 264;
 constexpr int rightWidth = 512;
 constexpr int resultTop = 308;
-constexpr int bandWidth = 190;
+constexpr int bandWidth = 184;
 
 using Field = VerificationSession::Field;
 using State = VerificationSession::State;
@@ -169,7 +170,7 @@ void frmVERIFICA::buildRunControls() {
 void frmVERIFICA::buildResults() {
     for (int band = 0; band < 2; ++band) {
         BandLabels& labels = m_bandLabels[static_cast<std::size_t>(band)];
-        const int left = rightLeft + captionWidth + 2 + band * (bandWidth + 2);
+        const int left = rightLeft + resultCaptionWidth + 2 + band * (bandWidth + 2);
         labels.title = addCaption(m_client, QString("bandaTitolo%1").arg(band + 1), {},
                                   QRect(left, resultTop, bandWidth, 16));
         labels.title->setFont(sansFont(8, true));
@@ -191,7 +192,7 @@ void frmVERIFICA::buildResults() {
     }
     for (int row = 0; row < 7; ++row)
         addCaption(m_client, QString("didascalia_%1").arg(resultNames[row]), tr(resultCaptions[row]),
-                   QRect(rightLeft, resultTops[row] + 1, captionWidth, 17))
+                   QRect(rightLeft, resultTops[row] + 1, resultCaptionWidth, 17))
             ->setFont(sansFont(8, true));
 }
 
