@@ -24,6 +24,16 @@ icon="$usr/share/icons/hicolor/scalable/apps/$id.svg"
 [ -x "$usr/bin/zeliro" ] || fail "no executable usr/bin/zeliro"
 # The verification window's module, where the program looks for it (../lib/zeliro).
 ls "$usr"/lib/zeliro/libzeliro_verify.so >/dev/null || fail "no verification module in usr/lib/zeliro"
+# The shared widget library beside it, found by the program and the module
+# through their run paths, relative to themselves: never the build tree.
+ls "$usr"/lib/zeliro/libzeliro_widgets.so* >/dev/null || fail "no widget library in usr/lib/zeliro"
+runpath() { readelf -d "$1" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p'; }
+[ "$(runpath "$usr/bin/zeliro")" = '$ORIGIN/../lib/zeliro' ] || fail "the program's run path is not ../lib/zeliro"
+[ "$(runpath "$usr/lib/zeliro/libzeliro_verify.so")" = '$ORIGIN' ] || fail "the module's run path is not its folder"
+ldd "$usr/bin/zeliro" | grep -q "libzeliro_widgets.so => $usr/lib/zeliro/" || fail "the program does not find its widget library"
+ldd "$usr/lib/zeliro/libzeliro_verify.so" | grep -q "libzeliro_widgets.so => $usr/lib/zeliro/" ||
+  fail "the module does not find the widget library"
+! strings -a "$usr/bin/zeliro" | grep -q "$build/lib/zeliro" || fail "the installed program looks in the build tree"
 for file in "$desktop" "$metainfo" "$icon"; do
   [ -s "$file" ] || fail "${file#"$work/root/"} not installed"
 done
@@ -60,4 +70,5 @@ for path in usr/bin/zeliro usr/share/applications/$id.desktop usr/share/metainfo
   grep -q " \./$path$" <<<"$contents" || fail "package lacks /$path"
 done
 grep -q " \./usr/lib/zeliro/libzeliro_verify\.so$" <<<"$contents" || fail "package lacks the verification module"
+grep -q " \./usr/lib/zeliro/libzeliro_widgets\.so" <<<"$contents" || fail "package lacks the widget library"
 echo "install check passed"
