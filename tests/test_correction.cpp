@@ -75,31 +75,32 @@ void Correction::solves_data() {
     QTest::newRow("f ∝ 1/L") << dipole << plain
                              << Resonances([](auto& x) { return std::vector{7.05 * 20.687 / x[0]}; }) << none
                              << std::vector{20.687} << 4;
-    QTest::newRow("f ∝ 1/L, 10 % long") << Design(HalfWaveDesign{22.8, 7.05}) << plain
-                                        << Resonances([](auto& x) { return std::vector{7.05 * 20.687 / x[0]}; })
-                                        << none << std::vector{20.687} << 5;
-    QTest::newRow("coil, f ∝ 1/√L") << coil << plain
-                                    << Resonances([](auto& x) { return std::vector{7.05 * std::sqrt(16.29 / x[0])}; })
-                                    << none << std::vector{16.29} << 4;
-    QTest::newRow("coupled two bands") << twoBand << plain << Resonances(coupled) << none
-                                       << std::vector{10.72, 7.96} << 5;
-    QTest::newRow("a gap at the design frequency")
-        << dipole << plain
-        << Resonances([](auto& x) { return std::vector{7.05 - 0.1 * (x[0] - 20.5) + (x[0] < 20.5 ? 0.01 : -0.01)}; })
-        << CorrectionFailure::notConverged << std::vector{20.5} << 12;
-    QTest::newRow("deaf to the length") << dipole << plain
-                                        << Resonances([](auto&) { return std::vector{7.2}; })
-                                        << CorrectionFailure::noResponse << std::vector{20.21} << 1;
-    QTest::newRow("no resonance anywhere") << dipole << plain
-                                           << Resonances([](auto&) { return std::vector{std::nan("")}; })
-                                           << CorrectionFailure::noResonance << std::vector{20.21} << 5;
+    QTest::newRow("f ∝ 1/L, 10 % long")
+        << Design(HalfWaveDesign{22.8, 7.05}) << plain
+        << Resonances([](auto& x) { return std::vector{7.05 * 20.687 / x[0]}; }) << none
+        << std::vector{20.687} << 5;
+    QTest::newRow("coil, f ∝ 1/√L") << coil << plain << Resonances([](auto& x) {
+        return std::vector{7.05 * std::sqrt(16.29 / x[0])};
+    }) << none << std::vector{16.29} << 4;
+    QTest::newRow("coupled two bands")
+        << twoBand << plain << Resonances(coupled) << none << std::vector{10.72, 7.96} << 5;
+    QTest::newRow("a gap at the design frequency") << dipole << plain << Resonances([](auto& x) {
+        return std::vector{7.05 - 0.1 * (x[0] - 20.5) + (x[0] < 20.5 ? 0.01 : -0.01)};
+    }) << CorrectionFailure::notConverged << std::vector{20.5}
+                                                   << 12;
+    QTest::newRow("deaf to the length")
+        << dipole << plain << Resonances([](auto&) { return std::vector{7.2}; })
+        << CorrectionFailure::noResponse << std::vector{20.21} << 1;
+    QTest::newRow("no resonance anywhere")
+        << dipole << plain << Resonances([](auto&) { return std::vector{std::nan("")}; })
+        << CorrectionFailure::noResonance << std::vector{20.21} << 5;
     QTest::newRow("coil would go below zero")
         << coil << plain << Resonances([](auto& x) { return std::vector{6.9 - 0.01 * x[0]}; })
         << CorrectionFailure::inductanceToZero << std::vector{16.26} << 1;
     QTest::newRow("inverted V would reach the ground")
         << Design(HalfWaveDesign{20.21, 7.05, Shape::invertedV}) << low
-        << Resonances([](auto& x) { return std::vector{7.05 * 20.9 / x[0]}; }) << CorrectionFailure::reachesGround
-        << std::vector{20.21} << 1;
+        << Resonances([](auto& x) { return std::vector{7.05 * 20.9 / x[0]}; })
+        << CorrectionFailure::reachesGround << std::vector{20.21} << 1;
 }
 
 void Correction::solves() {
@@ -128,10 +129,10 @@ void Correction::solves() {
         out = continueCorrection(out.state, estimates);
     }
     QCOMPARE(out.reason, reason);
-    QCOMPARE(out.status, reason == CorrectionFailure::none ? CorrectionStatus::done : CorrectionStatus::failed);
+    QCOMPARE(out.status,
+             reason == CorrectionFailure::none ? CorrectionStatus::done : CorrectionStatus::failed);
     QVERIFY2(out.state.step <= steps, qPrintable(QString::number(out.state.step)));
     const std::vector<double> best = correctedFigures(out.best);
-    for (double b : best) qInfo("best %g", b);
     for (std::size_t j = 0; j < figures.size(); ++j) QVERIFY(std::abs(best[j] / figures[j] - 1) < 2e-3);
     if (reason == CorrectionFailure::none)
         for (std::size_t i = 0; i < out.bestResonanceMhz.size(); ++i)
@@ -148,7 +149,8 @@ void Correction::estimates_data() {
     QTest::newRow("nearest upward crossing") << QList<double>{-15, 5, -10, -5, 5} << true << true << 7.00075;
     QTest::newRow("above the sweep") << QList<double>{-60, -50, -40, -30, -20} << true << false << 7.006;
     QTest::newRow("below the sweep") << QList<double>{20, 30, 40, 50, 60} << true << false << 6.998;
-    QTest::newRow("falling: an anti-resonance") << QList<double>{20, 10, 0, -10, -20} << false << false << 0.0;
+    QTest::newRow("falling: an anti-resonance")
+        << QList<double>{20, 10, 0, -10, -20} << false << false << 0.0;
     QTest::newRow("flat") << QList<double>{-5, -5, -5, -5, -5} << false << false << 0.0;
 }
 
@@ -189,8 +191,9 @@ void Correction::pieces() {
         QCOMPARE(split[p].points, points[int(p)]);
         auto& piece = rows.emplace_back();
         for (int i = 0; i < split[p].points; ++i)  // as the report prints them: five digits
-            piece.push_back({std::stod(QString::number(split[p].startMhz + split[p].stepMhz * i, 'g', 5).toStdString()),
-                             50, 0});
+            piece.push_back(
+                {std::stod(QString::number(split[p].startMhz + split[p].stepMhz * i, 'g', 5).toStdString()),
+                 50, 0});
     }
     QCOMPARE(split.back().endMhz(), band.endMhz());
     const JoinOutcome joined = joinPieces(rows, split);
@@ -210,13 +213,18 @@ void Correction::labels_data() {
     QTest::addColumn<QString>("corretto1");
     QTest::addColumn<QString>("corretto2");
     QTest::newRow("half-wave") << dipole << std::vector{20.6879} << false
-                               << "TOTALE 20,68 m (+47 cm), OGNI BRACCIO 10,34 m" << "";
+                               << "TOTALE 20,68 m (+47 cm), OGNI BRACCIO 10,34 m"
+                               << "";
     QTest::newRow("half-wave, English, shorter")
-        << dipole << std::vector{19.9} << true << "TOTAL 19.9 m (-31 cm), EACH ARM 9.95 m" << "";
-    QTest::newRow("two-band") << twoBand << std::vector{10.7239, 7.9601} << false << "FILO INTERNO 10,72 m (+63 cm)"
+        << dipole << std::vector{19.9} << true << "TOTAL 19.9 m (-31 cm), EACH ARM 9.95 m"
+        << "";
+    QTest::newRow("two-band") << twoBand << std::vector{10.7239, 7.9601} << false
+                              << "FILO INTERNO 10,72 m (+63 cm)"
                               << "FILO ESTERNO 7,96 m (+7 cm)";
-    QTest::newRow("coil") << coil << std::vector{16.2949} << false << "BOBINA 16,29 µH (+0,03 µH)" << "";
-    QTest::newRow("coil, English, less") << coil << std::vector{16.2} << true << "COIL 16.2 µH (-0.06 µH)" << "";
+    QTest::newRow("coil") << coil << std::vector{16.2949} << false << "BOBINA 16,29 µH (+0,03 µH)"
+                          << "";
+    QTest::newRow("coil, English, less") << coil << std::vector{16.2} << true << "COIL 16.2 µH (-0.06 µH)"
+                                         << "";
 }
 
 void Correction::labels() {

@@ -48,7 +48,8 @@ std::vector<double> nudged(std::vector<double> figures, std::size_t j, double sh
     return figures;
 }
 
-Probe probeAt(const CorrectionState& s, const std::vector<double>& figures, const std::vector<double>& centres) {
+Probe probeAt(const CorrectionState& s, const std::vector<double>& figures,
+              const std::vector<double>& centres) {
     Probe p;
     p.design = withFigures(s.original, figures);
     const std::vector<double> design = designFrequencies(s.original);
@@ -64,7 +65,8 @@ void askFor(CorrectionState& s, const std::vector<double>& base, const std::vect
     s.probes.clear();
     s.probePoints = {base};
     if (s.measuring)
-        for (std::size_t j = 0; j < base.size(); ++j) s.probePoints.push_back(nudged(base, j, differenceShare));
+        for (std::size_t j = 0; j < base.size(); ++j)
+            s.probePoints.push_back(nudged(base, j, differenceShare));
     for (const std::vector<double>& figures : s.probePoints) s.probes.push_back(probeAt(s, figures, centres));
 }
 
@@ -72,7 +74,8 @@ CorrectionOutcome running(CorrectionState s) {
     CorrectionOutcome out;
     out.probes = s.probes;
     out.state = std::move(s);
-    out.best = withFigures(out.state.original, out.state.bestError >= 0 ? out.state.bestPoint : out.state.point);
+    out.best =
+        withFigures(out.state.original, out.state.bestError >= 0 ? out.state.bestPoint : out.state.point);
     return out;
 }
 
@@ -86,7 +89,8 @@ CorrectionOutcome ended(CorrectionState s, CorrectionStatus status, CorrectionFa
     out.best = withFigures(s.original, measured ? s.bestPoint : s.point);
     if (measured) {
         const std::vector<double> design = designFrequencies(s.original);
-        for (std::size_t i = 0; i < design.size(); ++i) out.bestResonanceMhz.push_back(design[i] + s.bestOffMhz[i]);
+        for (std::size_t i = 0; i < design.size(); ++i)
+            out.bestResonanceMhz.push_back(design[i] + s.bestOffMhz[i]);
     }
     s.probes.clear();
     s.probePoints.clear();
@@ -188,7 +192,8 @@ ResonanceEstimate estimateResonance(const std::vector<Row>& rows, const Band& ba
     return below;
 }
 
-std::vector<ResonanceEstimate> estimateResonances(const std::vector<Row>& rows, const std::vector<Band>& bands) {
+std::vector<ResonanceEstimate> estimateResonances(const std::vector<Row>& rows,
+                                                  const std::vector<Band>& bands) {
     std::size_t total = 0;
     for (const Band& b : bands) total += static_cast<std::size_t>(std::max(b.points, 0));
     if (total != rows.size()) return {};
@@ -229,9 +234,11 @@ DeckOutcome correctedDeck(const Design& original, const Design& corrected, const
     const ModelOutcome from = buildModel(original, options, language);
     ModelOutcome built = buildModel(corrected, options, language);
     if (!built.error.empty()) return {{}, {}, built.error};
-    std::string was;
-    for (const std::string& line : from.model.comments) was += (was.empty() ? "" : "; ") + line;
-    built.model.comments.push_back(fillIn(correctionText(CorrectionText::deckCorrected, language), {was}));
+    // One card per line of the design it started from: nec2c takes a card
+    // of at most 132 characters and reads the rest of a longer one as the
+    // next card.
+    built.model.comments.push_back(std::string(correctionText(CorrectionText::deckCorrected, language)));
+    for (const std::string& line : from.model.comments) built.model.comments.push_back("  " + line);
     return {deckText(built.model), built.model.bands, {}};
 }
 
@@ -390,7 +397,8 @@ CorrectionOutcome continueCorrection(const CorrectionState& previous,
     if (dx.empty()) return ended(std::move(s), CorrectionStatus::failed, CorrectionFailure::noResponse);
     double scale = 1;
     for (std::size_t j = 0; j < figures; ++j) {
-        if (!(s.point[j] + dx[j] > 0)) return ended(std::move(s), CorrectionStatus::failed, toZero(s.original));
+        if (!(s.point[j] + dx[j] > 0))
+            return ended(std::move(s), CorrectionStatus::failed, toZero(s.original));
         const double limit = largestStepShare * s.point[j];
         if (std::abs(dx[j]) > limit) scale = std::min(scale, limit / std::abs(dx[j]));
     }

@@ -52,7 +52,8 @@ ResonanceEstimate estimateResonance(const std::vector<Row>& rows, const Band& ba
 
 // The same for rows that hold the bands one after the other (one deck with
 // every band); no estimates when the rows do not match the bands' points.
-std::vector<ResonanceEstimate> estimateResonances(const std::vector<Row>& rows, const std::vector<Band>& bands);
+std::vector<ResonanceEstimate> estimateResonances(const std::vector<Row>& rows,
+                                                  const std::vector<Band>& bands);
 
 // A narrow sweep: `points` frequencies centred (to the kHz) on an estimate.
 inline constexpr int probePoints = 5;
@@ -110,25 +111,25 @@ struct CorrectionInput {
 struct CorrectionState {
     Design original;
     ModelOptions options;
-    int step = 0;                   // steps done
-    std::vector<double> point;      // the figures where the solver stands
-    std::vector<double> offMhz;     // resonance - design there, per band (once measured)
-    std::vector<double> jacobian;   // d resonance / d figure, MHz per unit, row per band
-    std::vector<double> halfSpan;   // the next narrow sweeps' half span, MHz per band
-    std::vector<Probe> probes;      // what the step being run asked for
+    int step = 0;                                  // steps done
+    std::vector<double> point;                     // the figures where the solver stands
+    std::vector<double> offMhz;                    // resonance - design there, per band (once measured)
+    std::vector<double> jacobian;                  // d resonance / d figure, MHz per unit, row per band
+    std::vector<double> halfSpan;                  // the next narrow sweeps' half span, MHz per band
+    std::vector<Probe> probes;                     // what the step being run asked for
     std::vector<std::vector<double>> probePoints;  // their figures
-    bool measuring = false;         // probes after the first are finite differences
-    bool widening = false;          // the step only looks again, wider
-    std::vector<double> bestPoint;  // the best design measured so far
+    bool measuring = false;                        // probes after the first are finite differences
+    bool widening = false;                         // the step only looks again, wider
+    std::vector<double> bestPoint;                 // the best design measured so far
     std::vector<double> bestOffMhz;
-    double bestError = -1;          // its largest |offMhz|; < 0 before the first
+    double bestError = -1;  // its largest |offMhz|; < 0 before the first
 };
 
 struct CorrectionOutcome {
     CorrectionStatus status = CorrectionStatus::running;
-    CorrectionState state;      // hand back with the probes' estimates
-    std::vector<Probe> probes;  // running: run all of these, in any order or at once
-    Design best;                // the corrected design, or the best found
+    CorrectionState state;                 // hand back with the probes' estimates
+    std::vector<Probe> probes;             // running: run all of these, in any order or at once
+    Design best;                           // the corrected design, or the best found
     std::vector<double> bestResonanceMhz;  // its model resonances, per band (empty before any)
     CorrectionFailure reason = CorrectionFailure::none;
     std::string modelError;  // badModel: the model's own message

@@ -17,16 +17,19 @@ constexpr std::array italian = {
     std::pair{CorrectionText::coil, "BOBINA %1 µH (%2 µH)"},
     std::pair{CorrectionText::notConverged,
               "LA CORREZIONE NON È ARRIVATA A ±1 kHz IN 12 PASSI: È MOSTRATO IL PROGETTO MIGLIORE TROVATO"},
-    std::pair{CorrectionText::noResonance, "IL MODELLO NON HA NESSUNA RISONANZA A PORTATA: IMPOSSIBILE CORREGGERE"},
+    std::pair{CorrectionText::noResonance,
+              "IL MODELLO NON HA NESSUNA RISONANZA A PORTATA: IMPOSSIBILE CORREGGERE"},
     std::pair{CorrectionText::lengthToZero, "LA CORREZIONE PORTEREBBE UN FILO A LUNGHEZZA ZERO O MENO"},
     std::pair{CorrectionText::inductanceToZero,
               "LA CORREZIONE PORTEREBBE LA BOBINA A INDUTTANZA ZERO O MENO: IL FILO È GIÀ TROPPO LUNGO"},
-    std::pair{CorrectionText::reachesGround,
-              "CON LA LUNGHEZZA CORRETTA LE ESTREMITÀ TOCCHEREBBERO IL SUOLO: AUMENTARE L'ALTEZZA O L'ANGOLO"},
-    std::pair{CorrectionText::noResponse, "LE RISONANZE NON SI SPOSTANO CON LE MISURE: IMPOSSIBILE CORREGGERE"},
+    std::pair{
+        CorrectionText::reachesGround,
+        "CON LA LUNGHEZZA CORRETTA LE ESTREMITÀ TOCCHEREBBERO IL SUOLO: AUMENTARE L'ALTEZZA O L'ANGOLO"},
+    std::pair{CorrectionText::noResponse,
+              "LE RISONANZE NON SI SPOSTANO CON LE MISURE: IMPOSSIBILE CORREGGERE"},
     std::pair{CorrectionText::badModel, "IL PROGETTO CORRETTO NON SI PUÒ SIMULARE: %1"},
     std::pair{CorrectionText::badResults, "IL SIMULATORE NON HA DATO TUTTI I RISULTATI DEL PASSO"},
-    std::pair{CorrectionText::deckCorrected, "Misure corrette col simulatore dal progetto: %1"},
+    std::pair{CorrectionText::deckCorrected, "Misure corrette col simulatore, dal progetto:"},
 };
 
 constexpr std::array english = {
@@ -42,10 +45,11 @@ constexpr std::array english = {
               "THE CORRECTION WOULD TAKE THE COIL TO ZERO INDUCTANCE OR LESS: THE WIRE IS ALREADY TOO LONG"},
     std::pair{CorrectionText::reachesGround,
               "AT THE CORRECTED LENGTH THE ENDS WOULD TOUCH THE GROUND: RAISE THE HEIGHT OR THE ANGLE"},
-    std::pair{CorrectionText::noResponse, "THE RESONANCES DO NOT MOVE WITH THE FIGURES: IT CANNOT BE CORRECTED"},
+    std::pair{CorrectionText::noResponse,
+              "THE RESONANCES DO NOT MOVE WITH THE FIGURES: IT CANNOT BE CORRECTED"},
     std::pair{CorrectionText::badModel, "THE CORRECTED DESIGN CANNOT BE SIMULATED: %1"},
     std::pair{CorrectionText::badResults, "THE SIMULATOR DID NOT GIVE ALL THE RESULTS OF THE STEP"},
-    std::pair{CorrectionText::deckCorrected, "Figures corrected by simulation from the design: %1"},
+    std::pair{CorrectionText::deckCorrected, "Figures corrected by simulation, from the design:"},
 };
 
 static_assert(completeColumns(italian, english, CorrectionText::deckCorrected));
@@ -77,24 +81,25 @@ CorrectionLabels correctionLabels(const Design& original, const Design& correcte
     if (original.index() != corrected.index()) return out;
     if (const auto* now = std::get_if<HalfWaveDesign>(&corrected)) {
         const double was = std::get<HalfWaveDesign>(original).totalLengthM;
-        out.corretto1 = fillIn(correctionText(CorrectionText::totalLength, language),
-                               {shown(now->totalLengthM, 2, language),
-                                change((now->totalLengthM - was) * 100, 0, language),
-                                shown(now->totalLengthM / 2, 2, language)});
+        out.corretto1 = fillIn(
+            correctionText(CorrectionText::totalLength, language),
+            {shown(now->totalLengthM, 2, language), change((now->totalLengthM - was) * 100, 0, language),
+             shown(now->totalLengthM / 2, 2, language)});
     } else if (const auto* now = std::get_if<TwoBandDesign>(&corrected)) {
         const auto& was = std::get<TwoBandDesign>(original);
         out.corretto1 = lengthLabel(CorrectionText::innerWire, was.innerWireM, now->innerWireM, language);
         out.corretto2 = lengthLabel(CorrectionText::outerWire, was.outerWireM, now->outerWireM, language);
     } else if (const auto* now = std::get_if<LoadingCoilDesign>(&corrected)) {
         const double was = std::get<LoadingCoilDesign>(original).coilInductanceUh;
-        out.corretto1 = fillIn(correctionText(CorrectionText::coil, language),
-                               {shown(now->coilInductanceUh, 2, language),
-                                change(now->coilInductanceUh - was, 2, language)});
+        out.corretto1 = fillIn(
+            correctionText(CorrectionText::coil, language),
+            {shown(now->coilInductanceUh, 2, language), change(now->coilInductanceUh - was, 2, language)});
     }
     return out;
 }
 
-std::string correctionFailureText(CorrectionFailure reason, const std::string& modelError, Language language) {
+std::string correctionFailureText(CorrectionFailure reason, const std::string& modelError,
+                                  Language language) {
     auto say = [&](CorrectionText which) { return std::string(correctionText(which, language)); };
     switch (reason) {
         case CorrectionFailure::none:

@@ -28,7 +28,7 @@ enum class CorrectionText {
     noResponse,
     badModel,
     badResults,
-    // the comment card of a corrected deck (%1: the design it started from)
+    // the comment card of a corrected deck, above the cards of the design it started from
     deckCorrected,
 };
 
