@@ -70,7 +70,7 @@ void Correction::solves_data() {
     const ModelOptions plain;
     ModelOptions low = plain;
     low.ground = Ground::average;
-    low.heightM = 5.2;
+    low.heightM = 4.9;
     const CorrectionFailure none = CorrectionFailure::none;
     QTest::newRow("f ∝ 1/L") << dipole << plain
                              << Resonances([](auto& x) { return std::vector{7.05 * 20.687 / x[0]}; }) << none

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <type_traits>
 #include <variant>
 
@@ -140,24 +141,14 @@ void broyden(std::vector<double>& jacobian, const std::vector<double>& dx, const
     }
 }
 
-double armLength(const Design& design) {
-    return std::visit(
-        [](const auto& d) {
-            using D = std::decay_t<decltype(d)>;
-            if constexpr (std::is_same_v<D, TwoBandDesign>)
-                return d.innerWireM + d.outerWireM;
-            else
-                return d.totalLengthM / 2;
-        },
-        design);
-}
-
-// Whether an inverted V's arms would reach the ground.
-bool reachesGround(const Design& design, const ModelOptions& options) {
-    const bool invertedV = std::visit([](const auto& d) { return d.shape == Shape::invertedV; }, design);
-    if (!invertedV || options.ground == Ground::freeSpace) return false;
-    const double drop = armLength(design) * std::cos(options.apexAngleDeg / 2 * 3.14159265358979323846 / 180);
-    return !(options.heightM - drop > options.wireDiameterMm / 2000);
+// The end of the correction when the design does not become a model.
+std::optional<CorrectionOutcome> unbuildable(const CorrectionState& s, const Design& design,
+                                             Language language) {
+    const ModelOutcome built = buildModel(design, s.options, language);
+    if (built.error.empty()) return {};
+    const bool ground = built.error == text(Text::belowGround, language);
+    return ended(s, CorrectionStatus::failed,
+                 ground ? CorrectionFailure::reachesGround : CorrectionFailure::badModel, built.error);
 }
 
 }  // namespace
@@ -287,12 +278,7 @@ CorrectionOutcome startCorrection(const CorrectionInput& input, Language languag
     s.point = correctedFigures(input.design);
     s.measuring = true;
     const std::vector<double> design = designFrequencies(input.design);
-    const ModelOutcome built = buildModel(input.design, input.options, language);
-    if (!built.error.empty()) {
-        const bool ground = built.error == text(Text::belowGround, language);
-        return ended(std::move(s), CorrectionStatus::failed,
-                     ground ? CorrectionFailure::reachesGround : CorrectionFailure::badModel, built.error);
-    }
+    if (std::optional<CorrectionOutcome> fault = unbuildable(s, input.design, language)) return *fault;
     const bool known = input.resonanceMhz.size() == design.size();
     std::vector<double> centres;
     for (std::size_t i = 0; i < design.size(); ++i) {
@@ -405,15 +391,10 @@ CorrectionOutcome continueCorrection(const CorrectionState& previous,
     std::vector<double> next = s.point;
     for (std::size_t j = 0; j < figures; ++j) next[j] += dx[j] * scale;
 
-    const Design nextDesign = withFigures(s.original, next);
-    if (reachesGround(nextDesign, s.options))
-        return ended(std::move(s), CorrectionStatus::failed, CorrectionFailure::reachesGround);
-    const ModelOutcome built = buildModel(nextDesign, s.options, language);
-    if (!built.error.empty()) {
-        const bool ground = built.error == text(Text::belowGround, language);
-        return ended(std::move(s), CorrectionStatus::failed,
-                     ground ? CorrectionFailure::reachesGround : CorrectionFailure::badModel, built.error);
-    }
+    // The model itself says whether the design can be built: an inverted V
+    // whose ends reach the ground, a wire too short for its segments.
+    if (std::optional<CorrectionOutcome> fault = unbuildable(s, withFigures(s.original, next), language))
+        return *fault;
 
     // The next sweeps: centred where J predicts the resonances, as wide as
     // the change predicted (the prediction is off by a share of it).
