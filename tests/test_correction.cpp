@@ -218,7 +218,7 @@ void Correction::labels_data() {
     QTest::newRow("half-wave, English, shorter")
         << dipole << std::vector{19.9} << true << "TOTAL 19.9 m (-31 cm), EACH ARM 9.95 m"
         << "";
-    QTest::newRow("two-band") << twoBand << std::vector{10.7239, 7.9601} << false
+    QTest::newRow("two-band") << twoBand << std::vector{10.7239123456789, 7.9601987654321} << false
                               << "FILO INTERNO 10,72 m (+63 cm)"
                               << "FILO ESTERNO 7,96 m (+7 cm)";
     QTest::newRow("coil") << coil << std::vector{16.2949} << false << "BOBINA 16,29 µH (+0,03 µH)"
@@ -234,9 +234,15 @@ void Correction::labels() {
     QFETCH(QString, corretto1);
     QFETCH(QString, corretto2);
     const auto language = english ? zeliro::Language::english : zeliro::Language::italian;
-    const CorrectionLabels shown = correctionLabels(original, withFigures(original, figures), language);
+    const Design corrected = withFigures(original, figures);
+    const CorrectionLabels shown = correctionLabels(original, corrected, language);
     QCOMPARE(QString::fromStdString(shown.corretto1), corretto1);
     QCOMPARE(QString::fromStdString(shown.corretto2), corretto2);
+    // The saved deck says it was corrected, in cards nec2c reads whole.
+    const QStringList deck =
+        QString::fromStdString(correctedDeck(original, corrected, {}, language).deck).split('\n');
+    QVERIFY(deck.contains("CM " + QString(correctionText(CorrectionText::deckCorrected, language).data())));
+    for (const QString& card : deck) QVERIFY(card.toUtf8().size() <= 133);
 }
 
 QTEST_APPLESS_MAIN(Correction)

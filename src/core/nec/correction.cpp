@@ -71,21 +71,9 @@ void askFor(CorrectionState& s, const std::vector<double>& base, const std::vect
     for (const std::vector<double>& figures : s.probePoints) s.probes.push_back(probeAt(s, figures, centres));
 }
 
-CorrectionOutcome running(CorrectionState s) {
+// An outcome with the best design measured so far (the start before any).
+CorrectionOutcome withBest(CorrectionState s) {
     CorrectionOutcome out;
-    out.probes = s.probes;
-    out.state = std::move(s);
-    out.best =
-        withFigures(out.state.original, out.state.bestError >= 0 ? out.state.bestPoint : out.state.point);
-    return out;
-}
-
-CorrectionOutcome ended(CorrectionState s, CorrectionStatus status, CorrectionFailure reason,
-                        std::string modelError = {}) {
-    CorrectionOutcome out;
-    out.status = status;
-    out.reason = reason;
-    out.modelError = std::move(modelError);
     const bool measured = s.bestError >= 0;
     out.best = withFigures(s.original, measured ? s.bestPoint : s.point);
     if (measured) {
@@ -93,9 +81,24 @@ CorrectionOutcome ended(CorrectionState s, CorrectionStatus status, CorrectionFa
         for (std::size_t i = 0; i < design.size(); ++i)
             out.bestResonanceMhz.push_back(design[i] + s.bestOffMhz[i]);
     }
+    out.state = std::move(s);
+    return out;
+}
+
+CorrectionOutcome running(CorrectionState s) {
+    CorrectionOutcome out = withBest(std::move(s));
+    out.probes = out.state.probes;
+    return out;
+}
+
+CorrectionOutcome ended(CorrectionState s, CorrectionStatus status, CorrectionFailure reason,
+                        std::string modelError = {}) {
     s.probes.clear();
     s.probePoints.clear();
-    out.state = std::move(s);
+    CorrectionOutcome out = withBest(std::move(s));
+    out.status = status;
+    out.reason = reason;
+    out.modelError = std::move(modelError);
     return out;
 }
 
@@ -225,9 +228,9 @@ DeckOutcome correctedDeck(const Design& original, const Design& corrected, const
     const ModelOutcome from = buildModel(original, options, language);
     ModelOutcome built = buildModel(corrected, options, language);
     if (!built.error.empty()) return {{}, {}, built.error};
-    // One card per line of the design it started from: nec2c takes a card
-    // of at most 132 characters and reads the rest of a longer one as the
-    // next card.
+    // One card per line of the design it started from: nec2c reads a card
+    // of at most 133 characters, and the rest of a longer one as the next
+    // card (which then fails).
     built.model.comments.push_back(std::string(correctionText(CorrectionText::deckCorrected, language)));
     for (const std::string& line : from.model.comments) built.model.comments.push_back("  " + line);
     return {deckText(built.model), built.model.bands, {}};
