@@ -24,6 +24,9 @@
 //   frequency) or failed (out.reason says why; out.best is the best design found).
 //
 // One call of continueCorrection is one step; at most maxCorrectionSteps.
+// The bands of a probe may also run as decks of their own (deckWithBands with
+// one band each, estimateResonance on each band's rows): every run of a step
+// is independent of the others.
 
 #include <string>
 #include <vector>
@@ -127,9 +130,11 @@ struct CorrectionState {
 
 struct CorrectionOutcome {
     CorrectionStatus status = CorrectionStatus::running;
-    CorrectionState state;                 // hand back with the probes' estimates
-    std::vector<Probe> probes;             // running: run all of these, in any order or at once
-    Design best;                           // the corrected design, or the best found
+    CorrectionState state;      // hand back with the probes' estimates
+    std::vector<Probe> probes;  // running: run all of these, in any order or at once
+    // The corrected design, or the best found so far (what to keep when the
+    // caller stops: cancelled, or an engine run failed); the start before any.
+    Design best;
     std::vector<double> bestResonanceMhz;  // its model resonances, per band (empty before any)
     CorrectionFailure reason = CorrectionFailure::none;
     std::string modelError;  // badModel: the model's own message
