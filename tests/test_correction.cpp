@@ -9,6 +9,7 @@
 #include "core/nec/correction.h"
 #include "core/nec/correctiontexts.h"
 #include "core/nec/pieces.h"
+#include "core/numbers.h"
 
 using namespace zeliro::nec;
 using Resonances = std::function<std::vector<double>(const std::vector<double>&)>;
@@ -16,7 +17,6 @@ using Resonances = std::function<std::vector<double>(const std::vector<double>&)
 Q_DECLARE_METATYPE(Design)
 Q_DECLARE_METATYPE(ModelOptions)
 Q_DECLARE_METATYPE(Resonances)
-Q_DECLARE_METATYPE(CorrectionStatus)
 Q_DECLARE_METATYPE(CorrectionFailure)
 Q_DECLARE_METATYPE(std::vector<double>)
 Q_DECLARE_METATYPE(Band)
@@ -191,9 +191,7 @@ void Correction::pieces() {
         QCOMPARE(split[p].points, points[int(p)]);
         auto& piece = rows.emplace_back();
         for (int i = 0; i < split[p].points; ++i)  // as the report prints them: five digits
-            piece.push_back(
-                {std::stod(QString::number(split[p].startMhz + split[p].stepMhz * i, 'g', 5).toStdString()),
-                 50, 0});
+            piece.push_back({zeliro::roundSignificant(split[p].startMhz + split[p].stepMhz * i, 5), 50, 0});
     }
     QCOMPARE(split.back().endMhz(), band.endMhz());
     const JoinOutcome joined = joinPieces(rows, split);
