@@ -59,8 +59,8 @@ std::vector<ResonanceEstimate> estimateResonances(const std::vector<Row>& rows,
                                                   const std::vector<Band>& bands);
 
 // A narrow sweep: `points` frequencies centred (to the kHz) on an estimate.
-inline constexpr int probePoints = 5;
-Band narrowBand(double designMhz, double centreMhz, double halfSpanMhz, int points = probePoints);
+inline constexpr int narrowBandPoints = 5;
+Band narrowBand(double designMhz, double centreMhz, double halfSpanMhz, int points = narrowBandPoints);
 
 // One engine run a step asks for: a design and its narrow sweep per band.
 struct Probe {
@@ -106,7 +106,8 @@ struct CorrectionInput {
     Design design;
     ModelOptions options;
     // The resonances of the last full sweep of this design and options, per
-    // band (empty when there is none: the first step then looks wider).
+    // band (empty when there is none, 0 for a band without one: the first
+    // step then looks across the full sweep's span).
     std::vector<double> resonanceMhz;
 };
 
@@ -122,7 +123,6 @@ struct CorrectionState {
     std::vector<Probe> probes;                     // what the step being run asked for
     std::vector<std::vector<double>> probePoints;  // their figures
     bool measuring = false;                        // probes after the first are finite differences
-    bool widening = false;                         // the step only looks again, wider
     std::vector<double> bestPoint;                 // the best design measured so far
     std::vector<double> bestOffMhz;
     double bestError = -1;  // its largest |offMhz|; < 0 before the first
