@@ -371,7 +371,7 @@ CorrectionOutcome continueCorrection(const CorrectionState& previous,
             std::vector<double> centres;
             for (std::size_t i = 0; i < bands; ++i) {
                 centres.push_back(design[i] + s.bestOffMhz[i]);
-                s.halfSpan[i] = std::max(firstHalfSpanShare * design[i] / 2, narrowestHalfSpanMhz);
+                s.halfSpan[i] = firstHalfSpanShare * design[i];
             }
             askFor(s, s.point, centres);
             return running(std::move(s));
