@@ -1,6 +1,7 @@
 // The simulation core with the real engine: a design becomes a deck, nec2c
-// runs it, and the report's resonances are where the engine puts them.
-// Skipped where nec2c is not installed.
+// runs it, and the report's resonances are where the engine puts them; a
+// correction run probe by probe through nec2c puts them on the design
+// frequencies. Skipped where nec2c is not installed.
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -8,6 +9,8 @@
 
 #include "core/loadingcoil.h"
 #include "core/nec/analysis.h"
+#include "core/nec/correction.h"
+#include "core/nec/correctiontexts.h"
 #include "core/numbers.h"
 
 using namespace zeliro::nec;
@@ -21,8 +24,11 @@ private slots:
     void initTestCase();
     void resonances_data();
     void resonances();
+    void corrects_data();
+    void corrects();
 
 private:
+    std::vector<Row> run(const std::string& deck);
     QString m_engine;
 };
 
@@ -64,23 +70,7 @@ void NecEngine::resonances() {
     QFETCH(double, tolerance);
     const DeckOutcome deck = buildDeck(design, options);
     QCOMPARE(deck.error, std::string());
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QFile in(dir.filePath("deck.nec"));
-    QVERIFY(in.open(QIODevice::WriteOnly));
-    in.write(deck.deck.data(), qint64(deck.deck.size()));
-    in.close();
-    QProcess engine;
-    engine.start(m_engine, {"-i", in.fileName(), "-o", dir.filePath("out.txt")});
-    QVERIFY(engine.waitForFinished(120'000));
-    QCOMPARE(engine.exitCode(), 0);
-    QFile out(dir.filePath("out.txt"));
-    QVERIFY(out.open(QIODevice::ReadOnly));
-    const QByteArray report = out.readAll();
-
-    const OutputOutcome read = readNecOutput({report.constData(), std::size_t(report.size())});
-    QCOMPARE(read.error, std::string());
-    const AnalysisOutcome analysis = analyse(read.rows, deck.bands);
+    const AnalysisOutcome analysis = analyse(run(deck.deck), deck.bands);
     QCOMPARE(analysis.error, std::string());
     QCOMPARE(int(analysis.bands.size()), int(resonances.size()));
     for (int i = 0; i < resonances.size(); ++i) {
@@ -90,6 +80,77 @@ void NecEngine::resonances() {
               band.minimumSwr, band.minimumSwrMhz);
         QVERIFY2(std::abs(band.resonanceMhz - resonances[i]) <= tolerance,
                  qPrintable(QString::number(band.resonanceMhz, 'f', 4)));
+    }
+}
+
+// The rows of nec2c's report on the deck; none when the engine or the report fails.
+std::vector<Row> NecEngine::run(const std::string& deck) {
+    QTemporaryDir dir;
+    QFile in(dir.filePath("deck.nec"));
+    if (!dir.isValid() || !in.open(QIODevice::WriteOnly)) return {};
+    in.write(deck.data(), qint64(deck.size()));
+    in.close();
+    QProcess engine;
+    engine.start(m_engine, {"-i", in.fileName(), "-o", dir.filePath("out.txt")});
+    QFile out(dir.filePath("out.txt"));
+    if (!engine.waitForFinished(120'000) || engine.exitCode() != 0 || !out.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray report = out.readAll();
+    return readNecOutput({report.constData(), std::size_t(report.size())}).rows;
+}
+
+void NecEngine::corrects_data() {
+    QTest::addColumn<Design>("design");
+    QTest::addColumn<ModelOptions>("options");
+    auto over = [](const Design& d, Ground ground) {
+        ModelOptions o = defaultOptions(d);
+        o.ground = ground;
+        o.pointsPerBand = 41;
+        return o;
+    };
+    const Design dipole = HalfWaveDesign{20.21, 7.05};
+    const Design invertedV = HalfWaveDesign{20.06, 7.05, Shape::invertedV};
+    const Design twoBand = TwoBandDesign{10.09, 7.89, 3.44, 142.86, 7.055, 3.650};
+    const Design coil = LoadingCoilDesign{10, 2, 16.26, 2, 7.05};
+    QTest::newRow("half-wave, free space") << dipole << over(dipole, Ground::freeSpace);
+    QTest::newRow("half-wave, 10 m over average ground") << dipole << over(dipole, Ground::average);
+    QTest::newRow("inverted V 120°, apex 10 m, average ground")
+        << invertedV << over(invertedV, Ground::average);
+    QTest::newRow("two-band example, free space") << twoBand << over(twoBand, Ground::freeSpace);
+    QTest::newRow("loading-coil example, free space") << coil << over(coil, Ground::freeSpace);
+}
+
+void NecEngine::corrects() {
+    QFETCH(Design, design);
+    QFETCH(ModelOptions, options);
+    // From the resonances of the design's own sweep, as the window has them.
+    const AnalysisOutcome before =
+        analyse(run(buildDeck(design, options).deck), buildModel(design, options).model.bands);
+    QCOMPARE(before.error, std::string());
+    CorrectionInput input{design, options, {}};
+    for (const BandResult& band : before.bands) input.resonanceMhz.push_back(band.resonanceMhz);
+    CorrectionOutcome out = startCorrection(input);
+    int runs = 0;
+    while (out.status == CorrectionStatus::running) {
+        std::vector<std::vector<ResonanceEstimate>> estimates;
+        for (const Probe& probe : out.probes) {
+            estimates.push_back(estimateResonances(run(probeDeck(probe, options).deck), probe.bands));
+            ++runs;
+        }
+        out = continueCorrection(out.state, estimates);
+    }
+    const CorrectionLabels labels = correctionLabels(design, out.best);
+    qInfo("%d steps, %d runs: %s %s", out.state.step, runs, labels.corretto1.c_str(),
+          labels.corretto2.c_str());
+    QVERIFY2(out.status == CorrectionStatus::done, correctionFailureText(out.reason, out.modelError).c_str());
+    // The corrected deck, as saved, run again as a whole sweep.
+    const DeckOutcome deck = correctedDeck(design, out.best, options);
+    QVERIFY(deck.deck.find("CM Misure corrette") != std::string::npos);
+    const AnalysisOutcome after = analyse(run(deck.deck), deck.bands);
+    QVERIFY2(after.error.empty(), after.error.c_str());
+    for (const BandResult& band : after.bands) {
+        qInfo("resonance %.5f MHz", band.resonanceMhz);
+        QVERIFY(band.resonant && std::abs(band.resonanceMhz - band.band.designMhz) <= 0.002);
     }
 }
 
