@@ -74,7 +74,7 @@ void NecPattern::readsStoredReports_data() {
     QTest::addColumn<double>("beamwidth");
     const QByteArray ground = report("pattern-ground.out");
     QTest::newRow("elevation cut, 20 m over average ground")
-        << ground << Ground::average << QString() << 7.19 << 29.0 << 35.53;
+        << ground << Ground::average << QString() << 7.19 << 29.5 << 35.53;
     QTest::newRow("E and H planes in free space")
         << report("pattern-free.out") << Ground::freeSpace << QString() << 2.04 << -1.0 << 78.75;
     QTest::newRow("cut inside the pattern block")
@@ -176,7 +176,8 @@ void NecPattern::heightStudyRunsAndTable() {
     // The first run's report is the stored one; the others were cancelled.
     const auto results = heightResults(study, {report("pattern-ground.out").toStdString()}, Ground::average);
     const HeightTable table = heightTable(results);
-    QCOMPARE(table.rows.front(), (std::vector<std::string>{"5,31 m", "0,125 λ", "7,19 dBi", "29°"}));
+    QCOMPARE(table.rows.front(),
+             (std::vector<std::string>{"5,31 m", "0,125 λ", "7,19 dBi", "29°"}));  // 29,5°
     QCOMPARE(table.rows.back()[2], std::string(text(Text::emptyReport)));
 
     // Steep arms touch the ground at the lowest heights; the others still run.
@@ -231,7 +232,7 @@ void NecPattern::againstTheEngine() {
     const FiguresOutcome figures = patternFigures(pattern, options.ground);
     QVERIFY(figures.figures);
     const PatternFigures& f = *figures.figures;
-    qInfo("peak %.2f dBi, take-off %.0f°, beamwidth %.1f°", f.peakGainDbi, f.takeOffDeg.value_or(-1),
+    qInfo("peak %.2f dBi, take-off %.1f°, beamwidth %.1f°", f.peakGainDbi, f.takeOffDeg.value_or(-1),
           f.beamwidthDeg);
     QVERIFY(std::abs(f.peakGainDbi - peak) <= 0.3);
     QCOMPARE(f.nvis, nvis);
@@ -242,11 +243,12 @@ void NecPattern::againstTheEngine() {
     }
     // The low dipole's lobe is broad and flat: that its peak is high is what counts.
     if (!nvis) QVERIFY(std::abs(*f.takeOffDeg - takeOff) <= 2);
-    // Broadside at the take-off angle the azimuth cut peaks with the same gain.
+    // Broadside at the take-off angle (between two points of the elevation cut)
+    // the azimuth cut peaks with the same gain.
     const PatternOutcome azimuth = run(patternRequest(options.ground, 7.05, {*f.takeOffDeg}));
     QCOMPARE(azimuth.error, std::string());
     const auto lobe = lobeFigures(azimuth.cuts.at(1));
-    QVERIFY(lobe && std::abs(lobe->peakGainDbi - f.peakGainDbi) <= 0.01);
+    QVERIFY(lobe && std::abs(lobe->peakGainDbi - f.peakGainDbi) <= 0.05);
     QVERIFY(lobe->peakAngleDeg == 0 || lobe->peakAngleDeg == 180);
 }
 

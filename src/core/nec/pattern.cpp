@@ -305,11 +305,16 @@ std::optional<LobeFigures> lobeFigures(const CutResult& cut) {
                          [](const PatternPoint& a, const PatternPoint& b) { return a.gainDbi < b.gainDbi; }) -
         points.begin());
     const bool circular = cut.cut.kind != CutKind::elevation;
-    const double threshold = points[peak].gainDbi - 3;
+    const double gain = points[peak].gainDbi;
+    // The report gives gains to 0,01 dB, so a broad lobe has several points
+    // at its peak: its angle is the middle of them.
+    const double flatBefore = halfWidth(points, peak, -1, circular, gain);
+    const double flatAfter = halfWidth(points, peak, +1, circular, gain);
+    double angle = points[peak].angleDeg + (flatAfter - flatBefore) / 2;
+    if (circular) angle = std::fmod(angle + 360, 360);
     const double width =
-        halfWidth(points, peak, -1, circular, threshold) + halfWidth(points, peak, +1, circular, threshold);
-    return LobeFigures{points[peak].gainDbi, points[peak].angleDeg,
-                       std::min(width, circular ? 360.0 : 180.0)};
+        halfWidth(points, peak, -1, circular, gain - 3) + halfWidth(points, peak, +1, circular, gain - 3);
+    return LobeFigures{gain, angle, std::min(width, circular ? 360.0 : 180.0)};
 }
 
 FiguresOutcome patternFigures(const PatternOutcome& pattern, Ground ground, Language language) {

@@ -87,11 +87,12 @@ PatternOutcome readNecPattern(std::string_view report, const PatternRequest& req
 // The figures of a cut's main lobe.
 struct LobeFigures {
     double peakGainDbi = 0;
-    double peakAngleDeg = 0;  // the cut's angle of the peak
+    double peakAngleDeg = 0;  // the cut's angle of the peak (see above)
     double beamwidthDeg = 0;  // between the -3 dB points either side of the peak
 };
 
-// The peak of a cut (the first one, where two are equal) and its -3 dB width,
+// The peak of a cut (the middle of the points at the peak gain next to the
+// first one: the report rounds gains to 0,01 dB) and its -3 dB width,
 // found by straight-line interpolation between points; a half-plane cut (the
 // elevation cut) ends at its edges, a full circle wraps round. Empty for a cut
 // without points.
