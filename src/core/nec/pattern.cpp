@@ -273,16 +273,20 @@ PatternOutcome readNecPattern(std::string_view report, const PatternRequest& req
         for (int i = 0; i < count; ++i) {
             if (!lines.next(line) || fields(line).empty()) return nec(Text::truncated);
             const auto f = fields(line);
-            if (f.size() < 5) return nec(Text::truncated);
+            // The polarization's sense may be blank: the fields are counted from the end.
+            if (f.size() < 11) return nec(Text::truncated);
             const auto theta = finite(f[0]);
             const auto phi = finite(f[1]);
             const auto gain = finite(f[4]);
-            if (!theta || !phi || !gain)
+            const auto eTheta = finite(f[f.size() - 4]);
+            const auto ePhi = finite(f[f.size() - 2]);
+            if (!theta || !phi || !gain || !eTheta || !ePhi)
                 return failure(textOf(PatternText::patternNotANumber, language, {tidy(line)}));
             if (std::abs(*theta - (sweep.theta0 + i * sweep.thetaStep)) > angleTolerance ||
                 std::abs(*phi - (sweep.phi0 + i * sweep.phiStep)) > angleTolerance)
                 return failure(textOf(PatternText::wrongDirections, language, {tidy(line)}));
-            cut.points.push_back({angleOf(cut.cut.kind, *theta, *phi), *gain});
+            cut.points.push_back(
+                {angleOf(cut.cut.kind, *theta, *phi), *gain, *eTheta * *eTheta + *ePhi * *ePhi});
         }
         std::stable_sort(
             cut.points.begin(), cut.points.end(),
@@ -302,19 +306,15 @@ std::optional<LobeFigures> lobeFigures(const CutResult& cut) {
     if (points.empty()) return std::nullopt;
     const auto peak = static_cast<std::size_t>(
         std::max_element(points.begin(), points.end(),
-                         [](const PatternPoint& a, const PatternPoint& b) { return a.gainDbi < b.gainDbi; }) -
+                         [](const PatternPoint& a, const PatternPoint& b) {
+                             return a.gainDbi < b.gainDbi || (a.gainDbi == b.gainDbi && a.field < b.field);
+                         }) -
         points.begin());
     const bool circular = cut.cut.kind != CutKind::elevation;
     const double gain = points[peak].gainDbi;
-    // The report gives gains to 0,01 dB, so a broad lobe has several points
-    // at its peak: its angle is the middle of them.
-    const double flatBefore = halfWidth(points, peak, -1, circular, gain);
-    const double flatAfter = halfWidth(points, peak, +1, circular, gain);
-    double angle = points[peak].angleDeg + (flatAfter - flatBefore) / 2;
-    if (circular) angle = std::fmod(angle + 360, 360);
     const double width =
         halfWidth(points, peak, -1, circular, gain - 3) + halfWidth(points, peak, +1, circular, gain - 3);
-    return LobeFigures{gain, angle, std::min(width, circular ? 360.0 : 180.0)};
+    return LobeFigures{gain, points[peak].angleDeg, std::min(width, circular ? 360.0 : 180.0)};
 }
 
 FiguresOutcome patternFigures(const PatternOutcome& pattern, Ground ground, Language language) {

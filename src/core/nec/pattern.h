@@ -65,6 +65,9 @@ std::string patternDeck(const Model& model, const PatternRequest& request);
 struct PatternPoint {
     double angleDeg = 0;  // as the cut's kind measures it (see above)
     double gainDbi = 0;   // total power gain; nec2c writes -999,99 where there is no field
+    // |E theta|² + |E phi|² (V²/m²): five figures where the gain has 0,01 dB,
+    // so it tells the peak among points of equal gain.
+    double field = 0;
 };
 
 struct CutResult {
@@ -87,12 +90,12 @@ PatternOutcome readNecPattern(std::string_view report, const PatternRequest& req
 // The figures of a cut's main lobe.
 struct LobeFigures {
     double peakGainDbi = 0;
-    double peakAngleDeg = 0;  // the cut's angle of the peak (see above)
+    double peakAngleDeg = 0;  // the cut's angle of the peak
     double beamwidthDeg = 0;  // between the -3 dB points either side of the peak
 };
 
-// The peak of a cut (the middle of the points at the peak gain next to the
-// first one: the report rounds gains to 0,01 dB) and its -3 dB width,
+// The peak of a cut (of the points with the highest gain, the one with the
+// strongest field; the first one, where two are equal) and its -3 dB width,
 // found by straight-line interpolation between points; a half-plane cut (the
 // elevation cut) ends at its edges, a full circle wraps round. Empty for a cut
 // without points.
