@@ -102,6 +102,7 @@ void NecPattern::readsStoredReports() {
     const PatternOutcome english = readNecPattern(text.toStdString(), request, Language::english);
     QCOMPARE(english.error.empty(), error.isEmpty());
     QCOMPARE(english.cuts.size(), read.cuts.size());
+    QVERIFY(!readNecPattern(text.toStdString(), PatternRequest{}).error.empty());  // no cut asked for
     if (!error.isEmpty()) {
         QVERIFY(read.cuts.empty());
         return;

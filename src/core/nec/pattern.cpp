@@ -250,6 +250,7 @@ PatternOutcome readNecPattern(std::string_view report, const PatternRequest& req
         return PatternOutcome{{}, textWith(which, arguments, language)};
     };
     if (fields(report).empty()) return nec(Text::emptyReport);
+    if (request.cuts.empty()) return failure(textOf(PatternText::noPattern, language));
     PatternOutcome out;
     bool ended = false;
     Lines lines(report);
