@@ -289,7 +289,7 @@ ModelOutcome buildModel(const Design& design, const ModelOptions& options, Langu
     return out;
 }
 
-std::string deckText(const Model& m, int band) {
+std::string deckTextWith(const Model& m, std::string_view run) {
     std::string deck;
     auto card = [&](std::initializer_list<std::string> fields) {
         bool first = true;
@@ -315,14 +315,20 @@ std::string deckText(const Model& m, int band) {
     if (m.ground == Ground::perfect) card({"GN", "1"});
     card({"EX", "0", n(m.feedTag), n(m.feedSegment), "0", "1", "0"});
     card({"PT", "-1", "0", "0", "0"});  // no table of currents
+    deck += run;
+    card({"EN"});
+    return deck;
+}
+
+std::string deckText(const Model& m, int band) {
+    std::string sweeps;
+    auto n = [](int v) { return std::to_string(v); };
     for (std::size_t i = 0; i < m.bands.size(); ++i) {
         if (band >= 0 && static_cast<std::size_t>(band) != i) continue;
         const Band& b = m.bands[i];
-        card({"FR", "0", n(b.points), "0", "0", number(b.startMhz), number(b.stepMhz)});
-        card({"XQ"});
+        sweeps += "FR 0 " + n(b.points) + " 0 0 " + number(b.startMhz) + ' ' + number(b.stepMhz) + "\nXQ\n";
     }
-    card({"EN"});
-    return deck;
+    return deckTextWith(m, sweeps);
 }
 
 DeckOutcome buildDeck(const Design& design, const ModelOptions& options, Language language) {

@@ -12,6 +12,7 @@
 // included angle. Every number of the deck is written with std::to_chars.
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -130,6 +131,11 @@ ModelOutcome buildModel(const Design& design, const ModelOptions& options,
 
 // The deck of a model; with band >= 0 only that band's FR card is written.
 std::string deckText(const Model& model, int band = -1);
+
+// The deck of a model with other cards in place of its sweeps: `run` holds
+// the cards that follow PT (an FR card and the cards it runs), each ending in
+// a newline; EN closes the deck.
+std::string deckTextWith(const Model& model, std::string_view run);
 
 struct DeckOutcome {
     std::string deck;         // empty on error
