@@ -30,7 +30,8 @@ ls "$usr"/lib/zeliro/libzeliro_widgets.so* >/dev/null || fail "no widget library
 runpath() { readelf -d "$1" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p'; }
 [ "$(runpath "$usr/bin/zeliro")" = '$ORIGIN/../lib/zeliro' ] || fail "the program's run path is not ../lib/zeliro"
 [ "$(runpath "$usr/lib/zeliro/libzeliro_verify.so")" = '$ORIGIN' ] || fail "the module's run path is not its folder"
-ldd "$usr/bin/zeliro" | grep -q "libzeliro_widgets.so => $usr/lib/zeliro/" || fail "the program does not find its widget library"
+ldd "$usr/bin/zeliro" | grep -q "libzeliro_widgets.so => $usr/bin/\.\./lib/zeliro/" ||
+  fail "the program does not find its widget library"
 ldd "$usr/lib/zeliro/libzeliro_verify.so" | grep -q "libzeliro_widgets.so => $usr/lib/zeliro/" ||
   fail "the module does not find the widget library"
 ! strings -a "$usr/bin/zeliro" | grep -q "$build/lib/zeliro" || fail "the installed program looks in the build tree"
