@@ -400,9 +400,6 @@ void SweepTest::namesWhatTheSweepShows_data() {
         << QList<double>{14.0, 14.1, 14.2, 14.3, 14.4} << QList<double>{3, 2, 1.2, 2, 3} << "7,05"
         << "SWR min 1,2 a 14,2 MHz, banda 2:1 200 kHz, misurato a 50 Ω"
         << said(Text::trimFarMinimum, {"10", "7,05", "14,2"});
-    QTest::newRow("no wanted frequency typed")
-        << seven << QList<double>{3, 2, 1.2, 2, 3, 4, 5} << ""
-        << "SWR min 1,2 a 7,2 MHz, banda 2:1 200 kHz, misurato a 50 Ω" << said(Text::trimNoWanted);
 }
 
 void SweepTest::namesWhatTheSweepShows() {
