@@ -1,6 +1,8 @@
 // nec2c's report reader over any text: never crashes, and gives either an
 // error and no rows, or rows of finite numbers and no error. Rows that read
-// are analysed as one sweep, and the band's texts are made.
+// are analysed as one sweep, and the band's texts are made. The engine's
+// fault text is taken from any text too.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -14,6 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view report(reinterpret_cast<const char*>(data), size);
     const OutputOutcome out = readNecOutput(report);
     FUZZ_CHECK(out.error.empty() != out.rows.empty());
+    // The engine's words shown under a failure: a fault only where the reader
+    // found one, and never more than the five lines asked for.
+    const std::string words = engineMessage(report, report);
+    if (out.error.empty()) FUZZ_CHECK(reportFault(report).empty());
+    FUZZ_CHECK(std::count(words.begin(), words.end(), '\n') <= 5);
     for (const Row& row : out.rows)
         FUZZ_CHECK(std::isfinite(row.frequencyMhz) && std::isfinite(row.resistanceOhm) &&
                    std::isfinite(row.reactanceOhm));

@@ -1,9 +1,9 @@
 // Both sweep readers over any bytes: never a crash, exactly one of a sweep or
 // an error, an error names a line of the input, and a sweep holds what the
 // analysis may rely on (rising finite frequencies, SWR of at least 1, finite
-// impedances); the analysis of it stays inside the sweep. A stream that hands
-// out a few bytes at a time, read in English, reads the same and fails at the
-// same line for the same reason.
+// impedances); the analysis of it stays inside the sweep, and its minima are
+// true dips or edges. A stream that hands out a few bytes at a time, read in
+// English, reads the same and fails at the same line for the same reason.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -11,6 +11,8 @@
 #include <streambuf>
 #include <string>
 
+#include "core/nec/measured.h"
+#include "core/numbers.h"
 #include "core/sweep/sweep.h"
 #include "fuzzcheck.h"
 
@@ -56,6 +58,44 @@ SweepReading readAs(std::uint8_t mode, std::istream& in, Language language) {
 }
 
 bool startsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+double reflection(double swr) { return (swr - 1) / (swr + 1); }
+
+// Every dip rises by the margin on both sides within the sweep; an edge never
+// rises by it on its outer side; a sweep that never moves by the margin has
+// no minimum at all. The trimming window gets a figure or a reason, never
+// both; a sweep moved to another reference keeps its points.
+void checkMinima(const MeasuredSweep& sweep, double wanted) {
+    const auto& p = sweep.points;
+    const SwrMinima minima = swrMinima(sweep);
+    const auto riseBeyond = [&p](const SwrMinimum& m, bool before) {
+        double highest = 0;
+        for (const SweepPoint& point : p)
+            if (before ? point.frequencyMHz < m.frequencyMHz : point.frequencyMHz > m.frequencyMHz)
+                highest = std::max(highest, reflection(point.swr));
+        return highest - reflection(m.swr);
+    };
+    for (std::size_t i = 0; i < minima.dips.size(); ++i) {
+        const SwrMinimum& dip = minima.dips[i];
+        FUZZ_CHECK(dip.isDip && dip.swr >= 1);
+        if (i > 0) FUZZ_CHECK(dip.frequencyMHz > minima.dips[i - 1].frequencyMHz);
+        FUZZ_CHECK(riseBeyond(dip, true) >= dipDepth - 1e-12 && riseBeyond(dip, false) >= dipDepth - 1e-12);
+    }
+    if (minima.highEdge) FUZZ_CHECK(riseBeyond(*minima.highEdge, false) < dipDepth);
+    if (minima.lowEdge) FUZZ_CHECK(riseBeyond(*minima.lowEdge, true) < dipDepth);
+    const auto [lowest, highest] = std::minmax_element(
+        p.begin(), p.end(), [](const SweepPoint& a, const SweepPoint& b) { return a.swr < b.swr; });
+    if (reflection(highest->swr) - reflection(lowest->swr) < dipDepth) FUZZ_CHECK(minima.none());
+    const std::string typed = formatDouble(wanted);
+    const nec::TrimmingMinimum filled = nec::trimmingMinimum(sweep, typed);
+    FUZZ_CHECK(filled.figure.empty() != filled.message.empty());
+    if (!filled.figure.empty()) FUZZ_CHECK(!minima.dips.empty());
+    const nec::Band band{wanted, p.front().frequencyMHz, p.back().frequencyMHz - p.front().frequencyMHz, 2};
+    FUZZ_CHECK(!nec::measuredText(nec::measureBand(sweep, band), nullptr).empty());
+    const MeasuredSweep moved = nec::atReference(sweep, 75);
+    FUZZ_CHECK(moved.points.size() == p.size());
+    for (const SweepPoint& point : moved.points) FUZZ_CHECK(point.swr >= 1 && !std::isnan(point.swr));
+}
 
 void checkAnalysis(const MeasuredSweep& sweep, double wanted) {
     const double lowest = sweep.points.front().frequencyMHz;
@@ -114,6 +154,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(std::isfinite(p.resistance) && std::isfinite(p.reactance));
         if (sweep.impedanceKnown) FUZZ_CHECK(p.resistance >= 0);
     }
-    checkAnalysis(sweep, sweep.points[sweep.points.size() / 2].frequencyMHz + 0.01 * (data[0] >> 4));
+    const double wanted = sweep.points[sweep.points.size() / 2].frequencyMHz + 0.01 * (data[0] >> 4);
+    checkAnalysis(sweep, wanted);
+    checkMinima(sweep, wanted);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <map>
 
 #include "core/nec/analysis.h"
 
@@ -104,6 +105,11 @@ private slots:
     void rowsMustMatchTheSweep();
     void texts_data();
     void texts();
+    void refusesModelsTooLarge_data();
+    void refusesModelsTooLarge();
+    void engineMessages_data();
+    void engineMessages();
+    void csvHoldsBandsAndOptions();
 };
 
 void Nec::modelFollowsTheDesign_data() {
@@ -252,24 +258,26 @@ void Nec::loadValues() {
     }
 }
 
+// Each sweep is centred on the design and spans exactly ± span for any count
+// of points, whatever fraction of a kHz the step takes; the FR card writes
+// start and step with the digits to read them back.
 void Nec::sweepSteps_data() {
     QTest::addColumn<double>("design");
     QTest::addColumn<int>("points");
     QTest::addColumn<double>("span");
-    QTest::addColumn<double>("start");
-    QTest::addColumn<double>("step");
-    QTest::newRow("7,05 MHz, 101 points, ±6 %") << 7.05 << 101 << 6.0 << 6.65 << 0.008;
-    QTest::newRow("3,65 MHz: 4,38 kHz rounds to 4") << 3.65 << 101 << 6.0 << 3.45 << 0.004;
-    QTest::newRow("0,1365 MHz, ±1 %: at least 1 kHz") << 0.1365 << 101 << 1.0 << 0.0865 << 0.001;
-    QTest::newRow("14,2 MHz, 100 points: the design is the 50th") << 14.2 << 100 << 6.0 << 13.367 << 0.017;
+    QTest::newRow("7,05 MHz, 101 points, ±6 %") << 7.05 << 101 << 6.0;
+    QTest::newRow("2 points: the two edges") << 7.05 << 2 << 6.0;
+    QTest::newRow("even count: the design between the middle two") << 14.2 << 100 << 6.0;
+    QTest::newRow("1000 points: a step of 0,85 kHz") << 7.05 << 1000 << 6.0;
+    QTest::newRow("80 m, 1000 points") << 3.65 << 1000 << 6.0;
+    QTest::newRow("0,1365 MHz, ±1 %: 27,3 Hz a step") << 0.1365 << 101 << 1.0;
+    QTest::newRow("0,2 MHz, ±49 %, 1000 points: above zero") << 0.2 << 1000 << 49.0;
 }
 
 void Nec::sweepSteps() {
     QFETCH(double, design);
     QFETCH(int, points);
     QFETCH(double, span);
-    QFETCH(double, start);
-    QFETCH(double, step);
     ModelOptions options;
     options.pointsPerBand = points;
     options.spanPercent = span;
@@ -279,8 +287,16 @@ void Nec::sweepSteps() {
     const Band& b = out.model.bands.at(0);
     QCOMPARE(b.points, points);
     QCOMPARE(b.designMhz, design);
-    QVERIFY(std::abs(b.startMhz - start) < 1e-9);
-    QVERIFY(std::abs(b.stepMhz - step) < 1e-12);
+    const double half = design * span / 100;
+    QVERIFY(b.startMhz > 0);
+    QVERIFY(std::abs(b.startMhz - (design - half)) < 1e-12 * design);
+    QVERIFY(std::abs(b.endMhz() - (design + half)) < 1e-12 * design);
+    QVERIFY(std::abs((b.startMhz + b.endMhz()) / 2 - design) < 1e-12 * design);
+    const QString deck = QString::fromStdString(deckText(out.model));
+    const QStringList fr = deck.mid(deck.indexOf("FR ")).section('\n', 0, 0).split(' ');
+    QCOMPARE(fr.value(2).toInt(), points);
+    QVERIFY(std::abs(fr.value(5).toDouble() - b.startMhz) < 1e-13 * design);
+    QVERIFY(std::abs(fr.value(6).toDouble() * (points - 1) - 2 * half) < 1e-12 * design);
 }
 
 void Nec::designErrors_data() {
@@ -345,9 +361,9 @@ void Nec::deckCards() {
     QVERIFY(lines.contains("GE 1"));
     QVERIFY(lines.contains("LD 5 0 0 0 5.8E7"));
     QVERIFY(lines.contains("GN 2 0 0 0 13 0.005"));
-    QVERIFY(lines.contains("FR 0 101 0 0 6.655 0.008"));
-    QVERIFY(lines.contains("FR 0 101 0 0 3.45 0.004"));
-    QVERIFY(lines.contains("GW 5 8 0 10.190534023 10 0 17.98 10 0.001"));
+    QVERIFY(lines.contains("FR 0 101 0 0 6.6317 0.008466"));
+    QVERIFY(lines.contains("FR 0 101 0 0 3.431 0.00438"));
+    QVERIFY(lines.contains("GW 5 8 0 10.190220791 10 0 17.98 10 0.001"));
     QVERIFY(!QString::fromStdString(out.deck).contains(QRegularExpression("\\d,\\d")));
 
     options = ModelOptions{};
@@ -355,7 +371,7 @@ void Nec::deckCards() {
     const std::string freeSpace = buildDeck(HalfWaveDesign{20.21, 7.05}, options).deck;
     QCOMPARE(freeSpace,
              "CM Dipolo a mezz'onda 20.21 m, 7.05 MHz\nCE\nGW 1 21 0 -10.105 0 0 10.105 0 0.001\nGE 0\n"
-             "EX 0 1 11 0 1 0\nPT -1 0 0 0\nFR 0 101 0 0 6.65 0.008\nXQ\nEN\n");
+             "EX 0 1 11 0 1 0\nPT -1 0 0 0\nFR 0 101 0 0 6.627 0.00846\nXQ\nEN\n");
     // In English only the comments change.
     const std::string english =
         buildDeck(HalfWaveDesign{20.21, 7.05}, options, zeliro::Language::english).deck;
@@ -364,8 +380,8 @@ void Nec::deckCards() {
     QCOMPARE(defaultOptions(LoadingCoilDesign{15, 1.5, 6.97, 3, 7.05}).wireDiameterMm, 1.5);
     QCOMPARE(defaultOptions(HalfWaveDesign{20.21, 7.05}).wireDiameterMm, 2.0);
     const Model model = buildModel(twoBandExample, options).model;
-    QVERIFY(deckText(model, 1).find("FR 0 101 0 0 6.655") == std::string::npos);
-    QVERIFY(deckText(model, 1).find("FR 0 101 0 0 3.45 0.004\nXQ\nEN") != std::string::npos);
+    QVERIFY(deckText(model, 1).find("FR 0 101 0 0 6.6317") == std::string::npos);
+    QVERIFY(deckText(model, 1).find("FR 0 101 0 0 3.431 0.00438\nXQ\nEN") != std::string::npos);
 }
 
 void Nec::readsRealReports_data() {
@@ -613,6 +629,16 @@ void Nec::rowsMustMatchTheSweep() {
     QCOMPARE(analyse(rows, {b}, NAN).error, std::string(text(Text::badReference)));
     QCOMPARE(analyse(fewer, {b}, 50, zeliro::Language::english).error,
              std::string(text(Text::fewRows, zeliro::Language::english)));
+    // 28 MHz, 1000 points over ±2 %: a step of 1,12 kHz. The report's five
+    // digits put a row up to 0,5 kHz off, which is taken; a row two steps
+    // off is not.
+    const Band ten = band(27.44, 1.12 / 999, 1000);
+    auto printed = sampled(ten, [](double) { return std::pair{50.0, 0.0}; });
+    for (Row& row : printed) row.frequencyMhz = std::round(row.frequencyMhz * 1000) / 1000;
+    QCOMPARE(analyse(printed, {ten}).error, std::string());
+    auto twoSteps = sampled(ten, [](double) { return std::pair{50.0, 0.0}; });
+    twoSteps[500].frequencyMhz += 2 * ten.stepMhz;
+    QCOMPARE(analyse(twoSteps, {ten}).error, std::string(text(Text::fewRows)));
 }
 
 void Nec::texts_data() {
@@ -639,9 +665,18 @@ void Nec::texts_data() {
         << QStringList{"7,050", "0", "1,00", "50,0 + j0,0",
                        "LA RISONANZA È A 0 kHz (0,00 %) DALLA FREQUENZA DI PROGETTO. "
                        "LA LUNGHEZZA VA BENE."};
-    QTest::newRow("no resonance") << dipole << 0 << 0.0 << 0.0 << 10.0
-                                  << QStringList{"NESSUNA RISONANZA", "", "> 99", "0,0 + j10,0",
-                                                 "NESSUNA RISONANZA"};
+    QTest::newRow("no resonance, inductive: too long")
+        << dipole << 0 << 0.0 << 0.0 << 10.0
+        << QStringList{
+               "NESSUNA RISONANZA", "", "> 99", "0,0 + j10,0",
+               "NESSUNA RISONANZA NELLA SCANSIONE: LA REATTANZA È INDUTTIVA, L'ANTENNA È TROPPO LUNGA. "
+               "ALLARGARE LA SCANSIONE"};
+    QTest::newRow("no resonance, capacitive: too short")
+        << dipole << 0 << 0.0 << 20.0 << -300.0
+        << QStringList{
+               "NESSUNA RISONANZA", "", "92,89", "20,0 - j300,0",
+               "NESSUNA RISONANZA NELLA SCANSIONE: LA REATTANZA È CAPACITIVA, L'ANTENNA È TROPPO CORTA. "
+               "ALLARGARE LA SCANSIONE"};
     QTest::newRow("two-band, first band: the inner wire")
         << Design(twoBandExample) << 0 << 7.19642 << 71.5 << -156.07
         << QStringList{"7,196", "+141", "8,83", "71,5 - j156,1",
@@ -652,10 +687,18 @@ void Nec::texts_data() {
         << QStringList{"3,600", "-50", "3,88", "59,5 - j79,2",
                        "LA RISONANZA È A -50 kHz (-1,37 %) DALLA FREQUENZA DI PROGETTO. "
                        "ACCORCIARE IL FILO ESTERNO DI OGNI BRACCIO DI 24,6 cm"};
-    QTest::newRow("loading coil: deviation only")
-        << Design(coilExample) << 0 << 7.086 << 46.0 << -12.5
-        << QStringList{"7,086", "+36", "1,31", "46,0 - j12,5",
-                       "LA RISONANZA È A +36 kHz (+0,51 %) DALLA FREQUENZA DI PROGETTO."};
+    // nec2c on this coil: 6,97 µH resonates at 7,0985 MHz, 7,18 µH at 7,0478;
+    // 7,5 µH at 6,9726, 7,16 µH at 7,0526.
+    QTest::newRow("loading coil resonating high: more inductance")
+        << Design(coilExample) << 0 << 7.09845 << 46.0 << -12.5
+        << QStringList{"7,098", "+48", "1,31", "46,0 - j12,5",
+                       "LA RISONANZA È A +48 kHz (+0,69 %) DALLA FREQUENZA DI PROGETTO. "
+                       "AGGIUNGERE 0,21 µH A OGNI BOBINA"};
+    QTest::newRow("loading coil resonating low: less inductance")
+        << Design(LoadingCoilDesign{15, 2, 7.5, 3, 7.05}) << 0 << 6.97255 << 46.0 << 12.5
+        << QStringList{"6,973", "-77", "1,31", "46,0 + j12,5",
+                       "LA RISONANZA È A -77 kHz (-1,10 %) DALLA FREQUENZA DI PROGETTO. "
+                       "TOGLIERE 0,34 µH DA OGNI BOBINA"};
     // Rows tagged "English" read the texts in English, with the decimal point.
     QTest::newRow("English: dipole too short")
         << dipole << 0 << 7.2 << 67.3 << -37.35
@@ -664,7 +707,10 @@ void Nec::texts_data() {
                        "LENGTHEN EACH ARM BY 21.5 cm"};
     QTest::newRow("English: no resonance")
         << dipole << 0 << 0.0 << 0.0 << 10.0
-        << QStringList{"NO RESONANCE", "", "> 99", "0.0 + j10.0", "NO RESONANCE"};
+        << QStringList{
+               "NO RESONANCE", "", "> 99", "0.0 + j10.0",
+               "NO RESONANCE IN THE SWEEP: THE REACTANCE IS INDUCTIVE, THE ANTENNA IS TOO LONG. WIDEN THE "
+               "SWEEP"};
 }
 
 void Nec::texts() {
@@ -692,6 +738,95 @@ void Nec::texts() {
                           QString::fromStdString(t.swr), QString::fromStdString(t.impedance),
                           QString::fromStdString(t.advice)};
     QCOMPARE(got, expected);
+}
+
+// Above maximumSegments a model is refused before it runs, with its size.
+// nec2c, for the record: 1397 segments took 33 MB and 7,5 s a frequency here.
+void Nec::refusesModelsTooLarge_data() {
+    QTest::addColumn<Design>("design");
+    QTest::addColumn<int>("segments");  // 0: accepted
+    QTest::addColumn<QString>("memory");
+    QTest::newRow("1000 m loading-coil dipole at 30 MHz")
+        << Design(LoadingCoilDesign{1000, 2, 10, 100, 30}) << 4247 << "289";
+    QTest::newRow("1505 m dipole at 7,05 MHz: just over")
+        << Design(HalfWaveDesign{1505, 7.05}) << 1501 << "36";
+    QTest::newRow("1500 m dipole at 7,05 MHz: just within") << Design(HalfWaveDesign{1500, 7.05}) << 0 << "";
+}
+
+void Nec::refusesModelsTooLarge() {
+    QFETCH(Design, design);
+    QFETCH(int, segments);
+    QFETCH(QString, memory);
+    ModelOptions options = defaultOptions(design);
+    options.pointsPerBand = 2;
+    const ModelOutcome out = buildModel(design, options);
+    QCOMPARE(out.error, segments == 0 ? std::string()
+                                      : textWith(Text::modelTooLarge,
+                                                 {std::to_string(segments), "1500", memory.toStdString()}));
+    QCOMPARE(out.model.wires.empty(), segments != 0);
+}
+
+// What the window shows under its sentence when the engine fails: the
+// report's own fault (after the card it was reading), else the last lines
+// of the engine's error output; a text that is no report at all is not
+// called incomplete; fault words in the user's comments are no fault.
+void Nec::engineMessages_data() {
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("errors");
+    QTest::addColumn<QString>("error");  // the reader's Text, or "" for rows read
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("excitation on a missing wire, exit 255")
+        << report("notag.out") << QByteArray() << "engineError"
+        << "DATA CARD No: 1 EX 0 2 3 0 1.00000E+00 0.00000E+00 0.00000E+00 0.00000E+00 0.00000E+00 "
+           "0.00000E+00\nNO SEGMENT HAS AN ITAG OF 2";
+    QTest::newRow("unknown card") << report("badcard.out") << QByteArray("ignored\n") << "engineError"
+                                  << "GEOMETRY DATA CARD ERROR";
+    QTest::newRow("floating point exception: the error output")
+        << report("nosegments.out") << report("nosegments.err") << "truncated"
+        << "nec2c: floating point exception";
+    QTest::newRow("ERROR, FAULT and CHECK DATA in a comment card")
+        << report("commentfault.out") << QByteArray() << ""
+        << "";
+    QTest::newRow("not a report: the last five lines of the error output")
+        << QByteArray("Segmentation fault\n<html>\n") << QByteArray("1\n2\n\n3   a\n4\n5\n6\n  \n")
+        << "notAReport"
+        << "2\n3 a\n4\n5\n6";
+}
+
+void Nec::engineMessages() {
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, errors);
+    QFETCH(QString, error);
+    QFETCH(QString, shown);
+    const std::map<QString, Text> texts{
+        {"engineError", Text::engineError}, {"truncated", Text::truncated}, {"notAReport", Text::notAReport}};
+    const OutputOutcome read = readNecOutput(view(output));
+    QCOMPARE(read.error.empty(), error.isEmpty());
+    if (!error.isEmpty())
+        QVERIFY2(read.error.starts_with(text(texts.at(error)).substr(0, 20)), read.error.c_str());
+    QCOMPARE(QString::fromStdString(engineMessage(view(output), view(errors))), shown);
+}
+
+// Band, frequency to the hertz, R and X to the hundredth, SWR to three
+// decimals, after the reference and the options the rows came from.
+void Nec::csvHoldsBandsAndOptions() {
+    ModelOptions options = defaultOptions(twoBandExample);
+    options.pointsPerBand = 2;
+    options.ground = Ground::average;
+    const std::vector<Band> bands = buildModel(twoBandExample, options).model.bands;
+    const std::vector<Row> rows{{bands[0].startMhz, 73.123456, -20.5},
+                                {bands[0].endMhz(), 450, 0},
+                                {bands[1].startMhz, 0, 3},
+                                {bands[1].endMhz(), 60.004, 1e-9}};
+    const std::string csv = csvText(CsvInput{rows, bands, options, 450, zeliro::Language::italian});
+    QCOMPARE(csv, std::string("# ZELIRO: impedenza di riferimento 450 ohm\n"
+                              "# filo 2 mm, Suolo medio, altezza 10 m, angolo all'apice 120 gradi, Q 150, "
+                              "con le perdite del rame, 2 punti per banda, scansione +/- 6 %\n"
+                              "band,f_MHz,R_ohm,X_ohm,SWR\n"
+                              "1,6.631700,73.12,-20.50,6.167\n"
+                              "1,7.478300,450.00,0.00,1.000\n"
+                              "2,3.431000,0.00,3.00,inf\n"
+                              "2,3.869000,60.00,0.00,7.500\n"));
 }
 
 QTEST_APPLESS_MAIN(Nec)

@@ -60,7 +60,12 @@ void frmTARATURA::damisura_Click() {
         QMessageBox::warning(this, tr("Da misura"), QString::fromStdString(reading.error.message));
         return;
     }
-    Text2->setText(QString::fromStdString(nec::minimumSwrText(*reading.sweep, textOf(Text1), language())));
+    const nec::TrimmingMinimum minimum = nec::trimmingMinimum(*reading.sweep, textOf(Text1), language());
+    if (minimum.figure.empty()) {
+        QMessageBox::information(this, tr("Da misura"), QString::fromStdString(minimum.message));
+        return;
+    }
+    Text2->setText(QString::fromStdString(minimum.figure));
 }
 
 void frmTARATURA::buildInputs() {

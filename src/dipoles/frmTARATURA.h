@@ -29,7 +29,8 @@ public slots:
     void Command3_Click();
     void Command1_Click();
     void errore1();
-    // "Da misura…": the frequency of minimum SWR of a measured sweep into Text2.
+    // "Da misura…": the frequency of minimum SWR of a measured sweep into Text2,
+    // only a true dip near the wanted frequency; otherwise a message says why.
     void damisura_Click();
 
 private:

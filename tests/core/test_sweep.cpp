@@ -6,10 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <streambuf>
 
 #include "core/dipolesweep.h"
+#include "core/nec/measured.h"
 #include "core/numbers.h"
 #include "core/sweep/sweep.h"
 
@@ -67,6 +69,10 @@ private slots:
     void findsMinimumSwr_data();
     void findsMinimumSwr();
     void findsReactanceZerosAndBand();
+    void namesWhatTheSweepShows_data();
+    void namesWhatTheSweepShows();
+    void followsTheReference_data();
+    void followsTheReference();
     void readsTheSampleDipole();
 };
 
@@ -345,6 +351,106 @@ void SweepTest::findsReactanceZerosAndBand() {
     QVERIFY(!swrBandwidth(sweep, 7.0));            // SWR 2,2 there
     const auto open = swrBandwidth(sweepOf({7.0, 7.1, 7.2}, {1.5, 1.2, 3}), 7.1);
     QVERIFY(open && !open->lowMHz && open->highMHz);
+}
+
+// A band whose sweep takes in every point of the measurement.
+nec::Band bandOver(const MeasuredSweep& sweep) {
+    const double first = sweep.points.front().frequencyMHz, last = sweep.points.back().frequencyMHz;
+    return {(first + last) / 2, first - 1e-3, (last - first + 2e-3) / 2, 3};
+}
+
+// The summary beside the model, and what "Da misura…" of the trimming window
+// does with the frequency typed: only a true dip counts, every dip is named,
+// and where there is none the summary and the message say what there is.
+void SweepTest::namesWhatTheSweepShows_data() {
+    QTest::addColumn<QList<double>>("frequencies");
+    QTest::addColumn<QList<double>>("swrs");
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("trimming");  // the figure into Text2, or the message
+    using nec::Text;
+    const auto said = [](Text which, const std::vector<std::string>& figures = {}) {
+        return QString::fromStdString(nec::textWith(which, figures));
+    };
+    const QList<double> seven{7.0, 7.1, 7.2, 7.3, 7.4, 7.5, 7.6};
+    QTest::newRow("one dip") << seven << QList<double>{3, 2, 1.2, 2, 3, 4, 5} << "7,2"
+                             << "SWR min 1,2 a 7,2 MHz, banda 2:1 200 kHz, misurato a 50 Ω"
+                             << "7,2";
+    QTest::newRow("two equal dips, both named; the nearer fills")
+        << seven << QList<double>{3, 1.5, 3, 3, 3, 1.5, 3} << "7,55"
+        << "SWR min 1,5 a 7,1 MHz, SWR min 1,5 a 7,5 MHz, banda 2:1 67 kHz, misurato a 50 Ω"
+        << "7,5";
+    QTest::newRow("flat: no minimum")
+        << seven << QList<double>{3, 3, 3, 3, 3, 3, 3} << "7,1"
+        << "nessun minimo di SWR nella scansione, misurato a 50 Ω" << said(Text::trimNoMinimum);
+    QTest::newRow("a ripple is no minimum")
+        << seven << QList<double>{3, 3.05, 3, 3.05, 3, 3.05, 3} << "7,1"
+        << "nessun minimo di SWR nella scansione, misurato a 50 Ω" << said(Text::trimNoMinimum);
+    QTest::newRow("still falling at the end: resonance above")
+        << seven << QList<double>{5, 4, 3, 2.5, 2, 1.8, 1.7} << "7,3"
+        << "SWR ancora in discesa alla fine della scansione (1,7 a 7,6 MHz): la risonanza è più in alto, "
+           "misurato a 50 Ω"
+        << said(Text::trimHighEdge, {"7,6"});
+    QTest::newRow("lowest at the start: resonance below")
+        << seven << QList<double>{1.7, 1.8, 2, 2.5, 3, 4, 5} << "7,3"
+        << "SWR più basso all'inizio della scansione (1,7 a 7 MHz): la risonanza è più in basso, misurato a "
+           "50 Ω"
+        << said(Text::trimLowEdge, {"7"});
+    QTest::newRow("a 20 m sweep for a 7,05 MHz dipole")
+        << QList<double>{14.0, 14.1, 14.2, 14.3, 14.4} << QList<double>{3, 2, 1.2, 2, 3} << "7,05"
+        << "SWR min 1,2 a 14,2 MHz, banda 2:1 200 kHz, misurato a 50 Ω"
+        << said(Text::trimFarMinimum, {"10", "7,05", "14,2"});
+}
+
+void SweepTest::namesWhatTheSweepShows() {
+    QFETCH(QList<double>, frequencies);
+    QFETCH(QList<double>, swrs);
+    QFETCH(QString, wanted);
+    QFETCH(QString, summary);
+    QFETCH(QString, trimming);
+    const MeasuredSweep sweep = sweepOf(frequencies, swrs);
+    const nec::MeasuredBand band = nec::measureBand(sweep, bandOver(sweep));
+    QCOMPARE(QString::fromStdString(nec::measuredText(band, nullptr)), summary);
+    // Only a dip is a resonance the model is compared with.
+    QCOMPARE(band.resonanceMhz().has_value(), !band.minima.dips.empty());
+    const nec::TrimmingMinimum filled = nec::trimmingMinimum(sweep, wanted.toStdString());
+    QCOMPARE(QString::fromStdString(filled.figure.empty() ? filled.message : filled.figure), trimming);
+    QVERIFY(filled.figure.empty() != filled.message.empty());
+}
+
+// A sweep that gives R and X follows the window's reference impedance; one
+// that gives SWR only keeps its own and says which.
+void SweepTest::followsTheReference_data() {
+    QTest::addColumn<bool>("impedanceKnown");
+    QTest::addColumn<double>("resistance");
+    QTest::addColumn<double>("reference");
+    QTest::addColumn<double>("swr");  // at every point afterwards
+    QTest::addColumn<QString>("said");
+    QTest::newRow("75 Ω load on 75 Ω") << true << 75.0 << 75.0 << 1.0 << "";
+    QTest::newRow("50 Ω load on 450 Ω") << true << 50.0 << 450.0 << 9.0 << "";
+    QTest::newRow("no resistance: the highest SWR, never infinite")
+        << true << 0.0 << 50.0 << std::numeric_limits<double>::max() << "";
+    QTest::newRow("a reference of no ohms changes nothing") << true << 75.0 << 0.0 << 1.5 << "";
+    QTest::newRow("SWR only: kept, and its 50 Ω named")
+        << false << 75.0 << 75.0 << 1.5 << ", misurato a 50 Ω";
+}
+
+void SweepTest::followsTheReference() {
+    QFETCH(bool, impedanceKnown);
+    QFETCH(double, resistance);
+    QFETCH(double, reference);
+    QFETCH(double, swr);
+    QFETCH(QString, said);
+    MeasuredSweep sweep = sweepOf({7.0, 7.1, 7.2}, {1.5, 1.5, 1.5});
+    sweep.impedanceKnown = impedanceKnown;
+    for (SweepPoint& point : sweep.points) point.resistance = resistance;
+    const MeasuredSweep moved = nec::atReference(sweep, reference);
+    QCOMPARE(moved.points.size(), sweep.points.size());
+    for (const SweepPoint& point : moved.points) QVERIFY(qAbs(point.swr - swr) <= 1e-12 * swr);
+    const std::string text = nec::measuredText(nec::measureBand(moved, bandOver(moved)), nullptr);
+    QCOMPARE(QString::fromStdString(text).endsWith(" Ω"), !said.isEmpty());
+    if (!said.isEmpty()) QVERIFY(QString::fromStdString(text).endsWith(said));
+    QVERIFY(swrMinima(moved).none());
 }
 
 // The sample dipole, as CSV and as Touchstone, written where the README's

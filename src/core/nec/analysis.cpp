@@ -9,15 +9,21 @@
 #include <optional>
 #include <variant>
 
+#include "core/loadingcoil.h"
 #include "core/numbers.h"
 
 namespace zeliro::nec {
 namespace {
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
-// How far a report's frequency may lie from its sweep point: it prints five
-// significant digits.
-constexpr double frequencyTolerance = 1e-4;
+// How far a report's frequency may lie from its sweep point. The report
+// prints five significant digits, so a figure may be off by up to half a unit
+// of its fifth digit; beyond that, never as far as half a step, so that a row
+// of a neighbouring point is refused wherever the print tells them apart.
+double frequencyTolerance(double frequencyMhz, double stepMhz) {
+    const double printed = 5e-5 * frequencyMhz * (1 + 1e-9);
+    return std::max(printed, std::min(1e-4 * frequencyMhz, stepMhz / 2));
+}
 
 // The samples of one band at its exact sweep frequencies.
 struct Samples {
@@ -135,11 +141,52 @@ std::optional<Tuning> tuning(const Design& design, int bandIndex) {
     return std::nullopt;
 }
 
+// The coil inductance (µH) the handbook formula of the loading-coil window
+// asks for at a frequency, for the design's wire, length and coil position;
+// nothing where it gives no figure.
+std::optional<double> handbookCoil(const LoadingCoilDesign& d, double frequencyMhz) {
+    const auto figure = [](double v) { return formatDouble(v, Language::english); };
+    const LoadingCoilOutcome out = loadingCoil({figure(d.wireDiameterMm),
+                                                figure(frequencyMhz),
+                                                figure(d.totalLengthM),
+                                                figure(d.coilDistanceM),
+                                                {},
+                                                Language::english});
+    if (!out.inductance || out.inductance->empty()) return std::nullopt;
+    const std::optional<double> uh = parseDouble(*out.inductance, Language::english);
+    if (!uh || !(*uh > 0)) return std::nullopt;
+    return uh;
+}
+
+// The coil that moves the model's resonance onto the design frequency. The
+// reactance a coil must make grows with the frequency as the handbook
+// formula's ω·L does, so the model's coil is scaled by the formula's ratio
+// between the design frequency and the model's resonance.
+std::string coilAdvice(const BandResult& r, const LoadingCoilDesign& d, Language language) {
+    const auto atDesign = handbookCoil(d, r.band.designMhz);
+    const auto atResonance = handbookCoil(d, r.resonanceMhz);
+    if (!atDesign || !atResonance) return {};
+    const double change = d.coilInductanceUh * (*atDesign / *atResonance - 1);
+    const double changeUh = truncateDecimals(roundSignificant(change, 12), 2);
+    if (changeUh == 0) return std::string(text(Text::coilRight, language));
+    return textWith(changeUh > 0 ? Text::addCoil : Text::removeCoil,
+                    {formatDouble(std::abs(changeUh), language)}, language);
+}
+
 std::string advice(const BandResult& r, const Design& design, int bandIndex, Language language) {
-    if (!r.resonant) return std::string(text(Text::noResonance, language));
+    if (!r.resonant) {
+        // Inductive at the design frequency: the resonance lies below it.
+        if (r.reactanceAtDesignOhm > 0) return std::string(text(Text::noResonanceTooLong, language));
+        if (r.reactanceAtDesignOhm < 0) return std::string(text(Text::noResonanceTooShort, language));
+        return std::string(text(Text::noResonance, language));
+    }
     std::string out = textWith(
         Text::deviation,
         {signedFixed(r.deviationKhz, 0, language), signedFixed(r.deviationPercent, 2, language)}, language);
+    if (const auto* coil = std::get_if<LoadingCoilDesign>(&design)) {
+        const std::string action = coilAdvice(r, *coil, language);
+        return action.empty() ? out : out + ' ' + action;
+    }
     const auto t = tuning(design, bandIndex);
     if (!t) return out;
     // Rounded to 12 digits first: the difference of two near frequencies
@@ -189,7 +236,7 @@ AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& b
             const double f = band.startMhz + band.stepMhz * i;
             const Row& row = rows[next];
             const bool rising = s.f.empty() || f > s.f.back();
-            if (!rising || !(std::abs(row.frequencyMhz - f) <= frequencyTolerance * f))
+            if (!rising || !(std::abs(row.frequencyMhz - f) <= frequencyTolerance(f, band.stepMhz)))
                 return failure(Text::fewRows, language);
             s.f.push_back(f);
             out.rows.push_back({f, row.resistanceOhm, row.reactanceOhm});
@@ -216,6 +263,37 @@ BandTexts bandTexts(const BandResult& r, const Design& design, int bandIndex, La
     t.bandwidth = bandwidthText(r.swr2, language);
     t.advice = advice(r, design, bandIndex, language);
     return t;
+}
+
+std::string csvText(const CsvInput& input) {
+    const ModelOptions& o = input.options;
+    const Language language = input.language;
+    std::string out =
+        "# ZELIRO: " + textWith(Text::csvReference, {plain(input.referenceOhm)}, language) + '\n';
+    out += "# " +
+           textWith(Text::csvOptions,
+                    {plain(o.wireDiameterMm), std::string(groundName(o.ground, language)),
+                     o.ground == Ground::freeSpace ? "-" : plain(o.heightM), plain(o.apexAngleDeg),
+                     plain(o.qualityFactor),
+                     std::string(text(o.copperLoss ? Text::csvCopperLoss : Text::csvNoCopperLoss, language)),
+                     std::to_string(o.pointsPerBand), plain(o.spanPercent)},
+                    language) +
+           '\n';
+    out += "band,f_MHz,R_ohm,X_ohm,SWR\n";
+    std::size_t band = 0;
+    std::size_t left =
+        input.bands.empty() ? input.rows.size() : std::size_t(std::max(0, input.bands[0].points));
+    for (const Row& row : input.rows) {
+        while (left == 0 && band + 1 < input.bands.size())
+            left = std::size_t(std::max(0, input.bands[++band].points));
+        if (left > 0) --left;
+        const double swr = standingWaveRatio(row.resistanceOhm, row.reactanceOhm, input.referenceOhm);
+        out += std::to_string(band + 1) + ',' + fixed(row.frequencyMhz, 6, Language::english) + ',' +
+               fixed(row.resistanceOhm, 2, Language::english) + ',' +
+               fixed(row.reactanceOhm, 2, Language::english) + ',' +
+               (std::isfinite(swr) ? fixed(swr, 3, Language::english) : "inf") + '\n';
+    }
+    return out;
 }
 
 std::string csvText(const std::vector<Row>& rows, double referenceOhm) {

@@ -3,7 +3,10 @@
 // a reference impedance, the resonance of each band (the zero crossing of X
 // from below nearest the design frequency, linearly interpolated), the
 // minimum SWR, the SWR and impedance at the design frequency, the 2:1 and
-// 1,5:1 bandwidths around the minimum, and the advice.
+// 1,5:1 bandwidths around the minimum, and the advice: the change of length,
+// or of the loading coil, that brings the resonance onto the design
+// frequency; without a resonance in the sweep, the direction from the sign of
+// the reactance at the design frequency.
 
 #include <string>
 #include <vector>
@@ -77,5 +80,19 @@ BandTexts bandTexts(const BandResult& result, const Design& design, int bandInde
 // The rows as CSV (header, then f MHz, R, X, SWR per line; full stop as the
 // decimal sign and a comma between fields, as other programs read it).
 std::string csvText(const std::vector<Row>& rows, double referenceOhm = defaultReferenceOhm);
+
+// A saved sweep: two comment lines ("# ...": the reference impedance, and the
+// options the rows were computed with, in the language asked for), the
+// header "band,f_MHz,R_ohm,X_ohm,SWR", then one line a row: the band (1 =
+// the first, higher band), the frequency to the hertz, R and X to the
+// hundredth of an ohm, SWR to three decimals ("inf" where R is not above 0).
+struct CsvInput {
+    std::vector<Row> rows;    // analyse()'s rows, band after band
+    std::vector<Band> bands;  // how many rows each band has
+    ModelOptions options;
+    double referenceOhm = defaultReferenceOhm;
+    Language language = Language::italian;
+};
+std::string csvText(const CsvInput& input);
 
 }  // namespace zeliro::nec

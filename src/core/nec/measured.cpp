@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <limits>
 
 #include "core/numbers.h"
 
@@ -19,6 +20,26 @@ std::string signedKhz(double value, Language language) {
     return (rounded > 0 ? "+" : "") + formatDouble(rounded, language);
 }
 
+// SWR truncated to two decimals.
+std::string swr(double value, Language language) {
+    return formatDouble(truncateDecimals(value, 2), language);
+}
+
+// The dip nearest a frequency, the lower SWR where two are as near.
+std::optional<SwrMinimum> nearestDip(const std::vector<SwrMinimum>& dips, double frequencyMhz) {
+    std::optional<SwrMinimum> best;
+    for (const SwrMinimum& dip : dips) {
+        const double distance = std::abs(dip.frequencyMHz - frequencyMhz);
+        if (!best) {
+            best = dip;
+            continue;
+        }
+        const double bestDistance = std::abs(best->frequencyMHz - frequencyMhz);
+        if (distance < bestDistance || (distance == bestDistance && dip.swr < best->swr)) best = dip;
+    }
+    return best;
+}
+
 }  // namespace
 
 std::optional<double> MeasuredBand::resonanceMhz() const {
@@ -33,9 +54,11 @@ MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band) {
         if (point.frequencyMHz >= band.startMhz && point.frequencyMHz <= band.endMhz())
             inside.points.push_back(point);
     MeasuredBand measured;
+    if (!sweep.impedanceKnown) measured.swrOnlyReferenceOhms = sweep.referenceOhms;
     measured.hasPoints = !inside.points.empty();
     if (!measured.hasPoints) return measured;
-    measured.minimum = minimumSwr(inside, band.designMhz);
+    measured.minima = swrMinima(inside);
+    measured.minimum = nearestDip(measured.minima.dips, band.designMhz);
     for (const ReactanceZero& zero : reactanceZeros(inside))
         if (zero.rising &&
             (!measured.reactanceZeroMhz || std::abs(zero.frequencyMHz - band.designMhz) <
@@ -48,24 +71,54 @@ MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band) {
 std::string measuredText(const MeasuredBand& measured, const BandResult* model, Language language) {
     if (!measured.hasPoints) return std::string(text(Text::noMeasuredPoints, language));
     std::string out;
-    if (measured.minimum)
-        out = textWith(Text::measuredMinimum,
-                       {formatDouble(truncateDecimals(measured.minimum->swr, 2), language),
-                        mhz(measured.minimum->frequencyMHz, language)},
-                       language);
+    const SwrMinima& minima = measured.minima;
+    for (const SwrMinimum& dip : minima.dips)
+        out += (out.empty() ? "" : ", ") + textWith(Text::measuredMinimum,
+                                                    {swr(dip.swr, language), mhz(dip.frequencyMHz, language)},
+                                                    language);
+    if (minima.dips.empty()) {
+        if (minima.lowEdge)
+            out = textWith(Text::measuredLowEdge,
+                           {swr(minima.lowEdge->swr, language), mhz(minima.lowEdge->frequencyMHz, language)},
+                           language);
+        if (minima.highEdge)
+            out += (out.empty() ? "" : ", ") + textWith(Text::measuredHighEdge,
+                                                        {swr(minima.highEdge->swr, language),
+                                                         mhz(minima.highEdge->frequencyMHz, language)},
+                                                        language);
+        if (minima.none()) out = text(Text::measuredNoMinimum, language);
+    }
     if (measured.reactanceZeroMhz)
         out += textWith(Text::measuredZero, {mhz(*measured.reactanceZeroMhz, language)}, language);
-    if (measured.swr2 && measured.swr2->lowMHz && measured.swr2->highMHz)
-        out += textWith(
-            Text::measuredBandwidth,
-            {formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000), language)},
-            language);
-    else
-        out += text(Text::measuredNoBandwidth, language);
+    if (measured.minimum) {
+        if (measured.swr2 && measured.swr2->lowMHz && measured.swr2->highMHz)
+            out +=
+                textWith(Text::measuredBandwidth,
+                         {formatDouble(std::round((*measured.swr2->highMHz - *measured.swr2->lowMHz) * 1000),
+                                       language)},
+                         language);
+        else
+            out += text(Text::measuredNoBandwidth, language);
+    }
     const std::optional<double> resonance = measured.resonanceMhz();
     if (model && model->resonant && resonance)
         out += textWith(Text::modelMinusMeasured,
                         {signedKhz((model->resonanceMhz - *resonance) * 1000, language)}, language);
+    if (measured.swrOnlyReferenceOhms)
+        out += textWith(Text::measuredAtReference, {formatDouble(*measured.swrOnlyReferenceOhms, language)},
+                        language);
+    return out;
+}
+
+MeasuredSweep atReference(const MeasuredSweep& sweep, double referenceOhms) {
+    if (!sweep.impedanceKnown || !(std::isfinite(referenceOhms) && referenceOhms > 0)) return sweep;
+    MeasuredSweep out = sweep;
+    out.referenceOhms = referenceOhms;
+    for (SweepPoint& point : out.points) {
+        const double ratio = standingWaveRatio(point.resistance, point.reactance, referenceOhms);
+        // A load with no resistance reflects everything: the highest SWR a double holds.
+        point.swr = std::isfinite(ratio) ? ratio : std::numeric_limits<double>::max();
+    }
     return out;
 }
 
@@ -75,12 +128,30 @@ SweepReading readSweepFile(const std::string& path, Language language) {
     return readSweep(in, path, language);
 }
 
-std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText, Language language) {
+TrimmingMinimum trimmingMinimum(const MeasuredSweep& sweep, std::string_view wantedMhzText,
+                                Language language) {
     const std::optional<double> wanted = parseDouble(wantedMhzText, language);
-    const std::optional<SwrMinimum> minimum =
-        minimumSwr(sweep, wanted && *wanted > 0 ? wanted : std::optional<double>());
-    if (!minimum) return {};
-    return formatDouble(truncateDecimals(minimum->frequencyMHz, 3), language);
+    if (!wanted || !(*wanted > 0) || !std::isfinite(*wanted))
+        return {{}, std::string(text(Text::trimNoWanted, language))};
+    const SwrMinima minima = swrMinima(sweep);
+    const std::optional<SwrMinimum> dip = nearestDip(minima.dips, *wanted);
+    if (dip && std::abs(dip->frequencyMHz - *wanted) <= maximumTrimmingShare * *wanted)
+        return {mhz(dip->frequencyMHz, language), {}};
+    const std::string within = formatDouble(maximumTrimmingShare * 100, language);
+    const std::string wantedText = formatDouble(*wanted, language);
+    if (dip)
+        return {
+            {},
+            textWith(Text::trimFarMinimum, {within, wantedText, mhz(dip->frequencyMHz, language)}, language)};
+    if (minima.highEdge && (!minima.lowEdge || minima.highEdge->swr <= minima.lowEdge->swr))
+        return {{}, textWith(Text::trimHighEdge, {mhz(minima.highEdge->frequencyMHz, language)}, language)};
+    if (minima.lowEdge)
+        return {{}, textWith(Text::trimLowEdge, {mhz(minima.lowEdge->frequencyMHz, language)}, language)};
+    return {{}, std::string(text(Text::trimNoMinimum, language))};
+}
+
+std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText, Language language) {
+    return trimmingMinimum(sweep, wantedMhzText, language).figure;
 }
 
 }  // namespace zeliro::nec

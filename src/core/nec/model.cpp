@@ -64,16 +64,17 @@ std::string coordinate(double v) {
 // caller's language.
 using Fault = std::optional<Text>;
 
-// The sweep around one design frequency: a whole number of kHz a step.
+// The sweep around one design frequency: centred on it and spanning exactly
+// ± spanPercent whatever the point count, so the step is whatever fraction of
+// a kHz that takes. With the span below 50 % the start stays above half the
+// design frequency, never at zero or below.
 Band bandAround(double designMhz, const ModelOptions& options) {
     Band band;
     band.designMhz = designMhz;
     band.points = options.pointsPerBand;
-    const double spanKhz = 2 * designMhz * 1000 * options.spanPercent / 100;
-    const double stepKhz = std::max(1.0, std::round(spanKhz / (band.points - 1)));
-    band.stepMhz = stepKhz / 1000;
-    // To the hertz, so that the deck shows no rounding noise.
-    band.startMhz = std::round((designMhz - band.stepMhz * ((band.points - 1) / 2)) * 1e6) / 1e6;
+    const double half = designMhz * options.spanPercent / 100;
+    band.stepMhz = 2 * half / (band.points - 1);
+    band.startMhz = designMhz - half;
     return band;
 }
 
@@ -257,6 +258,16 @@ Fault layOut(const Plan& p, const ModelOptions& o, Model& m) {
 
 double Wire::length() const { return std::hypot(x2 - x1, y2 - y1, z2 - z1); }
 
+ModelSize modelSize(const Model& model) {
+    ModelSize size;
+    for (const Wire& w : model.wires) size.segments += w.segments;
+    // The engine holds the interaction matrix whole: one complex double for
+    // each pair of segments.
+    const double n = size.segments;
+    size.memoryMb = n * n * 16 / 1e6;
+    return size;
+}
+
 ModelOptions defaultOptions(const Design& design) {
     ModelOptions o;
     if (const auto* coil = std::get_if<LoadingCoilDesign>(&design)) {
@@ -285,7 +296,15 @@ ModelOutcome buildModel(const Design& design, const ModelOptions& options, Langu
     m.copperLoss = options.copperLoss;
     m.ground = options.ground;
     for (double f : p.designMhz) m.bands.push_back(bandAround(f, options));
-    failed(layOut(p, options, m));
+    if (failed(layOut(p, options, m))) return out;
+    const ModelSize size = modelSize(m);
+    if (size.segments > maximumSegments) {
+        out.model = Model{};
+        out.error = textWith(Text::modelTooLarge,
+                             {std::to_string(size.segments), std::to_string(maximumSegments),
+                              formatDouble(std::round(size.memoryMb), language)},
+                             language);
+    }
     return out;
 }
 

@@ -69,7 +69,7 @@ struct ModelOptions {
     double qualityFactor = 0;   // Q of traps or coils; 0 takes the design's default (150 or 200)
     bool copperLoss = true;     // LD 5 with 5,8E7 S/m on every wire
     int pointsPerBand = 101;    // 2..1000
-    double spanPercent = 6;     // each sweep runs design ± this %, 0 < span < 50
+    double spanPercent = 6;     // each sweep runs design ± this % exactly, 0 < span < 50
 };
 
 inline constexpr double defaultTrapQ = 150;
@@ -84,7 +84,7 @@ ModelOptions defaultOptions(const Design& design);
 struct Band {
     double designMhz = 0;
     double startMhz = 0;
-    double stepMhz = 0;  // a whole number of kHz, at least 1 kHz
+    double stepMhz = 0;  // any fraction of a kHz: the sweep spans design ± span exactly
     int points = 0;
     double endMhz() const { return startMhz + stepMhz * (points - 1); }
 };
@@ -120,6 +120,16 @@ struct Model {
     int feedSegment = 0;      // middle segment
     std::vector<Band> bands;  // first = the higher (or only) band
 };
+
+// How large the model is for the engine: its segments, and the memory its
+// interaction matrix takes (which grows with their square, and the run time
+// faster still). buildModel refuses a model of more than maximumSegments.
+struct ModelSize {
+    int segments = 0;
+    double memoryMb = 0;
+};
+ModelSize modelSize(const Model& model);
+inline constexpr int maximumSegments = 1500;
 
 struct ModelOutcome {
     Model model;

@@ -69,6 +69,44 @@ constexpr std::array italian = {
     std::pair{Text::measuredNoBandwidth, ", banda 2:1 non misurabile"},
     std::pair{Text::modelMinusMeasured, ", modello - misura %1 kHz"},
     std::pair{Text::cannotOpen, "Impossibile aprire il file %1."},
+    std::pair{Text::measuredNoMinimum, "nessun minimo di SWR nella scansione"},
+    std::pair{Text::measuredLowEdge,
+              "SWR più basso all'inizio della scansione (%1 a %2 MHz): la risonanza è più in basso"},
+    std::pair{Text::measuredHighEdge,
+              "SWR ancora in discesa alla fine della scansione (%1 a %2 MHz): la risonanza è più in alto"},
+    std::pair{Text::measuredAtReference, ", misurato a %1 Ω"},
+    std::pair{Text::trimNoWanted,
+              "Inserire prima la frequenza di trasmissione desiderata: il minimo di SWR si cerca vicino a "
+              "essa."},
+    std::pair{Text::trimNoMinimum, "La misura non ha nessun minimo di SWR: il campo non è stato riempito."},
+    std::pair{Text::trimFarMinimum,
+              "Nessun minimo di SWR entro il %1 % di %2 MHz: il più vicino è a %3 MHz. Il campo non è stato "
+              "riempito."},
+    std::pair{Text::trimHighEdge,
+              "L'SWR scende ancora alla fine della misura (%1 MHz): la risonanza è più in alto, fuori dalla "
+              "misura. Il campo non è stato riempito."},
+    std::pair{Text::trimLowEdge,
+              "L'SWR è più basso all'inizio della misura (%1 MHz): la risonanza è più in basso, fuori dalla "
+              "misura. Il campo non è stato riempito."},
+    std::pair{Text::modelTooLarge,
+              "IL MODELLO È TROPPO GRANDE: %1 SEGMENTI (AL MASSIMO %2), CIRCA %3 MB DI MEMORIA, E IL CALCOLO "
+              "NON FINIREBBE IN TEMPO. ACCORCIARE IL FILO O ABBASSARE LA FREQUENZA"},
+    std::pair{Text::addCoil, "AGGIUNGERE %1 µH A OGNI BOBINA"},
+    std::pair{Text::removeCoil, "TOGLIERE %1 µH DA OGNI BOBINA"},
+    std::pair{Text::coilRight, "LA BOBINA VA BENE."},
+    std::pair{Text::noResonanceTooLong,
+              "NESSUNA RISONANZA NELLA SCANSIONE: LA REATTANZA È INDUTTIVA, L'ANTENNA È TROPPO LUNGA. "
+              "ALLARGARE LA SCANSIONE"},
+    std::pair{Text::noResonanceTooShort,
+              "NESSUNA RISONANZA NELLA SCANSIONE: LA REATTANZA È CAPACITIVA, L'ANTENNA È TROPPO CORTA. "
+              "ALLARGARE LA SCANSIONE"},
+    std::pair{Text::notAReport, "IL SIMULATORE HA SCRITTO UN TESTO CHE NON È UN SUO RISULTATO"},
+    std::pair{Text::csvReference, "impedenza di riferimento %1 ohm"},
+    std::pair{Text::csvOptions,
+              "filo %1 mm, %2, altezza %3 m, angolo all'apice %4 gradi, Q %5, %6, %7 punti per banda, "
+              "scansione +/- %8 %"},
+    std::pair{Text::csvCopperLoss, "con le perdite del rame"},
+    std::pair{Text::csvNoCopperLoss, "senza perdite del rame"},
 };
 
 constexpr std::array english = {
@@ -131,9 +169,46 @@ constexpr std::array english = {
     std::pair{Text::measuredNoBandwidth, ", 2:1 bandwidth not measurable"},
     std::pair{Text::modelMinusMeasured, ", model - measured %1 kHz"},
     std::pair{Text::cannotOpen, "Cannot open the file %1."},
+    std::pair{Text::measuredNoMinimum, "no SWR minimum in the sweep"},
+    std::pair{Text::measuredLowEdge,
+              "SWR lowest at the start of the sweep (%1 at %2 MHz): the resonance lies below it"},
+    std::pair{Text::measuredHighEdge,
+              "SWR still falling at the end of the sweep (%1 at %2 MHz): the resonance lies above it"},
+    std::pair{Text::measuredAtReference, ", measured at %1 Ω"},
+    std::pair{Text::trimNoWanted,
+              "Type the wanted transmitting frequency first: the SWR minimum is looked for near it."},
+    std::pair{Text::trimNoMinimum, "The measurement has no SWR minimum: the field was not filled in."},
+    std::pair{Text::trimFarMinimum,
+              "No SWR minimum within %1 % of %2 MHz: the nearest is at %3 MHz. The field was not filled in."},
+    std::pair{Text::trimHighEdge,
+              "The SWR is still falling at the end of the measurement (%1 MHz): the resonance lies above it, "
+              "outside the measurement. The field was not filled in."},
+    std::pair{Text::trimLowEdge,
+              "The SWR is lowest at the start of the measurement (%1 MHz): the resonance lies below it, "
+              "outside the measurement. The field was not filled in."},
+    std::pair{
+        Text::modelTooLarge,
+        "THE MODEL IS TOO LARGE: %1 SEGMENTS (AT MOST %2), ABOUT %3 MB OF MEMORY, AND THE RUN WOULD NOT "
+        "FINISH IN TIME. SHORTEN THE WIRE OR LOWER THE FREQUENCY"},
+    std::pair{Text::addCoil, "ADD %1 µH TO EACH COIL"},
+    std::pair{Text::removeCoil, "TAKE %1 µH OFF EACH COIL"},
+    std::pair{Text::coilRight, "THE COIL IS RIGHT."},
+    std::pair{
+        Text::noResonanceTooLong,
+        "NO RESONANCE IN THE SWEEP: THE REACTANCE IS INDUCTIVE, THE ANTENNA IS TOO LONG. WIDEN THE SWEEP"},
+    std::pair{Text::noResonanceTooShort,
+              "NO RESONANCE IN THE SWEEP: THE REACTANCE IS CAPACITIVE, THE ANTENNA IS TOO SHORT. WIDEN THE "
+              "SWEEP"},
+    std::pair{Text::notAReport, "THE SIMULATOR WROTE A TEXT THAT IS NOT ITS REPORT"},
+    std::pair{Text::csvReference, "reference impedance %1 ohm"},
+    std::pair{
+        Text::csvOptions,
+        "wire %1 mm, %2, height %3 m, apex angle %4 degrees, Q %5, %6, %7 points a band, sweep +/- %8 %"},
+    std::pair{Text::csvCopperLoss, "with copper loss"},
+    std::pair{Text::csvNoCopperLoss, "without copper loss"},
 };
 
-static_assert(completeColumns(italian, english, Text::cannotOpen));
+static_assert(completeColumns(italian, english, Text::csvNoCopperLoss));
 
 }  // namespace
 

@@ -78,6 +78,32 @@ enum class Text {
     measuredNoBandwidth,
     modelMinusMeasured,
     cannotOpen,
+    // a measured sweep's minima, and its reference
+    measuredNoMinimum,
+    measuredLowEdge,
+    measuredHighEdge,
+    measuredAtReference,
+    // the trimming window's "Da misura…" when it fills nothing
+    trimNoWanted,
+    trimNoMinimum,
+    trimFarMinimum,
+    trimHighEdge,
+    trimLowEdge,
+    // a model too large to run
+    modelTooLarge,
+    // advice for the loading coil, and without a resonance in the sweep
+    addCoil,
+    removeCoil,
+    coilRight,
+    noResonanceTooLong,
+    noResonanceTooShort,
+    // a text that is not the simulator's report at all
+    notAReport,
+    // the header comments of a saved CSV
+    csvReference,
+    csvOptions,
+    csvCopperLoss,
+    csvNoCopperLoss,
 };
 
 std::string_view text(Text which, Language language = Language::italian);

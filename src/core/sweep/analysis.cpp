@@ -19,7 +19,9 @@ SwrMinimum minimumBetween(const std::vector<SweepPoint>& points, std::size_t fir
 // from the highest point since the last dip, then following the dip down
 // until the curve rises again by dipDepth. A dip still open at the end of
 // the sweep does not count.
-std::vector<SwrMinimum> dipsOf(const std::vector<SweepPoint>& points) {
+// openDip: the dip still open at the end, if any.
+std::vector<SwrMinimum> dipsOf(const std::vector<SweepPoint>& points,
+                               std::optional<SwrMinimum>* openDip = nullptr) {
     std::vector<SwrMinimum> dips;
     bool inDip = false;
     double high = reflection(points.front().swr);
@@ -40,6 +42,7 @@ std::vector<SwrMinimum> dipsOf(const std::vector<SweepPoint>& points) {
             inDip = false, high = g;
         }
     }
+    if (openDip && inDip) *openDip = minimumBetween(points, lowFirst, lowLast, false);
     return dips;
 }
 
@@ -67,6 +70,18 @@ std::optional<SwrMinimum> minimumSwr(const MeasuredSweep& sweep, std::optional<d
         return a.swr < b.swr;
     };
     return *std::min_element(dips.begin(), dips.end(), better);
+}
+
+SwrMinima swrMinima(const MeasuredSweep& sweep) {
+    SwrMinima minima;
+    if (sweep.points.empty()) return minima;
+    minima.dips = dipsOf(sweep.points, &minima.highEdge);
+    // The same walk from the end backward: a dip it leaves open is one that
+    // never rises again toward the start.
+    const std::vector<SweepPoint> reversed(sweep.points.rbegin(), sweep.points.rend());
+    dipsOf(reversed, &minima.lowEdge);
+    for (SwrMinimum& dip : minima.dips) dip.isDip = true;
+    return minima;
 }
 
 std::vector<ReactanceZero> reactanceZeros(const MeasuredSweep& sweep) {

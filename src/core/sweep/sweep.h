@@ -111,6 +111,20 @@ struct SwrMinimum {
 // An empty sweep gives nothing.
 std::optional<SwrMinimum> minimumSwr(const MeasuredSweep& sweep, std::optional<double> wantedMHz = {});
 
+// Every dip of the curve, and where it is still falling at an edge. A dip
+// counts only where the SWR falls into it and rises out of it again within
+// the sweep, each by at least dipDepth; a curve that falls by as much toward
+// an edge without rising again has its lowest point there, and the resonance
+// lies beyond that edge. A curve with neither (flat, or a ripple) has no
+// minimum at all.
+struct SwrMinima {
+    std::vector<SwrMinimum> dips;        // rising frequency, each isDip
+    std::optional<SwrMinimum> lowEdge;   // falling toward the start: resonance below the sweep
+    std::optional<SwrMinimum> highEdge;  // still falling at the end: resonance above the sweep
+    bool none() const { return dips.empty() && !lowEdge && !highEdge; }
+};
+SwrMinima swrMinima(const MeasuredSweep& sweep);
+
 // Where the reactance passes through zero, linearly interpolated between
 // neighbouring points; a point at exactly zero counts once. rising: X goes
 // from negative to positive (series resonance). Empty unless impedanceKnown.
