@@ -30,6 +30,8 @@ void writeFakeEngine(const QString& folder, const QByteArray& body) {
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+void punti(QWidget* window, const QString& count) { fill(window, {"punti"}, {count}); }
+
 double figure(QWidget* window, const QString& label) {
     return parseDouble(textOf(window, label).toStdString()).value_or(-1);
 }
@@ -49,6 +51,8 @@ private slots:
     void engineFaultsGiveAMessageAndNoFigures_data();
     void engineFaultsGiveAMessageAndNoFigures();
     void savesTheDeckAndTheRows();
+    void staleFiguresAreNeverUsed_data();
+    void staleFiguresAreNeverUsed();
     void measuredSweepBesideTheModel();
     void messagesInEnglish();
     void trimmingTakesTheMeasuredMinimum_data();
@@ -248,13 +252,69 @@ void VerifyWindow::savesTheDeckAndTheRows() {
     click(window, "salvaCsv");
     QFile rows(m_scratch.filePath("righe.csv"));
     QVERIFY(rows.open(QIODevice::ReadOnly));
-    QCOMPARE(rows.readAll().count('\n'), 102);  // header and 101 points
+    QCOMPARE(rows.readAll().count('\n'), 104);  // reference and options, header and 101 points
     fileDialogs().saveName = m_scratch.filePath("manca/righe.csv");
     click(window, "salvaCsv");
     QVERIFY(textOf(window, "messaggio").startsWith("Impossibile scrivere il file"));
     QVERIFY(!QFile::exists(m_scratch.filePath("manca/righe.csv")));
     click(window, "stampa");
     QCOMPARE(m_printer.images.size(), 1);
+}
+
+// A figure on screen belongs to what is on screen: a design changed without
+// CALCOLA is not simulated, results whose options changed are dimmed and
+// neither saved nor printed, and a refused save changes no option.
+void VerifyWindow::staleFiguresAreNeverUsed_data() {
+    QTest::addColumn<QString>("change");  // "design" in the opener, else an option field of the window
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("frequency typed without CALCOLA") << "design"
+                                                     << "7,1";
+    QTest::newRow("reference impedance changed") << "impedenza"
+                                                 << "450";
+    QTest::newRow("point count changed") << "punti"
+                                         << "21";
+}
+
+void VerifyWindow::staleFiguresAreNeverUsed() {
+    QFETCH(QString, change);
+    QFETCH(QString, typed);
+    QWidget* dipole = openHalfWave("7,05");
+    QWidget* window = verification(dipole);
+    QVERIFY(window);
+    punti(window, "41");
+    simulate(window);
+    const QString resonance = textOf(window, "risonanza1");
+    QVERIFY(!resonance.isEmpty());
+    QWidget* edited = change == "design" ? dipole : window;
+    fill(edited, {change == "design" ? "Text1" : change}, {typed});
+    QVERIFY(waitUntil([window] {
+        return textOf(window, "messaggio").contains("SIMULA") ||
+               textOf(window, "messaggio").contains("CALCOLA");
+    }));
+    QCOMPARE(textOf(window, "risonanza1"), resonance);  // still there, dimmed
+    fileDialogs().saveName = m_scratch.filePath(change + ".csv");
+    click(window, "salvaCsv");
+    click(window, "stampa");
+    QVERIFY(!QFile::exists(fileDialogs().saveName));
+    QCOMPARE(m_printer.images.size(), 0);
+    if (change == "design") {
+        QVERIFY(!control<QWidget>(window, "simula")->isEnabled());
+        QVERIFY(!control<QAction>(dipole, "verifica")->isEnabled());
+        click(dipole, "Command2");  // the new design goes to the window
+        QVERIFY(waitUntil([window] { return textOf(window, "finestra").endsWith("20,07 m, 7,1 MHz"); }));
+        QVERIFY(control<QWidget>(window, "simula")->isEnabled());
+        QCOMPARE(textOf(window, "risonanza1"), "");
+        return;
+    }
+    // A value that does not read refuses the deck and leaves the options alone.
+    fill(window, {"impedenza"}, {"0"});
+    click(window, "salvaNec");
+    fill(window, {"impedenza"}, {"50"});
+    simulate(window);
+    click(window, "salvaCsv");
+    QFile rows(fileDialogs().saveName);
+    QVERIFY(rows.open(QIODevice::ReadOnly));
+    QVERIFY(!rows.readAll().contains("inf"));
 }
 
 void VerifyWindow::measuredSweepBesideTheModel() {

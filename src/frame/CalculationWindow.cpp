@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/nec/ondisplay.h"
 #include "frame/Accessibility.h"
 #include "frame/Controls.h"
 #include "frame/DecimalField.h"
@@ -191,14 +192,37 @@ bool CalculationWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+std::optional<nec::Design> CalculationWindow::currentDesign() const {
+    // A design whose inputs were changed after CALCOLA is no design to check.
+    return reportMatchesResults() ? designOnDisplay() : std::nullopt;
+}
+
 void CalculationWindow::refreshVerification() {
-    if (m_verifica) m_verifica->setEnabled(designOnDisplay().has_value());
+    if (!m_verifica) return;
+    const std::optional<nec::Design> design = currentDesign();
+    m_verifica->setEnabled(design.has_value());
+    if (!m_verification) return;
+    // An open verification window follows: it takes a new design once
+    // CALCOLA has shown one, and refuses to simulate one that is no longer
+    // on display.
+    if (design && describe(*design) != m_verifiedDesign)
+        openVerification(*design, false);
+    else
+        QMetaObject::invokeMethod(m_verification, "setDesignCurrent", Q_ARG(bool, design.has_value()));
+}
+
+QString CalculationWindow::describe(const nec::Design& design) const {
+    return QString::fromStdString(nec::describeDesign(design, m_registry.language()));
 }
 
 void CalculationWindow::verifica_Click() {
-    refreshVerification();
-    const std::optional<nec::Design> design = designOnDisplay();
-    if (!design) return;
+    if (!m_verifica) return;
+    const std::optional<nec::Design> design = currentDesign();
+    m_verifica->setEnabled(design.has_value());
+    if (design) openVerification(*design, true);
+}
+
+void CalculationWindow::openVerification(const nec::Design& design, bool toFront) {
     QString error;
     const OpenVerification open = loadVerificationModule(error);
     if (!open) {
@@ -210,7 +234,7 @@ void CalculationWindow::verifica_Click() {
     };
     const VerificationRequest request{objectName(),
                                       m_verificationTitle,
-                                      *design,
+                                      design,
                                       &m_registry.beep(),
                                       &m_registry.printer(),
                                       &m_registry.fileDialogs(),
@@ -218,6 +242,8 @@ void CalculationWindow::verifica_Click() {
                                       failed};
     m_verification = open(this, m_verification, request);
     if (!m_verification) return;
+    m_verifiedDesign = describe(design);
+    if (!toFront) return;
     m_verification->show();
     if (m_verification->isMinimized()) m_verification->showNormal();
     m_verification->raise();

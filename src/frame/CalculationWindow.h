@@ -141,6 +141,11 @@ private:
     // A job's fate: a note in the status bar, or a message.
     void printed(const PrintResult& result, const PrintContent& content, const QString& pdfName);
     void refreshVerification();
+    // The design on display while it still comes from the inputs on screen.
+    std::optional<nec::Design> currentDesign() const;
+    QString describe(const nec::Design& design) const;
+    // Gives the verification window the design (made the first time), in front when asked.
+    void openVerification(const nec::Design& design, bool toFront);
 
     Registry& m_registry;
     QWidget* m_client = nullptr;
@@ -150,6 +155,7 @@ private:
     QAction* m_verifica = nullptr;
     QString m_verificationTitle;
     QPointer<QWidget> m_verification;  // owned by this window
+    QString m_verifiedDesign;          // the design it was last given, described
 };
 
 }  // namespace zeliro

@@ -85,6 +85,21 @@ int frequenciesOf(const std::string& deck) {
     return count;
 }
 
+QByteArray reportOf(const NecRun& run) {
+    QFile file(run.folder.filePath("out.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The program's sentence, and under it nec2c's own words on what went wrong:
+// the fault its report names, else the last lines it wrote on its error output.
+QString withEngineWords(NecRun& run, const QString& sentence) {
+    const QByteArray report = reportOf(run);
+    const QByteArray errors = run.process.readAllStandardError();
+    const std::string words = nec::engineMessage(std::string_view(report.constData(), report.size()),
+                                                 std::string_view(errors.constData(), errors.size()));
+    return words.empty() ? sentence : sentence + "\n" + QString::fromStdString(words);
+}
+
 // nec2c dies with the program: the kernel kills it when the thread that
 // started it ends, even when the program is killed outright.
 void dieWithParent(QProcess& process) {
@@ -138,9 +153,10 @@ void NecEngine::start(const std::vector<std::string>& decks, std::function<void(
             if (run->ended) return;
             run->ended = true;
             if (status == QProcess::CrashExit)
-                run->error = tr("nec2c si è interrotto in modo anomalo.");
+                run->error = withEngineWords(*run, tr("nec2c si è interrotto in modo anomalo."));
             else if (code != 0)
-                run->error = tr("nec2c è terminato con un errore (codice %1).").arg(code);
+                run->error =
+                    withEngineWords(*run, tr("nec2c è terminato con un errore (codice %1).").arg(code));
             runEnded();
         });
         connect(&run->process, &QProcess::errorOccurred, this, [this, run](QProcess::ProcessError error) {
@@ -177,21 +193,20 @@ void NecEngine::runEnded() {
         if (!run->ended) return;
     if (m_runs.empty()) return;
     Outcome outcome;
-    for (const NecRun* run : m_runs) {
+    for (NecRun* run : m_runs) {
         if (!run->error.isEmpty()) {
             outcome = {{}, run->error};
             break;
         }
-        QFile file(run->folder.filePath("out.txt"));
-        if (!file.open(QIODevice::ReadOnly)) {
-            outcome = {{}, tr("nec2c non ha scritto alcun risultato.")};
+        if (!QFile::exists(run->folder.filePath("out.txt"))) {
+            outcome = {{}, withEngineWords(*run, tr("nec2c non ha scritto alcun risultato."))};
             break;
         }
-        const QByteArray report = file.readAll();
+        const QByteArray report = reportOf(*run);
         nec::OutputOutcome read =
             nec::readNecOutput(std::string_view(report.constData(), report.size()), m_language);
         if (!read.error.empty()) {
-            outcome = {{}, QString::fromStdString(read.error)};
+            outcome = {{}, withEngineWords(*run, QString::fromStdString(read.error))};
             break;
         }
         outcome.rows.insert(outcome.rows.end(), read.rows.begin(), read.rows.end());

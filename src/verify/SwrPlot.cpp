@@ -194,7 +194,7 @@ void SwrPlot::show(const VerificationSession& session) {
         for (const nec::Row& row : results->rows) {
             model.frequencyMhz.push_back(row.frequencyMhz);
             model.swr.push_back(
-                nec::standingWaveRatio(row.resistanceOhm, row.reactanceOhm, results->referenceOhm));
+                nec::standingWaveRatio(row.resistanceOhm, row.reactanceOhm, session.referenceOhm()));
         }
     PlotCurve measured{tr("misura"), {}, {}};
     if (measuredSweep)

@@ -222,7 +222,23 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
 }
 
 std::string VerificationSession::csv() const {
-    return m_results ? nec::csvText(m_results->rows, m_results->referenceOhm) : std::string();
+    if (!m_results) return {};
+    return nec::csvText(
+        {m_results->rows, m_results->bands, m_results->options, m_results->referenceOhm, m_language});
+}
+
+bool VerificationSession::resultsMatch(const Typed& typed) const {
+    if (!m_results) return false;
+    const OptionsReading reading = readOptions(typed);
+    return reading.options && *reading.options == m_results->options &&
+           reading.referenceOhm == m_results->referenceOhm;
+}
+
+bool VerificationSession::setReferenceOhm(double referenceOhm) {
+    if (!(referenceOhm > 0) || referenceOhm == m_referenceOhm) return false;
+    m_referenceOhm = referenceOhm;
+    if (m_measured) m_shownMeasured = nec::atReference(*m_measured, m_referenceOhm);
+    return true;
 }
 
 std::optional<nec::BandTexts> VerificationSession::bandTexts(std::size_t band) const {
@@ -232,10 +248,10 @@ std::optional<nec::BandTexts> VerificationSession::bandTexts(std::size_t band) c
 }
 
 std::string VerificationSession::measuredText(std::size_t band) const {
-    if (!m_measured || band >= bands().size()) return {};
+    if (!m_shownMeasured || band >= bands().size()) return {};
     const nec::BandResult* model =
         m_results && band < m_results->bandResults.size() ? &m_results->bandResults[band] : nullptr;
-    return nec::measuredText(nec::measureBand(*m_measured, bands()[band]), model, m_language);
+    return nec::measuredText(nec::measureBand(*m_shownMeasured, bands()[band]), model, m_language);
 }
 
 bool VerificationSession::loadMeasurement(const QString& path) {
@@ -245,6 +261,7 @@ bool VerificationSession::loadMeasurement(const QString& path) {
         return false;
     }
     m_measured = std::move(reading.sweep);
+    m_shownMeasured = nec::atReference(*m_measured, m_referenceOhm);
     m_measuredName = path;
     emit measurementChanged();
     return true;

@@ -96,6 +96,9 @@ public:
     bool simulate(const Typed& typed);
     void cancel();
     const std::optional<Results>& results() const { return m_results; }
+    // Whether the results came from these options (a run with them would
+    // give the same); false without results.
+    bool resultsMatch(const Typed& typed) const;
     // What the window shows of a band's results; nothing without results.
     std::optional<nec::BandTexts> bandTexts(std::size_t band) const;
     // The measured sweep beside a band (and its model resonance); empty without one.
@@ -108,7 +111,13 @@ public:
 
     // A measured sweep read from a file; false (and `fault`) when it does not read.
     bool loadMeasurement(const QString& path);
-    const std::optional<MeasuredSweep>& measurement() const { return m_measured; }
+    // The measured sweep on display: re-referenced to the reference
+    // impedance set where it holds R and X, as read where it holds SWR only.
+    const std::optional<MeasuredSweep>& measurement() const { return m_shownMeasured; }
+    // The reference impedance the plot and the measurement are shown at;
+    // whether it changed.
+    bool setReferenceOhm(double referenceOhm);
+    double referenceOhm() const { return m_referenceOhm; }
     const QString& measurementName() const { return m_measuredName; }
 
     // Writes a text file whole or not at all; the reason, or empty.
@@ -137,7 +146,9 @@ private:
     nec::Design m_design;
     std::vector<nec::Band> m_bands;
     std::optional<Results> m_results;
-    std::optional<MeasuredSweep> m_measured;
+    std::optional<MeasuredSweep> m_measured;  // as read
+    std::optional<MeasuredSweep> m_shownMeasured;
+    double m_referenceOhm = nec::defaultReferenceOhm;
     QString m_measuredName;
 };
 

@@ -144,6 +144,10 @@ void frmVERIFICA::buildInputs() {
     rame->setChecked(true);
     setColours(*rame, white, teal);
     connect(suolo, &QComboBox::currentIndexChanged, this, &frmVERIFICA::showApplicableOptions);
+    for (DecimalField* field : {diametroFilo, altezza, angoloApice, fattoreQ, impedenza, punti})
+        connect(field, &QLineEdit::textChanged, this, &frmVERIFICA::optionsEdited);
+    connect(suolo, &QComboBox::currentIndexChanged, this, &frmVERIFICA::optionsEdited);
+    connect(rame, &QCheckBox::toggled, this, &frmVERIFICA::optionsEdited);
 }
 
 void frmVERIFICA::buildRunControls() {
@@ -213,6 +217,8 @@ void frmVERIFICA::buildExport() {
 
 void frmVERIFICA::setRequest(const VerificationRequest& request) {
     m_request = request;
+    m_designCurrent = true;
+    simula->setEnabled(true);
     m_session.setDesign(request.design);
     setWindowTitle(tr("VERIFICA  -  ") + request.openerTitle);
     finestra->setText(request.openerTitle.simplified() + ":  " +
@@ -253,7 +259,39 @@ VerificationSession::Typed frmVERIFICA::typed() const {
             rame->isChecked()};
 }
 
+void frmVERIFICA::setDesignCurrent(bool current) {
+    if (current == m_designCurrent) return;
+    m_designCurrent = current;
+    simula->setEnabled(current);
+    optionsEdited();
+}
+
+bool frmVERIFICA::resultsStale() const {
+    return m_session.results() && (!m_designCurrent || !m_session.resultsMatch(typed()));
+}
+
+void frmVERIFICA::optionsEdited() {
+    const std::optional<double> reference = parseDouble(impedenza->text().toStdString(), m_request.language);
+    if (reference && m_session.setReferenceOhm(*reference)) showMeasurement();
+    const bool stale = resultsStale();
+    for (const BandLabels& labels : m_bandLabels)
+        for (QLabel* label : labels.cells())
+            setColours(*label, stale ? QColor(150, 150, 190) : QColor(0, 0, 192), white);
+    if (!m_designCurrent)
+        say(tr("Il progetto nella finestra %1 è cambiato: premere CALCOLA là per verificarlo.")
+                .arg(m_request.openerTitle.simplified()));
+    else if (stale)
+        say(tr("Le opzioni sono cambiate: i risultati non valgono più, premere SIMULA."));
+}
+
+bool frmVERIFICA::refusedAsStale() {
+    if (!resultsStale()) return false;
+    optionsEdited();
+    return true;
+}
+
 void frmVERIFICA::simula_Click() {
+    if (!m_designCurrent) return optionsEdited();
     say(tr("Simulazione in corso..."));
     m_session.simulate(typed());
     showResults();
@@ -304,12 +342,17 @@ void frmVERIFICA::showResults() {
                                                                 {labels.consiglio, &texts->advice}};
         for (const auto& [label, text] : shown) label->setText(fromStd(*text));
     }
+    optionsEdited();
     showMeasurement();
 }
 
 void frmVERIFICA::showMeasurement() {
-    for (std::size_t band = 0; band < m_bandLabels.size(); ++band)
-        m_bandLabels[band].misura->setText(fromStd(m_session.measuredText(band)));
+    const QString file = QFileInfo(m_session.measurementName()).fileName();
+    for (std::size_t band = 0; band < m_bandLabels.size(); ++band) {
+        const std::string text = m_session.measuredText(band);
+        // The summary always names the file it comes from.
+        m_bandLabels[band].misura->setText(text.empty() ? QString() : file + ": " + fromStd(text));
+    }
     grafico->show(m_session);
 }
 
@@ -342,6 +385,7 @@ void frmVERIFICA::salvaCsv_Click() {
         say(tr("Nessuna simulazione da salvare: premere SIMULA."));
         return;
     }
+    if (refusedAsStale()) return;
     save(tr("Salva la simulazione"), "simulazione.csv", tr("CSV (*.csv)"), m_session.csv());
 }
 
@@ -355,6 +399,7 @@ void frmVERIFICA::caricaMisura_Click() {
 }
 
 void frmVERIFICA::stampa_Click() {
+    if (refusedAsStale()) return;
     const QImage image = m_client->grab().toImage();
     const QPointer<frmVERIFICA> self(this);
     const auto tell = m_request.tellPrintFailure;

@@ -52,6 +52,8 @@ signals:
     void runEnded();
 
 public slots:
+    // The opener says whether the design it gave is still the one on display.
+    void setDesignCurrent(bool current);
     void simula_Click();
     void annulla_Click();
     void salvaNec_Click();
@@ -86,6 +88,11 @@ private:
     void showResults();
     void showMeasurement();
     void fault(const QString& message, VerificationSession::Field field);
+    // Options changed: results computed with others are marked stale.
+    void optionsEdited();
+    bool resultsStale() const;
+    // Says why the results on display cannot be exported, if they cannot.
+    bool refusedAsStale();
     void say(const QString& message);
     void save(const QString& caption, const QString& suggested, const QString& filter,
               const std::string& text);
@@ -110,6 +117,7 @@ private:
     QTabWidget* pagine = nullptr;
     SwrPlot* grafico = nullptr;
     std::array<BandLabels, 2> m_bandLabels;
+    bool m_designCurrent = true;
 };
 
 }  // namespace zeliro

@@ -70,6 +70,7 @@ struct ModelOptions {
     bool copperLoss = true;     // LD 5 with 5,8E7 S/m on every wire
     int pointsPerBand = 101;    // 2..1000
     double spanPercent = 6;     // each sweep runs design ± this % exactly, 0 < span < 50
+    bool operator==(const ModelOptions&) const = default;
 };
 
 inline constexpr double defaultTrapQ = 150;
