@@ -17,6 +17,7 @@
 #include "frame/FileDialogs.h"
 #include "frame/Look.h"
 #include "frame/Platform.h"
+#include "verify/ResultGrid.h"
 #include "verify/SwrPlot.h"
 
 namespace zeliro {
@@ -26,29 +27,15 @@ namespace {
 constexpr QSize clientSize(784, 520);
 constexpr int fieldTop = 50;
 constexpr int fieldStep = 25;
-constexpr int captionWidth = 128;  // of the options
-constexpr int resultCaptionWidth = 140;
+constexpr int captionWidth = 128;
 constexpr int fieldLeft = 138;
 constexpr int fieldWidth = 118;
 constexpr int rightLeft = 264;
 constexpr int rightWidth = 512;
 constexpr int resultTop = 308;
-constexpr int bandWidth = 184;
 
 using Field = VerificationSession::Field;
 using State = VerificationSession::State;
-
-const char* const resultNames[] = {"risonanza", "scarto", "swr", "impedenza", "banda", "misura", "consiglio"};
-const char* const resultCaptions[] = {QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "RISONANZA  MHz"),
-                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "SCARTO  kHz"),
-                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "SWR  ALLA  FREQUENZA"),
-                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "IMPEDENZA  ohm"),
-                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "BANDA  2:1  kHz"),
-                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "MISURA"),
-                                      QT_TRANSLATE_NOOP("zeliro::frmVERIFICA", "CONSIGLIO")};
-// Five one-line rows, then the measurement and the advice on three lines each.
-constexpr int resultTops[] = {326, 345, 364, 383, 402, 421, 467};
-constexpr int resultHeights[] = {18, 18, 18, 18, 18, 44, 50};
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
@@ -86,7 +73,8 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
         grafico->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     grafico->setObjectName("grafico");
     pagine->addTab(grafico, "SWR");
-    buildResults();
+    m_results = std::make_unique<ResultGrid>(m_client, QRect(rightLeft, resultTop, rightWidth, 212),
+                                             m_request.language);
     buildExport();
 
     connect(&m_session, &VerificationSession::stateChanged, this, &frmVERIFICA::showState);
@@ -103,6 +91,8 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     connect(&m_session, &VerificationSession::measurementChanged, this, &frmVERIFICA::showMeasurement);
     setRequest(request);
 }
+
+frmVERIFICA::~frmVERIFICA() = default;
 
 DecimalField* frmVERIFICA::addField(const QString& name, Field field, int row) {
     const int top = fieldTop + row * fieldStep;
@@ -171,35 +161,6 @@ void frmVERIFICA::buildRunControls() {
     connect(annulla, &QPushButton::clicked, this, &frmVERIFICA::annulla_Click);
 }
 
-void frmVERIFICA::buildResults() {
-    for (int band = 0; band < 2; ++band) {
-        BandLabels& labels = m_bandLabels[static_cast<std::size_t>(band)];
-        const int left = rightLeft + resultCaptionWidth + 2 + band * (bandWidth + 2);
-        labels.title = addCaption(m_client, QString("bandaTitolo%1").arg(band + 1), {},
-                                  QRect(left, resultTop, bandWidth, 16));
-        labels.title->setFont(sansFont(8, true));
-        labels.title->setAlignment(Qt::AlignCenter);
-        QLabel** cells[] = {&labels.risonanza, &labels.scarto, &labels.swr,      &labels.impedenza,
-                            &labels.banda,     &labels.misura, &labels.consiglio};
-        for (int row = 0; row < 7; ++row) {
-            auto* label = new QLabel(m_client);
-            label->setObjectName(QString("%1%2").arg(resultNames[row]).arg(band + 1));
-            label->setGeometry(left, resultTops[row], bandWidth, resultHeights[row]);
-            label->setFont(sansFont(8, true));
-            label->setWordWrap(true);
-            label->setIndent(3);
-            label->setAlignment(Qt::AlignLeft | (row >= 5 ? Qt::AlignTop : Qt::AlignVCenter));
-            setColours(*label, QColor(0, 0, 192), white);
-            nameResult(*label, tr("%1 banda %2").arg(tr(resultCaptions[row]).simplified()).arg(band + 1));
-            *cells[row] = label;
-        }
-    }
-    for (int row = 0; row < 7; ++row)
-        addCaption(m_client, QString("didascalia_%1").arg(resultNames[row]), tr(resultCaptions[row]),
-                   QRect(rightLeft, resultTops[row] + 1, resultCaptionWidth, 17))
-            ->setFont(sansFont(8, true));
-}
-
 void frmVERIFICA::buildExport() {
     const int top = 392;
     auto* salvaNec = addPushButton(m_client, "salvaNec", tr("Salva .nec"), QRect(8, top, 122, 26));
@@ -228,13 +189,6 @@ void frmVERIFICA::setRequest(const VerificationRequest& request) {
     fattoreQ->setText(m_session.qualityFactorApplies()
                           ? fromStd(formatDouble(defaults.qualityFactor, m_request.language))
                           : QString());
-    const bool twoBands = m_session.bands().size() > 1;
-    for (QLabel* label : m_bandLabels[1].cells()) label->setVisible(twoBands);
-    m_bandLabels[1].title->setVisible(twoBands);
-    // One band takes the room of both.
-    const int width = twoBands ? bandWidth : 2 * bandWidth + 2;
-    for (QLabel* label : m_bandLabels[0].cells()) label->resize(width, label->height());
-    m_bandLabels[0].title->resize(width, m_bandLabels[0].title->height());
     showApplicableOptions();
     say({});
     showResults();
@@ -274,9 +228,7 @@ void frmVERIFICA::optionsEdited() {
     const std::optional<double> reference = parseDouble(impedenza->text().toStdString(), m_request.language);
     if (reference && m_session.setReferenceOhm(*reference)) showMeasurement();
     const bool stale = resultsStale();
-    for (const BandLabels& labels : m_bandLabels)
-        for (QLabel* label : labels.cells())
-            setColours(*label, stale ? QColor(150, 150, 190) : QColor(0, 0, 192), white);
+    m_results->setStale(stale);
     if (!m_designCurrent)
         say(tr("Il progetto nella finestra %1 è cambiato: premere CALCOLA là per verificarlo.")
                 .arg(m_request.openerTitle.simplified()));
@@ -323,35 +275,18 @@ void frmVERIFICA::fault(const QString& message, Field field) {
 }
 
 void frmVERIFICA::showResults() {
-    const std::vector<nec::Band>& bands = m_session.bands();
-    for (std::size_t band = 0; band < m_bandLabels.size(); ++band) {
-        const BandLabels& labels = m_bandLabels[band];
-        for (QLabel* label : labels.cells()) label->clear();
-        labels.title->setText(band < bands.size()
-                                  ? tr("BANDA  %1  (%2 MHz)")
-                                        .arg(band + 1)
-                                        .arg(fromStd(formatDouble(bands[band].designMhz, m_request.language)))
-                                  : QString());
-        const std::optional<nec::BandTexts> texts = m_session.bandTexts(band);
-        if (!texts) continue;
-        const std::pair<QLabel*, const std::string*> shown[] = {{labels.risonanza, &texts->resonance},
-                                                                {labels.scarto, &texts->deviation},
-                                                                {labels.swr, &texts->swr},
-                                                                {labels.impedenza, &texts->impedance},
-                                                                {labels.banda, &texts->bandwidth},
-                                                                {labels.consiglio, &texts->advice}};
-        for (const auto& [label, text] : shown) label->setText(fromStd(*text));
-    }
+    m_results->setBands(m_session.bands());
+    for (std::size_t band = 0; band < 2; ++band) m_results->showBand(band, m_session.bandTexts(band));
     optionsEdited();
     showMeasurement();
 }
 
 void frmVERIFICA::showMeasurement() {
     const QString file = QFileInfo(m_session.measurementName()).fileName();
-    for (std::size_t band = 0; band < m_bandLabels.size(); ++band) {
+    for (std::size_t band = 0; band < 2; ++band) {
         const std::string text = m_session.measuredText(band);
         // The summary always names the file it comes from.
-        m_bandLabels[band].misura->setText(text.empty() ? QString() : file + ": " + fromStd(text));
+        m_results->showMeasured(band, text.empty() ? QString() : file + ": " + fromStd(text));
     }
     grafico->show(m_session);
 }

@@ -10,7 +10,7 @@
 
 #include <QMainWindow>
 
-#include <array>
+#include <memory>
 
 #include "frame/Verification.h"
 #include "verify/VerificationSession.h"
@@ -25,6 +25,7 @@ class QTabWidget;
 namespace zeliro {
 
 class DecimalField;
+class ResultGrid;
 class SwrPlot;
 
 class frmVERIFICA : public QMainWindow {
@@ -37,6 +38,7 @@ class frmVERIFICA : public QMainWindow {
 public:
     // A window owned by the opener: it closes when the opener goes.
     frmVERIFICA(QWidget* opener, const VerificationRequest& request);
+    ~frmVERIFICA() override;
 
     // Checks the design now on display instead (a run still going ends).
     void setRequest(const VerificationRequest& request);
@@ -62,23 +64,8 @@ public slots:
     void stampa_Click();
 
 private:
-    struct BandLabels {
-        QLabel* title = nullptr;
-        QLabel* risonanza = nullptr;
-        QLabel* scarto = nullptr;
-        QLabel* swr = nullptr;
-        QLabel* impedenza = nullptr;
-        QLabel* banda = nullptr;
-        QLabel* misura = nullptr;
-        QLabel* consiglio = nullptr;
-        std::array<QLabel*, 7> cells() const {
-            return {risonanza, scarto, swr, impedenza, banda, misura, consiglio};
-        }
-    };
-
     void buildInputs();
     void buildRunControls();
-    void buildResults();
     void buildExport();
     DecimalField* addField(const QString& name, VerificationSession::Field field, int row);
 
@@ -116,7 +103,7 @@ private:
     QLabel* messaggio = nullptr;
     QTabWidget* pagine = nullptr;
     SwrPlot* grafico = nullptr;
-    std::array<BandLabels, 2> m_bandLabels;
+    std::unique_ptr<ResultGrid> m_results;
     bool m_designCurrent = true;
 };
 
