@@ -298,21 +298,6 @@ void Frame::pastingAndEditingKeys_data() {
         << ","
         << "0" << QStringList{"ctrl+a", "type:200"} << ""
         << "200" << 0;
-    QTest::newRow("trimming: Ctrl+V") << "frmTARATURA"
-                                      << "Text2"
-                                      << ","
-                                      << "" << QStringList{"ctrl+v"} << "7.089"
-                                      << "7,089" << 0;
-    QTest::newRow("two-band: Ctrl+V") << "frmDIPOLOMULTIBANDA"
-                                      << "Text5"
-                                      << ","
-                                      << "" << QStringList{"ctrl+v"} << "14.1"
-                                      << "14,1" << 0;
-    QTest::newRow("loading coil: Shift+Insert refused") << "frmCALCOLOBOBINA"
-                                                        << "Text1"
-                                                        << ","
-                                                        << "" << QStringList{"shift+insert"} << "1e3"
-                                                        << "" << 1;
 }
 
 void Frame::pastingAndEditingKeys() {
