@@ -42,18 +42,22 @@ private:
     std::size_t m_at = 0;
 };
 
+// The mode byte: the format or file name in its low bits; with its top bit,
+// an expected frequency (7,05 or, with the next bit, 145 MHz).
 SweepReading readAs(std::uint8_t mode, std::istream& in, Language language) {
+    SweepHints hints;
+    if (mode & 0x80) hints.expectedMHz = mode & 0x40 ? 145.0 : 7.05;
     switch (mode % 5) {
         case 0:
-            return readSweep(in, "misura.s1p", language);
+            return readSweep(in, "misura.s1p", language, hints);
         case 1:
-            return readSweep(in, "misura.csv", language);
+            return readSweep(in, "misura.csv", language, hints);
         case 2:
-            return readSweep(in, SweepFormat::touchstone, language);
+            return readSweep(in, SweepFormat::touchstone, language, hints);
         case 3:
-            return readSweep(in, SweepFormat::csv, language);
+            return readSweep(in, SweepFormat::csv, language, hints);
         default:
-            return readSweep(in, "misura.s2p", language);
+            return readSweep(in, "misura.s2p", language, hints);
     }
 }
 

@@ -8,6 +8,14 @@
         <translation>ZELIRO - Print</translation>
     </message>
     <message>
+        <source>Stampe non riuscite finora: %1.</source>
+        <translation>Prints that failed so far: %1.</translation>
+    </message>
+    <message>
+        <source>Messaggio del sistema di stampa: %1</source>
+        <translation>The print system&apos;s own message: %1</translation>
+    </message>
+    <message>
         <source>ZELIRO - Anteprima di stampa</source>
         <translation>ZELIRO - Print preview</translation>
     </message>
@@ -496,7 +504,7 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>Per un buon rendimento  occorre che le bobine abbiano un rapporto tra lunghezza e diametro bobina di 0,4   0,5.</source>
-        <translation>For good efficiency  the coils should have a length to diameter ratio of 0.4   0.5.</translation>
+        <translation>For good efficiency  the coils should have a length to diameter ratio of 0.4 to 0.5.</translation>
     </message>
     <message>
         <source>Coassiale</source>
@@ -632,7 +640,7 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>Induttanza della bobina in micro HENRY</source>
-        <translation>Inductance of the coil in micro HENRY</translation>
+        <translation>Inductance of the coil in microhenries</translation>
     </message>
     <message>
         <source>LUNGHEZZA  DEL COASSIALE  PER  LE    SPIRE  cm</source>
@@ -652,11 +660,11 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>Capacità della  bobina in pico FARAD</source>
-        <translation>Capacitance of the  coil in pico FARAD</translation>
+        <translation>Capacitance of the coil in picofarads</translation>
     </message>
     <message>
         <source>Capacità della bobina in pico FARAD</source>
-        <translation>Capacitance of the coil in pico FARAD</translation>
+        <translation>Capacitance of the coil in picofarads</translation>
     </message>
     <message>
         <source>RISULTATO... &gt;</source>
@@ -715,8 +723,8 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <translation>SELECT THE TYPE OF DIPOLE</translation>
     </message>
     <message>
-        <source>DIPOLO  MULTIBANDA</source>
-        <translation>MULTIBAND  DIPOLE</translation>
+        <source>DIPOLO  BIBANDA</source>
+        <translation>TWO-BAND  DIPOLE</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -258,22 +260,29 @@ void English::workedValues_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("steps");    // "Text1=7,05" types, "Option2" clicks
     QTest::addColumn<QStringList>("results");  // the labels that show results
+    QTest::addColumn<QStringList>("pdf");      // the data's PDF proposed, Italian and English
     QTest::newRow("standard dipole") << "frmDIPOLOSTANDARD"
                                      << QStringList{"Option2", "Text1=7,05", "Command2"}
-                                     << QStringList{"Label7"};
+                                     << QStringList{"Label7"}
+                                     << QStringList{"ZELIRO-dipolo-standard.pdf",
+                                                    "ZELIRO-standard-dipole.pdf"};
     QTest::newRow("trimming") << "frmTARATURA" << QStringList{"Option1", "Text1=7,05", "Text2=7", "Command2"}
-                              << QStringList{"Label5"};
+                              << QStringList{"Label5"}
+                              << QStringList{"ZELIRO-taratura-dipolo.pdf", "ZELIRO-dipole-trimming.pdf"};
     QTest::newRow("multiband dipole")
         << "frmDIPOLOMULTIBANDA"
         << QStringList{"Option1",     "Option5",     "Text1=35",    "Text2=2,5", "Text3=6,4",
                        "Text4=0,935", "Text5=7,055", "Text6=3,650", "Command2"}
-        << QStringList{"Label23", "Label24", "Label25", "Label26", "Label31", "Label32"};
+        << QStringList{"Label23", "Label24", "Label25", "Label26", "Label31", "Label32"}
+        << QStringList{"ZELIRO-dipolo-multibanda.pdf", "ZELIRO-two-band-dipole.pdf"};
     QTest::newRow("loading coil") << "frmCALCOLOBOBINA"
                                   << QStringList{"Text1=2", "Text2=7,05", "Text3=10", "Text4=2", "Command1"}
-                                  << QStringList{"Label9"};
+                                  << QStringList{"Label9"}
+                                  << QStringList{"ZELIRO-calcolo-bobina.pdf", "ZELIRO-loading-coil.pdf"};
     QTest::newRow("coil construction")
         << "frmCOSTRUZIONEBOBINA" << QStringList{"Text3=1,5", "Text5=25", "Text2=40", "Text1=35", "Command2"}
-        << QStringList{"Label19"};
+        << QStringList{"Label19"}
+        << QStringList{"ZELIRO-costruzione-bobina.pdf", "ZELIRO-coil-construction.pdf"};
 }
 
 // The worked values typed in both languages give the same digits, with the
@@ -283,6 +292,7 @@ void English::workedValues() {
     QFETCH(QString, window);
     QFETCH(QStringList, steps);
     QFETCH(QStringList, results);
+    QFETCH(QStringList, pdf);
     std::map<Language, QStringList> shown;
     std::map<Language, Overflows> found;
     for (Language language : {Language::italian, Language::english}) {
@@ -306,6 +316,14 @@ void English::workedValues() {
             report += QString::fromStdString(line) + '\n';
         for (const QString& text : shown[language])
             QVERIFY2(report.contains(text), qPrintable(text + "\n" + report));
+        // The PDF is proposed under a name in the window's language.
+        triggerMenu(form, "pdfdati");
+        QFileDialog* save = nullptr;
+        QVERIFY(waitUntil(
+            [&] { return (save = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())); }));
+        QCOMPARE(QFileInfo(save->selectedFiles().value(0)).fileName(),
+                 pdf.value(language == Language::english ? 1 : 0));
+        save->close();
         stopProgram();
     }
     QStringList pointed = shown[Language::italian];

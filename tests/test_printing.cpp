@@ -1,8 +1,10 @@
 // Printing: for real on the default queue of a private CUPS server (jobs read
 // back as text), every way the print system fails, reports that must match
 // their results, the preview and the PDF file.
+#include <QAction>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -29,6 +31,13 @@ using namespace zeliro;
 using namespace zeliro::test;
 
 namespace {
+
+// What printPathKeepsItsWord does.
+enum class PrintCase { previewButton, burstOfFailures, hungAfterTheJobExists };
+
+// The print server of the running test, for the hook that hangs it from the
+// print worker's thread.
+CupsFixture* hungByHook = nullptr;
 
 enum class Breakage {
     noDefaultPrinter,
@@ -129,6 +138,8 @@ private slots:
     void pdfThatCannotBeWritten();
     void previewPages_data();
     void previewPages();
+    void printPathKeepsItsWord_data();
+    void printPathKeepsItsWord();
 
 private:
     static void windowCases();
@@ -281,6 +292,10 @@ void Printing::failuresAreTold() {
                      qPrintable(QString("the event loop ran %1 times").arg(loop.ticks())));
     }
     QVERIFY2(box->text().contains(told), qPrintable(box->text()));
+    // The print system's own words, in its language, are labelled as its own.
+    if (!box->detailedText().isEmpty())
+        QVERIFY2(box->detailedText().startsWith("Messaggio del sistema di stampa: "),
+                 qPrintable(box->detailedText()));
     QCOMPARE(box->button(QMessageBox::Cancel)->text(), "Annulla");  // Qt's own texts speak Italian
     QStringList captions;
     for (QAbstractButton* button : box->buttons()) captions << button->text();
@@ -506,7 +521,7 @@ void Printing::previewPages() {
     if (lines == 0) {
         triggerMenu(dipole, "anteprimavideata");
     } else {
-        showPreview(dipole, {std::vector<std::string>(lines, "ZELIRO"), {}});
+        showPreview(dipole, {std::vector<std::string>(lines, "ZELIRO"), {}}, {});
     }
     auto* dialog = openDialog<QPrintPreviewDialog>("anteprima");
     QVERIFY(dialog);
@@ -515,6 +530,73 @@ void Printing::previewPages() {
     QTest::qWait(50);
     QCOMPARE(preview->pageCount(), pages);
     dialog->close();
+}
+
+void Printing::printPathKeepsItsWord_data() {
+    QTest::addColumn<PrintCase>("what");
+    QTest::newRow("the preview's print button prints") << PrintCase::previewButton;
+    QTest::newRow("three prints to a stopped queue: one message") << PrintCase::burstOfFailures;
+    QTest::newRow("server hung once the job exists: it never prints") << PrintCase::hungAfterTheJobExists;
+}
+
+// The preview prints through the program's own path; failures in a row make
+// one message; a job the user was told did not print never prints later.
+void Printing::printPathKeepsItsWord() {
+    QFETCH(PrintCase, what);
+    needCups();
+    QWidget* dipole = calculatedDipole("7,05");
+    const QStringList report = CupsFixture::wordsOfLines(halfWaveReport({"7,05", "20,21", "ORIZZONTALE"}));
+    switch (what) {
+        case PrintCase::previewButton: {
+            triggerMenu(dipole, "anteprimadati");
+            auto* preview = openDialog<QPrintPreviewDialog>("anteprima");
+            QVERIFY(preview);
+            auto* print = preview->findChild<QAction*>("stampaanteprima");
+            QVERIFY(print);
+            print->trigger();
+            const QPointer<QPrintPreviewDialog> shown(preview);
+            QVERIFY(waitUntil([&] { return !shown || !shown->isVisible(); }));
+            QCOMPARE(CupsFixture::wordsOfLines(m_cups.takeJobText()), report);
+            QVERIFY(printMessage() == nullptr);
+            break;
+        }
+        case PrintCase::burstOfFailures: {
+            QVERIFY(m_cups.queueCommand("cupsdisable"));
+            for (int i = 0; i < 3; ++i) triggerMenu(dipole, "stampasolodati");
+            QVERIFY(waitUntil(
+                [] {
+                    const QMessageBox* box = printMessage();
+                    return box && box->text().contains("Stampe non riuscite finora: 3.");
+                },
+                3 * SystemPrinter::timeLimit()));
+            int messages = 0;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                messages += widget->isVisible() && widget->objectName() == "stampamessaggio";
+            QCOMPARE(messages, 1);
+            QVERIFY(m_cups.queueCommand("cupsenable"));
+            break;
+        }
+        case PrintCase::hungAfterTheJobExists: {
+            hungByHook = &m_cups;
+            SystemPrinter::setJobCreatedHook([] { hungByHook->pause(); });
+            triggerMenu(dipole, "stampasolodati");
+            const bool told =
+                waitUntil([] { return printMessage() != nullptr; }, SystemPrinter::timeLimit() + 5000);
+            SystemPrinter::setJobCreatedHook(nullptr);
+            m_cups.resume();
+            QVERIFY2(told, "no message");
+            QVERIFY2(printMessage()->text().contains("non"), qPrintable(printMessage()->text()));
+            // Whatever the server had of the job when it hung, it now holds it
+            // on hold or cancelled: nothing comes out.
+            QTest::qWait(3000);
+            QVERIFY(!m_cups.jobWaiting());
+            printMessage()->close();
+            break;
+        }
+    }
+    // The print system works as before.
+    triggerMenu(dipole, "stampasolodati");
+    QCOMPARE(CupsFixture::wordsOfLines(m_cups.takeJobText()), report);
 }
 
 ZELIRO_TEST_MAIN(Printing)

@@ -29,8 +29,8 @@ private slots:
     void cleanup();
     void splashShowsNameVersionAndAdvice();
     void continuaLeavesOnlyTheMenu();
-    void characterKeyEndsWithoutMenu_data();
-    void characterKeyEndsWithoutMenu();
+    void splashKeys_data();
+    void splashKeys();
     void clickOnFrameClosesButNotOnLabelOrLogo();
     void splashChiudiClosesEverything();
     void menuCaptionsAndTooltips();
@@ -72,21 +72,29 @@ void Shell::continuaLeavesOnlyTheMenu() {
     QCOMPARE(openWindows(), QStringList{"frmMENU"});
 }
 
-void Shell::characterKeyEndsWithoutMenu_data() {
+// A key that produces a character ends the program from the splash, except
+// Enter and Space, which press the button that has the focus.
+void Shell::splashKeys_data() {
     QTest::addColumn<QString>("focus");
-    QTest::addColumn<char>("key");
-    QTest::newRow("letter on the window") << "" << 'a';
-    QTest::newRow("digit on CONTINUA") << "Command1" << '7';
-    QTest::newRow("space on CHIUDI") << "Command2" << ' ';
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("menu");  // the menu opens
+    QTest::newRow("letter on the window") << "" << int(Qt::Key_A) << false;
+    QTest::newRow("digit on CONTINUA") << "Command1" << int(Qt::Key_7) << false;
+    QTest::newRow("space on CHIUDI") << "Command2" << int(Qt::Key_Space) << false;
+    QTest::newRow("enter on CHIUDI") << "Command2" << int(Qt::Key_Return) << false;
+    QTest::newRow("space on CONTINUA") << "Command1" << int(Qt::Key_Space) << true;
+    QTest::newRow("enter on CONTINUA") << "Command1" << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad enter on CONTINUA") << "Command1" << int(Qt::Key_Enter) << true;
 }
 
-void Shell::characterKeyEndsWithoutMenu() {
+void Shell::splashKeys() {
     QFETCH(QString, focus);
-    QFETCH(char, key);
+    QFETCH(int, key);
+    QFETCH(bool, menu);
     QWidget* target = focus.isEmpty() ? m_splash : control(m_splash, focus);
-    QTest::keyClick(target, key);
-    QVERIFY(waitUntil([] { return openWindows().isEmpty(); }));
-    QCOMPARE(copiesOf("frmMENU"), 0);
+    QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QVERIFY(waitUntil([] { return copiesOf("frmSplash") == 0; }));
+    QCOMPARE(openWindows(), menu ? QStringList{"frmMENU"} : QStringList{});
 }
 
 void Shell::clickOnFrameClosesButNotOnLabelOrLogo() {

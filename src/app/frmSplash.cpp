@@ -120,7 +120,18 @@ void frmSplash::Form_Load() {
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->text().isEmpty()) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Enter and Space press the button that has the focus, as everywhere on
+    // the desktop; so a keyboard alone gets past the splash.
+    auto* button = qobject_cast<QPushButton*>(watched);
+    const bool pressKey =
+        key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+    if (button && pressKey && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!key->isAutoRepeat()) button->click();
+        return true;
+    }
+    if (!key->text().isEmpty()) {
         Form_KeyPress();
         return true;
     }

@@ -1,5 +1,7 @@
 #include "app/start.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -59,7 +61,10 @@ Language languageAtStart(const QStringList& arguments) {
     sources.languageVariable = qEnvironmentVariable("LANGUAGE").toStdString();
     for (const QString& tag : QLocale::system().uiLanguages())
         sources.systemLanguages.push_back(tag.toStdString());
-    return chooseLanguage(sources);
+    const Language chosen = chooseLanguage(sources);
+    if (const std::string note = unknownLanguageNote(sources, chosen); !note.empty())
+        std::fprintf(stderr, "%s\n", note.c_str());
+    return chosen;
 }
 
 QWidget* start() { return start(Language::italian); }

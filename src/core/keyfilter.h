@@ -12,6 +12,7 @@
 // a field holding 705.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zeliro {
@@ -26,5 +27,28 @@ bool decimalKeyAccepted(std::string_view fieldText, int charCode, char separator
 // the decimal key), or nothing when the key filter refuses it.
 std::optional<int> decimalFieldKey(std::string_view fieldText, int charCode, bool fromKeypad,
                                    char separator = ',');
+
+// What a paste (or a dropped text) puts into a field. The field is given as the text
+// before and after the spot the entry goes to, a selection already taken out:
+// a key replaces the selection, so the rules look at the text as the key would
+// leave it ("0" all selected, then 7, gives "7").
+struct FieldEntryInput {
+    std::string_view before;
+    std::string_view after;
+    std::string_view entered;  // one typed character, or a whole pasted text, in UTF-8
+    bool fromKeypad = false;
+    char separator = ',';
+};
+
+struct FieldEntryOutcome {
+    bool accepted = false;
+    std::string inserted;  // what goes in at the spot, the decimal key made the separator
+};
+
+// Each character goes through the key filter in turn, as if typed at the spot
+// (the full stop as the decimal key).
+// One refused character refuses the whole entry, so that a paste goes in whole
+// or not at all. A pasted text loses the blanks and line ends around it.
+FieldEntryOutcome decimalFieldEntry(const FieldEntryInput& input);
 
 }  // namespace zeliro

@@ -72,6 +72,15 @@ Language chooseLanguage(const LanguageSources& sources) {
     return languageOfTag(first).value_or(Language::english);
 }
 
+std::string unknownLanguageNote(const LanguageSources& sources, Language chosen) {
+    if (!sources.commandLine || languageOfTag(*sources.commandLine)) return {};
+    return fillIn(
+        chosen == Language::english
+            ? "zeliro: the language \"%1\" given to --lang is not known (it, en); using English."
+            : "zeliro: la lingua \"%1\" data a --lang non è conosciuta (it, en); si usa l'italiano.",
+        {*sources.commandLine});
+}
+
 std::string fillIn(std::string_view pattern, const std::vector<std::string>& arguments) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {

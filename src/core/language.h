@@ -49,6 +49,11 @@ struct LanguageSources {
 
 Language chooseLanguage(const LanguageSources& sources);
 
+// The line said on the standard error when "--lang" names a language the
+// program does not speak: which one is used instead, in that language;
+// empty when "--lang" is absent or spoken.
+std::string unknownLanguageNote(const LanguageSources& sources, Language chosen);
+
 // A text of a language's table with "%1", "%2", ... replaced by the arguments
 // in order (figures already written with that language's number rules).
 std::string fillIn(std::string_view pattern, const std::vector<std::string>& arguments);

@@ -41,7 +41,7 @@ frmDIPOLOMULTIBANDA::frmDIPOLOMULTIBANDA(Registry& registry)
     buildWarnings();
     setTabOrder();
     connectHandlers();
-    addVerification(tr("DIPOLO  MULTIBANDA"));
+    addVerification(tr("DIPOLO  BIBANDA"));
 }
 
 void frmDIPOLOMULTIBANDA::buildTexts() {

@@ -13,6 +13,8 @@
 #include <tuple>
 
 #include "core/nec/measured.h"
+#include "core/numbers.h"
+#include "core/sweep/sweep.h"
 #include "core/version.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
@@ -55,7 +57,9 @@ void frmTARATURA::damisura_Click() {
     const QString name = registry().fileDialogs().openFileName(
         this, tr("Da misura"), tr("Misure (*.s1p *.csv *.txt);;Tutti i file (*)"));
     if (name.isEmpty()) return;
-    const SweepReading reading = nec::readSweepFile(QFile::encodeName(name).toStdString(), language());
+    // The frequency wanted says the unit of a file that names none.
+    const SweepHints hints{parseDouble(textOf(Text1), language())};
+    const SweepReading reading = readSweepFile(QFile::encodeName(name).toStdString(), hints, language());
     if (!reading.ok()) {
         QMessageBox::warning(this, tr("Da misura"), QString::fromStdString(reading.error.message));
         return;

@@ -104,11 +104,18 @@ void CalculationWindow::sendToPrinter(const PrintContent& content) {
     }
 }
 
-void CalculationWindow::anteprimavideata_Click() { showPreview(this, windowImage()); }
+void CalculationWindow::anteprimavideata_Click() { preview(windowImage()); }
 
 void CalculationWindow::anteprimadati_Click() {
     if (!reportMatchesResults()) return tellToCalculateFirst(this);
-    showPreview(this, reportContent());
+    preview(reportContent());
+}
+
+// The preview's print button prints as the "Stampa" menu does.
+void CalculationWindow::preview(const PrintContent& content) {
+    showPreview(this, content, [window = QPointer(this), content] {
+        if (window) window->sendToPrinter(content);
+    });
 }
 
 void CalculationWindow::pdfvideata_Click() { askAndSavePdf(this, windowImage(), pdfName(true)); }
@@ -131,14 +138,23 @@ PrintContent CalculationWindow::windowImage() const { return {{}, m_client->grab
 PrintContent CalculationWindow::reportContent() const { return {dataReport(), {}}; }
 
 QString CalculationWindow::pdfName(bool image) const {
-    static const std::map<QString, QString> names = {
-        {"frmDIPOLOSTANDARD", "dipolo-standard"},       {"frmTARATURA", "taratura-dipolo"},
-        {"frmDIPOLOMULTIBANDA", "dipolo-multibanda"},   {"frmCALCOLOBOBINA", "calcolo-bobina"},
-        {"frmCOSTRUZIONEBOBINA", "costruzione-bobina"},
+    struct Stems {
+        QString italian;
+        QString english;
     };
+    static const std::map<QString, Stems> names = {
+        {"frmDIPOLOSTANDARD", {"dipolo-standard", "standard-dipole"}},
+        {"frmTARATURA", {"taratura-dipolo", "dipole-trimming"}},
+        {"frmDIPOLOMULTIBANDA", {"dipolo-multibanda", "two-band-dipole"}},
+        {"frmCALCOLOBOBINA", {"calcolo-bobina", "loading-coil"}},
+        {"frmCOSTRUZIONEBOBINA", {"costruzione-bobina", "coil-construction"}},
+    };
+    const bool english = m_registry.language() == Language::english;
     const auto name = names.find(objectName());
-    const QString stem = name != names.end() ? name->second : objectName();
-    return "ZELIRO-" + stem + (image ? "-videata" : "") + ".pdf";
+    const QString stem = name == names.end() ? objectName()
+                         : english           ? name->second.english
+                                             : name->second.italian;
+    return "ZELIRO-" + stem + (image ? (english ? "-screen" : "-videata") : "") + ".pdf";
 }
 
 void CalculationWindow::resultsShown(const QList<const QLabel*>& labels) {
@@ -229,8 +245,10 @@ void CalculationWindow::openVerification(const nec::Design& design, bool toFront
         QMessageBox::warning(this, tr("Verifica"), error);
         return;
     }
-    const auto failed = [](QWidget* parent, const PrintResult& result, const QImage& image) {
-        tellPrintFailure(parent, result, PrintContent{{}, image}, "ZELIRO-verifica.pdf");
+    const bool english = m_registry.language() == Language::english;
+    const auto failed = [english](QWidget* parent, const PrintResult& result, const QImage& image) {
+        tellPrintFailure(parent, result, PrintContent{{}, image},
+                         english ? "ZELIRO-verification.pdf" : "ZELIRO-verifica.pdf");
     };
     const VerificationRequest request{objectName(),
                                       m_verificationTitle,

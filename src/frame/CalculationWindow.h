@@ -138,6 +138,7 @@ private:
     // "ZELIRO-dipolo-standard.pdf", "ZELIRO-dipolo-standard-videata.pdf".
     QString pdfName(bool image) const;
     void sendToPrinter(const PrintContent& content);
+    void preview(const PrintContent& content);
     // A job's fate: a note in the status bar, or a message.
     void printed(const PrintResult& result, const PrintContent& content, const QString& pdfName);
     void refreshVerification();

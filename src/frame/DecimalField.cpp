@@ -1,7 +1,15 @@
 #include "frame/DecimalField.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 
 #include <optional>
 
@@ -35,14 +43,108 @@ bool isNavigationKey(int key) {
     }
 }
 
+// The editing shortcuts that change no text on their own or that the
+// context menu offers as they are.
+bool isEditingShortcut(const QKeyEvent* event) {
+    for (const QKeySequence::StandardKey key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut,
+                                                QKeySequence::Copy, QKeySequence::SelectAll})
+        if (event->matches(key)) return true;
+    return false;
+}
+
 }  // namespace
 
 DecimalField::DecimalField(Beep& beep, QWidget* parent) : QLineEdit(parent), m_beep(beep) {}
+
+QString DecimalField::textWithoutSelection() const {
+    QString remaining = text();
+    if (hasSelectedText()) remaining.remove(selectionStart(), selectionLength());
+    return remaining;
+}
+
+bool DecimalField::pasteText(const QString& pasted) {
+    if (isReadOnly()) return false;
+    const QString remaining = textWithoutSelection();
+    const int spot = hasSelectedText() ? selectionStart() : cursorPosition();
+    const std::string before = remaining.left(spot).toStdString();
+    const std::string after = remaining.mid(spot).toStdString();
+    const std::string entered = pasted.toStdString();
+    const FieldEntryOutcome outcome =
+        decimalFieldEntry({before, after, entered, false, m_separator.toLatin1()});
+    if (!outcome.accepted) {
+        m_beep.beep();
+        return false;
+    }
+    insert(QString::fromStdString(outcome.inserted));
+    return true;
+}
+
+void DecimalField::pasteFrom(QClipboard::Mode mode) {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (mode == QClipboard::Selection && !clipboard->supportsSelection()) return;
+    pasteText(clipboard->text(mode));
+}
+
+void DecimalField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's paste goes through the key filter like every other paste.
+    // Older Qt names the item by its text only ("&Paste", then its shortcut).
+    static constexpr char qtContext[] = "QLineEdit";  // Qt's own text, in Qt's translations
+    const QString pasteText = QCoreApplication::translate(qtContext, "&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() != QLatin1String("edit-paste") &&
+            action->text().section('\t', 0, 0) != pasteText)
+            continue;
+        action->setObjectName(QStringLiteral("edit-paste"));
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void DecimalField::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        pasteFrom(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void DecimalField::dropEvent(QDropEvent* event) {
+    // Text moved within the field is text the filter already let in.
+    if (event->source() == this) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    if (!event->mimeData()->hasText() || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    if (pasteText(event->mimeData()->text())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
 
 void DecimalField::keyPressEvent(QKeyEvent* event) {
     if (isEnter(event) && m_defaultButton) {
         m_defaultButton->click();
         event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFrom(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    if (isEditingShortcut(event)) {
+        QLineEdit::keyPressEvent(event);
         return;
     }
     const QString typed = event->text();
@@ -55,7 +157,7 @@ void DecimalField::keyPressEvent(QKeyEvent* event) {
     const int code = static_cast<int>(typed.at(0).unicode());
     const bool fromKeypad = event->modifiers().testFlag(Qt::KeypadModifier);
     const std::optional<int> passed =
-        decimalFieldKey(text().toStdString(), code, fromKeypad, m_separator.toLatin1());
+        decimalFieldKey(textWithoutSelection().toStdString(), code, fromKeypad, m_separator.toLatin1());
     if (!passed) {
         m_beep.beep();
         event->accept();

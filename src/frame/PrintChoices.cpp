@@ -1,12 +1,16 @@
 #include "frame/PrintChoices.h"
 
+#include "frame/Registry.h"
+
 #include <QCoreApplication>
 
 #include <cups/cups.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -19,8 +23,7 @@ namespace {
 
 QString title() { return QCoreApplication::translate("PrintChoices", "ZELIRO - Stampa"); }
 
-// A printer that only makes pages: for the preview, whose own print button
-// then saves a PDF. A QPrinter asks the print system for the default printer
+// A printer that only makes pages, for the preview. A QPrinter asks the print system for the default printer
 // while it is made; on this thread the library is pointed at a server that
 // cannot exist for that moment, so the answer is "none" at once and a print
 // server that hangs never holds up the windows.
@@ -44,6 +47,21 @@ private:
     std::unique_ptr<QPrinter> m_printer;
 };
 
+// What a failure message offers to save or preview: the latest content of
+// the prints it tells about.
+class FailedContent : public QObject {
+public:
+    FailedContent(const PrintContent& content, const QString& pdfName, QObject* parent)
+        : QObject(parent), content(content), pdfName(pdfName) {
+        setObjectName("failedcontent");
+    }
+    PrintContent content;
+    QString pdfName;
+};
+
+// The failure message on screen, if any; later failures of the same kind join it.
+QPointer<QMessageBox> openFailure;
+
 QMessageBox* message(QWidget* parent, const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, title(), text, QMessageBox::NoButton, parent);
     box->setObjectName("stampamessaggio");
@@ -53,7 +71,7 @@ QMessageBox* message(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-void showPreview(QWidget* parent, const PrintContent& content) {
+void showPreview(QWidget* parent, const PrintContent& content, std::function<void()> print) {
     std::unique_ptr<QPrinter> printer = pagesOnlyPrinter();
     auto* dialog = new QPrintPreviewDialog(printer.get(), parent);
     new PrinterKeeper(std::move(printer), dialog);  // made after the preview's widgets: deleted after them
@@ -62,7 +80,32 @@ void showPreview(QWidget* parent, const PrintContent& content) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
                      [content](QPrinter* pages) { paintContent(*pages, content); });
+    // The toolbar's print button: the program's own print path instead of
+    // Qt's print dialog.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog->findChildren<QAction*>()) {
+        if (action->text() != printText) continue;
+        action->setObjectName("stampaanteprima");
+        QObject::disconnect(action, &QAction::triggered, dialog, nullptr);
+        QObject::connect(action, &QAction::triggered, dialog, [dialog, print] {
+            dialog->close();
+            if (print) print();
+        });
+    }
     dialog->open();
+}
+
+void printContent(QWidget* parent, const PrintContent& content, const QString& pdfName) {
+    auto done = [parent = QPointer(parent), content, pdfName](const PrintResult& result) {
+        if (result.status != PrintResult::Status::handedOver)
+            tellPrintFailure(parent.data(), result, content, pdfName);
+    };
+    Printer& printer = Registry::current().printer();
+    if (content.isImage()) {
+        printer.printImage(content.image, done);
+    } else {
+        printer.printLines(content.lines, done);
+    }
 }
 
 void askAndSavePdf(QWidget* parent, const PrintContent& content, const QString& fileName) {
@@ -115,8 +158,29 @@ QString failureText(const PrintResult& result) {
 
 void tellPrintFailure(QWidget* parent, const PrintResult& result, const PrintContent& content,
                       const QString& pdfName) {
-    QMessageBox* box = message(parent, failureText(result));
-    if (!result.detail.isEmpty()) box->setDetailedText(result.detail);
+    const QString text = failureText(result);
+    if (openFailure && openFailure->isVisible() && openFailure->property("failure").toString() == text) {
+        const int count = openFailure->property("count").toInt() + 1;
+        openFailure->setProperty("count", count);
+        openFailure->setText(
+            text + "\n\n" +
+            QCoreApplication::translate("PrintChoices", "Stampe non riuscite finora: %1.").arg(count));
+        if (auto* failed = static_cast<FailedContent*>(
+                openFailure->findChild<QObject*>("failedcontent", Qt::FindDirectChildrenOnly))) {
+            failed->content = content;
+            failed->pdfName = pdfName;
+        }
+        return;
+    }
+    QMessageBox* box = message(parent, text);
+    box->setProperty("failure", text);
+    box->setProperty("count", 1);
+    openFailure = box;
+    auto* failed = new FailedContent(content, pdfName, box);
+    if (!result.detail.isEmpty())
+        box->setDetailedText(
+            QCoreApplication::translate("PrintChoices", "Messaggio del sistema di stampa: %1")
+                .arg(result.detail));
     QPushButton* pdf = box->addButton(QCoreApplication::translate("PrintChoices", "Salva come PDF…"),
                                       QMessageBox::AcceptRole);
     pdf->setObjectName("salvacomepdf");
@@ -127,8 +191,12 @@ void tellPrintFailure(QWidget* parent, const PrintResult& result, const PrintCon
     box->setDefaultButton(QMessageBox::Cancel);
     QObject::connect(box, &QMessageBox::buttonClicked, box, [=](QAbstractButton* clicked) {
         QWidget* owner = box->parentWidget();
-        if (clicked == pdf) askAndSavePdf(owner, content, pdfName);
-        if (clicked == preview) showPreview(owner, content);
+        const PrintContent latest = failed->content;
+        const QString name = failed->pdfName;
+        if (clicked == pdf) askAndSavePdf(owner, latest, name);
+        if (clicked == preview)
+            showPreview(owner, latest,
+                        [owner = QPointer(owner), latest, name] { printContent(owner, latest, name); });
     });
     box->open();
 }

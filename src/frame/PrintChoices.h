@@ -15,8 +15,16 @@ class QWidget;
 
 namespace zeliro {
 
-// The print preview of the content (pages of the standard layout).
-void showPreview(QWidget* parent, const PrintContent& content);
+// The print preview of the content (pages of the standard layout). Its print
+// button closes it and calls `print`, which sends the content through the
+// program's own print path (never Qt's print dialog, which asks the print
+// system for its printers on this thread).
+void showPreview(QWidget* parent, const PrintContent& content, std::function<void()> print);
+
+// The program's own print path for content shown outside a calculation
+// window: the default printer through the system printer's worker, and a
+// failure told by tellPrintFailure.
+void printContent(QWidget* parent, const PrintContent& content, const QString& pdfName);
 
 // Asks where to save, proposing `fileName` in the documents folder, then
 // writes the content there as a PDF; a file that cannot be written is told.
@@ -26,7 +34,10 @@ void askAndSavePdf(QWidget* parent, const PrintContent& content, const QString& 
 QString failureText(const PrintResult& result);
 
 // Tells why the print did not go and offers "Salva come PDF…", "Anteprima"
-// and "Annulla" for the same content.
+// and "Annulla" for the same content. The print system's own words are shown
+// under "Mostra dettagli…", labelled as its own. Prints that fail the same way
+// while the message is up do not open more messages: the one on screen counts
+// them and offers the latest content.
 void tellPrintFailure(QWidget* parent, const PrintResult& result, const PrintContent& content,
                       const QString& pdfName);
 

@@ -13,12 +13,19 @@ namespace zeliro {
 
 namespace {
 std::atomic<int> timeLimitMs{5000};
+std::atomic<void (*)()> jobCreatedHook{nullptr};
+
+// Who decides a job's fate: the worker until the time limit gives it up, or
+// the server once the worker has sent the job's release. Each side moves the
+// state from `working` once; whichever comes first wins.
+enum class Fate { working, givenUp, releasing };
 }  // namespace
 
 // What a worker found out. The worker writes it, then sets `finished`; this
 // side reads it only after seeing `finished`.
 struct SystemPrinter::Trip {
     std::atomic<bool> finished{false};
+    std::atomic<Fate> fate{Fate::working};
     PrintResult result;
     bool paperKnown = false;
     double paperMm[2] = {0, 0};          // width, length
@@ -107,22 +114,56 @@ void lookUp(std::shared_ptr<Trip> trip, int timeoutMs) {
     trip->finished.store(true, std::memory_order_release);
 }
 
-// Creates the job on the queue and sends the document into it.
-void sendJob(Trip& trip, http_t* http, Dest& dest, const std::string& document) {
+// Lets a job on hold print.
+bool release(http_t* http, int job) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/jobs/%d",
+                     job);
+    ipp_t* request = ippNewRequest(IPP_OP_RELEASE_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippDelete(cupsDoRequest(http, request, "/jobs/"));
+    return !isFailure(cupsLastError());
+}
+
+// Takes a job off the queue, on a connection of its own: the job's own one
+// may be the one that broke. The job is on hold, so it never prints even
+// where this does not reach the server.
+void cancel(const Dest& dest, int job, int timeoutMs) {
+    Http connection;
+    connect(connection, timeoutMs);
+    if (connection.http) cupsCancelDestJob(connection.http, dest.dest, job);
+}
+
+// Creates the job on the queue, on hold, sends the document into it, then
+// releases it, unless the job was given up by then.
+void sendJob(Trip& trip, http_t* http, Dest& dest, const std::string& document, int timeoutMs) {
     int job = 0;
     dest.info = cupsCopyDestInfo(http, dest.dest);
-    if (isFailure(cupsCreateDestJob(http, dest.dest, dest.info, &job, "ZELIRO", 0, nullptr)) || job == 0) {
+    cups_option_t* options = nullptr;
+    const int optionCount = cupsAddOption("job-hold-until", "indefinite", 0, &options);
+    const ipp_status_t created =
+        cupsCreateDestJob(http, dest.dest, dest.info, &job, "ZELIRO", optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    if (isFailure(created) || job == 0) {
         fail(trip,
              cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? Status::noAnswer : Status::refused);
         return;
     }
+    if (const auto hook = jobCreatedHook.load()) hook();
     const bool sent = cupsStartDestDocument(http, dest.dest, dest.info, job, "ZELIRO", CUPS_FORMAT_PDF, 0,
                                             nullptr, 1) == HTTP_STATUS_CONTINUE &&
                       cupsWriteRequestData(http, document.data(), document.size()) == HTTP_STATUS_CONTINUE &&
                       !isFailure(cupsFinishDestDocument(http, dest.dest, dest.info));
-    if (sent) return;
+    Fate working = Fate::working;
+    if (!sent || !trip.fate.compare_exchange_strong(working, Fate::releasing)) {
+        fail(trip, Status::notFinished);
+        cancel(dest, job, timeoutMs);
+        return;
+    }
+    if (release(http, job)) return;
     fail(trip, Status::notFinished);
-    cupsCancelDestJob(http, dest.dest, job);
+    cancel(dest, job, timeoutMs);
 }
 
 // Second trip: the PDF to the queue, as one job.
@@ -134,7 +175,7 @@ void handOver(std::shared_ptr<Trip> trip, std::string printer, std::string docum
     if (!connection.http || !(dest.dest = cupsGetNamedDest(connection.http, printer.c_str(), nullptr))) {
         fail(*trip, Status::noAnswer);
     } else {
-        sendJob(*trip, connection.http, dest, document);
+        sendJob(*trip, connection.http, dest, document, timeoutMs);
     }
     trip->finished.store(true, std::memory_order_release);
 }
@@ -156,6 +197,7 @@ SystemPrinter::SystemPrinter(QObject* parent) : QObject(parent) {
 SystemPrinter::~SystemPrinter() = default;
 
 void SystemPrinter::setTimeLimit(int milliseconds) { timeLimitMs = milliseconds; }
+void SystemPrinter::setJobCreatedHook(void (*hook)()) { jobCreatedHook = hook; }
 int SystemPrinter::timeLimit() { return timeLimitMs; }
 
 void SystemPrinter::printLines(const std::vector<std::string>& lines, Done done) {
@@ -184,7 +226,9 @@ void SystemPrinter::startNext() {
 void SystemPrinter::poll() {
     if (!m_trip) return;
     if (!m_trip->finished.load(std::memory_order_acquire)) {
-        if (m_clock.elapsed() >= timeLimit()) finish({Status::noAnswer, m_printerName, {}});
+        Fate working = Fate::working;
+        if (m_clock.elapsed() >= timeLimit() && m_trip->fate.compare_exchange_strong(working, Fate::givenUp))
+            finish({Status::noAnswer, m_printerName, {}});
         return;
     }
     if (m_sending || m_trip->result.status != Status::handedOver) {

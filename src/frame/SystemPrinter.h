@@ -7,7 +7,12 @@
 // for that paper; the second trip hands the PDF to the queue as one job. The
 // whole job has a time limit: when it passes, the job is given up as
 // unanswered and its worker is left to end on its own (the library's own
-// time-outs end it). A worker holds only its own copies and a record shared
+// time-outs end it). A job is made on hold and released only once its whole
+// document is in; a worker given up before the release cancels its job, and
+// a job on hold never prints, even where the cancel is lost. So a job the user
+// was told did not print never prints later. Once the release is on its way,
+// the job is not given up: its fate is the server's answer, which the
+// library's time-out bounds. A worker holds only its own copies and a record shared
 // with this object, so a worker given up, or still running when the program
 // ends, never touches a window, this object or the application. Jobs wait
 // their turn in the order given.
@@ -36,6 +41,9 @@ public:
     // How long a job may take before the user is told (5 s); tests shorten it.
     static void setTimeLimit(int milliseconds);
     static int timeLimit();
+    // Called on the worker's thread once the job exists on the queue; for
+    // tests that break the print system at that moment.
+    static void setJobCreatedHook(void (*hook)());
 
     struct Trip;
 

@@ -294,30 +294,35 @@ void Languages::choosingTheLanguage_data() {
     QTest::addColumn<QString>("languageVariable");
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("note");  // on the standard error
 
-    QTest::newRow("Italian system") << QStringList{} << "" << QStringList{"it-IT", "it"} << false;
-    QTest::newRow("C locale") << QStringList{} << "" << QStringList{"C"} << false;
-    QTest::newRow("POSIX locale") << QStringList{} << "" << QStringList{"POSIX"} << false;
-    QTest::newRow("no system language") << QStringList{} << "" << QStringList{} << false;
-    QTest::newRow("English system") << QStringList{} << "" << QStringList{"en-US"} << true;
-    QTest::newRow("German system") << QStringList{} << "" << QStringList{"de-DE", "it-IT"} << true;
+    QTest::newRow("Italian system") << QStringList{} << "" << QStringList{"it-IT", "it"} << false << "";
+    QTest::newRow("C locale") << QStringList{} << "" << QStringList{"C"} << false << "";
+    QTest::newRow("POSIX locale") << QStringList{} << "" << QStringList{"POSIX"} << false << "";
+    QTest::newRow("no system language") << QStringList{} << "" << QStringList{} << false << "";
+    QTest::newRow("English system") << QStringList{} << "" << QStringList{"en-US"} << true << "";
+    QTest::newRow("German system") << QStringList{} << "" << QStringList{"de-DE", "it-IT"} << true << "";
     QTest::newRow("--lang en on an Italian system")
-        << QStringList{"--lang", "en"} << "" << QStringList{"it"} << true;
+        << QStringList{"--lang", "en"} << "" << QStringList{"it"} << true << "";
     QTest::newRow("--lang=it over LANGUAGE")
-        << QStringList{"--lang=it"} << "en" << QStringList{"en"} << false;
+        << QStringList{"--lang=it"} << "en" << QStringList{"en"} << false << "";
     QTest::newRow("last --lang wins")
-        << QStringList{"--lang", "it", "--lang", "en"} << "" << QStringList{"C"} << true;
-    QTest::newRow("unknown --lang is ignored")
-        << QStringList{"--lang", "de"} << "" << QStringList{"it"} << false;
+        << QStringList{"--lang", "it", "--lang", "en"} << "" << QStringList{"C"} << true << "";
+    QTest::newRow("unknown --lang is ignored, and said")
+        << QStringList{"--lang", "de"} << "" << QStringList{"it"} << false
+        << "zeliro: la lingua \"de\" data a --lang non è conosciuta (it, en); si usa l'italiano.";
+    QTest::newRow("unknown --lang said in English")
+        << QStringList{"--lang=fr"} << "" << QStringList{"en-GB"} << true
+        << "zeliro: the language \"fr\" given to --lang is not known (it, en); using English.";
     QTest::newRow("--lang without a value")
-        << QStringList{"-platform", "offscreen", "--lang"} << "" << QStringList{"en"} << true;
-    QTest::newRow("LANGUAGE en under C") << QStringList{} << "en_GB:en" << QStringList{"C"} << true;
+        << QStringList{"-platform", "offscreen", "--lang"} << "" << QStringList{"en"} << true << "";
+    QTest::newRow("LANGUAGE en under C") << QStringList{} << "en_GB:en" << QStringList{"C"} << true << "";
     QTest::newRow("LANGUAGE it on an English system")
-        << QStringList{} << "it" << QStringList{"en-US"} << false;
+        << QStringList{} << "it" << QStringList{"en-US"} << false << "";
     QTest::newRow("LANGUAGE skips what it cannot speak")
-        << QStringList{} << "fr:it:en" << QStringList{"fr"} << false;
+        << QStringList{} << "fr:it:en" << QStringList{"fr"} << false << "";
     QTest::newRow("LANGUAGE with nothing spoken")
-        << QStringList{} << "fr:de" << QStringList{"it_IT.UTF-8"} << false;
+        << QStringList{} << "fr:de" << QStringList{"it_IT.UTF-8"} << false << "";
 }
 
 void Languages::choosingTheLanguage() {
@@ -325,6 +330,7 @@ void Languages::choosingTheLanguage() {
     QFETCH(QString, languageVariable);
     QFETCH(QStringList, system);
     QFETCH(bool, english);
+    QFETCH(QString, note);
 
     LanguageSources sources;
     std::vector<std::string> args;
@@ -332,7 +338,9 @@ void Languages::choosingTheLanguage() {
     sources.commandLine = languageArgument(args);
     sources.languageVariable = utf8(languageVariable);
     for (const QString& s : system) sources.systemLanguages.push_back(utf8(s));
-    QCOMPARE(chooseLanguage(sources), english ? Language::english : Language::italian);
+    const Language chosen = chooseLanguage(sources);
+    QCOMPARE(chosen, english ? Language::english : Language::italian);
+    QCOMPARE(QString::fromStdString(unknownLanguageNote(sources, chosen)), note);
 }
 
 QTEST_APPLESS_MAIN(Languages)

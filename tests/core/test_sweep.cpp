@@ -20,9 +20,10 @@ using namespace zeliro;
 namespace {
 
 SweepReading readText(const QByteArray& text, const QByteArray& fileName,
-                      Language language = Language::italian) {
+                      Language language = Language::italian, const SweepHints& hints = {}) {
     std::istringstream in(text.toStdString());
-    return readSweep(in, std::string_view(fileName.constData(), std::size_t(fileName.size())), language);
+    return readSweep(in, std::string_view(fileName.constData(), std::size_t(fileName.size())), language,
+                     hints);
 }
 
 MeasuredSweep sweepOf(const QList<double>& frequencies, const QList<double>& swrs,
@@ -65,6 +66,8 @@ private slots:
     void readsEachShape();
     void refusesBadInput_data();
     void refusesBadInput();
+    void csvUnitFromTheExpectedFrequency_data();
+    void csvUnitFromTheExpectedFrequency();
     void stopsEarlyOnHugeInput();
     void findsMinimumSwr_data();
     void findsMinimumSwr();
@@ -109,6 +112,14 @@ void SweepTest::readsEachShape_data() {
     row("s1p Touchstone 2 keywords", "",
         "[Version] 2.0\n# MHz S RI R 50\n[Number of Ports] 1\n[Network Data]\n7.1 " + ri + "\n[End]\n", 1,
         true);
+    row("Touchstone 2: [Reference] takes the place of R", "",
+        "[Version] 2.0\n# MHz S MA R 50\n[Number of Ports] 1\n[Reference] 75\n[Number of Frequencies] 1\n"
+        "[Network Data]\n7.1 0.1643989873053573 80.53767779197439\n[End]\n3 stray words\n",
+        1, true, 75, 1.39348680723879);
+    row("Touchstone 2: Z in ohms, [Reference] on the next line, information block", "a.ts",
+        "! VNA\n[Version] 2.0\n# MHz Z RI\n[Number of Ports] 1\n[Reference]\n50\n[Begin Information]\n"
+        "7 8 9 10\n[End Information]\n[Network Data]\n7.1 75 25\n7.2 80 30\n[End]\n",
+        2, true);
     row("s1p old Mac CR line ends", "", "# MHz S RI R 50\r7.1 " + ri + "\r7.2 0 0", 2, true);
     row("csv comma, Frequency (Hz), R, X", "a.csv", "Frequency (Hz),R,X\n7100000,75,25\n7200000,80,30\n", 2,
         true);
@@ -253,6 +264,27 @@ void SweepTest::refusesBadInput_data() {
     row("s1p R without ohms", "a.s1p", "# MHz S RI R\n", 1, P::badOptionLine,
         "Riga 1: dopo R serve la resistenza di riferimento in ohm, maggiore di 0.",
         "Line 1: R must be followed by the reference resistance in ohms, above 0.");
+    row("s1p option line after data", "a.s1p", "7.0 0.1 0\n# MHz S RI R 50\n7.1 0.1 0\n", 2, P::badOptionLine,
+        "Riga 2: riga di opzioni dopo i dati: deve venire prima della prima misura, che altrimenti "
+        "cambierebbe "
+        "unità.",
+        "Line 2: an option line after the data: it must come before the first measurement, whose unit it "
+        "would otherwise change.");
+    row("Touchstone 2 mixed mode", "",
+        "[Version] 2.0\n# MHz S RI\n[Number of Ports] 1\n[Mixed-Mode Order] D1,1\n", 4, P::secondPort,
+        "Riga 4: dati in modo misto (differenziale): si legge una porta sola.",
+        "Line 4: mixed-mode (differential) data: only one port is read.");
+    row("Touchstone 2 data before [Network Data]", "",
+        "[Version] 2.0\n# MHz S RI\n[Number of Ports] 1\n7.1 0 0\n", 4, P::badKeyword,
+        "Riga 4: dati prima di [Network Data].", "Line 4: data before [Network Data].");
+    row("Touchstone 2 frequency count", "",
+        "[Version] 2.0\n# MHz S RI\n[Number of Ports] 1\n[Number of Frequencies] 2\n[Network Data]\n"
+        "7.1 0 0\n[End]\n",
+        0, P::badKeyword, "Il file dichiara 2 frequenze e ne contiene 1.",
+        "The file declares 2 frequencies and holds 1.");
+    row("Touchstone version 3", "", "[Version] 3.0\n", 1, P::badKeyword,
+        "Riga 1: versione Touchstone \"3.0\" sconosciuta: si leggono la 1 e la 2.0.",
+        "Line 1: unknown Touchstone version \"3.0\": versions 1 and 2.0 are read.");
     row("line without end", "a.csv", "7.1,1.5\n" + QByteArray(5000, '7'), 2, P::lineTooLong,
         "Riga 2: riga più lunga di 4096 caratteri: non è un file di misura.",
         "Line 2: a line longer than 4096 characters: this is not a measurement file.");
@@ -273,6 +305,48 @@ void SweepTest::refusesBadInput() {
         QCOMPARE(int(reading.error.line), line);
         QCOMPARE(int(reading.error.problem), problem);
     }
+}
+
+// A CSV whose header names no unit takes the one that puts the sweep near the
+// frequency it was made for, says so, and is refused when no unit does.
+void SweepTest::csvUnitFromTheExpectedFrequency_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("expectedMHz");  // 0: none given
+    QTest::addColumn<double>("firstMHz");     // 0: refused
+    QTest::addColumn<QString>("note");
+    QTest::newRow("2 m in kHz, no header")
+        << QByteArray("144000,1.5\n146000,1.4\n") << 145.0 << 144.0 << "frequenze in kHz";
+    QTest::newRow("23 cm under a plain Freq")
+        << QByteArray("Freq,SWR\n1290,1.5\n1300,1.3\n") << 1296.0 << 1290.0 << "frequenze in MHz";
+    QTest::newRow("40 m in Hz") << QByteArray("7000000,1.5\n7100000,1.4\n") << 7.05 << 7.0
+                                << "frequenze in Hz";
+    QTest::newRow("a resonance off the design")
+        << QByteArray("6500,1.5\n6600,1.4\n") << 7.05 << 6.5 << "frequenze in kHz";
+    QTest::newRow("the header's unit wins") << QByteArray("Freq (kHz),SWR\n7000,1.5\n") << 144.0 << 7.0 << "";
+    QTest::newRow("nothing expected: by size")
+        << QByteArray("144000,1.5\n") << 0.0 << 0.144 << "frequenze in Hz";
+    QTest::newRow("no unit fits") << QByteArray("300,1.5\n400,1.4\n") << 7.05 << 0.0 << "";
+}
+
+void SweepTest::csvUnitFromTheExpectedFrequency() {
+    QFETCH(QByteArray, text);
+    QFETCH(double, expectedMHz);
+    QFETCH(double, firstMHz);
+    QFETCH(QString, note);
+    SweepHints hints;
+    if (expectedMHz > 0) hints.expectedMHz = expectedMHz;
+    const SweepReading reading = readText(text, "a.csv", Language::italian, hints);
+    if (firstMHz == 0) {
+        QVERIFY(!reading.ok());
+        QCOMPARE(reading.error.problem, SweepProblem::unknownUnit);
+        QCOMPARE(QString::fromStdString(reading.error.message),
+                 "L'intestazione non dice l'unità delle frequenze e nessuna unità porta la misura vicino a "
+                 "7,05 MHz: scrivere l'unità nell'intestazione, per esempio \"Freq (kHz)\".");
+        return;
+    }
+    QVERIFY2(reading.ok(), reading.error.message.c_str());
+    QCOMPARE(reading.sweep->points.front().frequencyMHz, firstMHz);
+    QCOMPARE(QString::fromStdString(assumedUnitText(*reading.sweep)), note);
 }
 
 // A file of a million and more points stops at the point past the limit; a

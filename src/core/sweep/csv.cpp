@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <complex>
 #include <initializer_list>
 
@@ -270,8 +271,31 @@ std::optional<SweepError> CsvReader::row(std::size_t number) {
     return std::nullopt;
 }
 
-// The frequency unit: the header's, or else from the highest frequency
-// (the last): from 100000 up Hz, from 1000 up kHz, MHz below.
+// The unit of a file that names none. With an expected frequency: the unit
+// that brings it nearest the measured range, within a factor of ten (units
+// lie a thousand apart, so at most one fits well); none when none is that
+// near. Without one: from the highest frequency (the last), from 100000 up
+// Hz, from 1000 up kHz, MHz below.
+std::optional<int> CsvReader::unitFromValues() const {
+    const double lowest = m_sweep.points.front().frequencyMHz;
+    const double highest = m_sweep.points.back().frequencyMHz;
+    if (!m_expectedMHz || !(*m_expectedMHz > 0) || !std::isfinite(*m_expectedMHz))
+        return highest >= 1e5 ? 0 : highest >= 1e3 ? 3 : 6;
+    std::optional<int> best;
+    double bestDistance = 1;  // a factor of ten, in decades
+    for (const int power : {0, 3, 6, 9}) {
+        const double low = inMHz(lowest, power);
+        const double high = inMHz(highest, power);
+        double distance = 0;
+        if (*m_expectedMHz < low) distance = std::log10(low / *m_expectedMHz);
+        if (*m_expectedMHz > high) distance = std::log10(*m_expectedMHz / high);
+        if (!(distance <= bestDistance)) continue;  // a zero lowest frequency leaves NaN out too
+        best = power;
+        bestDistance = distance;
+    }
+    return best;
+}
+
 SweepReading CsvReader::finish() {
     m_sweep.impedanceKnown = (m_columns.resistance >= 0 && m_columns.reactance >= 0) ||
                              (m_columns.real >= 0 && m_columns.imaginary >= 0);
@@ -279,8 +303,12 @@ SweepReading CsvReader::finish() {
     if (m_columns.unitPower) {
         power = *m_columns.unitPower;
     } else if (!m_sweep.points.empty()) {
-        const double highest = m_sweep.points.back().frequencyMHz;
-        power = highest >= 1e5 ? 0 : highest >= 1e3 ? 3 : 6;
+        const std::optional<int> assumed = unitFromValues();
+        if (!assumed)
+            return {std::nullopt, errorAt(0, SweepProblem::unknownUnit, m_language, Message::unitNotFound,
+                                          {formatDouble(*m_expectedMHz, m_language)})};
+        power = *assumed;
+        m_sweep.assumedUnitPower = power;
     }
     if (power != 6)
         for (SweepPoint& point : m_sweep.points) point.frequencyMHz = inMHz(point.frequencyMHz, power);

@@ -13,7 +13,10 @@ namespace zeliro::sweepread {
 
 class CsvReader {
 public:
-    explicit CsvReader(Language language) : m_language(language) {}
+    // expectedMHz: the frequency the sweep was made around, which decides the
+    // unit where the header names none.
+    CsvReader(Language language, std::optional<double> expectedMHz)
+        : m_language(language), m_expectedMHz(expectedMHz) {}
     std::optional<SweepError> line(std::string_view text, std::size_t number);
     SweepReading finish();
 
@@ -38,7 +41,10 @@ private:
     std::optional<double> valueAt(std::size_t column) const;
     void split(std::string_view text);
 
-    Language m_language;   // of the error sentences
+    std::optional<int> unitFromValues() const;
+
+    Language m_language;  // of the error sentences
+    std::optional<double> m_expectedMHz;
     char m_separator = 0;  // ' ' for blanks; 0 until the first row of numbers
     std::string m_header;
     std::size_t m_headerLine = 0;

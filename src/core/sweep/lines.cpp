@@ -138,6 +138,19 @@ double inMHz(double value, int unitPower) {
     return unitPower < 6 ? value / scale : value * scale;
 }
 
+const char* unitName(int unitPower) {
+    switch (unitPower) {
+        case 0:
+            return "Hz";
+        case 3:
+            return "kHz";
+        case 9:
+            return "GHz";
+        default:
+            return "MHz";
+    }
+}
+
 std::string quoted(std::string_view text) {
     constexpr std::size_t longest = 40;
     if (text.size() <= longest) return "\"" + std::string(text) + "\"";

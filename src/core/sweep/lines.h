@@ -54,6 +54,13 @@ enum class Message {
     valueCount,
     valueCountRange,
     swrBelowOne,
+    optionAfterData,
+    touchstoneVersion,
+    mixedMode,
+    dataBeforeNetworkData,
+    frequencyCount,
+    unitNotFound,
+    cannotOpen,
 };
 
 // "Riga N: sentence" ("Line N: ..." in English), or for line 0 the sentence
@@ -109,6 +116,7 @@ std::optional<double> readNumber(std::string_view text, bool decimalComma = fals
 // A frequency in a unit of 10^power Hz (0 Hz, 3 kHz, 6 MHz, 9 GHz) in MHz,
 // by an exact power of ten, so that 7100000 Hz is the double nearest 7.1.
 double inMHz(double value, int unitPower);
+const char* unitName(int unitPower);  // "Hz", "kHz", "MHz", "GHz"
 
 // One measured point from its reflection coefficient on r0; an error when
 // |gamma| >= 1, which has no SWR.

@@ -45,6 +45,17 @@ constexpr std::array italian = {
     std::pair{Message::valueCount, "attesi %1 valori, trovati %2."},
     std::pair{Message::valueCountRange, "attesi da %1 a %2 valori, trovati %3."},
     std::pair{Message::swrBelowOne, "ROS %1 minore di 1."},
+    std::pair{Message::optionAfterData,
+              "riga di opzioni dopo i dati: deve venire prima della prima misura, che altrimenti cambierebbe "
+              "unità."},
+    std::pair{Message::touchstoneVersion, "versione Touchstone %1 sconosciuta: si leggono la 1 e la 2.0."},
+    std::pair{Message::mixedMode, "dati in modo misto (differenziale): si legge una porta sola."},
+    std::pair{Message::dataBeforeNetworkData, "dati prima di [Network Data]."},
+    std::pair{Message::frequencyCount, "il file dichiara %1 frequenze e ne contiene %2."},
+    std::pair{Message::unitNotFound,
+              "l'intestazione non dice l'unità delle frequenze e nessuna unità porta la misura vicino a "
+              "%1 MHz: scrivere l'unità nell'intestazione, per esempio \"Freq (kHz)\"."},
+    std::pair{Message::cannotOpen, "impossibile aprire il file %1."},
 };
 
 constexpr std::array english = {
@@ -84,9 +95,20 @@ constexpr std::array english = {
     std::pair{Message::valueCount, "expected %1 values, found %2."},
     std::pair{Message::valueCountRange, "expected %1 to %2 values, found %3."},
     std::pair{Message::swrBelowOne, "SWR %1 below 1."},
+    std::pair{Message::optionAfterData,
+              "an option line after the data: it must come before the first measurement, whose unit it "
+              "would otherwise change."},
+    std::pair{Message::touchstoneVersion, "unknown Touchstone version %1: versions 1 and 2.0 are read."},
+    std::pair{Message::mixedMode, "mixed-mode (differential) data: only one port is read."},
+    std::pair{Message::dataBeforeNetworkData, "data before [Network Data]."},
+    std::pair{Message::frequencyCount, "the file declares %1 frequencies and holds %2."},
+    std::pair{Message::unitNotFound,
+              "the header does not give the frequency unit, and no unit puts the measurement near %1 MHz: "
+              "name the unit in the header, for example \"Freq (kHz)\"."},
+    std::pair{Message::cannotOpen, "cannot open the file %1."},
 };
 
-static_assert(completeColumns(italian, english, Message::swrBelowOne));
+static_assert(completeColumns(italian, english, Message::cannotOpen));
 
 }  // namespace
 

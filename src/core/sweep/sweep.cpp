@@ -1,6 +1,8 @@
 // The format of a measured sweep, then its reading line by line.
 #include "core/sweep/sweep.h"
 
+#include <fstream>
+
 #include "core/sweep/csv.h"
 #include "core/sweep/lines.h"
 #include "core/sweep/touchstone.h"
@@ -17,10 +19,11 @@ SweepFormat formatOf(std::string_view trimmed) {
     return keyword || TouchstoneReader::isOptionLine(trimmed) ? SweepFormat::touchstone : SweepFormat::csv;
 }
 
-SweepReading read(std::istream& in, std::optional<SweepFormat> format, Language language) {
+SweepReading read(std::istream& in, std::optional<SweepFormat> format, Language language,
+                  const SweepHints& hints) {
     LineSource lines(in, language);
     TouchstoneReader touchstone(language);
-    CsvReader csv(language);
+    CsvReader csv(language, hints.expectedMHz);
     std::string_view text;
     while (lines.next(text)) {
         if (!format) {
@@ -50,21 +53,34 @@ bool isMultiPort(std::string_view extension) {
 
 }  // namespace
 
-SweepReading readSweep(std::istream& in, std::string_view fileName, Language language) {
+SweepReading readSweep(std::istream& in, std::string_view fileName, Language language,
+                       const SweepHints& hints) {
     const std::size_t slash = fileName.find_last_of("/\\");
     const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
     const std::size_t dot = base.rfind('.');
     const std::string extension =
         dot == std::string_view::npos ? std::string() : lowerCase(base.substr(dot + 1));
-    if (extension == "s1p") return read(in, SweepFormat::touchstone, language);
+    if (extension == "s1p") return read(in, SweepFormat::touchstone, language, hints);
     if (isMultiPort(extension))
         return {std::nullopt,
                 errorAt(0, SweepProblem::secondPort, language, Message::multiPortFileName, {quoted(base)})};
-    return read(in, std::nullopt, language);
+    return read(in, std::nullopt, language, hints);
 }
 
-SweepReading readSweep(std::istream& in, SweepFormat format, Language language) {
-    return read(in, format, language);
+SweepReading readSweep(std::istream& in, SweepFormat format, Language language, const SweepHints& hints) {
+    return read(in, format, language, hints);
+}
+
+SweepReading readSweepFile(const std::string& path, const SweepHints& hints, Language language) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {std::nullopt, errorAt(0, SweepProblem::empty, language, Message::cannotOpen, {path})};
+    return readSweep(in, path, language, hints);
+}
+
+std::string assumedUnitText(const MeasuredSweep& sweep, Language language) {
+    if (!sweep.assumedUnitPower) return {};
+    return fillIn(language == Language::english ? "frequencies in %1" : "frequenze in %1",
+                  {unitName(*sweep.assumedUnitPower)});
 }
 
 }  // namespace zeliro

@@ -10,6 +10,14 @@
 //     units Hz, kHz, MHz, GHz; S parameters (Z and Y too, normalised to R);
 //     formats MA, DB, RI; GHz, S, MA and R 50 for whatever the line leaves
 //     out. "!" starts a comment. Each data line: frequency and one complex value.
+//     The option line comes before the data; one after a data line is refused
+//     (the frequencies before it were read in another unit).
+//   Touchstone 2 ("[Version] 2.0" first): the same option line, then
+//     "[Number of Ports] 1", "[Reference] <ohms>" (on its line or the next;
+//     it takes the place of the option line's R), "[Number of Frequencies]"
+//     (checked against the points read), the data between "[Network Data]"
+//     and "[End]"; Z and Y are then in ohms and siemens, not normalised.
+//     More than one port, or mixed-mode data, is refused.
 //   CSV: comma, semicolon, tab (or blank) separated, with a header row or not;
 //     frequency plus SWR, or R and X, or S11 as real and imaginary parts, on
 //     50 ohm. The header's words say which column is which ("Frequency (Hz)",
@@ -17,11 +25,15 @@
 //     "Im"...; other columns are passed over, S21 and the like refused); text
 //     lines before the header are passed over too. Without a header the
 //     column count says which: 2 = f, SWR; 3 = f, R, X; 4 = f, SWR, R, X; more
-//     is refused as a second port. The frequency unit comes from the header
-//     or else from the highest frequency: from 100000 up Hz, from 1000 up kHz,
-//     below that MHz. A decimal comma is read where the separator is not a
-//     comma. Lines starting with "!" or "#" are comments. Where both are
-//     given, the SWR column is taken as written and R and X as the impedance.
+//     is refused as a second port. The frequency unit comes from the header;
+//     where it names none, from the frequency the sweep was expected around
+//     (SweepHints): the unit that puts that frequency within a factor of ten
+//     of the measured range; a file no unit fits is refused, asking for a unit
+//     in the header. Without an expected frequency, from the highest
+//     frequency: from 100000 up Hz, from 1000 up kHz, below that MHz. An
+//     assumed unit is noted in the sweep (assumedUnitPower). A decimal comma is read where the separator is
+//     not a comma. Lines starting with "!" or "#" are comments. Where both are given, the SWR column is taken
+//     as written and R and X as the impedance.
 //
 // Frequencies must rise (strictly) in both formats. Limits: 1,000,000 points,
 // 128 MiB, 4096 bytes a line.
@@ -48,6 +60,14 @@ struct MeasuredSweep {
     std::vector<SweepPoint> points;  // frequencies strictly rising
     double referenceOhms = 50;
     bool impedanceKnown = false;  // false for a file that gives SWR only
+    // The frequency unit (a power of ten in Hz) when the file did not name
+    // it and the reader chose it from the values; for the summary.
+    std::optional<int> assumedUnitPower{};
+};
+
+// What the reader is told besides the file.
+struct SweepHints {
+    std::optional<double> expectedMHz;  // the design frequency the sweep was made around
 };
 
 enum class SweepFormat { touchstone, csv };
@@ -67,6 +87,8 @@ enum class SweepProblem {
     badOptionLine,   // a Touchstone option line that does not read
     unknownColumns,  // a CSV header naming no usable columns
     outOfRange,      // a frequency above 1E15 in its unit, or values beyond a double
+    badKeyword,      // a Touchstone 2 keyword that does not read or fit
+    unknownUnit,     // a CSV without a frequency unit that no unit fits
 };
 
 // line: the line of the file, counted from 1 (0 where the fault is the file
@@ -89,8 +111,19 @@ struct SweepReading {
 // ".s3p"... are refused as more than one port; anything else is Touchstone
 // when an option line ("#" followed by a unit, parameter, format or R) comes
 // before the first data line, and CSV otherwise.
-SweepReading readSweep(std::istream& in, std::string_view fileName, Language language = Language::italian);
-SweepReading readSweep(std::istream& in, SweepFormat format, Language language = Language::italian);
+SweepReading readSweep(std::istream& in, std::string_view fileName, Language language = Language::italian,
+                       const SweepHints& hints = {});
+SweepReading readSweep(std::istream& in, SweepFormat format, Language language = Language::italian,
+                       const SweepHints& hints = {});
+
+// The file at path, as readSweep by its name; one that cannot be opened gives
+// an error too.
+SweepReading readSweepFile(const std::string& path, const SweepHints& hints,
+                           Language language = Language::italian);
+
+// "frequenze in kHz" ("frequencies in kHz") for a sweep whose unit was
+// assumed; empty where the file named it.
+std::string assumedUnitText(const MeasuredSweep& sweep, Language language = Language::italian);
 
 // ---- Analysis ----
 

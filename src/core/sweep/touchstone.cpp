@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/numbers.h"
 #include "core/sweep/lines.h"
 
 namespace zeliro::sweepread {
@@ -52,9 +53,25 @@ std::optional<SweepError> TouchstoneReader::line(std::string_view text, std::siz
     if (const auto comment = text.find('!'); comment != std::string_view::npos)
         text = text.substr(0, comment);
     text = trim(text);
-    if (text.empty()) return std::nullopt;
-    if (text.front() == '#') return m_optionSeen ? std::nullopt : option(text.substr(1), number);
+    if (text.empty() || m_ended) return std::nullopt;
+    if (m_information) {
+        if (lowerCase(text).starts_with("[end information]")) m_information = false;
+        return std::nullopt;
+    }
+    if (m_referenceNext) {
+        m_referenceNext = false;
+        return reference(text, number);
+    }
+    if (text.front() == '#') {
+        if (m_optionSeen) return std::nullopt;  // only the first option line counts
+        if (m_dataSeen)
+            return errorAt(number, SweepProblem::badOptionLine, m_language, Message::optionAfterData);
+        return option(text.substr(1), number);
+    }
     if (text.front() == '[') return keyword(text, number);
+    if (m_version2 && !m_networkData)
+        return errorAt(number, SweepProblem::badKeyword, m_language, Message::dataBeforeNetworkData);
+    m_dataSeen = true;
     return data(text, number);
 }
 
@@ -79,7 +96,7 @@ std::optional<SweepError> TouchstoneReader::option(std::string_view text, std::s
             const auto ohms = i + 1 < count ? readNumber(words[i + 1]) : std::nullopt;
             if (!ohms || !(*ohms > 0))
                 return errorAt(number, SweepProblem::badOptionLine, m_language, Message::referenceMissing);
-            m_sweep.referenceOhms = *ohms;
+            if (!m_version2 || !m_referenceFromKeyword) m_sweep.referenceOhms = *ohms;
             ++i;
         } else {
             return errorAt(number, SweepProblem::badOptionLine, m_language, Message::unknownOption,
@@ -89,15 +106,63 @@ std::optional<SweepError> TouchstoneReader::option(std::string_view text, std::s
     return std::nullopt;
 }
 
-// Touchstone 2 keywords: only the number of ports matters here.
+// Touchstone 2 keywords; those of noise data and of many ports' matrices mean
+// nothing for one port and are passed over, as are keywords not known here.
 std::optional<SweepError> TouchstoneReader::keyword(std::string_view text, std::size_t number) {
-    const std::string lower = lowerCase(text);
-    constexpr std::string_view ports = "[number of ports]";
-    if (lower.compare(0, ports.size(), ports) != 0) return std::nullopt;
-    const auto count = readNumber(text.substr(ports.size()));
-    if (count && *count == 1) return std::nullopt;
-    return errorAt(number, SweepProblem::secondPort, m_language, Message::declaredPorts,
-                   {quoted(trim(text.substr(ports.size())))});
+    const std::size_t close = text.find(']');
+    const std::string name =
+        lowerCase(text.substr(0, close == std::string_view::npos ? text.size() : close + 1));
+    const std::string_view rest =
+        close == std::string_view::npos ? std::string_view() : trim(text.substr(close + 1));
+    if (name == "[version]") {
+        const auto version = readNumber(rest);
+        if (!version || !(*version >= 2 && *version < 3))
+            return errorAt(number, SweepProblem::badKeyword, m_language, Message::touchstoneVersion,
+                           {quoted(rest)});
+        m_version2 = true;
+    } else if (name == "[number of ports]") {
+        const auto count = readNumber(rest);
+        if (!count || *count != 1)
+            return errorAt(number, SweepProblem::secondPort, m_language, Message::declaredPorts,
+                           {quoted(rest)});
+    } else if (name == "[two-port data order]") {
+        return errorAt(number, SweepProblem::secondPort, m_language, Message::declaredPorts, {quoted("2")});
+    } else if (name == "[mixed-mode order]") {
+        return errorAt(number, SweepProblem::secondPort, m_language, Message::mixedMode);
+    } else if (name == "[number of frequencies]") {
+        const auto count = readNumber(rest);
+        if (!count || !(*count >= 1) || *count != std::floor(*count))
+            return errorAt(number, SweepProblem::badKeyword, m_language, Message::notANumber, {quoted(rest)});
+        m_declaredFrequencies = *count;
+    } else if (name == "[reference]") {
+        if (rest.empty()) {
+            m_referenceNext = true;
+            return std::nullopt;
+        }
+        return reference(rest, number);
+    } else if (name == "[network data]") {
+        m_networkData = true;
+    } else if (name == "[end]") {
+        m_ended = m_version2;
+    } else if (name == "[begin information]") {
+        m_information = true;
+    }
+    return std::nullopt;
+}
+
+// The reference resistance of the one port, in ohms, above 0.
+std::optional<SweepError> TouchstoneReader::reference(std::string_view text, std::size_t number) {
+    std::array<std::string_view, 2> words;
+    const std::size_t count = splitWords(text, words);
+    const auto ohms = count >= 1 ? readNumber(words[0]) : std::nullopt;
+    if (!ohms || !(*ohms > 0))
+        return errorAt(number, SweepProblem::badKeyword, m_language, Message::referenceMissing);
+    if (count > 1)
+        return errorAt(number, SweepProblem::secondPort, m_language, Message::declaredPorts,
+                       {quoted(std::to_string(count))});
+    m_sweep.referenceOhms = *ohms;
+    m_referenceFromKeyword = true;
+    return std::nullopt;
 }
 
 std::optional<SweepError> TouchstoneReader::data(std::string_view text, std::size_t number) {
@@ -144,18 +209,27 @@ std::complex<double> TouchstoneReader::reflection(double a, double b) const {
             value = std::polar(std::pow(10.0, a / 20), radians);
             break;
     }
+    // Version 1 writes Z and Y normalised to R; version 2 in ohms and siemens.
+    const double r = m_version2 ? m_sweep.referenceOhms : 1.0;
     switch (m_parameter) {
         case Parameter::s:
             return value;
         case Parameter::z:
-            return (value - 1.0) / (value + 1.0);  // z normalised to R
+            value /= r;
+            return (value - 1.0) / (value + 1.0);
         case Parameter::y:
-            return (1.0 - value) / (1.0 + value);  // y normalised to 1/R
+            value *= r;
+            return (1.0 - value) / (1.0 + value);
     }
     return value;
 }
 
 SweepReading TouchstoneReader::finish() {
+    if (m_declaredFrequencies && !m_sweep.points.empty() &&
+        *m_declaredFrequencies != double(m_sweep.points.size()))
+        return {std::nullopt, errorAt(0, SweepProblem::badKeyword, m_language, Message::frequencyCount,
+                                      {formatDouble(*m_declaredFrequencies, m_language),
+                                       std::to_string(m_sweep.points.size())})};
     m_sweep.impedanceKnown = true;
     return finishReading(std::move(m_sweep), m_language);
 }

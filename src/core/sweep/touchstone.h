@@ -1,6 +1,6 @@
 #pragma once
-// Touchstone 1.x, one port: the option line, then frequency and one complex
-// value a line.
+// Touchstone one port, version 1.x (the option line, then frequency and one
+// complex value a line) and version 2 (the same within keywords).
 
 #include <complex>
 #include <cstddef>
@@ -28,6 +28,7 @@ private:
 
     std::optional<SweepError> option(std::string_view text, std::size_t number);
     std::optional<SweepError> keyword(std::string_view text, std::size_t number);
+    std::optional<SweepError> reference(std::string_view text, std::size_t number);
     std::optional<SweepError> data(std::string_view text, std::size_t number);
     std::complex<double> reflection(double a, double b) const;
 
@@ -36,6 +37,14 @@ private:
     Parameter m_parameter = Parameter::s;
     Format m_format = Format::ma;
     bool m_optionSeen = false;
+    bool m_dataSeen = false;
+    bool m_version2 = false;
+    bool m_networkData = false;    // version 2: "[Network Data]" seen
+    bool m_ended = false;          // version 2: "[End]" seen; the rest is passed over
+    bool m_information = false;    // within "[Begin Information]" ... "[End Information]"
+    bool m_referenceNext = false;  // "[Reference]" alone: the ohms are on the next line
+    bool m_referenceFromKeyword = false;
+    std::optional<double> m_declaredFrequencies;
     double m_lastFrequency = 0;
     MeasuredSweep m_sweep;
 };
