@@ -52,7 +52,6 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
     : QDialog(request.parent, Qt::Dialog), m_request(request), m_link(this) {
     setObjectName("frmANALIZZATORE");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
     setWindowTitle(tr("ANALIZZATORE"));
     setFixedSize(460, 300);
     setColours(*this, black, teal);
