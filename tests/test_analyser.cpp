@@ -68,9 +68,13 @@ public:
         if (m_slave >= 0) ::close(m_slave);
     }
 
+    // May come from inside the reader's own signal: its notifiers go later.
     void unplug() {
-        m_reader.reset();
-        m_writer.reset();
+        for (auto* notifier : {&m_reader, &m_writer})
+            if (*notifier) {
+                (*notifier)->setEnabled(false);
+                notifier->release()->deleteLater();
+            }
         if (m_master >= 0) ::close(m_master);
         m_master = -1;
     }

@@ -20,10 +20,9 @@ private slots:
     void segmentsJoinIntoThePlan();
     void takesTheReplyToItsCommand_data();
     void takesTheReplyToItsCommand();
-    void repliesThatDoNotRead();
     void s11BecomesImpedanceAndSwr();
     void touchstoneReadsBack();
-    void namesTheDevice();
+    void writesTheSource();
 };
 
 void CoreAnalyser::readsThePlan_data() {
@@ -109,8 +108,6 @@ void CoreAnalyser::takesTheReplyToItsCommand_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("reply");  // "-" for no reply yet
     QTest::addColumn<QString>("left");
-    QTest::newRow("echo, lines, prompt") << "info\r\nBoard: NanoVNA-H\r\nVersion: 1.2\r\nch> "
-                                         << "info" << QStringList{"Board: NanoVNA-H", "Version: 1.2"} << "";
     QTest::newRow("no prompt yet") << "info\r\nBoard: NanoVNA-H\r\n"
                                    << "info" << QStringList{"-"} << "info\r\nBoard: NanoVNA-H\r\n";
     QTest::newRow("a greeting's prompt first") << "\r\nNanoVNA Shell\r\nch> info\r\nv1\r\nch> "
@@ -119,8 +116,6 @@ void CoreAnalyser::takesTheReplyToItsCommand_data() {
                                           << "data 0" << QStringList{"0.1 0.2"} << "frequencies\r\n";
     QTest::newRow("an Enter to find the prompt") << "\r\nch> "
                                                  << "" << QStringList{} << "";
-    QTest::newRow("unknown command") << "scan 1 2 3 3\r\nscan?\r\nch> "
-                                     << "scan 1 2 3 3" << QStringList{"scan?"} << "";
 }
 
 void CoreAnalyser::takesTheReplyToItsCommand() {
@@ -137,17 +132,6 @@ void CoreAnalyser::takesTheReplyToItsCommand() {
         QCOMPARE(lines, reply);
     }
     QCOMPARE(QString::fromStdString(buffer), left);
-}
-
-void CoreAnalyser::repliesThatDoNotRead() {
-    QVERIFY(!readScan({"7000000 0.1 -0.2", "7100000 0.1"}));
-    QVERIFY(!readScan({"7000000 0,1 -0,2"}));
-    QVERIFY(!readScan({"??? garbage !!!"}));
-    QVERIFY(!readFrequenciesAndData({"7000000", "7100000"}, {"0.1 0.2"}));
-    QVERIFY(!readFrequenciesAndData({"7000000"}, {"0.1 nan"}));
-    QVERIFY(isUnknownCommand({"scan?"}, "scan 7000000 7200000 101 3"));
-    QVERIFY(!isUnknownCommand({"7000000 0.1 0.2"}, "scan 7000000 7200000 101 3"));
-    QCOMPARE(readFrequenciesAndData({"7000000"}, {"0.5 -0.25"})->front().s11, std::complex(0.5, -0.25));
 }
 
 void CoreAnalyser::s11BecomesImpedanceAndSwr() {
@@ -199,11 +183,7 @@ void CoreAnalyser::touchstoneReadsBack() {
     QVERIFY(!touchstoneText({nullptr, {}}).written);
 }
 
-void CoreAnalyser::namesTheDevice() {
-    QCOMPARE(deviceName({"Board: NanoVNA-H", "2019-2020 Copyright @edy555", "Version: 1.0.45"}),
-             std::string("NanoVNA-H 1.0.45"));
-    QCOMPARE(deviceName({"1.2.00"}), std::string("1.2.00"));
-    QCOMPARE(deviceName({}), std::string());
+void CoreAnalyser::writesTheSource() {
     QCOMPARE(sourceText("/dev/ttyACM0", 101, "", Language::italian),
              std::string("analizzatore /dev/ttyACM0, 101 punti"));
     QCOMPARE(sourceText("/dev/ttyACM0", 301, "NanoVNA-H 1.0.45", Language::english),
