@@ -239,6 +239,89 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>zeliro::frmANALIZZATORE</name>
+    <message>
+        <source>ANALIZZATORE</source>
+        <translation>ANALYSER</translation>
+    </message>
+    <message>
+        <source>INIZIO  MHz</source>
+        <translation>START  MHz</translation>
+    </message>
+    <message>
+        <source>FINE  MHz</source>
+        <translation>STOP  MHz</translation>
+    </message>
+    <message>
+        <source>PUNTI</source>
+        <translation>POINTS</translation>
+    </message>
+    <message>
+        <source>MISURA</source>
+        <translation>MEASURE</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>PORTA</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>Scrivere l&apos;inizio e la fine della scansione in MHz.</source>
+        <translation>Type the start and the stop of the sweep in MHz.</translation>
+    </message>
+    <message>
+        <source>La fine della scansione deve superarne l&apos;inizio.</source>
+        <translation>The stop of the sweep must be above its start.</translation>
+    </message>
+    <message>
+        <source>I punti vanno da 2 a 10000, al più uno per hertz.</source>
+        <translation>Points go from 2 to 10000, at most one per hertz.</translation>
+    </message>
+    <message>
+        <source>Misura in corso...</source>
+        <translation>Measuring...</translation>
+    </message>
+    <message>
+        <source>Scegliere o scrivere la porta dell&apos;analizzatore.</source>
+        <translation>Choose or type the analyser&apos;s port.</translation>
+    </message>
+    <message>
+        <source>La porta %1 non esiste: l&apos;analizzatore è collegato?</source>
+        <translation>The port %1 does not exist: is the analyser connected?</translation>
+    </message>
+    <message>
+        <source>La porta %1 è occupata da un altro programma o non è permessa: su Debian l&apos;utente deve essere nel gruppo dialout.</source>
+        <translation>The port %1 is in use by another program or not allowed: on Debian the user must be in the dialout group.</translation>
+    </message>
+    <message>
+        <source>La porta %1 non si apre: %2</source>
+        <translation>The port %1 does not open: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;analizzatore su %1 non risponde entro %2 s.</source>
+        <translation>The analyser on %1 does not answer within %2 s.</translation>
+    </message>
+    <message>
+        <source>Il dispositivo su %1 non risponde come un analizzatore NanoVNA.</source>
+        <translation>The device on %1 does not answer as a NanoVNA analyser does.</translation>
+    </message>
+    <message>
+        <source>L&apos;analizzatore ha dato meno punti di quelli chiesti.</source>
+        <translation>The analyser gave fewer points than asked.</translation>
+    </message>
+    <message>
+        <source>Misura non valida: %1</source>
+        <translation>Measurement not valid: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;analizzatore si è scollegato durante la misura.</source>
+        <translation>The analyser was disconnected during the measurement.</translation>
+    </message>
+</context>
+<context>
     <name>zeliro::frmCALCOLOBOBINA</name>
     <message>
         <source>CALCOLO   BOBINA</source>
@@ -997,6 +1080,14 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Misure (*.s1p *.csv *.txt);;Tutti i file (*)</source>
         <translation>Measurements (*.s1p *.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Da analizzatore…</source>
+        <translation>From analyser…</translation>
+    </message>
+    <message>
+        <source>Da analizzatore</source>
+        <translation>From analyser</translation>
     </message>
 </context>
 <context>

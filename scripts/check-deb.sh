@@ -23,7 +23,7 @@ deb=$(ls "$build"/deb/zeliro_*.deb)
 echo "== $deb"
 dpkg-deb --field "$deb"
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in fonts-liberation2 libqt6widgets6 libqt6printsupport6; do
+for needed in fonts-liberation2 libqt6widgets6 libqt6printsupport6 libqt6serialport6; do
   grep -q "\b$needed\b" <<<"$depends" || { echo "FAIL: Depends lacks $needed" >&2; exit 1; }
 done
 

@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins libqt6printsupport6
   # the verification plot (Qt Charts needs Qt OpenGL's CMake files), the translations (lupdate, lrelease) and Qt's own Italian texts
   qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  # the serial link to a NanoVNA-type analyser
+  qt6-serialport-dev
   # the NEC-2 engine that checks a design by simulation
   nec2c
   fonts-liberation2 fonts-dejavu-core

@@ -2,6 +2,7 @@
 // at start, the worked values with the decimal point, texts that fit.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -197,6 +198,7 @@ private slots:
     void textsFit();
     void verificationTextsFit_data();
     void verificationTextsFit();
+    void analyserTextsFit();
 
 private:
     RecordingBeep m_beep;
@@ -418,6 +420,27 @@ void English::verificationTextsFit() {
             measure(message, "stampamessaggio" + QString::number(int(status)), found[language]);
             message->close();
         }
+        stopProgram();
+    }
+    const QStringList faults = unfitting(found[Language::italian], found[Language::english]);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+// The analyser dialog's texts fit, with the message of a port that is not there.
+void English::analyserTextsFit() {
+    std::map<Language, Overflows> found;
+    for (Language language : {Language::italian, Language::english}) {
+        startProgram(m_beep, m_printer, 0.01, language);
+        QWidget* trimming = Registry::current().show("frmTARATURA");
+        follow(trimming, {"Text1=7,05"}, language);
+        triggerMenu(trimming, "daanalizzatore");
+        QWidget* dialog = trimming->findChild<QWidget*>("frmANALIZZATORE");
+        QVERIFY(dialog);
+        measure(dialog, "frmANALIZZATORE", found[language]);
+        control<QComboBox>(dialog, "porta")->setEditText("/dev/zeliro-no-such-port");
+        click(dialog, "misura");
+        QVERIFY(!textOf(dialog, "messaggio").isEmpty());
+        measure(dialog, "frmANALIZZATORE[fault]", found[language]);
         stopProgram();
     }
     const QStringList faults = unfitting(found[Language::italian], found[Language::english]);

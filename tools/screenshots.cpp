@@ -6,7 +6,8 @@
 // a system with no default printer (stampa-senza-stampante.png) and the
 // preview of its data report (anteprima-dati.png); and the verification window twice: on the two-band example
 // ("frmVERIFICA"), and on the half-wave dipole beside the measured sweep
-// that the tests write to build/sweeps ("frmVERIFICA_misura").
+// that the tests write to build/sweeps ("frmVERIFICA_misura"); and the
+// analyser dialog of the trimming window ("frmANALIZZATORE").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
@@ -14,6 +15,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -191,6 +193,18 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
     return window;
 }
 
+// The analyser dialog of the trimming window's worked example, a port typed.
+QWidget* showAnalyser(zeliro::Registry& registry) {
+    QWidget* window = registry.show("frmTARATURA");
+    if (!window || !typeExample(window, workedExamples().at("frmTARATURA"))) return nullptr;
+    settle(300);
+    window->findChild<QAction*>("daanalizzatore")->trigger();
+    QWidget* dialog = window->findChild<QWidget*>("frmANALIZZATORE");
+    if (auto* port = dialog ? dialog->findChild<QComboBox*>("porta") : nullptr)
+        port->setEditText("/dev/ttyACM0");
+    return dialog;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -219,13 +233,16 @@ int main(int argc, char** argv) {
     const bool everything = names.isEmpty();
     SampleFile sample;
     registry.setFileDialogs(&sample);
-    if (everything) names = registry.names() + QStringList{"frmVERIFICA", "frmVERIFICA_misura"};
+    if (everything)
+        names = registry.names() + QStringList{"frmVERIFICA", "frmVERIFICA_misura", "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;
     for (const QString& name : names) {
-        const bool verifying = name.startsWith("frmVERIFICA");
-        QWidget* window = verifying ? showVerification(registry, sample, name) : registry.show(name);
+        const bool verifying = name.startsWith("frmVERIFICA") || name == "frmANALIZZATORE";
+        QWidget* window = name == "frmANALIZZATORE" ? showAnalyser(registry)
+                          : verifying               ? showVerification(registry, sample, name)
+                                                    : registry.show(name);
         if (!window) {
             failed += verifying;
             continue;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -19,6 +20,7 @@
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
+#include "frame/Verification.h"
 
 namespace zeliro {
 namespace {
@@ -51,6 +53,9 @@ frmTARATURA::frmTARATURA(Registry& registry)
     QAction* damisura = menuBar()->addAction(tr("Da misura…"));
     damisura->setObjectName("damisura");
     connect(damisura, &QAction::triggered, this, &frmTARATURA::damisura_Click);
+    QAction* daanalizzatore = menuBar()->addAction(tr("Da analizzatore…"));
+    daanalizzatore->setObjectName("daanalizzatore");
+    connect(daanalizzatore, &QAction::triggered, this, &frmTARATURA::daanalizzatore_Click);
 }
 
 void frmTARATURA::damisura_Click() {
@@ -64,12 +69,40 @@ void frmTARATURA::damisura_Click() {
         QMessageBox::warning(this, tr("Da misura"), QString::fromStdString(reading.error.message));
         return;
     }
-    const nec::TrimmingMinimum minimum = nec::trimmingMinimum(*reading.sweep, textOf(Text1), language());
+    takeMeasuredSweep(*reading.sweep);
+}
+
+void frmTARATURA::takeMeasuredSweep(const MeasuredSweep& sweep) {
+    const nec::TrimmingMinimum minimum = nec::trimmingMinimum(sweep, textOf(Text1), language());
     if (minimum.figure.empty()) {
         QMessageBox::information(this, tr("Da misura"), QString::fromStdString(minimum.message));
         return;
     }
     Text2->setText(QString::fromStdString(minimum.figure));
+}
+
+void frmTARATURA::daanalizzatore_Click() {
+    QString error;
+    const OpenAnalyser open = loadAnalyserEntry(error);
+    if (!open) {
+        QMessageBox::warning(this, tr("Da analizzatore"), error);
+        return;
+    }
+    AnalyserRequest request;
+    request.parent = this;
+    request.beep = &registry().beep();
+    request.language = language();
+    // ±10 % around the wanted frequency; empty fields when none is typed.
+    const std::optional<double> wanted = parseDouble(textOf(Text1), language());
+    if (wanted && *wanted > 0) {
+        request.startMHz = *wanted * 0.9;
+        request.stopMHz = *wanted * 1.1;
+    }
+    QPointer<frmTARATURA> window(this);
+    request.done = [window](const MeasuredSweep& sweep, const QString&) {
+        if (window) window->takeMeasuredSweep(sweep);
+    };
+    open(request);
 }
 
 void frmTARATURA::buildInputs() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/sweep/sweep.h"
 #include "core/trimming.h"
 #include "frame/CalculationWindow.h"
 
@@ -32,6 +33,9 @@ public slots:
     // "Da misura…": the frequency of minimum SWR of a measured sweep into Text2,
     // only a true dip near the wanted frequency; otherwise a message says why.
     void damisura_Click();
+    // "Da analizzatore…": the same, from a sweep read straight from an
+    // analyser, ±10 % around the wanted frequency.
+    void daanalizzatore_Click();
 
 private:
     void buildInputs();
@@ -40,6 +44,8 @@ private:
     void buildDrawing();
     void connectHandlers();
     void showVerdict(const TrimmingOutcome& outcome);
+    // Where a measured sweep, from a file or an analyser, fills Text2.
+    void takeMeasuredSweep(const MeasuredSweep& sweep);
 
     Variables& m_variables;
     DecimalField* Text1 = nullptr;  // wanted frequency

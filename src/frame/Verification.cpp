@@ -15,17 +15,14 @@ QStringList moduleCandidates() {
     return {programDir.filePath("../lib/zeliro/libzeliro_verify.so")};
 }
 
-}  // namespace
-
-OpenVerification loadVerificationModule(QString& error) {
-    static OpenVerification entry = nullptr;
-    if (entry) return entry;
+// The module, loaded for the rest of the run (its windows need its code).
+QLibrary* loadedModule(QString& error) {
+    static QLibrary* module = nullptr;
+    if (module) return module;
     for (const QString& candidate : moduleCandidates()) {
         if (!QFileInfo::exists(candidate)) continue;
-        // Loaded for the rest of the run: the module's windows need its code.
         auto* library = new QLibrary(candidate, QCoreApplication::instance());
-        entry = reinterpret_cast<OpenVerification>(library->resolve(openVerificationSymbol));
-        if (entry) return entry;
+        if (library->load()) return module = library;
         error = library->errorString();
         delete library;
         return nullptr;
@@ -33,6 +30,29 @@ OpenVerification loadVerificationModule(QString& error) {
     error = QCoreApplication::translate("zeliro",
                                         "Il modulo di verifica (libzeliro_verify.so) non è installato.");
     return nullptr;
+}
+
+template <typename Entry>
+Entry resolved(const char* symbol, QString& error) {
+    QLibrary* module = loadedModule(error);
+    if (!module) return nullptr;
+    auto entry = reinterpret_cast<Entry>(module->resolve(symbol));
+    if (!entry) error = module->errorString();
+    return entry;
+}
+
+}  // namespace
+
+OpenVerification loadVerificationModule(QString& error) {
+    static OpenVerification entry = nullptr;
+    if (!entry) entry = resolved<OpenVerification>(openVerificationSymbol, error);
+    return entry;
+}
+
+OpenAnalyser loadAnalyserEntry(QString& error) {
+    static OpenAnalyser entry = nullptr;
+    if (!entry) entry = resolved<OpenAnalyser>(openAnalyserSymbol, error);
+    return entry;
 }
 
 }  // namespace zeliro

@@ -19,6 +19,7 @@
 
 #include "core/language.h"
 #include "core/nec/model.h"
+#include "core/sweep/sweep.h"
 
 class QWidget;
 
@@ -51,5 +52,29 @@ inline constexpr const char* openVerificationSymbol = "zeliroOpenVerification";
 
 // Loads the module once; nullptr and a message text when it cannot be loaded.
 OpenVerification loadVerificationModule(QString& error);
+
+// "Da analizzatore…": a sweep read straight from an analyser of the NanoVNA
+// family on a serial port, in a dialog of the module. The dialog is a child
+// of `parent` (closed with it); when the sweep is complete it hands it to
+// `done` with where it came from ("analizzatore /dev/ttyACM0, 101 punti")
+// and closes. A fault gives a message in the dialog, and nothing to `done`.
+struct AnalyserRequest {
+    QWidget* parent = nullptr;
+    Beep* beep = nullptr;
+    Language language = Language::italian;
+    double startMHz = 0;  // the sweep the dialog proposes; 0 leaves its field empty
+    double stopMHz = 0;
+    int points = 101;
+    int replyTimeoutMs = 3000;  // the wait for each of the device's replies
+    std::function<void(const MeasuredSweep& sweep, const QString& source)> done;
+};
+
+// The module's second entry: opens the dialog for the request; returns it.
+using OpenAnalyser = QWidget* (*)(const AnalyserRequest& request);
+inline constexpr const char* openAnalyserSymbol = "zeliroOpenAnalyser";
+
+// Loads the module once (as loadVerificationModule does); nullptr and a
+// message text when it cannot be loaded.
+OpenAnalyser loadAnalyserEntry(QString& error);
 
 }  // namespace zeliro

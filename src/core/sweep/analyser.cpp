@@ -1,0 +1,253 @@
+#include "core/sweep/analyser.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "core/numbers.h"
+#include "core/sweep/lines.h"
+
+namespace zeliro::analyser {
+namespace {
+
+using sweepread::readNumber;
+
+// Blanks and the carriage returns of the shell's line ends.
+std::string_view trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The blank-separated words of a line.
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> found;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+        const std::size_t begin = at;
+        while (at < line.size() && line[at] != ' ' && line[at] != '\t') ++at;
+        if (at > begin) found.push_back(line.substr(begin, at - begin));
+    }
+    return found;
+}
+
+// A line of exactly `count` numbers written with a full stop.
+std::optional<std::vector<double>> numbers(std::string_view line, std::size_t count) {
+    const std::vector<std::string_view> parts = words(line);
+    if (parts.size() != count) return std::nullopt;
+    std::vector<double> values;
+    for (std::string_view part : parts) {
+        const std::optional<double> value = readNumber(part);
+        if (!value) return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+std::string shortest(double value) {
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc() ? std::string(buffer.data(), end) : std::string("0");
+}
+
+std::int64_t hertzOf(double megahertz) { return std::llround(megahertz * 1e6); }
+
+}  // namespace
+
+PlanReading readPlan(const PlanTexts& texts) {
+    PlanReading reading;
+    const std::optional<double> start = parseDouble(texts.startMHz, texts.language);
+    const std::optional<double> stop = parseDouble(texts.stopMHz, texts.language);
+    const double limitMHz = static_cast<double>(maxFrequencyHz) / 1e6;
+    if (!start || !stop || !(*start > 0) || !(*stop > 0) || *start > limitMHz || *stop > limitMHz) {
+        reading.problem = PlanProblem::noRange;
+        return reading;
+    }
+    reading.plan.startHz = hertzOf(*start);
+    reading.plan.stopHz = hertzOf(*stop);
+    if (reading.plan.stopHz <= reading.plan.startHz) {
+        reading.problem = PlanProblem::stopNotAboveStart;
+        return reading;
+    }
+    const std::optional<double> points = parseDouble(texts.points, texts.language);
+    if (!points || !(*points >= 2) || *points != std::floor(*points)) {
+        reading.problem = PlanProblem::tooFewPoints;
+        return reading;
+    }
+    if (*points > maxPoints) {
+        reading.problem = PlanProblem::tooManyPoints;
+        return reading;
+    }
+    reading.plan.points = static_cast<int>(*points);
+    // Two points may not share a hertz.
+    if (reading.plan.stopHz - reading.plan.startHz < reading.plan.points - 1)
+        reading.problem = PlanProblem::tooManyPoints;
+    return reading;
+}
+
+std::vector<Segment> segmentsOf(const SweepPlan& plan, int maxPerScan) {
+    std::vector<Segment> segments;
+    if (plan.points < 2 || maxPerScan < 2 || plan.stopHz <= plan.startHz) return segments;
+    const auto frequency = [&plan](int index) {
+        const long double step =
+            static_cast<long double>(plan.stopHz - plan.startHz) / static_cast<long double>(plan.points - 1);
+        return plan.startHz + static_cast<std::int64_t>(std::llround(step * index));
+    };
+    const int count = (plan.points + maxPerScan - 1) / maxPerScan;
+    const int base = plan.points / count;
+    const int larger = plan.points % count;  // the first ones take one point more
+    int first = 0;
+    for (int i = 0; i < count; ++i) {
+        const int size = base + (i < larger ? 1 : 0);
+        segments.push_back({frequency(first), frequency(first + size - 1), size});
+        first += size;
+    }
+    return segments;
+}
+
+std::string scanCommand(const Segment& segment) {
+    return "scan " + std::to_string(segment.startHz) + " " + std::to_string(segment.stopHz) + " " +
+           std::to_string(segment.points) + " 3";
+}
+
+std::string sweepCommand(const Segment& segment) {
+    return "sweep " + std::to_string(segment.startHz) + " " + std::to_string(segment.stopHz) + " " +
+           std::to_string(segment.points);
+}
+
+std::optional<std::vector<std::string>> takeReply(std::string& received, std::string_view command) {
+    for (;;) {
+        const std::size_t end = received.find(prompt);
+        if (end == std::string::npos) return std::nullopt;
+        std::vector<std::string> lines;
+        std::string_view text(received.data(), end);
+        while (!text.empty()) {
+            const std::size_t newline = text.find('\n');
+            const std::string_view line = trim(text.substr(0, newline));
+            lines.emplace_back(line);
+            if (newline == std::string_view::npos) break;
+            text.remove_prefix(newline + 1);
+        }
+        received.erase(0, end + prompt.size());
+        if (command.empty()) {
+            std::erase(lines, std::string());
+            return lines;
+        }
+        const auto echo = std::find(lines.begin(), lines.end(), trim(command));
+        if (echo == lines.end()) continue;  // not this command's prompt
+        std::vector<std::string> reply(echo + 1, lines.end());
+        std::erase(reply, std::string());
+        return reply;
+    }
+}
+
+bool isUnknownCommand(const std::vector<std::string>& reply, std::string_view command) {
+    const std::vector<std::string_view> parts = words(command);
+    return reply.size() == 1 && !parts.empty() && reply.front() == std::string(parts.front()) + "?";
+}
+
+std::optional<std::vector<S11Point>> readScan(const std::vector<std::string>& reply) {
+    std::vector<S11Point> points;
+    for (const std::string& line : reply) {
+        const auto values = numbers(line, 3);
+        if (!values) return std::nullopt;
+        points.push_back({(*values)[0], {(*values)[1], (*values)[2]}});
+    }
+    return points;
+}
+
+std::optional<std::vector<S11Point>> readFrequenciesAndData(const std::vector<std::string>& frequencies,
+                                                            const std::vector<std::string>& data) {
+    if (frequencies.size() != data.size()) return std::nullopt;
+    std::vector<S11Point> points;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const auto frequency = numbers(frequencies[i], 1);
+        const auto values = numbers(data[i], 2);
+        if (!frequency || !values) return std::nullopt;
+        points.push_back({(*frequency)[0], {(*values)[0], (*values)[1]}});
+    }
+    return points;
+}
+
+SweepReading sweepFromPoints(const std::vector<S11Point>& points, double referenceOhms, Language language) {
+    MeasuredSweep sweep;
+    sweep.referenceOhms = referenceOhms;
+    sweep.impedanceKnown = true;
+    SweepReading refused;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double frequency = points[i].frequencyHz;
+        const auto previous = i == 0 ? std::nullopt : std::optional(points[i - 1].frequencyHz);
+        if (auto error = sweepread::checkNewPoint(frequency, previous, i, i + 1, language)) {
+            refused.error = *error;
+            return refused;
+        }
+        SweepPoint point;
+        point.frequencyMHz = sweepread::inMHz(frequency, 0);
+        if (auto error =
+                sweepread::pointFromReflection(points[i].s11, referenceOhms, point, i + 1, language)) {
+            refused.error = *error;
+            return refused;
+        }
+        sweep.points.push_back(point);
+    }
+    return sweepread::finishReading(std::move(sweep), language);
+}
+
+std::string deviceName(const std::vector<std::string>& reply) {
+    std::string board;
+    std::string version;
+    for (const std::string& line : reply) {
+        const std::string lower = sweepread::lowerCase(line);
+        const auto valueAfter = [&line](std::size_t colon) {
+            return std::string(trim(line.substr(colon + 1)));
+        };
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        if (lower.starts_with("board:")) board = valueAfter(colon);
+        if (lower.starts_with("version:")) version = valueAfter(colon);
+    }
+    std::string name = board.empty() && version.empty()
+                           ? (reply.empty() ? std::string() : reply.front())
+                           : board + (board.empty() || version.empty() ? "" : " ") + version;
+    if (name.size() > 60) name.resize(60);
+    // Only printable ASCII comes through: the name is shown as it is.
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c < 0x20 || c > 0x7e; }, '?');
+    return name;
+}
+
+std::string sourceText(std::string_view port, std::size_t points, std::string_view device,
+                       Language language) {
+    const bool english = language == Language::english;
+    std::string text = std::string(english ? "analyser " : "analizzatore ") + std::string(port) + ", " +
+                       std::to_string(points) + (english ? " points" : " punti");
+    if (!device.empty()) text += " (" + std::string(device) + ")";
+    return text;
+}
+
+TouchstoneText touchstoneText(const TouchstoneWriting& writing) {
+    TouchstoneText out;
+    const MeasuredSweep* sweep = writing.sweep;
+    if (!sweep || !sweep->impedanceKnown || sweep->points.empty() || !(sweep->referenceOhms > 0)) return out;
+    for (const std::string& comment : writing.comments) {
+        std::string line = comment;
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        std::replace(line.begin(), line.end(), '\r', ' ');
+        out.text += "! " + line + "\n";
+    }
+    out.text += "# MHz S RI R " + shortest(sweep->referenceOhms) + "\n";
+    for (const SweepPoint& point : sweep->points) {
+        const std::complex<double> z(point.resistance, point.reactance);
+        const std::complex<double> gamma = (z - sweep->referenceOhms) / (z + sweep->referenceOhms);
+        out.text +=
+            shortest(point.frequencyMHz) + " " + shortest(gamma.real()) + " " + shortest(gamma.imag()) + "\n";
+    }
+    out.written = true;
+    return out;
+}
+
+}  // namespace zeliro::analyser

@@ -1,0 +1,259 @@
+#include "verify/frmANALIZZATORE.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QSettings>
+
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "frame/Accessibility.h"
+#include "frame/DecimalField.h"
+#include "frame/Look.h"
+#include "frame/Platform.h"
+
+namespace zeliro {
+namespace {
+
+constexpr quint16 analyserVendor = 0x0483;  // the USB CDC chip of the NanoVNA family
+constexpr quint16 analyserProduct = 0x5740;
+const char* const lastPortKey = "analizzatore/porta";
+
+constexpr int fieldLeft = 170;
+constexpr int rowTop = 48;
+constexpr int rowStep = 34;
+
+QSettings settings() { return QSettings(QStringLiteral("zeliro"), QStringLiteral("zeliro")); }
+
+// For a request that lends no beep.
+class SystemBeep : public Beep {
+public:
+    void beep() override { QApplication::beep(); }
+};
+
+Beep& beepOf(const AnalyserRequest& request) {
+    static SystemBeep fallback;
+    return request.beep ? *request.beep : fallback;
+}
+
+QString megahertz(double value, Language language) {
+    return value > 0 ? QString::fromStdString(formatDouble(truncateDecimals(value, 6), language)) : QString();
+}
+
+}  // namespace
+
+frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
+    : QDialog(request.parent, Qt::Dialog), m_request(request), m_link(this) {
+    setObjectName("frmANALIZZATORE");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("ANALIZZATORE"));
+    setFixedSize(460, 300);
+    setColours(*this, black, teal);
+    m_link.setReplyTimeout(request.replyTimeoutMs);
+
+    QLabel* title = addCaption("titolo", tr("ANALIZZATORE"), QRect(10, 6, 440, 34));
+    title->setFont(namedFont("Times New Roman", 16, true));
+    title->setAlignment(Qt::AlignCenter);
+    setColours(*title, yellow);
+    buildPort();
+    inizio = addField("inizio", tr("INIZIO  MHz"), 1);
+    fine = addField("fine", tr("FINE  MHz"), 2);
+    punti = addField("punti", tr("PUNTI"), 3);
+    inizio->setText(megahertz(request.startMHz, request.language));
+    fine->setText(megahertz(request.stopMHz, request.language));
+    punti->setText(request.points > 0 ? QString::number(request.points) : QString());
+
+    avanzamento = new QProgressBar(this);
+    avanzamento->setObjectName("avanzamento");
+    avanzamento->setGeometry(10, rowTop + 4 * rowStep, 440, 20);
+    avanzamento->setRange(0, 1);
+    avanzamento->setValue(0);
+    messaggio = addCaption("messaggio", {}, QRect(10, rowTop + 4 * rowStep + 24, 440, 48));
+    messaggio->setFont(sansFont(8, true));
+    setColours(*messaggio, yellow);
+
+    misura = addButton("misura", tr("MISURA"), QRect(10, 258, 150, 32));
+    annulla = addButton("annulla", tr("ANNULLA"), QRect(300, 258, 150, 32));
+    misura->setDefault(true);
+    for (DecimalField* field : {inizio, fine, punti}) field->setDefaultButton(misura);
+    connect(misura, &QPushButton::clicked, this, &frmANALIZZATORE::misura_Click);
+    connect(annulla, &QPushButton::clicked, this, &frmANALIZZATORE::annulla_Click);
+    connect(&m_link, &AnalyserLink::progress, this, [this](int done, int total) {
+        avanzamento->setRange(0, total);
+        avanzamento->setValue(done);
+    });
+    connect(&m_link, &AnalyserLink::finished, this, &frmANALIZZATORE::measured);
+    connect(&m_link, &AnalyserLink::failed, this, &frmANALIZZATORE::failed);
+    setRunning(false);
+}
+
+QLabel* frmANALIZZATORE::addCaption(const QString& name, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setFont(sansFont(9, true));
+    setColours(*label, white);
+    return label;
+}
+
+DecimalField* frmANALIZZATORE::addField(const QString& name, const QString& caption, int row) {
+    const int top = rowTop + row * rowStep;
+    QLabel* label = addCaption("didascalia_" + name, caption, QRect(10, top + 2, fieldLeft - 14, 22));
+    auto* field = new DecimalField(beepOf(m_request), this);
+    field->setObjectName(name);
+    field->setDecimalSeparator(QLatin1Char(decimalSeparator(m_request.language)));
+    field->setGeometry(fieldLeft, top, 120, 24);
+    field->setFont(sansFont(10, true));
+    setColours(*field, black, white);
+    nameAfterCaption(*field, *label);
+    return field;
+}
+
+QPushButton* frmANALIZZATORE::addButton(const QString& name, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(sansFont(9, true));
+    setColours(*button, black, lightGrey);
+    return button;
+}
+
+void frmANALIZZATORE::buildPort() {
+    QLabel* label = addCaption("didascalia_porta", tr("PORTA"), QRect(10, rowTop + 2, fieldLeft - 14, 22));
+    porta = new QComboBox(this);
+    porta->setObjectName("porta");
+    porta->setEditable(true);
+    porta->setInsertPolicy(QComboBox::NoInsert);
+    porta->setGeometry(fieldLeft, rowTop, 280, 26);
+    porta->setFont(sansFont(10, true));
+    porta->addItems(portNames());
+    const QString last = settings().value(lastPortKey).toString();
+    if (!last.isEmpty()) porta->setEditText(last);
+    nameAfterCaption(*porta, *label);
+}
+
+QStringList frmANALIZZATORE::portNames() {
+    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    const auto isAnalyser = [](const QSerialPortInfo& port) {
+        return port.hasVendorIdentifier() && port.vendorIdentifier() == analyserVendor &&
+               port.hasProductIdentifier() && port.productIdentifier() == analyserProduct;
+    };
+    std::stable_sort(ports.begin(), ports.end(), [&](const QSerialPortInfo& a, const QSerialPortInfo& b) {
+        if (isAnalyser(a) != isAnalyser(b)) return isAnalyser(a);
+        return a.systemLocation() < b.systemLocation();
+    });
+    QStringList names;
+    for (const QSerialPortInfo& port : ports) names << port.systemLocation();
+    return names;
+}
+
+void frmANALIZZATORE::misura_Click() {
+    if (m_link.isRunning()) return;
+    const std::string start = inizio->text().toStdString();
+    const std::string stop = fine->text().toStdString();
+    const std::string points = punti->text().toStdString();
+    const analyser::PlanReading plan = analyser::readPlan({start, stop, points, m_request.language});
+    switch (plan.problem) {
+        case analyser::PlanProblem::none:
+            break;
+        case analyser::PlanProblem::noRange:
+            return tell(tr("Scrivere l'inizio e la fine della scansione in MHz."));
+        case analyser::PlanProblem::stopNotAboveStart:
+            return tell(tr("La fine della scansione deve superarne l'inizio."));
+        case analyser::PlanProblem::tooFewPoints:
+        case analyser::PlanProblem::tooManyPoints:
+            return tell(tr("I punti vanno da 2 a 10000, al più uno per hertz."));
+    }
+    m_port = porta->currentText().trimmed();
+    setRunning(true);
+    messaggio->setText(tr("Misura in corso..."));
+    avanzamento->setRange(0, plan.plan.points);
+    avanzamento->setValue(0);
+    m_link.start({m_port, plan.plan, 50, m_request.language});
+}
+
+void frmANALIZZATORE::annulla_Click() {
+    m_link.cancel();
+    close();
+}
+
+void frmANALIZZATORE::closeEvent(QCloseEvent* event) {
+    m_link.cancel();
+    event->accept();
+}
+
+void frmANALIZZATORE::measured(const MeasuredSweep& sweep, const QString& device) {
+    settings().setValue(lastPortKey, m_port);
+    const QString source = QString::fromStdString(analyser::sourceText(
+        m_port.toStdString(), sweep.points.size(), device.toStdString(), m_request.language));
+    if (m_request.done) m_request.done(sweep, source);
+    close();
+}
+
+void frmANALIZZATORE::failed(AnalyserLink::Fault fault, const QString& detail) {
+    setRunning(false);
+    avanzamento->setValue(0);
+    tell(faultText(fault, detail));
+}
+
+QString frmANALIZZATORE::faultText(AnalyserLink::Fault fault, const QString& detail) const {
+    using Fault = AnalyserLink::Fault;
+    switch (fault) {
+        case Fault::noPort:
+            return tr("Scegliere o scrivere la porta dell'analizzatore.");
+        case Fault::portMissing:
+            return tr("La porta %1 non esiste: l'analizzatore è collegato?").arg(m_port);
+        case Fault::portBusy:
+            return tr("La porta %1 è occupata da un altro programma o non è permessa: su Debian l'utente "
+                      "deve essere nel gruppo dialout.")
+                .arg(m_port);
+        case Fault::portFailed:
+            return tr("La porta %1 non si apre: %2").arg(m_port, detail);
+        case Fault::noAnswer:
+            return tr("L'analizzatore su %1 non risponde entro %2 s.")
+                .arg(m_port, QString::fromStdString(
+                                 formatDouble(m_request.replyTimeoutMs / 1000.0, m_request.language)));
+        case Fault::garbage:
+            return tr("Il dispositivo su %1 non risponde come un analizzatore NanoVNA.").arg(m_port);
+        case Fault::fewerPoints:
+            return tr("L'analizzatore ha dato meno punti di quelli chiesti.");
+        case Fault::badPoint:
+            return tr("Misura non valida: %1").arg(detail);
+        case Fault::unplugged:
+            return tr("L'analizzatore si è scollegato durante la misura.");
+    }
+    return {};
+}
+
+void frmANALIZZATORE::setRunning(bool running) {
+    setProperty("running", running);
+    for (QWidget* control : std::initializer_list<QWidget*>{porta, inizio, fine, punti, misura})
+        control->setEnabled(!running);
+}
+
+void frmANALIZZATORE::tell(const QString& message) {
+    beepOf(m_request).beep();
+    messaggio->setText(message);
+    messaggio->setAccessibleName(message);
+}
+
+QWidget* openAnalyser(const AnalyserRequest& request) {
+    if (request.parent)
+        if (auto* open = request.parent->findChild<frmANALIZZATORE*>(QString(), Qt::FindDirectChildrenOnly)) {
+            open->raise();
+            open->activateWindow();
+            return open;
+        }
+    auto* dialog = new frmANALIZZATORE(request);
+    dialog->show();
+    return dialog;
+}
+
+}  // namespace zeliro

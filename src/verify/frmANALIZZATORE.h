@@ -1,0 +1,66 @@
+#pragma once
+// "ANALIZZATORE": a sweep read straight from an analyser of the NanoVNA
+// family. The user picks the port (the analysers' USB ports first, the last
+// one used proposed), checks start, stop and points, and presses MISURA; the
+// link measures without blocking, the bar follows it, and when the sweep is
+// complete the dialog hands it over and closes. A fault leaves a message here
+// and nothing half done; ANNULLA stops at once and closes.
+
+#include <QDialog>
+
+#include "frame/Verification.h"
+#include "verify/AnalyserLink.h"
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace zeliro {
+
+class DecimalField;
+
+class frmANALIZZATORE : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmANALIZZATORE(const AnalyserRequest& request);
+
+    // The serial ports, those of the analysers' USB chips (0483:5740) first.
+    static QStringList portNames();
+
+public slots:
+    void misura_Click();
+    void annulla_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry);
+    DecimalField* addField(const QString& name, const QString& caption, int row);
+    QPushButton* addButton(const QString& name, const QString& caption, const QRect& geometry);
+    void buildPort();
+    void measured(const MeasuredSweep& sweep, const QString& device);
+    void failed(AnalyserLink::Fault fault, const QString& detail);
+    QString faultText(AnalyserLink::Fault fault, const QString& detail) const;
+    void setRunning(bool running);
+    void tell(const QString& message);
+
+    AnalyserRequest m_request;
+    AnalyserLink m_link;
+    QString m_port;  // of the sweep under way
+    QComboBox* porta = nullptr;
+    DecimalField* inizio = nullptr;
+    DecimalField* fine = nullptr;
+    DecimalField* punti = nullptr;
+    QPushButton* misura = nullptr;
+    QPushButton* annulla = nullptr;
+    QProgressBar* avanzamento = nullptr;
+    QLabel* messaggio = nullptr;
+};
+
+// Opens the dialog for the request (raises the one already open for the same
+// parent); returns it. What frmVERIFICA and the module's C entry call.
+QWidget* openAnalyser(const AnalyserRequest& request);
+
+}  // namespace zeliro

@@ -1,0 +1,350 @@
+// Reading a sweep straight from an analyser: a fake NanoVNA on a
+// pseudo-terminal speaks the shell from a synthetic antenna (a series RLC),
+// read through the serial link, through the dialog and into the trimming
+// window; and every way the link can fail.
+
+#include <QAction>
+#include <QComboBox>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <complex>
+#include <memory>
+#include <numbers>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "frame/Registry.h"
+#include "testsupport.h"
+#include "verify/AnalyserLink.h"
+
+using namespace zeliro;
+using namespace zeliro::test;
+
+namespace {
+
+// A series RLC: 60 ohms at resonance, 7.1 MHz.
+constexpr double resonanceHz = 7.1e6;
+constexpr double antennaOhms = 60;
+
+std::complex<double> antennaS11(double hertz) {
+    const double inductance = 10e-6;
+    const double omega = 2 * std::numbers::pi * hertz, omega0 = 2 * std::numbers::pi * resonanceHz;
+    const double capacitance = 1 / (omega0 * omega0 * inductance);
+    const std::complex<double> z(antennaOhms, omega * inductance - 1 / (omega * capacitance));
+    return (z - 50.0) / (z + 50.0);
+}
+
+// The shell of a NanoVNA on the master side of a pseudo-terminal: echo,
+// reply, prompt; "scan" where the firmware has it, else "sweep",
+// "frequencies" and "data 0".
+class FakeAnalyser : public QObject {
+public:
+    enum class Fault { none, silent, garbage, fewerPoints, unplug };
+
+    FakeAnalyser() {
+        char name[128] = {};
+        if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) return;
+        termios raw{};
+        tcgetattr(m_slave, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(m_slave, TCSANOW, &raw);
+        fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
+        path = QString::fromLocal8Bit(name);
+        m_reader = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Read);
+        m_writer = std::make_unique<QSocketNotifier>(m_master, QSocketNotifier::Write);
+        m_writer->setEnabled(false);
+        connect(m_reader.get(), &QSocketNotifier::activated, this, &FakeAnalyser::readable);
+        connect(m_writer.get(), &QSocketNotifier::activated, this, &FakeAnalyser::flush);
+    }
+    ~FakeAnalyser() override {
+        unplug();
+        if (m_slave >= 0) ::close(m_slave);
+    }
+
+    // May come from inside the reader's own signal: its notifiers go later.
+    void unplug() {
+        for (auto* notifier : {&m_reader, &m_writer})
+            if (*notifier) {
+                (*notifier)->setEnabled(false);
+                notifier->release()->deleteLater();
+            }
+        if (m_master >= 0) ::close(m_master);
+        m_master = -1;
+    }
+
+    QString path;
+    bool knowsScan = true;
+    Fault fault = Fault::none;
+    QStringList heard;
+
+private:
+    void readable() {
+        char buffer[4096];
+        const ssize_t count = ::read(m_master, buffer, sizeof buffer);
+        if (count <= 0) return;
+        m_in.append(buffer, count);
+        for (qsizetype end; (end = m_in.indexOf('\r')) >= 0;) {
+            const QByteArray command = m_in.left(end);
+            m_in.remove(0, end + 1);
+            answer(command);
+            if (m_master < 0) return;
+        }
+    }
+
+    void answer(const QByteArray& command) {
+        heard << QString::fromLatin1(command);
+        if (fault == Fault::silent) return;
+        const QList<QByteArray> words = command.split(' ');
+        const QByteArray name = words.value(0);
+        QByteArray out = command + "\r\n";
+        if (name == "info") {
+            out += "Board: FakeVNA\r\n2024 a test shell\r\nVersion: 0.9\r\n";
+        } else if (name == "scan" && knowsScan && words.size() == 5) {
+            if (fault == Fault::unplug && ++m_scans == 2) return unplug();
+            setSweep(words);
+            out += points(true);
+        } else if (name == "sweep" && !knowsScan && words.size() == 4) {
+            setSweep(words);
+        } else if (name == "frequencies" && !knowsScan) {
+            for (double f : frequencies()) out += QByteArray::number(qint64(f)) + "\r\n";
+        } else if (name == "data" && !knowsScan) {
+            out += points(false);
+        } else if (!command.isEmpty()) {
+            out += name + "?\r\n";
+        }
+        m_out += out + "ch> ";
+        flush();
+    }
+
+    void setSweep(const QList<QByteArray>& words) {
+        m_start = words[1].toLongLong();
+        m_stop = words[2].toLongLong();
+        m_points = words[3].toInt();
+    }
+
+    std::vector<double> frequencies() const {
+        std::vector<double> found;
+        for (int i = 0; i < m_points; ++i)
+            found.push_back(m_start + qint64(double(m_stop - m_start) * i / std::max(1, m_points - 1)));
+        return found;
+    }
+
+    QByteArray points(bool withFrequency) const {
+        if (fault == Fault::garbage) return "\x01\x7f 0xDEAD BEEF\r\n";
+        std::vector<double> hertz = frequencies();
+        if (fault == Fault::fewerPoints) hertz.resize(hertz.size() - 3);
+        QByteArray out;
+        for (double f : hertz) {
+            const std::complex<double> s11 = antennaS11(f);
+            if (withFrequency) out += QByteArray::number(qint64(f)) + " ";
+            out += QByteArray::number(s11.real(), 'e', 9) + " " + QByteArray::number(s11.imag(), 'e', 9) +
+                   "\r\n";
+        }
+        return out;
+    }
+
+    void flush() {
+        while (!m_out.isEmpty() && m_master >= 0) {
+            const ssize_t written = ::write(m_master, m_out.constData(), m_out.size());
+            if (written <= 0) break;
+            m_out.remove(0, written);
+        }
+        if (m_writer) m_writer->setEnabled(!m_out.isEmpty());
+    }
+
+    int m_master = -1;
+    int m_slave = -1;
+    std::unique_ptr<QSocketNotifier> m_reader;
+    std::unique_ptr<QSocketNotifier> m_writer;
+    QByteArray m_in;
+    QByteArray m_out;
+    qint64 m_start = 0;
+    qint64 m_stop = 0;
+    int m_points = 0;
+    int m_scans = 0;
+};
+
+enum class PortKind { none, missing, busy, fake };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(FakeAnalyser::Fault)
+Q_DECLARE_METATYPE(PortKind)
+
+class AnalyserTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void readsTheSweep_data();
+    void readsTheSweep();
+    void faultsEndInAMessageAndFreeThePort_data();
+    void faultsEndInAMessageAndFreeThePort();
+    void cancelStopsAtOnce();
+    void trimmingTakesTheMinimumFromTheAnalyser();
+};
+
+void AnalyserTest::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    qRegisterMetaType<MeasuredSweep>();
+}
+
+void AnalyserTest::readsTheSweep_data() {
+    QTest::addColumn<bool>("knowsScan");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QStringList>("commands");
+    const QStringList start = {"", "info"};
+    const QString scan = "scan 6390000 7810000 101 3";
+    QTest::newRow("scan") << true << 101 << start + QStringList{scan};
+    QTest::newRow("sweep, frequencies, data")
+        << false << 101 << start + QStringList{scan, "sweep 6390000 7810000 101", "frequencies", "data 0"};
+    const QStringList thirds = {"6390000 6863333 101", "6868067 7336667 100", "7341400 7810000 100"};
+    QStringList scans = start, sweeps = start + QStringList{"scan " + thirds[0] + " 3"};
+    for (const QString& third : thirds) {
+        scans << "scan " + third + " 3";
+        sweeps << "sweep " + third << "frequencies"
+               << "data 0";
+    }
+    QTest::newRow("segmented scan of 301 points") << true << 301 << scans;
+    QTest::newRow("segmented sweep of 301 points") << false << 301 << sweeps;
+}
+
+void AnalyserTest::readsTheSweep() {
+    QFETCH(bool, knowsScan);
+    QFETCH(int, points);
+    QFETCH(QStringList, commands);
+    FakeAnalyser device;
+    device.knowsScan = knowsScan;
+    AnalyserLink link;
+    QSignalSpy finished(&link, &AnalyserLink::finished);
+    QSignalSpy failed(&link, &AnalyserLink::failed);
+    link.start({device.path, {6'390'000, 7'810'000, points}, 50, Language::italian});
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(failed.count(), 0);
+    QVERIFY(!link.isRunning());
+    QCOMPARE(device.heard, commands);
+
+    const auto sweep = finished.first().at(0).value<MeasuredSweep>();
+    QCOMPARE(finished.first().at(1).toString(), QString("FakeVNA 0.9"));
+    QCOMPARE(int(sweep.points.size()), points);
+    QCOMPARE(sweep.points.front().frequencyMHz, 6.39);
+    QCOMPARE(sweep.points.back().frequencyMHz, 7.81);
+    // The synthetic antenna: X passes zero at 7.1 MHz, where R is 60 ohms
+    // and the SWR 1.2.
+    const std::vector<ReactanceZero> zeros = reactanceZeros(sweep);
+    QCOMPARE(int(zeros.size()), 1);
+    QVERIFY(std::abs(zeros.front().frequencyMHz - 7.1) < 1e-4);
+    const std::optional<SwrMinimum> minimum = minimumSwr(sweep);
+    QVERIFY(minimum && std::abs(minimum->frequencyMHz - 7.1) < 0.0143);
+    QVERIFY(std::abs(minimum->swr - 1.2) < 0.01);
+}
+
+void AnalyserTest::faultsEndInAMessageAndFreeThePort_data() {
+    QTest::addColumn<PortKind>("port");
+    QTest::addColumn<FakeAnalyser::Fault>("fault");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<AnalyserLink::Fault>("expected");
+    using Fake = FakeAnalyser::Fault;
+    using Link = AnalyserLink::Fault;
+    QTest::newRow("no port") << PortKind::none << Fake::none << 101 << Link::noPort;
+    QTest::newRow("no such port") << PortKind::missing << Fake::none << 101 << Link::portMissing;
+    QTest::newRow("port held by another program") << PortKind::busy << Fake::none << 101 << Link::portBusy;
+    QTest::newRow("no answer") << PortKind::fake << Fake::silent << 101 << Link::noAnswer;
+    QTest::newRow("garbage") << PortKind::fake << Fake::garbage << 101 << Link::garbage;
+    QTest::newRow("fewer points than asked")
+        << PortKind::fake << Fake::fewerPoints << 101 << Link::fewerPoints;
+    QTest::newRow("unplugged in the middle") << PortKind::fake << Fake::unplug << 301 << Link::unplugged;
+}
+
+void AnalyserTest::faultsEndInAMessageAndFreeThePort() {
+    QFETCH(PortKind, port);
+    QFETCH(FakeAnalyser::Fault, fault);
+    QFETCH(int, points);
+    QFETCH(AnalyserLink::Fault, expected);
+    FakeAnalyser device;
+    device.fault = fault;
+    QSerialPort holder(device.path);
+    if (port == PortKind::busy) QVERIFY(holder.open(QIODevice::ReadWrite));
+    const QString name = port == PortKind::none      ? QString()
+                         : port == PortKind::missing ? QString("/dev/zeliro-no-such-port")
+                                                     : device.path;
+    AnalyserLink link;
+    link.setReplyTimeout(300);
+    QSignalSpy finished(&link, &AnalyserLink::finished);
+    QSignalSpy failed(&link, &AnalyserLink::failed);
+    link.start({name, {6'390'000, 7'810'000, points}, 50, Language::italian});
+    QVERIFY(failed.count() == 1 || failed.wait(5000));
+    QCOMPARE(failed.first().at(0).value<AnalyserLink::Fault>(), expected);
+    QVERIFY(!link.isRunning());
+    QTest::qWait(400);  // past another time-out: nothing more comes
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(finished.count(), 0);
+    holder.close();
+    if (port == PortKind::fake && fault != FakeAnalyser::Fault::unplug) {
+        QSerialPort again(device.path);
+        QVERIFY2(again.open(QIODevice::ReadWrite), qPrintable(again.errorString()));
+    }
+}
+
+void AnalyserTest::cancelStopsAtOnce() {
+    FakeAnalyser device;
+    device.fault = FakeAnalyser::Fault::silent;
+    AnalyserLink link;
+    QSignalSpy failed(&link, &AnalyserLink::failed);
+    link.start({device.path, {6'390'000, 7'810'000, 101}, 50, Language::italian});
+    QVERIFY(link.isRunning());
+    link.cancel();
+    QVERIFY(!link.isRunning());
+    QSerialPort again(device.path);
+    QVERIFY(again.open(QIODevice::ReadWrite));
+    QTest::qWait(100);
+    QCOMPARE(failed.count(), 0);
+}
+
+void AnalyserTest::trimmingTakesTheMinimumFromTheAnalyser() {
+    RecordingBeep beep;
+    RecordingPrinter printer;
+    startProgram(beep, printer);
+    FakeAnalyser device;
+    QWidget* trimming = Registry::current().show("frmTARATURA");
+    type(trimming, "Text1", "7,1");
+    const auto openDialog = [trimming] {
+        triggerMenu(trimming, "daanalizzatore");
+        return trimming->findChild<QWidget*>("frmANALIZZATORE");
+    };
+    QWidget* dialog = openDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(textOf(dialog, "inizio"), QString("6,39"));
+    QCOMPARE(textOf(dialog, "fine"), QString("7,81"));
+    QCOMPARE(textOf(dialog, "punti"), QString("101"));
+
+    // No port: a message, the dialog stays, nothing filled.
+    control<QComboBox>(dialog, "porta")->setEditText("");
+    click(dialog, "misura");
+    QCOMPARE(textOf(dialog, "messaggio"), QString("Scegliere o scrivere la porta dell'analizzatore."));
+    QCOMPARE(beep.count, 1);
+
+    control<QComboBox>(dialog, "porta")->setEditText(device.path);
+    QPointer<QWidget> watched(dialog);
+    click(dialog, "misura");
+    QVERIFY(waitUntil([watched] { return watched.isNull(); }, 10000));
+    QCOMPARE(textOf(trimming, "Text2"), QString("7,1"));
+    QCOMPARE(device.heard.filter("scan").size(), 1);
+
+    // The port used is proposed next time.
+    dialog = openDialog();
+    QVERIFY(dialog);
+    QCOMPARE(control<QComboBox>(dialog, "porta")->currentText(), device.path);
+    click(dialog, "annulla");
+    QVERIFY(waitUntil([trimming] { return !trimming->findChild<QWidget*>("frmANALIZZATORE"); }));
+    stopProgram();
+}
+
+ZELIRO_TEST_MAIN(AnalyserTest)
+#include "test_analyser.moc"
