@@ -30,11 +30,15 @@ ls "$usr"/lib/zeliro/libzeliro_widgets.so* >/dev/null || fail "no widget library
 runpath() { readelf -d "$1" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p'; }
 [ "$(runpath "$usr/bin/zeliro")" = '$ORIGIN/../lib/zeliro' ] || fail "the program's run path is not ../lib/zeliro"
 [ "$(runpath "$usr/lib/zeliro/libzeliro_verify.so")" = '$ORIGIN' ] || fail "the module's run path is not its folder"
-ldd "$usr/bin/zeliro" | grep -q "libzeliro_widgets.so => $usr/bin/\.\./lib/zeliro/" ||
+# (ldd's output is taken whole first: grep -q would end the pipe early.)
+program_libraries=$(ldd "$usr/bin/zeliro")
+module_libraries=$(ldd "$usr/lib/zeliro/libzeliro_verify.so")
+grep -q "libzeliro_widgets.so => $usr/bin/\.\./lib/zeliro/" <<<"$program_libraries" ||
   fail "the program does not find its widget library"
-ldd "$usr/lib/zeliro/libzeliro_verify.so" | grep -q "libzeliro_widgets.so => $usr/lib/zeliro/" ||
+grep -q "libzeliro_widgets.so => $usr/lib/zeliro/" <<<"$module_libraries" ||
   fail "the module does not find the widget library"
-! strings -a "$usr/bin/zeliro" | grep -q "$build/lib/zeliro" || fail "the installed program looks in the build tree"
+program_strings=$(strings -a "$usr/bin/zeliro")
+! grep -q "$build/lib/zeliro" <<<"$program_strings" || fail "the installed program looks in the build tree"
 for file in "$desktop" "$metainfo" "$icon"; do
   [ -s "$file" ] || fail "${file#"$work/root/"} not installed"
 done

@@ -1,6 +1,7 @@
 #include "verify/VerificationSession.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -260,11 +261,15 @@ bool VerificationSession::loadMeasurement(const QString& path) {
         emit fault(fromStd(reading.error.message), Field::none);
         return false;
     }
-    m_measured = std::move(reading.sweep);
-    m_shownMeasured = nec::atReference(*m_measured, m_referenceOhm);
-    m_measuredName = path;
-    emit measurementChanged();
+    takeMeasurement(*reading.sweep, QFileInfo(path).fileName());
     return true;
+}
+
+void VerificationSession::takeMeasurement(const MeasuredSweep& sweep, const QString& name) {
+    m_measured = sweep;
+    m_shownMeasured = nec::atReference(sweep, m_referenceOhm);
+    m_measuredName = name;
+    emit measurementChanged();
 }
 
 QString VerificationSession::saveText(const QString& path, const std::string& text) {

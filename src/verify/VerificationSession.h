@@ -114,10 +114,14 @@ public:
     // The measured sweep on display: re-referenced to the reference
     // impedance set where it holds R and X, as read where it holds SWR only.
     const std::optional<MeasuredSweep>& measurement() const { return m_shownMeasured; }
+    const std::optional<MeasuredSweep>& measurementAsRead() const { return m_measured; }
+    // A sweep read elsewhere (an analyser), named by where it came from.
+    void takeMeasurement(const MeasuredSweep& sweep, const QString& name);
     // The reference impedance the plot and the measurement are shown at;
     // whether it changed.
     bool setReferenceOhm(double referenceOhm);
     double referenceOhm() const { return m_referenceOhm; }
+    // The file's name, or where the sweep came from.
     const QString& measurementName() const { return m_measuredName; }
 
     // Writes a text file whole or not at all; the reason, or empty.

@@ -11,6 +11,7 @@
 
 #include "core/nec/ondisplay.h"
 #include "core/numbers.h"
+#include "core/sweep/analyser.h"
 #include "frame/Accessibility.h"
 #include "frame/Controls.h"
 #include "frame/DecimalField.h"
@@ -19,6 +20,7 @@
 #include "frame/Platform.h"
 #include "verify/ResultGrid.h"
 #include "verify/SwrPlot.h"
+#include "verify/frmANALIZZATORE.h"
 
 namespace zeliro {
 namespace {
@@ -162,17 +164,21 @@ void frmVERIFICA::buildRunControls() {
 }
 
 void frmVERIFICA::buildExport() {
-    const int top = 392;
-    auto* salvaNec = addPushButton(m_client, "salvaNec", tr("Salva .nec"), QRect(8, top, 122, 26));
-    auto* salvaCsv = addPushButton(m_client, "salvaCsv", tr("Salva CSV"), QRect(134, top, 122, 26));
-    auto* caricaMisura =
-        addPushButton(m_client, "caricaMisura", tr("Carica misura"), QRect(8, top + 30, 122, 26));
-    auto* stampa = addPushButton(m_client, "stampa", tr("Stampa"), QRect(134, top + 30, 122, 26));
-    auto* chiudi = addPushButton(m_client, "chiudi", tr("CHIUDI"), QRect(134, top + 88, 122, 26));
-    connect(salvaNec, &QPushButton::clicked, this, &frmVERIFICA::salvaNec_Click);
-    connect(salvaCsv, &QPushButton::clicked, this, &frmVERIFICA::salvaCsv_Click);
-    connect(caricaMisura, &QPushButton::clicked, this, &frmVERIFICA::caricaMisura_Click);
-    connect(stampa, &QPushButton::clicked, this, &frmVERIFICA::stampa_Click);
+    // Two columns of buttons, CHIUDI alone at the bottom right.
+    const std::tuple<const char*, QString, void (frmVERIFICA::*)()> buttons[] = {
+        {"salvaNec", tr("Salva .nec"), &frmVERIFICA::salvaNec_Click},
+        {"salvaCsv", tr("Salva CSV"), &frmVERIFICA::salvaCsv_Click},
+        {"caricaMisura", tr("Carica misura"), &frmVERIFICA::caricaMisura_Click},
+        {"stampa", tr("Stampa"), &frmVERIFICA::stampa_Click},
+        {"analizzatore", tr("DA ANALIZZATORE…"), &frmVERIFICA::analizzatore_Click},
+        {"salvaMisura", tr("Salva misura…"), &frmVERIFICA::salvaMisura_Click}};
+    int index = 0;
+    for (const auto& [name, caption, handler] : buttons) {
+        const QRect place(8 + (index % 2) * 126, 392 + (index / 2) * 30, 122, 26);
+        connect(addPushButton(m_client, name, caption, place), &QPushButton::clicked, this, handler);
+        ++index;
+    }
+    auto* chiudi = addPushButton(m_client, "chiudi", tr("CHIUDI"), QRect(134, 486, 122, 26));
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -282,7 +288,7 @@ void frmVERIFICA::showResults() {
 }
 
 void frmVERIFICA::showMeasurement() {
-    const QString file = QFileInfo(m_session.measurementName()).fileName();
+    const QString file = m_session.measurementName();
     for (std::size_t band = 0; band < 2; ++band) {
         const std::string text = m_session.measuredText(band);
         // The summary always names the file it comes from.
@@ -331,6 +337,37 @@ void frmVERIFICA::caricaMisura_Click() {
     say(tr("Misura: %1 (%2 punti)")
             .arg(QFileInfo(name).fileName())
             .arg(m_session.measurement()->points.size()));
+}
+
+void frmVERIFICA::analizzatore_Click() {
+    // The sweep of the verification, every band within it, at the window's point count.
+    const std::vector<nec::Band>& bands = m_session.bands();
+    AnalyserRequest request;
+    request.parent = this;
+    request.beep = m_request.beep;
+    request.language = m_request.language;
+    for (const nec::Band& band : bands) {
+        request.startMHz = request.startMHz > 0 ? std::min(request.startMHz, band.startMhz) : band.startMhz;
+        request.stopMHz = std::max(request.stopMHz, band.endMhz());
+    }
+    request.points = parseDouble(punti->text().toStdString(), m_request.language).value_or(101);
+    const QPointer<frmVERIFICA> self(this);
+    request.done = [self](const MeasuredSweep& sweep, const QString& source) {
+        if (!self) return;
+        self->m_session.takeMeasurement(sweep, source);
+        self->say(source);
+    };
+    openAnalyser(request);
+}
+
+void frmVERIFICA::salvaMisura_Click() {
+    const auto& measured = m_session.measurementAsRead();
+    if (!measured) return say(tr("Nessuna misura da salvare: caricarne una o leggerla dall'analizzatore."));
+    const analyser::TouchstoneText text =
+        analyser::touchstoneText({&*measured, {"ZELIRO: " + m_session.measurementName().toStdString()}});
+    if (!text.written)
+        return say(tr("Questa misura dà solo l'SWR, senza fase: non si può scrivere come Touchstone."));
+    save(tr("Salva la misura"), "misura.s1p", tr("Touchstone (*.s1p)"), text.text);
 }
 
 void frmVERIFICA::stampa_Click() {

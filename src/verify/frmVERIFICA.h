@@ -62,6 +62,8 @@ public slots:
     void salvaCsv_Click();
     void caricaMisura_Click();
     void stampa_Click();
+    void analizzatore_Click();
+    void salvaMisura_Click();
 
 private:
     void buildInputs();
