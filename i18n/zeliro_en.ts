@@ -77,6 +77,13 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+</context>
+<context>
     <name>zeliro</name>
     <message>
         <source>Il modulo di verifica (libzeliro_verify.so) non è installato.</source>
@@ -1223,6 +1230,38 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Stampa inviata alla stampante «%1».</source>
         <translation>Print sent to the printer “%1”.</translation>
+    </message>
+    <message>
+        <source>DA ANALIZZATORE…</source>
+        <translation>FROM ANALYSER…</translation>
+    </message>
+    <message>
+        <source>Salva misura…</source>
+        <translation>Save sweep…</translation>
+    </message>
+    <message>
+        <source>Il progetto nella finestra %1 è cambiato: premere CALCOLA là per verificarlo.</source>
+        <translation>The design in the %1 window has changed: press CALCULATE there to check it.</translation>
+    </message>
+    <message>
+        <source>Le opzioni sono cambiate: i risultati non valgono più, premere SIMULA.</source>
+        <translation>The options have changed: the results no longer apply, press SIMULATE.</translation>
+    </message>
+    <message>
+        <source>Nessuna misura da salvare: caricarne una o leggerla dall&apos;analizzatore.</source>
+        <translation>No measurement to save: load one or read it from the analyser.</translation>
+    </message>
+    <message>
+        <source>Questa misura dà solo l&apos;SWR, senza fase: non si può scrivere come Touchstone.</source>
+        <translation>This measurement gives only the SWR, without phase: it cannot be written as Touchstone.</translation>
+    </message>
+    <message>
+        <source>Salva la misura</source>
+        <translation>Save the measurement</translation>
+    </message>
+    <message>
+        <source>Touchstone (*.s1p)</source>
+        <translation>Touchstone (*.s1p)</translation>
     </message>
 </context>
 </TS>

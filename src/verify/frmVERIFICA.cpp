@@ -175,7 +175,9 @@ void frmVERIFICA::buildExport() {
     int index = 0;
     for (const auto& [name, caption, handler] : buttons) {
         const QRect place(8 + (index % 2) * 126, 392 + (index / 2) * 30, 122, 26);
-        connect(addPushButton(m_client, name, caption, place), &QPushButton::clicked, this, handler);
+        QPushButton* button = addPushButton(m_client, name, caption, place);
+        button->setFont(sansFont(8));
+        connect(button, &QPushButton::clicked, this, handler);
         ++index;
     }
     auto* chiudi = addPushButton(m_client, "chiudi", tr("CHIUDI"), QRect(134, 486, 122, 26));
