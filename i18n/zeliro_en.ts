@@ -197,6 +197,14 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>misura</source>
         <translation>measured</translation>
     </message>
+    <message>
+        <source>progetto</source>
+        <translation>design</translation>
+    </message>
+    <message>
+        <source>corretto</source>
+        <translation>corrected</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::VerificationSession</name>
@@ -1262,6 +1270,26 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Touchstone (*.s1p)</source>
         <translation>Touchstone (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Correzione in corso: passo %1 (al massimo %2)...</source>
+        <translation>Correcting: step %1 (at most %2)...</translation>
+    </message>
+    <message>
+        <source>CORREGGI</source>
+        <translation>CORRECT</translation>
+    </message>
+    <message>
+        <source>Trova le misure che mettono la risonanza del modello sulla frequenza di progetto</source>
+        <translation>Finds the figures that put the model&apos;s resonance on the design frequency</translation>
+    </message>
+    <message>
+        <source>Misura corretta %1</source>
+        <translation>Corrected figure %1</translation>
+    </message>
+    <message>
+        <source>Correzione in corso...</source>
+        <translation>Correcting...</translation>
     </message>
 </context>
 </TS>

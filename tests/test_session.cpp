@@ -33,6 +33,16 @@ int enginesRunningIn(const QString& temp) {
     return count;
 }
 
+// A stand-in for nec2c on a PATH of its own.
+void fakeEngine(const QTemporaryDir& bin, const QByteArray& body) {
+    QFile script(bin.filePath("nec2c"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n" + body + "\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":/usr/bin:/bin");
+}
+
 int runFolders(const QString& temp) { return QDir(temp).entryList({"ZELIRO-nec-*"}, QDir::Dirs).size(); }
 
 }  // namespace
@@ -49,6 +59,10 @@ private slots:
     void engineFaultsEndInFailed();
     void cancelKillsAtOnceAndReapsLater();
     void aNewDesignEndsTheRun();
+    void correctsWithTheRealEngine_data();
+    void correctsWithTheRealEngine();
+    void aFailedCorrectionKeepsTheResults_data();
+    void aFailedCorrectionKeepsTheResults();
 
 private:
     QTemporaryDir m_temp;
@@ -193,6 +207,97 @@ void Session::aNewDesignEndsTheRun() {
     session.setDesign(twoBand);
     QCOMPARE(session.bands().size(), std::size_t(2));
     QTRY_COMPARE(session.state(), State::idle);
+    QTRY_COMPARE(runFolders(m_temp.path()), 0);
+}
+
+Q_DECLARE_METATYPE(nec::Design)
+
+// Each design corrected for its installation: every band's resonance within
+// 2 kHz of its design frequency in the corrected design's full sweep, which
+// is what the results then show.
+void Session::correctsWithTheRealEngine_data() {
+    QTest::addColumn<nec::Design>("design");
+    QTest::addColumn<int>("ground");
+    QTest::addColumn<QString>("label");  // how corretto1 starts
+    QTest::newRow("half-wave, average ground at 10 m") << dipole << int(nec::Ground::average) << "TOTALE";
+    QTest::newRow("inverted V, average ground")
+        << nec::Design(nec::HalfWaveDesign{20.06, 7.05, nec::Shape::invertedV}) << int(nec::Ground::average)
+        << "TOTALE";
+    QTest::newRow("two-band example, free space") << twoBand << int(nec::Ground::freeSpace) << "FILO INTERNO";
+    QTest::newRow("loading coil, free space") << nec::Design(nec::LoadingCoilDesign{10, 2, 16.26, 2, 7.05})
+                                              << int(nec::Ground::freeSpace) << "BOBINA";
+}
+
+void Session::correctsWithTheRealEngine() {
+    QFETCH(nec::Design, design);
+    QFETCH(int, ground);
+    QFETCH(QString, label);
+    if (NecEngine::program().isEmpty()) QSKIP("nec2c is not installed");
+    VerificationSession session(Language::italian);
+    session.setDesign(design);
+    VerificationSession::Typed options = typed("101", nec::Ground(ground));
+    options.copperLoss = true;
+    QSignalSpy steps(&session, &VerificationSession::correctionStepped);
+    QVERIFY(session.correct(options));
+    QTRY_VERIFY_WITH_TIMEOUT(session.state() != State::running, 120000);
+    QCOMPARE(session.state(), State::done);
+    QVERIFY(steps.size() <= nec::maxCorrectionSteps);
+    QVERIFY(session.corrected());
+    const nec::CorrectionLabels labels = session.correctionLabels();
+    qInfo("%d steps: %s %s", int(steps.size()), labels.corretto1.c_str(), labels.corretto2.c_str());
+    QVERIFY(QString::fromStdString(labels.corretto1).startsWith(label));
+    const auto& results = session.results();
+    QVERIFY(results);
+    for (const nec::BandResult& band : results->bandResults) {
+        QVERIFY(band.resonant);
+        QVERIFY2(std::abs(band.deviationKhz) <= 2, qPrintable(QString::number(band.deviationKhz)));
+    }
+    QString error;
+    QVERIFY(QString::fromStdString(*session.deck(options, error)).contains("CM "));
+}
+
+// A correction cancelled, or whose engine fails at its third step, or that
+// gets answers that say nothing, ends with its message; the results there
+// were stay on display.
+void Session::aFailedCorrectionKeepsTheResults_data() {
+    QTest::addColumn<QByteArray>("engine");  // empty: the real one, cancelled
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cancelled in the middle") << QByteArray() << "";
+    QTest::newRow("engine fails at step 3") << QByteArray(
+                                                   "echo x >> \"$TMPDIR/runs\"; "
+                                                   "[ $(wc -l < \"$TMPDIR/runs\") -ge 4 ] && exit 1; "
+                                                   "exec nec2c.real \"$@\"")
+                                            << "codice 1";
+    QTest::newRow("answers that never move") << QByteArray("cp \"$TMPDIR/fixed.out\" out.txt") << "TOTALE";
+}
+
+void Session::aFailedCorrectionKeepsTheResults() {
+    QFETCH(QByteArray, engine);
+    QFETCH(QString, message);
+    const QString real = NecEngine::program();
+    if (real.isEmpty()) QSKIP("nec2c is not installed");
+    VerificationSession session(Language::italian);
+    session.setDesign(dipole);
+    QVERIFY(session.simulate(typed()));
+    QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
+    const std::size_t rows = session.results()->rows.size();
+    QTemporaryDir bin;
+    QFile::link(real, bin.filePath("nec2c.real"));
+    QFile::copy(QFINDTESTDATA("data/nec/twoband.out"), m_temp.filePath("fixed.out"));
+    if (!engine.isEmpty()) fakeEngine(bin, engine);
+    QSignalSpy faults(&session, &VerificationSession::fault);
+    QVERIFY(session.correct(typed()));
+    if (engine.isEmpty()) {
+        session.cancel();
+        QTRY_COMPARE(session.state(), State::idle);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::failed, 60000);
+        QCOMPARE(faults.size(), 1);
+        QVERIFY2(faults[0][0].toString().contains(message), qPrintable(faults[0][0].toString()));
+    }
+    QVERIFY(!session.corrected());
+    QVERIFY(session.results());
+    QCOMPARE(session.results()->rows.size(), rows);
     QTRY_COMPARE(runFolders(m_temp.path()), 0);
 }
 

@@ -180,12 +180,17 @@ QWidget* verification(zeliro::Registry& registry, const QString& opener) {
 
 QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const QString& name) {
     const bool measured = name == "frmVERIFICA_misura";
+    const bool corrected = name == "frmVERIFICA_corretto";
     QWidget* window = verification(registry, measured ? "frmDIPOLOSTANDARD" : "frmDIPOLOMULTIBANDA");
     if (!window) return nullptr;
     window->move(0, 0);
     settle(300);
     window->findChild<QAbstractButton*>("simula")->click();
     for (int waited = 0; window->property("running").toBool() && waited < 60000; waited += 50) settle(50);
+    if (corrected) {
+        window->findChild<QAbstractButton*>("correggi")->click();
+        for (int waited = 0; window->property("running").toBool() && waited < 120000; waited += 50) settle(50);
+    }
     if (measured) {
         sample.name = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p");
         window->findChild<QAbstractButton*>("caricaMisura")->click();
@@ -234,7 +239,7 @@ int main(int argc, char** argv) {
     SampleFile sample;
     registry.setFileDialogs(&sample);
     if (everything)
-        names = registry.names() + QStringList{"frmVERIFICA", "frmVERIFICA_misura", "frmANALIZZATORE"};
+        names = registry.names() + QStringList{"frmVERIFICA", "frmVERIFICA_misura", "frmVERIFICA_corretto", "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;

@@ -32,8 +32,9 @@ class NecEngine : public QObject {
     Q_OBJECT
 public:
     struct Outcome {
-        std::vector<nec::Row> rows;
-        QString error;  // empty when the rows are good
+        std::vector<nec::Row> rows;                // of every deck, in order
+        std::vector<std::vector<nec::Row>> decks;  // the same, deck by deck
+        QString error;                             // empty when the rows are good
     };
 
     explicit NecEngine(QObject* parent = nullptr);

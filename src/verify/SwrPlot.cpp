@@ -33,6 +33,7 @@ const double axisTop = std::log10(12.0);
 
 const QColor modelColour(0, 0, 192);
 const QColor measuredColour(200, 100, 0);
+const QColor designColour(130, 130, 130);
 
 void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
     chart.addSeries(series);
@@ -115,11 +116,16 @@ void addCurve(QChart& chart, const PlotCurve& curve, const PlotBand& band, const
         return;
     }
     attach(chart, series, x, y);
-    if (QScatterSeries* over = overScale(curve, band, colour)) attach(chart, over, x, y);
+    if (QScatterSeries* over = overScale(curve, band, colour)) {
+        // One legend entry for the marks, whichever curves have them.
+        for (const QAbstractSeries* other : chart.series())
+            if (other->name() == over->name()) over->setName({});
+        attach(chart, over, x, y);
+    }
 }
 
-QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve& measured,
-                  const QLocale& locale) {
+QChart* bandChart(const PlotBand& band, const PlotCurve& design, const PlotCurve& model,
+                  const PlotCurve& measured, const QLocale& locale) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(0, 4, 0, 0));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -152,6 +158,7 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& model, const PlotCurve&
         attach(*chart, marker(*band.resonanceMhz, QPen(modelColour, 1, Qt::DotLine)), x, y);
     if (band.measuredMhz && inBand(*band.measuredMhz, band))
         attach(*chart, marker(*band.measuredMhz, QPen(measuredColour, 1, Qt::DotLine)), x, y);
+    addCurve(*chart, design, band, design.name, designColour, x, y);
     addCurve(*chart, model, band, model.name, modelColour, x, y);
     addCurve(*chart, measured, band, measured.name, measuredColour, x, y);
     // Markers carry no name: keep them out of the legend.
@@ -169,12 +176,13 @@ SwrPlot::SwrPlot(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(4);
 }
 
-void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& model, const PlotCurve& measured) {
+void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& design, const PlotCurve& model,
+                   const PlotCurve& measured) {
     for (QChartView* view : m_views) delete view;
     m_views.clear();
     int index = 1;
     for (const PlotBand& band : bands) {
-        auto* view = new QChartView(bandChart(band, model, measured, locale()), this);
+        auto* view = new QChartView(bandChart(band, design, model, measured, locale()), this);
         view->setObjectName(QString("pannello%1").arg(index++));
         view->setRenderHint(QPainter::Antialiasing);
         static_cast<QHBoxLayout*>(layout())->addWidget(view, 1);
@@ -186,16 +194,26 @@ void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& model, c
 
 namespace zeliro {
 
+// The SWR of a run's rows at the session's reference.
+PlotCurve SwrPlot::curveOf(const QString& name, const VerificationSession& session, bool designResults) {
+    PlotCurve curve{name, {}, {}};
+    const auto& results = designResults ? session.designResults() : session.results();
+    if (results)
+        for (const nec::Row& row : results->rows) {
+            curve.frequencyMhz.push_back(row.frequencyMhz);
+            curve.swr.push_back(
+                nec::standingWaveRatio(row.resistanceOhm, row.reactanceOhm, session.referenceOhm()));
+        }
+    return curve;
+}
+
 void SwrPlot::show(const VerificationSession& session) {
     const auto& results = session.results();
     const auto& measuredSweep = session.measurement();
-    PlotCurve model{tr("modello"), {}, {}};
-    if (results)
-        for (const nec::Row& row : results->rows) {
-            model.frequencyMhz.push_back(row.frequencyMhz);
-            model.swr.push_back(
-                nec::standingWaveRatio(row.resistanceOhm, row.reactanceOhm, session.referenceOhm()));
-        }
+    // With a correction on display: the design as it came, and the corrected one.
+    const bool corrected = session.corrected().has_value();
+    const PlotCurve design = curveOf(tr("progetto"), session, true);
+    const PlotCurve model = curveOf(corrected ? tr("corretto") : tr("modello"), session, false);
     PlotCurve measured{tr("misura"), {}, {}};
     if (measuredSweep)
         for (const SweepPoint& point : measuredSweep->points) {
@@ -211,7 +229,7 @@ void SwrPlot::show(const VerificationSession& session) {
         if (measuredSweep) band.measuredMhz = nec::measureBand(*measuredSweep, bands[i]).resonanceMhz();
         plotted.push_back(band);
     }
-    draw(plotted, model, measured);
+    draw(plotted, design, model, measured);
 }
 
 }  // namespace zeliro

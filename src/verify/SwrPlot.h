@@ -38,12 +38,14 @@ public:
     explicit SwrPlot(QWidget* parent = nullptr);
 
     // Draws the bands afresh; either curve may be empty.
-    void draw(const std::vector<PlotBand>& bands, const PlotCurve& model, const PlotCurve& measured);
+    void draw(const std::vector<PlotBand>& bands, const PlotCurve& design, const PlotCurve& model,
+              const PlotCurve& measured);
     // Draws the session's bands, its results' curve and its measured sweep.
     void show(const VerificationSession& session);
     int panels() const { return static_cast<int>(m_views.size()); }
 
 private:
+    static PlotCurve curveOf(const QString& name, const VerificationSession& session, bool designResults);
     std::vector<QChartView*> m_views;
 };
 

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "core/nec/measured.h"
+#include "core/nec/ondisplay.h"
 #include "core/numbers.h"
 
 namespace zeliro {
@@ -56,7 +57,9 @@ State VerificationSession::next(State state, Event event) {
 VerificationSession::VerificationSession(Language language, QObject* parent)
     : QObject(parent), m_language(language), m_engine(this) {
     m_engine.setLanguage(language);
-    connect(&m_engine, &NecEngine::progress, this, &VerificationSession::progress);
+    connect(&m_engine, &NecEngine::progress, this, [this](int done, int total) {
+        if (!m_correction) emit progress(done, total);  // a correction counts its steps
+    });
     connect(&m_engine, &NecEngine::reaped, this, [this] { handle(Event::reaped); });
 }
 
@@ -72,6 +75,9 @@ void VerificationSession::setDesign(const nec::Design& design) {
     m_design = design;
     m_bands = bandsOf(design);
     m_results.reset();
+    m_correction.reset();
+    m_corrected.reset();
+    m_designResults.reset();
     handle(Event::newDesign);
     if (m_state == State::cancelling && m_engine.reaping() == 0) handle(Event::reaped);
 }
@@ -161,6 +167,9 @@ bool VerificationSession::simulate(const Typed& typed) {
         handle(Event::cancel);
     }
     m_results.reset();
+    m_correction.reset();
+    m_corrected.reset();
+    m_designResults.reset();
     const OptionsReading reading = readOptions(typed);
     nec::ModelOutcome built;
     if (reading.options) built = nec::buildModel(m_design, *reading.options, m_language);
@@ -171,15 +180,100 @@ bool VerificationSession::simulate(const Typed& typed) {
         return false;
     }
     m_bands = built.model.bands;
-    std::vector<std::string> decks;
-    for (int band = 0; band < static_cast<int>(m_bands.size()); ++band)
-        decks.push_back(nec::deckText(built.model, band));
-    Results pending{m_design, *reading.options, reading.referenceOhm, m_bands, {}, {}};
     handle(Event::simulate);
+    runSweep(built.model, {m_design, *reading.options, reading.referenceOhm, m_bands, {}, {}});
+    return true;
+}
+
+// One deck per band, each in a process of its own.
+void VerificationSession::runSweep(const nec::Model& model, Results pending) {
+    std::vector<std::string> decks;
+    for (int band = 0; band < static_cast<int>(model.bands.size()); ++band)
+        decks.push_back(nec::deckText(model, band));
     m_engine.start(decks, [this, pending = std::move(pending)](const NecEngine::Outcome& outcome) mutable {
         runEnded(outcome, std::move(pending));
     });
+}
+
+bool VerificationSession::correct(const Typed& typed) {
+    if (m_state == State::running) {
+        m_engine.cancel();
+        handle(Event::cancel);
+    }
+    const OptionsReading reading = readOptions(typed);
+    if (!reading.options) {
+        handle(Event::failedRun);
+        emit fault(reading.error, reading.field);
+        return false;
+    }
+    // The design's own sweep with these options, if it is on display, starts
+    // the search and stays beside the corrected one.
+    nec::CorrectionInput input{m_design, *reading.options, {}};
+    const bool designShown = m_results && !m_corrected && resultsMatch(typed);
+    m_designResults = designShown ? m_results : std::nullopt;
+    if (designShown)
+        for (const nec::BandResult& band : m_results->bandResults)
+            input.resonanceMhz.push_back(band.resonant ? band.resonanceMhz : 0);
+    m_correction = nec::startCorrection(input, m_language);
+    m_pendingReference = reading.referenceOhm;
+    handle(Event::simulate);
+    correctionStep();
     return true;
+}
+
+// Runs the step's probes at once; each engine run is one probe.
+void VerificationSession::correctionStep() {
+    if (m_correction->status == nec::CorrectionStatus::done) return correctionEnded({});
+    if (m_correction->status == nec::CorrectionStatus::failed)
+        return correctionEnded(
+            fromStd(nec::correctionFailureText(m_correction->reason, m_correction->modelError, m_language)));
+    std::vector<std::string> decks;
+    for (const nec::Probe& probe : m_correction->probes) {
+        const nec::DeckOutcome deck = nec::probeDeck(probe, m_correction->state.options, m_language);
+        if (!deck.error.empty()) return correctionEnded(fromStd(deck.error));
+        decks.push_back(deck.deck);
+    }
+    emit progress(m_correction->state.step, nec::maxCorrectionSteps + 1);
+    emit correctionStepped(m_correction->state.step + 1, nec::maxCorrectionSteps);
+    m_engine.start(decks, [this](const NecEngine::Outcome& outcome) {
+        if (!outcome.error.isEmpty()) return correctionEnded(outcome.error);
+        std::vector<std::vector<nec::ResonanceEstimate>> estimates;
+        for (std::size_t probe = 0; probe < outcome.decks.size() && probe < m_correction->probes.size();
+             ++probe)
+            estimates.push_back(
+                nec::estimateResonances(outcome.decks[probe], m_correction->probes[probe].bands));
+        m_correction = nec::continueCorrection(m_correction->state, estimates, m_language);
+        correctionStep();
+    });
+}
+
+// Done: the corrected design's full sweep. Failed: the reason and the best
+// design found, and the results there were stay.
+void VerificationSession::correctionEnded(const QString& failure) {
+    const nec::CorrectionOutcome outcome = std::move(*m_correction);
+    m_correction.reset();
+    if (!failure.isEmpty()) {
+        const nec::CorrectionLabels best = nec::correctionLabels(m_design, outcome.best, m_language);
+        handle(Event::failedRun);
+        emit fault(
+            failure + "\n" + fromStd(best.corretto1 + (best.corretto2.empty() ? "" : "; ") + best.corretto2),
+            Field::none);
+        return;
+    }
+    const nec::ModelOptions& options = outcome.state.options;
+    nec::ModelOutcome built = nec::buildModel(outcome.best, options, m_language);
+    if (!built.error.empty()) {
+        handle(Event::failedRun);
+        emit fault(fromStd(built.error), Field::none);
+        return;
+    }
+    m_corrected = outcome.best;
+    emit progress(nec::maxCorrectionSteps, nec::maxCorrectionSteps + 1);
+    runSweep(built.model, {outcome.best, options, m_pendingReference, built.model.bands, {}, {}});
+}
+
+nec::CorrectionLabels VerificationSession::correctionLabels() const {
+    return m_corrected ? nec::correctionLabels(m_design, *m_corrected, m_language) : nec::CorrectionLabels{};
 }
 
 void VerificationSession::runEnded(const NecEngine::Outcome& outcome, Results pending) {
@@ -190,6 +284,7 @@ void VerificationSession::runEnded(const NecEngine::Outcome& outcome, Results pe
         error = fromStd(analysis.error);
     }
     if (!error.isEmpty()) {
+        m_corrected.reset();
         handle(Event::failedRun);
         emit fault(error, Field::none);
         return;
@@ -203,6 +298,7 @@ void VerificationSession::runEnded(const NecEngine::Outcome& outcome, Results pe
 
 void VerificationSession::cancel() {
     if (m_state != State::running) return;
+    m_correction.reset();
     m_engine.cancel();
     handle(Event::cancel);
     if (m_engine.reaping() == 0) handle(Event::reaped);
@@ -214,18 +310,27 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
         error = reading.error;
         return std::nullopt;
     }
-    nec::ModelOutcome built = nec::buildModel(m_design, *reading.options, m_language);
+    // A corrected design is saved as corrected, its cards say from what.
+    const nec::DeckOutcome built =
+        m_corrected ? nec::correctedDeck(m_design, *m_corrected, *reading.options, m_language)
+                    : nec::buildDeck(m_design, *reading.options, m_language);
     if (!built.error.empty()) {
         error = fromStd(built.error);
         return std::nullopt;
     }
-    return nec::deckText(built.model);
+    return built.deck;
 }
 
+std::string VerificationSession::csvOf(const Results& results) const {
+    return nec::csvText({results.rows, results.bands, results.options, results.referenceOhm, m_language});
+}
+
+// With a correction on display, both sweeps: the design's, then the corrected one's.
 std::string VerificationSession::csv() const {
     if (!m_results) return {};
-    return nec::csvText(
-        {m_results->rows, m_results->bands, m_results->options, m_results->referenceOhm, m_language});
+    if (!m_corrected || !m_designResults) return csvOf(*m_results);
+    return "# " + nec::describeDesign(m_design, m_language) + "\n" + csvOf(*m_designResults) + "# " +
+           nec::describeDesign(*m_corrected, m_language) + "\n" + csvOf(*m_results);
 }
 
 bool VerificationSession::resultsMatch(const Typed& typed) const {

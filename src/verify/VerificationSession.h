@@ -29,6 +29,8 @@
 
 #include "core/language.h"
 #include "core/nec/analysis.h"
+#include "core/nec/correction.h"
+#include "core/nec/correctiontexts.h"
 #include "core/nec/model.h"
 #include "core/sweep/sweep.h"
 #include "verify/NecEngine.h"
@@ -96,6 +98,18 @@ public:
     bool simulate(const Typed& typed);
     void cancel();
     const std::optional<Results>& results() const { return m_results; }
+
+    // Corrects the design by simulation with the typed options: the lengths
+    // (or the coil) that put the model's resonances on the design
+    // frequencies, for this installation; then a full sweep of the corrected
+    // design, whose results replace the results on display. The sweep of the
+    // design as it came (with the same options) stays beside it. A
+    // correction that fails or is cancelled keeps the results there were.
+    bool correct(const Typed& typed);
+    const std::optional<nec::Design>& corrected() const { return m_corrected; }
+    // The design's own results beside the corrected ones, when there are both.
+    const std::optional<Results>& designResults() const { return m_designResults; }
+    nec::CorrectionLabels correctionLabels() const;
     // Whether the results came from these options (a run with them would
     // give the same); false without results.
     bool resultsMatch(const Typed& typed) const;
@@ -139,10 +153,16 @@ signals:
     // Why a step did not go: options, model, engine, analysis, file.
     void fault(const QString& message, zeliro::VerificationSession::Field field);
     void measurementChanged();
+    // A correction has begun its step (from 1), of at most `steps`.
+    void correctionStepped(int step, int steps);
 
 private:
     void handle(Event event);
     void runEnded(const NecEngine::Outcome& outcome, Results pending);
+    void runSweep(const nec::Model& model, Results pending);
+    void correctionStep();
+    void correctionEnded(const QString& failure);
+    std::string csvOf(const Results& results) const;
 
     Language m_language;
     State m_state = State::idle;
@@ -150,7 +170,11 @@ private:
     nec::Design m_design;
     std::vector<nec::Band> m_bands;
     std::optional<Results> m_results;
-    std::optional<MeasuredSweep> m_measured;  // as read
+    std::optional<nec::CorrectionOutcome> m_correction;  // while one runs
+    std::optional<nec::Design> m_corrected;
+    std::optional<Results> m_designResults;
+    double m_pendingReference = nec::defaultReferenceOhm;  // of the correction running
+    std::optional<MeasuredSweep> m_measured;               // as read
     std::optional<MeasuredSweep> m_shownMeasured;
     double m_referenceOhm = nec::defaultReferenceOhm;
     QString m_measuredName;

@@ -91,6 +91,9 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     });
     connect(&m_session, &VerificationSession::fault, this, &frmVERIFICA::fault);
     connect(&m_session, &VerificationSession::measurementChanged, this, &frmVERIFICA::showMeasurement);
+    connect(&m_session, &VerificationSession::correctionStepped, this, [this](int step, int steps) {
+        say(tr("Correzione in corso: passo %1 (al massimo %2)...").arg(step).arg(steps));
+    });
     setRequest(request);
 }
 
@@ -144,8 +147,11 @@ void frmVERIFICA::buildInputs() {
 
 void frmVERIFICA::buildRunControls() {
     const int top = fieldTop + 8 * fieldStep + 2;
-    simula = addPushButton(m_client, "simula", tr("SIMULA"), QRect(8, top, 122, 28));
-    annulla = addPushButton(m_client, "annulla", tr("ANNULLA"), QRect(134, top, 122, 28));
+    simula = addPushButton(m_client, "simula", tr("SIMULA"), QRect(8, top, 80, 28));
+    correggi = addPushButton(m_client, "correggi", tr("CORREGGI"), QRect(92, top, 80, 28));
+    correggi->setToolTip(
+        tr("Trova le misure che mettono la risonanza del modello sulla frequenza di progetto"));
+    annulla = addPushButton(m_client, "annulla", tr("ANNULLA"), QRect(176, top, 80, 28));
     annulla->setEnabled(false);
     simula->setDefault(true);
     for (DecimalField* field : m_client->findChildren<DecimalField*>()) field->setDefaultButton(simula);
@@ -155,11 +161,21 @@ void frmVERIFICA::buildRunControls() {
     avanzamento->setTextVisible(false);
     avanzamento->setRange(0, 1);
     avanzamento->setValue(0);
-    messaggio = addCaption(m_client, "messaggio", {}, QRect(8, top + 46, 248, 92));
+    for (int band = 0; band < 2; ++band) {
+        QLabel* label = addCaption(m_client, QString("corretto%1").arg(band + 1), {},
+                                   QRect(8, top + 46 + band * 30, 248, 28));
+        label->setFont(sansFont(8, true));
+        label->setIndent(3);
+        setColours(*label, QColor(0, 0, 192), white);
+        nameResult(*label, tr("Misura corretta %1").arg(band + 1));
+        corretto[static_cast<std::size_t>(band)] = label;
+    }
+    messaggio = addCaption(m_client, "messaggio", {}, QRect(8, top + 106, 248, 32));
     messaggio->setFont(sansFont(8, true));
     setColours(*messaggio, yellow);
     messaggio->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     connect(simula, &QPushButton::clicked, this, &frmVERIFICA::simula_Click);
+    connect(correggi, &QPushButton::clicked, this, &frmVERIFICA::correggi_Click);
     connect(annulla, &QPushButton::clicked, this, &frmVERIFICA::annulla_Click);
 }
 
@@ -188,6 +204,7 @@ void frmVERIFICA::setRequest(const VerificationRequest& request) {
     m_request = request;
     m_designCurrent = true;
     simula->setEnabled(true);
+    correggi->setEnabled(true);
     m_session.setDesign(request.design);
     setWindowTitle(tr("VERIFICA  -  ") + request.openerTitle);
     finestra->setText(request.openerTitle.simplified() + ":  " +
@@ -225,6 +242,7 @@ void frmVERIFICA::setDesignCurrent(bool current) {
     if (current == m_designCurrent) return;
     m_designCurrent = current;
     simula->setEnabled(current);
+    correggi->setEnabled(current && !running());
     optionsEdited();
 }
 
@@ -237,6 +255,8 @@ void frmVERIFICA::optionsEdited() {
     if (reference && m_session.setReferenceOhm(*reference)) showMeasurement();
     const bool stale = resultsStale();
     m_results->setStale(stale);
+    for (QLabel* label : corretto)
+        setColours(*label, stale ? QColor(150, 150, 190) : QColor(0, 0, 192), white);
     if (!m_designCurrent)
         say(tr("Il progetto nella finestra %1 è cambiato: premere CALCOLA là per verificarlo.")
                 .arg(m_request.openerTitle.simplified()));
@@ -257,6 +277,12 @@ void frmVERIFICA::simula_Click() {
     showResults();
 }
 
+void frmVERIFICA::correggi_Click() {
+    if (!m_designCurrent) return optionsEdited();
+    say(tr("Correzione in corso..."));
+    m_session.correct(typed());
+}
+
 void frmVERIFICA::annulla_Click() {
     if (!running()) return;
     m_session.cancel();
@@ -265,6 +291,7 @@ void frmVERIFICA::annulla_Click() {
 
 void frmVERIFICA::showState(State state) {
     annulla->setEnabled(state == State::running);
+    correggi->setEnabled(state != State::running && m_designCurrent);
     if (state != State::running) {
         avanzamento->setRange(0, 1);
         avanzamento->setValue(0);
@@ -283,6 +310,12 @@ void frmVERIFICA::fault(const QString& message, Field field) {
 }
 
 void frmVERIFICA::showResults() {
+    const nec::CorrectionLabels labels = m_session.correctionLabels();
+    corretto[0]->setText(fromStd(labels.corretto1));
+    corretto[1]->setText(fromStd(labels.corretto2));
+    const bool twoBands = m_session.bands().size() > 1;
+    corretto[1]->setVisible(twoBands);
+    messaggio->setGeometry(8, corretto[twoBands ? 1 : 0]->geometry().bottom() + 4, 248, twoBands ? 32 : 62);
     m_results->setBands(m_session.bands());
     for (std::size_t band = 0; band < 2; ++band) m_results->showBand(band, m_session.bandTexts(band));
     optionsEdited();

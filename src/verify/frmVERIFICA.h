@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 #include "frame/Verification.h"
@@ -57,6 +58,7 @@ public slots:
     // The opener says whether the design it gave is still the one on display.
     void setDesignCurrent(bool current);
     void simula_Click();
+    void correggi_Click();
     void annulla_Click();
     void salvaNec_Click();
     void salvaCsv_Click();
@@ -100,7 +102,9 @@ private:
     DecimalField* punti = nullptr;
     QCheckBox* rame = nullptr;
     QPushButton* simula = nullptr;
+    QPushButton* correggi = nullptr;
     QPushButton* annulla = nullptr;
+    std::array<QLabel*, 2> corretto{};
     QProgressBar* avanzamento = nullptr;
     QLabel* messaggio = nullptr;
     QTabWidget* pagine = nullptr;
