@@ -178,7 +178,7 @@ void Session::cancelKillsAtOnceAndReapsLater() {
     session.setDesign(dipole);
     QSignalSpy progress(&session, &VerificationSession::progress);
     QVERIFY(session.simulate(typed("1000", nec::Ground::average)));
-    QTRY_VERIFY_WITH_TIMEOUT(enginesRunningIn(m_temp.path()) == 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(enginesRunningIn(m_temp.path()) > 0, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last()[0].toInt() > 0, 30000);
     QCOMPARE(progress.last()[1].toInt(), 1000);
     QElapsedTimer clock;

@@ -46,28 +46,28 @@ bool Termination::startProgram(QProcess& program, const QString& temp, const QSt
 
 void Termination::endedDuringARun_data() {
     QTest::addColumn<int>("signal");
-    QTest::addColumn<int>("foldersLeft");
-    QTest::newRow("SIGTERM") << int(SIGTERM) << 0;
-    QTest::newRow("SIGINT") << int(SIGINT) << 0;
-    QTest::newRow("SIGKILL") << int(SIGKILL) << 1;
+    QTest::addColumn<bool>("leftBehind");  // the run's folders
+    QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+    QTest::newRow("SIGINT") << int(SIGINT) << false;
+    QTest::newRow("SIGKILL") << int(SIGKILL) << true;
 }
 
 void Termination::endedDuringARun() {
     QFETCH(int, signal);
-    QFETCH(int, foldersLeft);
+    QFETCH(bool, leftBehind);
     if (QStandardPaths::findExecutable("nec2c").isEmpty()) QSKIP("nec2c is not installed");
     QTemporaryDir temp;
     QProcess program;
     QVERIFY(startProgram(program, temp.path()));
     QByteArray said;
     QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardOutput()).contains("running"), 60000);
-    QTRY_COMPARE_WITH_TIMEOUT(enginesIn(temp.path()), 1, 10000);
-    QCOMPARE(foldersIn(temp.path()), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(enginesIn(temp.path()) > 0, 10000);
+    QVERIFY(foldersIn(temp.path()) > 0);
     ::kill(pid_t(program.processId()), signal);
     QVERIFY(program.waitForFinished(20000));
     if (signal != SIGKILL) QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QTRY_COMPARE_WITH_TIMEOUT(enginesIn(temp.path()), 0, 5000);
-    QCOMPARE(foldersIn(temp.path()), foldersLeft);
+    QCOMPARE(foldersIn(temp.path()) > 0, leftBehind);
     // The next start removes what a dead run left.
     QProcess next;
     QVERIFY(startProgram(next, temp.path(), {"--start-only"}));

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,7 @@
 
 #include "core/nec/measured.h"
 #include "core/nec/ondisplay.h"
+#include "core/nec/pieces.h"
 #include "core/numbers.h"
 
 namespace zeliro {
@@ -185,12 +187,42 @@ bool VerificationSession::simulate(const Typed& typed) {
     return true;
 }
 
-// One deck per band, each in a process of its own.
+// Each band's sweep cut into one piece per core, every piece a deck of its
+// own run at once (the engine is single-threaded), the pieces' rows joined
+// back in order.
 void VerificationSession::runSweep(const nec::Model& model, Results pending) {
+    const int cores = std::max(1, QThread::idealThreadCount());
+    std::vector<std::vector<nec::Band>> pieces;
     std::vector<std::string> decks;
-    for (int band = 0; band < static_cast<int>(model.bands.size()); ++band)
-        decks.push_back(nec::deckText(model, band));
-    m_engine.start(decks, [this, pending = std::move(pending)](const NecEngine::Outcome& outcome) mutable {
+    for (const nec::Band& band : model.bands) {
+        pieces.push_back(nec::splitBand(band, band.points >= 2 * cores ? cores : 1));
+        for (const nec::Band& piece : pieces.back()) {
+            const nec::DeckOutcome deck =
+                nec::deckWithBands(pending.design, pending.options, {piece}, m_language);
+            if (!deck.error.empty()) {
+                handle(Event::failedRun);
+                emit fault(fromStd(deck.error), Field::none);
+                return;
+            }
+            decks.push_back(deck.deck);
+        }
+    }
+    m_engine.start(decks, [this, pieces, pending = std::move(pending)](NecEngine::Outcome outcome) mutable {
+        if (outcome.error.isEmpty()) {
+            outcome.rows.clear();
+            std::size_t deck = 0;
+            for (const std::vector<nec::Band>& band : pieces) {
+                const std::vector<std::vector<nec::Row>> rows(outcome.decks.begin() + deck,
+                                                              outcome.decks.begin() + deck + band.size());
+                deck += band.size();
+                const nec::JoinOutcome joined = nec::joinPieces(rows, band, m_language);
+                if (!joined.error.empty()) {
+                    outcome.error = fromStd(joined.error);
+                    break;
+                }
+                outcome.rows.insert(outcome.rows.end(), joined.rows.begin(), joined.rows.end());
+            }
+        }
         runEnded(outcome, std::move(pending));
     });
 }
