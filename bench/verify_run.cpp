@@ -38,27 +38,35 @@ QWidget* verificationWindow() {
     return nullptr;
 }
 
+// The longest the event loop went without running a 1-ms timer, from its start.
+class StallWatch {
+public:
+    StallWatch() {
+        m_ticks.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_ticks, &QTimer::timeout, [this] {
+            longest = std::max(longest, m_sinceTick.nsecsElapsed() / 1e6);
+            m_sinceTick.restart();
+        });
+        m_sinceTick.start();
+        m_ticks.start(1);
+    }
+    double longest = 0;
+
+private:
+    QTimer m_ticks;
+    QElapsedTimer m_sinceTick;
+};
+
 // One run through the window: milliseconds to the plot drawn, and the
 // longest stall of the event loop meanwhile.
 std::pair<double, double> runWindow(QWidget* window, const char* button = "simula") {
-    QTimer ticks;
-    ticks.setTimerType(Qt::PreciseTimer);
-    QElapsedTimer sinceTick;
-    double longestStall = 0;
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longestStall = std::max(longestStall, sinceTick.nsecsElapsed() / 1e6);
-        sinceTick.restart();
-    });
     QElapsedTimer clock;
     clock.start();
-    sinceTick.start();
-    ticks.start(1);
+    StallWatch stalls;
     window->findChild<QAbstractButton*>(button)->click();
     while (window->property("running").toBool()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window->findChild<QWidget*>("grafico")->repaint();
-    const double total = clock.nsecsElapsed() / 1e6;
-    ticks.stop();
-    return {total, longestStall};
+    return {clock.nsecsElapsed() / 1e6, stalls.longest};
 }
 
 // ANNULLA one second into a run of 1000 points: the longest stall of the
@@ -70,21 +78,12 @@ double cancelStall(QWidget* window) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 10);
-    QTimer ticks;
-    ticks.setTimerType(Qt::PreciseTimer);
-    QElapsedTimer sinceTick;
-    double longestStall = 0;
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longestStall = std::max(longestStall, sinceTick.nsecsElapsed() / 1e6);
-        sinceTick.restart();
-    });
-    sinceTick.start();
-    ticks.start(1);
+    StallWatch stalls;
     window->findChild<QAbstractButton*>("annulla")->click();
     clock.restart();
     while (clock.elapsed() < 500) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     points->setText("101");
-    return longestStall;
+    return stalls.longest;
 }
 
 double runAlone(const std::string& deck) {
