@@ -6,11 +6,17 @@
 #include <cmath>
 #include <utility>
 
+#include "core/nec/reportlines.h"
 #include "core/nec/texts.h"
 #include "core/numbers.h"
 
 namespace zeliro::nec {
 namespace {
+
+using report::fields;
+using report::finite;
+using report::Lines;
+using report::tidy;
 
 constexpr double speedOfLight = 299.792458;  // m·MHz
 
@@ -92,55 +98,6 @@ std::string number(double v) {
     std::array<char, 32> buf{};
     return std::string(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr);
 }
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::vector<std::string_view> fields(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !isBlank(line[i])) ++i;
-        if (i > start) out.push_back(line.substr(start, i - start));
-    }
-    return out;
-}
-
-std::optional<double> finite(std::string_view field) {
-    double v = 0;
-    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), v);
-    if (ec != std::errc() || end != field.data() + field.size() || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
-// The line with its runs of blanks made single, at most 120 characters.
-std::string tidy(std::string_view line) {
-    std::string out;
-    for (std::string_view f : fields(line)) {
-        if (!out.empty()) out += ' ';
-        out += f;
-    }
-    if (out.size() > 120) out.resize(120);
-    return out;
-}
-
-class Lines {
-public:
-    explicit Lines(std::string_view text) : m_text(text) {}
-    bool next(std::string_view& line) {
-        if (m_at >= m_text.size()) return false;
-        const std::size_t end = m_text.find('\n', m_at);
-        const std::size_t stop = end == std::string_view::npos ? m_text.size() : end;
-        line = m_text.substr(m_at, stop - m_at);
-        m_at = stop + 1;
-        return true;
-    }
-
-private:
-    std::string_view m_text;
-    std::size_t m_at = 0;
-};
 
 // The RP card of a cut, and the direction (theta, phi) of its i-th point.
 struct Sweep {
