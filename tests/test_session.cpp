@@ -15,6 +15,7 @@ using State = VerificationSession::State;
 using Field = VerificationSession::Field;
 
 Q_DECLARE_METATYPE(VerificationSession::Field)
+Q_DECLARE_METATYPE(zeliro::Language)
 
 namespace {
 
@@ -139,13 +140,20 @@ void Session::runsTheRealEngine() {
 
 void Session::engineFaultsEndInFailed_data() {
     QTest::addColumn<QByteArray>("engine");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("message");
-    QTest::newRow("exits with an error") << QByteArray("exit 255") << "codice 255";
-    QTest::newRow("hangs past the time limit") << QByteArray("exec /bin/sleep 30") << "entro 0,3 s";
+    const QByteArray complains = "echo 'nec2c: floating point exception' >&2; exit 1";
+    QTest::newRow("exits with an error") << QByteArray("exit 255") << Language::italian << "codice 255";
+    QTest::newRow("says why on its error output")
+        << complains << Language::italian << "floating point exception";
+    QTest::newRow("hangs past the time limit")
+        << QByteArray("exec /bin/sleep 30") << Language::italian << "entro 0,3 s";
+    QTest::newRow("hangs, English number rules") << QByteArray("exec /bin/sleep 30") << Language::english << "0.3 s";
 }
 
 void Session::engineFaultsEndInFailed() {
     QFETCH(QByteArray, engine);
+    QFETCH(Language, language);
     QFETCH(QString, message);
     QTemporaryDir bin;
     QFile script(bin.filePath("nec2c"));
@@ -154,7 +162,7 @@ void Session::engineFaultsEndInFailed() {
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", QFile::encodeName(bin.path()) + ":/usr/bin:/bin");
-    VerificationSession session(Language::italian);
+    VerificationSession session(language);
     session.setTimeLimitMs(300);
     session.setDesign(dipole);
     QSignalSpy faults(&session, &VerificationSession::fault);

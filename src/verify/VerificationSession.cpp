@@ -312,12 +312,17 @@ std::string VerificationSession::measuredText(std::size_t band) const {
 }
 
 bool VerificationSession::loadMeasurement(const QString& path) {
-    SweepReading reading = nec::readSweepFile(QFile::encodeName(path).toStdString(), m_language);
+    // A CSV that names no unit is read in the unit that puts it around the design.
+    SweepHints hints;
+    if (!m_bands.empty()) hints.expectedMHz = m_bands.front().designMhz;
+    SweepReading reading = readSweepFile(QFile::encodeName(path).toStdString(), hints, m_language);
     if (!reading.ok()) {
         emit fault(fromStd(reading.error.message), Field::none);
         return false;
     }
-    takeMeasurement(*reading.sweep, QFileInfo(path).fileName());
+    const std::string unit = assumedUnitText(*reading.sweep, m_language);
+    takeMeasurement(*reading.sweep,
+                    QFileInfo(path).fileName() + (unit.empty() ? "" : " (" + fromStd(unit) + ")"));
     return true;
 }
 

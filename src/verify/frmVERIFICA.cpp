@@ -117,6 +117,7 @@ void frmVERIFICA::buildInputs() {
     suolo = new QComboBox(m_client);
     suolo->setObjectName("suolo");
     suolo->setGeometry(fieldLeft, fieldTop + fieldStep, fieldWidth, 22);
+    suolo->setFont(sansFont(8));  // "Average ground" whole
     for (nec::Ground g : {nec::Ground::freeSpace, nec::Ground::average, nec::Ground::perfect})
         suolo->addItem(fromStd(std::string(nec::groundName(g, m_request.language))), static_cast<int>(g));
     suolo->setAccessibleName(ground->text());
