@@ -160,8 +160,8 @@ int main(int argc, char** argv) {
     std::printf("  longest event-loop stall: %.1f ms (median; worst %.1f ms; first run %.1f ms)\n",
                 median(stallMs), *std::max_element(stallMs.begin(), stallMs.end()), stallMs.front());
     const double c = median(correctMs);
-    std::printf("  CORREGGI to the corrected plot drawn: %.0f ms, ratio %.2f (longest stall %.1f ms)\n", c, c / a,
-                *std::max_element(correctStallMs.begin(), correctStallMs.end()));
+    std::printf("  CORREGGI to the corrected plot drawn: %.0f ms, ratio %.2f (longest stall %.1f ms)\n", c,
+                c / a, *std::max_element(correctStallMs.begin(), correctStallMs.end()));
     std::printf("  ANNULLA during a 1000-point run: longest stall %.1f ms (worst of %d)\n",
                 *std::max_element(cancelMs.begin(), cancelMs.end()), runs);
     const QString message = window->findChild<QWidget*>("messaggio")->property("text").toString();

@@ -148,7 +148,8 @@ void Session::engineFaultsEndInFailed_data() {
         << complains << Language::italian << "floating point exception";
     QTest::newRow("hangs past the time limit")
         << QByteArray("exec /bin/sleep 30") << Language::italian << "entro 0,3 s";
-    QTest::newRow("hangs, English number rules") << QByteArray("exec /bin/sleep 30") << Language::english << "0.3 s";
+    QTest::newRow("hangs, English number rules")
+        << QByteArray("exec /bin/sleep 30") << Language::english << "0.3 s";
 }
 
 void Session::engineFaultsEndInFailed() {

@@ -189,7 +189,8 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
     for (int waited = 0; window->property("running").toBool() && waited < 60000; waited += 50) settle(50);
     if (corrected) {
         window->findChild<QAbstractButton*>("correggi")->click();
-        for (int waited = 0; window->property("running").toBool() && waited < 120000; waited += 50) settle(50);
+        for (int waited = 0; window->property("running").toBool() && waited < 120000; waited += 50)
+            settle(50);
     }
     if (measured) {
         sample.name = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p");
@@ -239,7 +240,8 @@ int main(int argc, char** argv) {
     SampleFile sample;
     registry.setFileDialogs(&sample);
     if (everything)
-        names = registry.names() + QStringList{"frmVERIFICA", "frmVERIFICA_misura", "frmVERIFICA_corretto", "frmANALIZZATORE"};
+        names = registry.names() +
+                QStringList{"frmVERIFICA", "frmVERIFICA_misura", "frmVERIFICA_corretto", "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;

@@ -49,7 +49,7 @@ ResultGrid::ResultGrid(QWidget* parent, const QRect& area, Language language)
             label->setWordWrap(true);
             label->setIndent(3);
             label->setAlignment(Qt::AlignLeft | (row >= measuredRow ? Qt::AlignTop : Qt::AlignVCenter));
-            setColours(*label, figureColour, white);
+            colourFigure(*label);
             nameResult(*label, tr("%1 banda %2").arg(tr(captions[row]).simplified()).arg(band + 1));
             column.cells[static_cast<std::size_t>(row)] = label;
         }
@@ -77,13 +77,15 @@ void ResultGrid::setBands(const std::vector<nec::Band>& bands) {
 
 void ResultGrid::showBand(std::size_t band, const std::optional<nec::BandTexts>& texts) {
     if (band >= m_columns.size()) return;
-    const std::string* shown[] = {texts ? &texts->resonance : nullptr, texts ? &texts->deviation : nullptr,
-                                  texts ? &texts->swr : nullptr,       texts ? &texts->impedance : nullptr,
-                                  texts ? &texts->bandwidth : nullptr, nullptr,
-                                  texts ? &texts->advice : nullptr};
+    const nec::BandTexts shown = texts.value_or(nec::BandTexts{});
+    const std::string* rows[] = {&shown.resonance, &shown.deviation, &shown.swr,   &shown.impedance,
+                                 &shown.bandwidth, nullptr,          &shown.advice};
     for (std::size_t row = 0; row < 7; ++row)
-        if (row != measuredRow)
-            m_columns[band].cells[row]->setText(shown[row] ? QString::fromStdString(*shown[row]) : QString());
+        if (rows[row]) m_columns[band].cells[row]->setText(QString::fromStdString(*rows[row]));
+}
+
+void ResultGrid::colourFigure(QLabel& label, bool stale) {
+    setColours(label, stale ? staleColour : figureColour, white);
 }
 
 void ResultGrid::showMeasured(std::size_t band, const QString& text) {
@@ -92,7 +94,7 @@ void ResultGrid::showMeasured(std::size_t band, const QString& text) {
 
 void ResultGrid::setStale(bool stale) {
     for (const Column& column : m_columns)
-        for (QLabel* label : column.cells) setColours(*label, stale ? staleColour : figureColour, white);
+        for (QLabel* label : column.cells) colourFigure(*label, stale);
 }
 
 }  // namespace zeliro

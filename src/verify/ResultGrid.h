@@ -32,6 +32,8 @@ public:
     void showBand(std::size_t band, const std::optional<nec::BandTexts>& texts);
     void showMeasured(std::size_t band, const QString& text);
     void setStale(bool stale);
+    // A label of figures in the grid's colours: blue on white, dimmed when stale.
+    static void colourFigure(QLabel& label, bool stale = false);
 
 private:
     struct Column {

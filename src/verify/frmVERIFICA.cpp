@@ -164,7 +164,7 @@ void frmVERIFICA::buildRunControls() {
                                    QRect(8, top + 46 + band * 30, 248, 28));
         label->setFont(sansFont(8, true));
         label->setIndent(3);
-        setColours(*label, QColor(0, 0, 192), white);
+        ResultGrid::colourFigure(*label);
         nameResult(*label, tr("Misura corretta %1").arg(band + 1));
         corretto[static_cast<std::size_t>(band)] = label;
     }
@@ -253,8 +253,7 @@ void frmVERIFICA::optionsEdited() {
     if (reference && m_session.setReferenceOhm(*reference)) showMeasurement();
     const bool stale = resultsStale();
     m_results->setStale(stale);
-    for (QLabel* label : corretto)
-        setColours(*label, stale ? QColor(150, 150, 190) : QColor(0, 0, 192), white);
+    for (QLabel* label : corretto) ResultGrid::colourFigure(*label, stale);
     if (!m_designCurrent)
         say(tr("Il progetto nella finestra %1 è cambiato: premere CALCOLA là per verificarlo.")
                 .arg(m_request.openerTitle.simplified()));
