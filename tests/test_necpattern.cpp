@@ -58,6 +58,7 @@ private slots:
     void figuresAndTexts_data();
     void figuresAndTexts();
     void heightStudyRunsAndTable();
+    void quadrantGivesTheCuts();
     void againstTheEngine_data();
     void againstTheEngine();
 };
@@ -186,6 +187,33 @@ void NecPattern::heightStudyRunsAndTable() {
     QVERIFY(heightStudy(HalfWaveDesign{20.21, 7.05}, over(Ground::freeSpace)).runs.empty());
 }
 
+// The same dipole's quadrant and its elevation cut, stored: by symmetry the
+// quadrant's elevation cut is the cut itself, point by point.
+void NecPattern::quadrantGivesTheCuts() {
+    const PatternRequest request = viewRequest(Ground::average, 7.05);
+    const ViewOutcome view = patternView(readNecPattern(report("pattern-quadrant.out").toStdString(), request),
+                                         Ground::average);
+    QVERIFY2(view.view, view.error.c_str());
+    const PatternOutcome cut =
+        readNecPattern(report("pattern-ground.out").toStdString(), patternRequest(Ground::average, 7.05));
+    const auto& expected = cut.cuts.at(0).points;
+    QCOMPARE(view.view->main.points.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QCOMPARE(view.view->main.points[i].angleDeg, expected[i].angleDeg);
+        QVERIFY(std::abs(view.view->main.points[i].gainDbi - expected[i].gainDbi) <= 0.01);
+    }
+    QCOMPARE(view.view->figures.takeOffDeg, std::optional<double>(30));
+    QCOMPARE(view.view->second.cut.elevationDeg, 30.0);
+    QCOMPARE(view.view->second.points.size(), std::size_t(72));  // 5 degrees round
+    QCOMPARE(lobeFigures(view.view->second)->peakGainDbi, view.view->figures.peakGainDbi);
+    const std::string csv = csvText({7.05}, {*view.view});
+    QCOMPARE(std::size_t(std::count(csv.begin(), csv.end(), '\n')), 1 + 181 + 72u);
+    QVERIFY(patternView(readNecPattern(report("pattern-quadrant.out").toStdString(), request), Ground::average,
+                        Language::english)
+                .view);
+    QVERIFY(!patternView(PatternOutcome{{}, "x"}, Ground::average).view);
+}
+
 void NecPattern::againstTheEngine_data() {
     QTest::addColumn<ModelOptions>("options");
     QTest::addColumn<double>("peak");     // dBi, within 0,3 dB
@@ -239,6 +267,12 @@ void NecPattern::againstTheEngine() {
     const auto lobe = lobeFigures(azimuth.cuts.at(1));
     QVERIFY(lobe && std::abs(lobe->peakGainDbi - f.peakGainDbi) <= 0.01);
     QVERIFY(lobe->peakAngleDeg == 0 || lobe->peakAngleDeg == 180);
+    // The quadrant's azimuth cut is that cut, every 5 degrees.
+    const ViewOutcome view = patternView(run(viewRequest(options.ground, 7.05)), options.ground);
+    QVERIFY2(view.view, view.error.c_str());
+    QCOMPARE(view.view->figures.takeOffDeg, f.takeOffDeg);
+    for (const PatternPoint& p : view.view->second.points)
+        QVERIFY(std::abs(p.gainDbi - azimuth.cuts.at(1).points.at(std::size_t(p.angleDeg)).gainDbi) <= 0.02);
 }
 
 QTEST_APPLESS_MAIN(NecPattern)

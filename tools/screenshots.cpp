@@ -22,6 +22,7 @@
 #include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVariant>
 
@@ -29,6 +30,7 @@
 #include <map>
 
 #include "app/start.h"
+#include "core/nec/model.h"
 #include "frame/DecimalField.h"
 #include "frame/FileDialogs.h"
 #include "frame/Platform.h"
@@ -181,12 +183,32 @@ QWidget* verification(zeliro::Registry& registry, const QString& opener) {
 QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const QString& name) {
     const bool measured = name == "frmVERIFICA_misura";
     const bool corrected = name == "frmVERIFICA_corretto";
-    QWidget* window = verification(registry, measured ? "frmDIPOLOSTANDARD" : "frmDIPOLOMULTIBANDA");
+    // The pattern and the height study of the half-wave dipole at 20 m over average ground.
+    const bool pattern = name == "frmVERIFICA_diagramma" || name == "frmVERIFICA_altezza";
+    QWidget* window =
+        verification(registry, measured || pattern ? "frmDIPOLOSTANDARD" : "frmDIPOLOMULTIBANDA");
     if (!window) return nullptr;
     window->move(0, 0);
     settle(300);
+    const auto waitForRun = [window] {
+        for (int waited = 0; window->property("running").toBool() && waited < 60000; waited += 50) settle(50);
+    };
+    if (pattern) {
+        auto* ground = window->findChild<QComboBox*>("suolo");
+        ground->setCurrentIndex(ground->findData(static_cast<int>(zeliro::nec::Ground::average)));
+        window->findChild<QLineEdit*>("altezza")->setText("20");
+    }
     window->findChild<QAbstractButton*>("simula")->click();
-    for (int waited = 0; window->property("running").toBool() && waited < 60000; waited += 50) settle(50);
+    waitForRun();
+    if (pattern) {
+        auto* pages = window->findChild<QTabWidget*>("pagine");
+        pages->setCurrentWidget(window->findChild<QWidget*>("diagramma"));
+        waitForRun();
+        if (name == "frmVERIFICA_altezza") {
+            window->findChild<QAbstractButton*>("studioAltezza")->click();
+            waitForRun();
+        }
+    }
     if (corrected) {
         window->findChild<QAbstractButton*>("correggi")->click();
         for (int waited = 0; window->property("running").toBool() && waited < 120000; waited += 50)
@@ -241,7 +263,8 @@ int main(int argc, char** argv) {
     registry.setFileDialogs(&sample);
     if (everything)
         names = registry.names() +
-                QStringList{"frmVERIFICA", "frmVERIFICA_misura", "frmVERIFICA_corretto", "frmANALIZZATORE"};
+                QStringList{"frmVERIFICA",          "frmVERIFICA_misura",  "frmVERIFICA_corretto",
+                            "frmVERIFICA_diagramma", "frmVERIFICA_altezza", "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;

@@ -195,22 +195,23 @@ void NecEngine::runEnded() {
     Outcome outcome;
     for (NecRun* run : m_runs) {
         if (!run->error.isEmpty()) {
-            outcome = {{}, {}, run->error};
+            outcome = {{}, {}, {}, run->error};
             break;
         }
         if (!QFile::exists(run->folder.filePath("out.txt"))) {
-            outcome = {{}, {}, withEngineWords(*run, tr("nec2c non ha scritto alcun risultato."))};
+            outcome = {{}, {}, {}, withEngineWords(*run, tr("nec2c non ha scritto alcun risultato."))};
             break;
         }
         const QByteArray report = reportOf(*run);
         nec::OutputOutcome read =
             nec::readNecOutput(std::string_view(report.constData(), report.size()), m_language);
         if (!read.error.empty()) {
-            outcome = {{}, {}, withEngineWords(*run, QString::fromStdString(read.error))};
+            outcome = {{}, {}, {}, withEngineWords(*run, QString::fromStdString(read.error))};
             break;
         }
         outcome.rows.insert(outcome.rows.end(), read.rows.begin(), read.rows.end());
         outcome.decks.push_back(std::move(read.rows));
+        outcome.reports.emplace_back(report.constData(), report.size());
     }
     finish(outcome);
 }

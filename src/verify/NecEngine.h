@@ -34,6 +34,7 @@ public:
     struct Outcome {
         std::vector<nec::Row> rows;                // of every deck, in order
         std::vector<std::vector<nec::Row>> decks;  // the same, deck by deck
+        std::vector<std::string> reports;          // nec2c's report of each deck
         QString error;                             // empty when the rows are good
     };
 

@@ -76,12 +76,18 @@ void VerificationSession::setDesign(const nec::Design& design) {
     m_engine.cancel();
     m_design = design;
     m_bands = bandsOf(design);
+    forgetResults();
+    handle(Event::newDesign);
+    if (m_state == State::cancelling && m_engine.reaping() == 0) handle(Event::reaped);
+}
+
+void VerificationSession::forgetResults() {
     m_results.reset();
     m_correction.reset();
     m_corrected.reset();
     m_designResults.reset();
-    handle(Event::newDesign);
-    if (m_state == State::cancelling && m_engine.reaping() == 0) handle(Event::reaped);
+    m_pattern.reset();
+    m_heights.reset();
 }
 
 bool VerificationSession::apexAngleApplies() const { return shapeOf(m_design) == nec::Shape::invertedV; }
@@ -168,10 +174,7 @@ bool VerificationSession::simulate(const Typed& typed) {
         m_engine.cancel();
         handle(Event::cancel);
     }
-    m_results.reset();
-    m_correction.reset();
-    m_corrected.reset();
-    m_designResults.reset();
+    forgetResults();
     const OptionsReading reading = readOptions(typed);
     nec::ModelOutcome built;
     if (reading.options) built = nec::buildModel(m_design, *reading.options, m_language);
@@ -243,6 +246,8 @@ void VerificationSession::runEnded(const NecEngine::Outcome& outcome, Results pe
     pending.rows = std::move(analysis.rows);
     pending.bandResults = std::move(analysis.bands);
     m_results = std::move(pending);
+    m_pattern.reset();
+    m_heights.reset();
     handle(Event::succeeded);
     emit resultsReady();
 }

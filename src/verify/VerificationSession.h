@@ -32,6 +32,7 @@
 #include "core/nec/correction.h"
 #include "core/nec/correctiontexts.h"
 #include "core/nec/model.h"
+#include "core/nec/pattern.h"
 #include "core/sweep/sweep.h"
 #include "verify/NecEngine.h"
 
@@ -138,6 +139,32 @@ public:
     // The file's name, or where the sweep came from.
     const QString& measurementName() const { return m_measuredName; }
 
+    // How the results' design radiates, at each band's design frequency,
+    // with the results' options (the corrected design once there is one).
+    struct Pattern {
+        nec::Design design;
+        nec::ModelOptions options;
+        std::vector<double> frequenciesMhz;  // a band each
+        std::vector<nec::PatternView> views;
+    };
+    // Starts the pattern run of the results on display; false (and `fault`)
+    // without results or when the design gives no deck.
+    bool radiate();
+    const std::optional<Pattern>& pattern() const { return m_pattern; }
+    // The pattern as CSV; empty without one.
+    std::string patternCsv() const;
+
+    // The peak gain and take-off angle of the results' design at heights
+    // from 1/8 to 1 wavelength of the first band, one engine run a height,
+    // all at once; false (and `fault`) without results, or in free space.
+    struct Heights {
+        nec::Design design;
+        nec::ModelOptions options;
+        std::vector<nec::HeightResult> rows;  // from low to high
+    };
+    bool studyHeights();
+    const std::optional<Heights>& heights() const { return m_heights; }
+
     // Writes a text file whole or not at all; the reason, or empty.
     static QString saveText(const QString& path, const std::string& text);
 
@@ -155,6 +182,9 @@ signals:
     void measurementChanged();
     // A correction has begun its step (from 1), of at most `steps`.
     void correctionStepped(int step, int steps);
+    // The pattern, or the height study, is ready (state done).
+    void patternReady();
+    void heightsReady();
 
 private:
     void handle(Event event);
@@ -162,6 +192,9 @@ private:
     void runSweep(const nec::Model& model, Results pending);
     void correctionStep();
     void correctionEnded(const QString& failure);
+    // A run that is not a sweep ended: its error, or the state done.
+    bool endedWell(const QString& error);
+    void forgetResults();
     std::string csvOf(const Results& results) const;
 
     Language m_language;
@@ -173,6 +206,8 @@ private:
     std::optional<nec::CorrectionOutcome> m_correction;  // while one runs
     std::optional<nec::Design> m_corrected;
     std::optional<Results> m_designResults;
+    std::optional<Pattern> m_pattern;
+    std::optional<Heights> m_heights;
     double m_pendingReference = nec::defaultReferenceOhm;  // of the correction running
     std::optional<MeasuredSweep> m_measured;               // as read
     std::optional<MeasuredSweep> m_shownMeasured;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "frame/FileDialogs.h"
 #include "frame/Look.h"
 #include "frame/Platform.h"
+#include "verify/PatternPage.h"
 #include "verify/ResultGrid.h"
 #include "verify/SwrPlot.h"
 
@@ -72,6 +74,13 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
         grafico->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     grafico->setObjectName("grafico");
     pagine->addTab(grafico, "SWR");
+    diagramma = new PatternPage(pagine, m_request.language);
+    pagine->addTab(diagramma, tr("DIAGRAMMA"));
+    altezze = new HeightPage(pagine, m_request.language);
+    pagine->addTab(altezze, tr("ALTEZZA"));
+    connect(pagine, &QTabWidget::currentChanged, this, &frmVERIFICA::radiateIfShown);
+    connect(diagramma->studyButton(), &QPushButton::clicked, this, &frmVERIFICA::studioAltezza_Click);
+    connect(diagramma->saveButton(), &QPushButton::clicked, this, &frmVERIFICA::salvaDiagramma_Click);
     m_results = std::make_unique<ResultGrid>(m_client, QRect(rightLeft, resultTop, rightWidth, 212),
                                              m_request.language);
     buildExport();
@@ -84,6 +93,18 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     connect(&m_session, &VerificationSession::resultsReady, this, [this] {
         say({});
         showResults();
+        emit runEnded();
+        radiateIfShown();
+    });
+    connect(&m_session, &VerificationSession::patternReady, this, [this] {
+        say({});
+        showResults();
+        emit runEnded();
+    });
+    connect(&m_session, &VerificationSession::heightsReady, this, [this] {
+        say({});
+        showResults();
+        pagine->setCurrentWidget(altezze);
         emit runEnded();
     });
     connect(&m_session, &VerificationSession::fault, this, &frmVERIFICA::fault);
@@ -253,6 +274,8 @@ void frmVERIFICA::optionsEdited() {
     if (reference && m_session.setReferenceOhm(*reference)) showMeasurement();
     const bool stale = resultsStale();
     m_results->setStale(stale);
+    diagramma->setStale(stale);
+    altezze->setStale(stale);
     for (QLabel* label : corretto) ResultGrid::colourFigure(*label, stale);
     if (!m_designCurrent)
         say(tr("Il progetto nella finestra %1 è cambiato: premere CALCOLA là per verificarlo.")
@@ -315,6 +338,8 @@ void frmVERIFICA::showResults() {
     messaggio->setGeometry(8, corretto[twoBands ? 1 : 0]->geometry().bottom() + 4, 248, twoBands ? 32 : 62);
     m_results->setBands(m_session.bands());
     for (std::size_t band = 0; band < 2; ++band) m_results->showBand(band, m_session.bandTexts(band));
+    diagramma->display(m_session.pattern());
+    altezze->display(m_session.heights(), m_session.bands().empty() ? 0 : m_session.bands().front().designMhz);
     optionsEdited();
     showMeasurement();
 }
@@ -352,9 +377,48 @@ void frmVERIFICA::salvaCsv_Click() {
     save(tr("Salva la simulazione"), "simulazione.csv", tr("CSV (*.csv)"), m_session.csv());
 }
 
+void frmVERIFICA::radiateIfShown() {
+    if (pagine->currentWidget() != diagramma || m_session.pattern() || running()) return;
+    if (!m_session.results()) return say(tr("Il diagramma segue la simulazione: premere SIMULA."));
+    if (resultsStale()) return optionsEdited();
+    say(tr("Calcolo del diagramma di radiazione in corso..."));
+    m_session.radiate();
+}
+
+void frmVERIFICA::studioAltezza_Click() {
+    if (!m_session.results()) return say(tr("Lo studio dell'altezza segue la simulazione: premere SIMULA."));
+    if (refusedAsStale() || running()) return;
+    say(tr("Studio dell'altezza in corso..."));
+    m_session.studyHeights();
+}
+
+void frmVERIFICA::salvaDiagramma_Click() {
+    if (!m_session.pattern()) return say(tr("Nessun diagramma da salvare: aprire la pagina DIAGRAMMA."));
+    if (refusedAsStale()) return;
+    save(tr("Salva il diagramma di radiazione"), "diagramma.csv", tr("CSV (*.csv)"), m_session.patternCsv());
+}
+
+QImage frmVERIFICA::printedImage() {
+    QImage image = m_client->grab().toImage();
+    std::vector<QWidget*> pages;
+    if (m_session.pattern() && pagine->currentWidget() != diagramma) pages.push_back(diagramma);
+    if (m_session.heights() && pagine->currentWidget() != altezze) pages.push_back(altezze);
+    for (QWidget* page : pages) {
+        const QImage shot = page->grab().toImage();
+        QImage both(image.width(), image.height() + shot.height() + 8, QImage::Format_RGB32);
+        both.fill(Qt::white);
+        QPainter painter(&both);
+        painter.drawImage(0, 0, image);
+        painter.drawImage(rightLeft, image.height() + 8, shot);
+        painter.end();
+        image = both;
+    }
+    return image;
+}
+
 void frmVERIFICA::stampa_Click() {
     if (refusedAsStale()) return;
-    const QImage image = m_client->grab().toImage();
+    const QImage image = printedImage();
     const QPointer<frmVERIFICA> self(this);
     const auto tell = m_request.tellPrintFailure;
     m_request.printer->printImage(image, [self, image, tell](const PrintResult& result) {

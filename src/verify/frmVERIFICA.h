@@ -26,6 +26,8 @@ class QTabWidget;
 namespace zeliro {
 
 class DecimalField;
+class HeightPage;
+class PatternPage;
 class ResultGrid;
 class SwrPlot;
 
@@ -66,6 +68,8 @@ public slots:
     void stampa_Click();
     void analizzatore_Click();
     void salvaMisura_Click();
+    void studioAltezza_Click();
+    void salvaDiagramma_Click();
 
 private:
     void buildInputs();
@@ -78,6 +82,12 @@ private:
     void showState(VerificationSession::State state);
     void showResults();
     void showMeasurement();
+    // The pattern of the results on display, computed when its page is
+    // shown and there is none yet.
+    void radiateIfShown();
+    // The window as printed: the client area, and the pattern and height
+    // pages under it when they hold figures.
+    QImage printedImage();
     void fault(const QString& message, VerificationSession::Field field);
     // Options changed: results computed with others are marked stale.
     void optionsEdited();
@@ -109,6 +119,8 @@ private:
     QLabel* messaggio = nullptr;
     QTabWidget* pagine = nullptr;
     SwrPlot* grafico = nullptr;
+    PatternPage* diagramma = nullptr;
+    HeightPage* altezze = nullptr;
     std::unique_ptr<ResultGrid> m_results;
     bool m_designCurrent = true;
 };

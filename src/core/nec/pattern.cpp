@@ -99,37 +99,45 @@ std::string number(double v) {
     return std::string(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr);
 }
 
-// The RP card of a cut, and the direction (theta, phi) of its i-th point.
+// The RP card of a cut, and the direction (theta, phi) of its i-th point:
+// theta moves fastest, as nec2c writes a block.
 struct Sweep {
     double theta0 = 0, phi0 = 0;
     double thetaStep = 0, phiStep = 0;
+    int thetas = 1, phis = 1;
+
+    double theta(int i) const { return theta0 + (i % thetas) * thetaStep; }
+    double phi(int i) const { return phi0 + (i / thetas) * phiStep; }
 };
+
+constexpr int quadrantThetas = 91;
+constexpr int quadrantPhis = 19;
+constexpr double quadrantPhiStep = 5;
 
 Sweep sweepOf(const Cut& cut) {
     switch (cut.kind) {
         case CutKind::elevation:
-            return {-90, 0, 1, 0};
+            return {-90, 0, 1, 0, 181, 1};
         case CutKind::azimuth:
-            return {90 - cut.elevationDeg, 0, 0, 1};
+            return {90 - cut.elevationDeg, 0, 0, 1, 1, 360};
         case CutKind::ePlane:
-            return {90, 0, 0, 1};
+            return {90, 0, 0, 1, 1, 360};
+        case CutKind::quadrant:
+            return {0, 0, 1, quadrantPhiStep, quadrantThetas, quadrantPhis};
         case CutKind::hPlane:
             break;
     }
-    return {0, 0, 1, 0};
+    return {0, 0, 1, 0, 360, 1};
 }
 
 std::string rpCard(const Cut& cut) {
     const Sweep s = sweepOf(cut);
-    const int n = cutPoints(cut.kind);
-    const bool alongTheta = s.thetaStep != 0;
     // Mode 0, power gain in dB, vertical and horizontal parts, no averaging.
-    return "RP 0 " + std::to_string(alongTheta ? n : 1) + ' ' + std::to_string(alongTheta ? 1 : n) +
-           " 1000 " + number(s.theta0) + ' ' + number(s.phi0) + ' ' + number(s.thetaStep) + ' ' +
-           number(s.phiStep) + '\n';
+    return "RP 0 " + std::to_string(s.thetas) + ' ' + std::to_string(s.phis) + " 1000 " + number(s.theta0) +
+           ' ' + number(s.phi0) + ' ' + number(s.thetaStep) + ' ' + number(s.phiStep) + '\n';
 }
 
-// The cut's own angle of a direction.
+// The cut's own angle of a direction (a quadrant's points keep their order).
 double angleOf(CutKind kind, double theta, double phi) {
     switch (kind) {
         case CutKind::elevation:
@@ -137,6 +145,8 @@ double angleOf(CutKind kind, double theta, double phi) {
         case CutKind::azimuth:
         case CutKind::ePlane:
             return phi;
+        case CutKind::quadrant:
+            return 0;
         case CutKind::hPlane:
             break;
     }
@@ -193,7 +203,16 @@ PatternRequest patternRequest(Ground ground, double frequencyMhz,
     return r;
 }
 
-int cutPoints(CutKind kind) { return kind == CutKind::elevation ? 181 : 360; }
+PatternRequest viewRequest(Ground ground, double frequencyMhz) {
+    PatternRequest r = patternRequest(ground, frequencyMhz);
+    if (ground != Ground::freeSpace) r.cuts = {{CutKind::quadrant, 0}};
+    return r;
+}
+
+int cutPoints(CutKind kind) {
+    const Sweep s = sweepOf({kind, 0});
+    return s.thetas * s.phis;
+}
 
 std::string patternDeck(const Model& model, const PatternRequest& request) {
     std::string run = "FR 0 1 0 0 " + number(request.frequencyMhz) + " 0\n";
@@ -240,13 +259,13 @@ PatternOutcome readNecPattern(std::string_view report, const PatternRequest& req
             const auto ePhi = finite(f[f.size() - 2]);
             if (!theta || !phi || !gain || !eTheta || !ePhi)
                 return failure(textOf(PatternText::patternNotANumber, language, {tidy(line)}));
-            if (std::abs(*theta - (sweep.theta0 + i * sweep.thetaStep)) > angleTolerance ||
-                std::abs(*phi - (sweep.phi0 + i * sweep.phiStep)) > angleTolerance)
+            if (std::abs(*theta - sweep.theta(i)) > angleTolerance || std::abs(*phi - sweep.phi(i)) > angleTolerance)
                 return failure(textOf(PatternText::wrongDirections, language, {tidy(line)}));
             cut.points.push_back(
-                {angleOf(cut.cut.kind, *theta, *phi), *gain, *eTheta * *eTheta + *ePhi * *ePhi});
+                {angleOf(cut.cut.kind, *theta, *phi), *gain, *eTheta * *eTheta + *ePhi * *ePhi, *theta, *phi});
         }
-        std::stable_sort(
+        if (cut.cut.kind != CutKind::quadrant)
+            std::stable_sort(
             cut.points.begin(), cut.points.end(),
             [](const PatternPoint& a, const PatternPoint& b) { return a.angleDeg < b.angleDeg; });
         out.cuts.push_back(std::move(cut));
@@ -279,6 +298,12 @@ FiguresOutcome patternFigures(const PatternOutcome& pattern, Ground ground, Lang
     if (!pattern.error.empty()) return {std::nullopt, pattern.error};
     const bool overGround = ground != Ground::freeSpace;
     const CutResult* main = findCut(pattern, overGround ? CutKind::elevation : CutKind::ePlane);
+    CutResult derived;
+    if (!main && overGround)
+        if (const CutResult* quadrant = findCut(pattern, CutKind::quadrant)) {
+            derived = elevationOf(*quadrant);
+            if (!derived.points.empty()) main = &derived;
+        }
     if (!main) return {std::nullopt, textOf(PatternText::noCut, language)};
     const LobeFigures lobe = *lobeFigures(*main);
     PatternFigures f;
@@ -304,9 +329,105 @@ PatternTexts patternTexts(const PatternFigures& figures, Language language) {
     return t;
 }
 
+namespace {
+
+// The points of a quadrant at one theta, by phi.
+std::vector<PatternPoint> atTheta(const CutResult& quadrant, double thetaDeg) {
+    std::vector<PatternPoint> points;
+    for (const PatternPoint& p : quadrant.points)
+        if (std::abs(p.thetaDeg - thetaDeg) < angleTolerance) points.push_back(p);
+    return points;
+}
+
+void sortAndMerge(std::vector<PatternPoint>& points) {
+    std::stable_sort(points.begin(), points.end(),
+                     [](const PatternPoint& a, const PatternPoint& b) { return a.angleDeg < b.angleDeg; });
+    points.erase(std::unique(points.begin(), points.end(),
+                             [](const PatternPoint& a, const PatternPoint& b) {
+                                 return std::abs(a.angleDeg - b.angleDeg) < angleTolerance;
+                             }),
+                 points.end());
+}
+
+}  // namespace
+
+CutResult elevationOf(const CutResult& quadrant) {
+    CutResult cut{{CutKind::elevation, 0}, {}};
+    for (const PatternPoint& p : quadrant.points) {
+        if (std::abs(p.phiDeg) >= angleTolerance) continue;
+        const double elevation = 90 - p.thetaDeg;
+        for (double angle : {elevation, 180 - elevation}) {
+            PatternPoint q = p;
+            q.angleDeg = angle;
+            cut.points.push_back(q);
+        }
+    }
+    sortAndMerge(cut.points);
+    return cut;
+}
+
+CutResult azimuthOf(const CutResult& quadrant, double elevationDeg) {
+    CutResult cut{{CutKind::azimuth, elevationDeg}, {}};
+    for (const PatternPoint& p : atTheta(quadrant, 90 - elevationDeg))
+        for (double angle : {p.phiDeg, 180 - p.phiDeg, 180 + p.phiDeg, 360 - p.phiDeg}) {
+            PatternPoint q = p;
+            q.angleDeg = angle >= 360 - angleTolerance ? angle - 360 : angle;
+            cut.points.push_back(q);
+        }
+    sortAndMerge(cut.points);
+    return cut;
+}
+
+ViewOutcome patternView(const PatternOutcome& pattern, Ground ground, Language language) {
+    const FiguresOutcome figures = patternFigures(pattern, ground, language);
+    if (!figures.figures) return {std::nullopt, figures.error};
+    PatternView view;
+    view.figures = *figures.figures;
+    if (ground == Ground::freeSpace) {
+        view.main = *findCut(pattern, CutKind::ePlane);
+        if (const CutResult* h = findCut(pattern, CutKind::hPlane)) view.second = *h;
+        return {view, {}};
+    }
+    if (const CutResult* quadrant = findCut(pattern, CutKind::quadrant)) {
+        view.main = elevationOf(*quadrant);
+        view.second = azimuthOf(*quadrant, *view.figures.takeOffDeg);
+    } else {
+        view.main = *findCut(pattern, CutKind::elevation);
+        for (const CutResult& c : pattern.cuts)
+            if (c.cut.kind == CutKind::azimuth && std::abs(c.cut.elevationDeg - *view.figures.takeOffDeg) < 0.5)
+                view.second = c;
+    }
+    return {view, {}};
+}
+
 std::string csvText(const CutResult& cut) {
     std::string out = "angle_deg,gain_dBi\n";
     for (const PatternPoint& p : cut.points) out += number(p.angleDeg) + ',' + number(p.gainDbi) + '\n';
+    return out;
+}
+
+std::string csvText(const std::vector<double>& frequenciesMhz, const std::vector<PatternView>& views) {
+    std::string out = "frequency_MHz,plane,angle_deg,gain_dBi\n";
+    const auto plane = [](const Cut& cut) {
+        switch (cut.kind) {
+            case CutKind::elevation:
+                return "elevation";
+            case CutKind::azimuth:
+                return "azimuth";
+            case CutKind::ePlane:
+                return "E";
+            case CutKind::hPlane:
+                return "H";
+            case CutKind::quadrant:
+                break;
+        }
+        return "quadrant";
+    };
+    for (std::size_t i = 0; i < views.size() && i < frequenciesMhz.size(); ++i)
+        for (const CutResult* cut : {&views[i].main, &views[i].second})
+            for (const PatternPoint& p : cut->points)
+                out += number(frequenciesMhz[i]) + ',' + plane(cut->cut) + ',' + number(p.angleDeg) + ',' +
+                       number(p.gainDbi) + '\n';
     return out;
 }
 

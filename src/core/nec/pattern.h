@@ -36,7 +36,12 @@
 
 namespace zeliro::nec {
 
-enum class CutKind { elevation, azimuth, ePlane, hPlane };
+// A quadrant is a quarter of the sky over ground: theta 0..90 by 1 degree,
+// phi 0..90 by 5 degrees. The antenna is symmetric about both vertical planes
+// through its centre, so the quadrant holds the elevation cut broadside and
+// the azimuth cut at every whole degree of elevation: one run gives both,
+// whatever the take-off angle turns out to be.
+enum class CutKind { elevation, azimuth, ePlane, hPlane, quadrant };
 
 struct Cut {
     CutKind kind = CutKind::elevation;
@@ -55,8 +60,12 @@ struct PatternRequest {
 PatternRequest patternRequest(Ground ground, double frequencyMhz,
                               const std::vector<double>& azimuthElevationsDeg = {});
 
-// The points an RP card of the cut asks for (181 for the elevation cut, 360
-// for the others).
+// The cuts the pattern page shows: over ground a quadrant, in free space the
+// E and H planes.
+PatternRequest viewRequest(Ground ground, double frequencyMhz);
+
+// The points an RP card of the cut asks for (181 for the elevation cut, 91 x
+// 19 for a quadrant, 360 for the others).
 int cutPoints(CutKind kind);
 
 // The deck of the model at the request's frequency with its RP cards.
@@ -68,6 +77,8 @@ struct PatternPoint {
     // |E theta|² + |E phi|² (V²/m²): five figures where the gain has 0,01 dB,
     // so it tells the peak among points of equal gain.
     double field = 0;
+    // The direction as nec2c gives it, for a quadrant's points.
+    double thetaDeg = 0, phiDeg = 0;
 };
 
 struct CutResult {
@@ -116,8 +127,14 @@ struct FiguresOutcome {
     std::string error;  // empty when the figures were drawn
 };
 
-// The figures of a pattern read back: over ground from its elevation cut, in
-// free space from its E plane (the peak gain from every cut).
+// A quadrant's elevation cut (0..180, mirrored about the zenith) and its
+// azimuth cut at a whole degree of elevation (0..355, mirrored into the four
+// quadrants); empty when the quadrant has no such points.
+CutResult elevationOf(const CutResult& quadrant);
+CutResult azimuthOf(const CutResult& quadrant, double elevationDeg);
+
+// The figures of a pattern read back: over ground from its elevation cut (or
+// its quadrant's), in free space from its E plane (the peak gain from every cut).
 FiguresOutcome patternFigures(const PatternOutcome& pattern, Ground ground,
                               Language language = Language::italian);
 
@@ -133,9 +150,29 @@ struct PatternTexts {
 
 PatternTexts patternTexts(const PatternFigures& figures, Language language = Language::italian);
 
+// What the pattern page draws of one frequency: over ground the elevation cut
+// and the azimuth cut at the take-off angle; in free space the E and H planes.
+struct PatternView {
+    CutResult main;
+    CutResult second;
+    PatternFigures figures;
+};
+
+struct ViewOutcome {
+    std::optional<PatternView> view;
+    std::string error;  // empty when the view was drawn
+};
+
+// The view of a report of viewRequest(ground, ...), read back.
+ViewOutcome patternView(const PatternOutcome& pattern, Ground ground, Language language = Language::italian);
+
 // A cut as CSV: a header, then angle in degrees and gain in dBi a line, a full
 // stop as the decimal sign and a comma between fields, as other programs read it.
 std::string csvText(const CutResult& cut);
+
+// The views of a check as CSV, one line a point: frequency, plane
+// (elevation, azimuth, E, H), angle in degrees and gain in dBi.
+std::string csvText(const std::vector<double>& frequenciesMhz, const std::vector<PatternView>& views);
 
 // ---- The height to hang it at ----
 
