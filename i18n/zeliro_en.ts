@@ -157,6 +157,21 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>zeliro::HeightPage</name>
+    <message>
+        <source>Studio dell&apos;altezza</source>
+        <translation>Height study</translation>
+    </message>
+    <message>
+        <source>GUADAGNO E ANGOLO DI PARTENZA SECONDO L&apos;ALTEZZA, A %1 MHz</source>
+        <translation>PEAK GAIN AND TAKE-OFF ANGLE BY HEIGHT, AT %1 MHz</translation>
+    </message>
+    <message>
+        <source>Premere «ALTEZZA IDEALE?» nella pagina del diagramma.</source>
+        <translation>Press «BEST HEIGHT?» on the pattern page.</translation>
+    </message>
+</context>
+<context>
     <name>zeliro::NecEngine</name>
     <message>
         <source>nec2c non ha scritto alcun risultato.</source>
@@ -185,6 +200,69 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>nec2c non ha finito entro %1 s: simulazione interrotta.</source>
         <translation>nec2c did not finish within %1 s: simulation stopped.</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::PatternPage</name>
+    <message>
+        <source>GUADAGNO</source>
+        <translation>GAIN</translation>
+    </message>
+    <message>
+        <source>Guadagno massimo %1</source>
+        <translation>Peak gain %1</translation>
+    </message>
+    <message>
+        <source>ANGOLO</source>
+        <translation>TAKE-OFF</translation>
+    </message>
+    <message>
+        <source>Angolo di partenza %1</source>
+        <translation>Take-off angle %1</translation>
+    </message>
+    <message>
+        <source>APERTURA -3 dB</source>
+        <translation>-3 dB WIDTH</translation>
+    </message>
+    <message>
+        <source>Apertura a -3 dB %1</source>
+        <translation>-3 dB beamwidth %1</translation>
+    </message>
+    <message>
+        <source>ALTEZZA IDEALE?</source>
+        <translation>BEST HEIGHT?</translation>
+    </message>
+    <message>
+        <source>Guadagno e angolo di partenza ad altezze da 1/8 a 1 lunghezza d&apos;onda</source>
+        <translation>Peak gain and take-off angle at heights from 1/8 to 1 wavelength</translation>
+    </message>
+    <message>
+        <source>Salva CSV</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>Salva il diagramma in CSV</source>
+        <translation>Save the pattern as CSV</translation>
+    </message>
+    <message>
+        <source>AZIMUT</source>
+        <translation>AZIMUTH</translation>
+    </message>
+    <message>
+        <source>PIANO H</source>
+        <translation>H PLANE</translation>
+    </message>
+    <message>
+        <source>AZIMUT A %1</source>
+        <translation>AZIMUTH AT %1</translation>
+    </message>
+    <message>
+        <source>ELEVAZIONE</source>
+        <translation>ELEVATION</translation>
+    </message>
+    <message>
+        <source>PIANO E</source>
+        <translation>E PLANE</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1368,38 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Correzione in corso...</source>
         <translation>Correcting...</translation>
+    </message>
+    <message>
+        <source>DIAGRAMMA</source>
+        <translation>PATTERN</translation>
+    </message>
+    <message>
+        <source>ALTEZZA</source>
+        <translation>HEIGHT</translation>
+    </message>
+    <message>
+        <source>Il diagramma segue la simulazione: premere SIMULA.</source>
+        <translation>The pattern follows the simulation: press SIMULATE.</translation>
+    </message>
+    <message>
+        <source>Calcolo del diagramma di radiazione in corso...</source>
+        <translation>Computing the radiation pattern...</translation>
+    </message>
+    <message>
+        <source>Lo studio dell&apos;altezza segue la simulazione: premere SIMULA.</source>
+        <translation>The height study follows the simulation: press SIMULATE.</translation>
+    </message>
+    <message>
+        <source>Studio dell&apos;altezza in corso...</source>
+        <translation>Studying the height...</translation>
+    </message>
+    <message>
+        <source>Nessun diagramma da salvare: aprire la pagina DIAGRAMMA.</source>
+        <translation>No pattern to save: open the PATTERN page.</translation>
+    </message>
+    <message>
+        <source>Salva il diagramma di radiazione</source>
+        <translation>Save the radiation pattern</translation>
     </message>
 </context>
 </TS>
