@@ -16,6 +16,7 @@ using Field = VerificationSession::Field;
 
 Q_DECLARE_METATYPE(VerificationSession::Field)
 Q_DECLARE_METATYPE(zeliro::Language)
+Q_DECLARE_METATYPE(zeliro::nec::Ground)
 
 namespace {
 
@@ -64,6 +65,8 @@ private slots:
     void correctsWithTheRealEngine();
     void aFailedCorrectionKeepsTheResults_data();
     void aFailedCorrectionKeepsTheResults();
+    void radiatesAndStudiesHeights_data();
+    void radiatesAndStudiesHeights();
 
 private:
     QTemporaryDir m_temp;
@@ -307,6 +310,67 @@ void Session::aFailedCorrectionKeepsTheResults() {
     QVERIFY(!session.corrected());
     QVERIFY(session.results());
     QCOMPARE(session.results()->rows.size(), rows);
+    QTRY_COMPARE(runFolders(m_temp.path()), 0);
+}
+
+void Session::radiatesAndStudiesHeights_data() {
+    QTest::addColumn<nec::Ground>("ground");
+    QTest::addColumn<double>("peak");     // dBi, as nec2c gives it
+    QTest::addColumn<double>("takeOff");  // -1: none
+    QTest::addColumn<QString>("study");   // "cancel", a part of the refusal, or empty
+    QTest::newRow("20 m over average ground") << nec::Ground::average << 7.2 << 30.0 << QString();
+    QTest::newRow("height study cancelled") << nec::Ground::average << 7.2 << 30.0 << "cancel";
+    QTest::newRow("free space: no study") << nec::Ground::freeSpace << 2.05 << -1.0 << "spazio libero";
+}
+
+void Session::radiatesAndStudiesHeights() {
+    QFETCH(nec::Ground, ground);
+    QFETCH(double, peak);
+    QFETCH(double, takeOff);
+    QFETCH(QString, study);
+    if (NecEngine::program().isEmpty()) QSKIP("nec2c is not installed");
+    VerificationSession session(Language::italian);
+    session.setDesign(dipole);
+    VerificationSession::Typed options = typed("5", ground);
+    options.heightM = "20";
+    options.copperLoss = true;
+    QVERIFY(!session.radiate());  // nothing to draw before a simulation
+    QVERIFY(session.simulate(options));
+    QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
+    QSignalSpy patterns(&session, &VerificationSession::patternReady);
+    QVERIFY(session.radiate());
+    QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
+    QCOMPARE(patterns.size(), 1);
+    const nec::PatternFigures& figures = session.pattern()->views.at(0).figures;
+    QVERIFY(std::abs(figures.peakGainDbi - peak) <= 0.05);
+    QCOMPARE(figures.takeOffDeg.value_or(-1), takeOff);
+    QVERIFY(session.patternCsv().size() > 1000);
+
+    QSignalSpy faults(&session, &VerificationSession::fault);
+    const bool started = session.studyHeights();
+    if (study == "cancel") {
+        session.cancel();
+        QTRY_COMPARE(session.state(), State::idle);
+        QVERIFY(!session.heights());
+    } else if (!study.isEmpty()) {
+        QVERIFY(!started);
+        QVERIFY(faults.at(0).at(0).toString().contains(study, Qt::CaseInsensitive));
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
+        const auto& rows = session.heights()->rows;
+        QCOMPARE(rows.size(), std::size_t(nec::heightStudySteps));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].wavelengths, double(i + 1) / nec::heightStudySteps);
+            QVERIFY2(rows[i].figures, rows[i].error.c_str());
+        }
+        QVERIFY(rows.front().figures->nvis && !rows.back().figures->nvis);
+    }
+    // Whatever became of the study, the figures stay those of the results;
+    // a new run forgets them.
+    QVERIFY(session.results() && session.pattern());
+    QVERIFY(session.simulate(options));
+    QVERIFY(!session.pattern() && !session.heights());
+    session.cancel();
     QTRY_COMPARE(runFolders(m_temp.path()), 0);
 }
 

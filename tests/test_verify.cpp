@@ -3,8 +3,10 @@
 // the exports and a measured sweep beside the model.
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,6 +14,7 @@
 #include <memory>
 
 #include "core/dipolesweep.h"
+#include "core/nec/pattern.h"
 #include "core/numbers.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
@@ -54,6 +57,7 @@ private slots:
     void staleFiguresAreNeverUsed_data();
     void staleFiguresAreNeverUsed();
     void measuredSweepBesideTheModel();
+    void patternPageFollowsTheResults();
     void messagesInEnglish();
     void trimmingTakesTheMeasuredMinimum_data();
     void trimmingTakesTheMeasuredMinimum();
@@ -315,6 +319,43 @@ void VerifyWindow::staleFiguresAreNeverUsed() {
     QFile rows(fileDialogs().saveName);
     QVERIFY(rows.open(QIODevice::ReadOnly));
     QVERIFY(!rows.readAll().contains("inf"));
+}
+
+// The pattern is computed when its page opens, for the results on display;
+// stale results give no pattern export and no height study.
+void VerifyWindow::patternPageFollowsTheResults() {
+    if (QStandardPaths::findExecutable("nec2c").isEmpty()) QSKIP("nec2c is not installed");
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    auto* ground = control<QComboBox>(window, "suolo");
+    ground->setCurrentIndex(ground->findData(int(nec::Ground::average)));
+    fill(window, {"altezza", "punti"}, {"20", "5"});
+    auto* pages = control<QTabWidget>(window, "pagine");
+    pages->setCurrentWidget(control<QWidget>(window, "diagramma"));
+    QVERIFY(textOf(window, "messaggio").contains("SIMULA"));
+    simulate(window);  // the pattern follows the run
+    QVERIFY(waitUntil([window] { return !textOf(window, "guadagno1").isEmpty(); }, 60000));
+    QCOMPARE(textOf(window, "guadagno1"), "7,2 dBi");
+    QCOMPARE(textOf(window, "angolo1"), "30°");
+    const QString csv = m_scratch.filePath("diagramma.csv");
+    fileDialogs().saveName = csv;
+    click(window, "salvaDiagramma");
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count('\n'), 1 + 181 + 72);
+    fill(window, {"punti"}, {"7"});
+    fileDialogs().saveName = m_scratch.filePath("vecchio.csv");
+    click(window, "salvaDiagramma");
+    click(window, "studioAltezza");
+    QVERIFY(!window->property("running").toBool());
+    QVERIFY(!QFile::exists(fileDialogs().saveName));
+    fill(window, {"punti"}, {"5"});  // the options of the results again
+    click(window, "studioAltezza");
+    QVERIFY(waitUntil([pages] { return pages->currentWidget()->objectName() == "altezze"; }, 60000));
+    QCOMPARE(control<QTableWidget>(window, "tabellaAltezze")->rowCount(), nec::heightStudySteps);
+    click(window, "stampa");
+    QCOMPARE(m_printer.images.size(), 1);
+    QVERIFY(m_printer.images[0].height() > 520 + 200);  // the pattern page under the window
 }
 
 void VerifyWindow::measuredSweepBesideTheModel() {
