@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <csignal>
@@ -54,6 +55,8 @@ public:
     QTemporaryDir folder;
     QProcess process;
     QTimer limit;
+    std::string deck;      // until it is started
+    bool started = false;  // its process has been asked to start (or could not be)
     bool ended = false;
     QString error;
 
@@ -124,11 +127,11 @@ void NecEngine::start(const std::vector<std::string>& decks, std::function<void(
     cancel();
     m_finished = std::move(finished);
     m_frequencies = 0;
-    const QString engine = program();
-    if (engine.isEmpty()) {
+    m_program = program();
+    if (m_program.isEmpty()) {
         // Reported from the event loop, like every other ending.
         auto* run = new NecRun(this);
-        run->ended = true;
+        run->started = run->ended = true;
         run->error =
             tr("Il programma di simulazione nec2c non è installato: installare il pacchetto "
                "Debian nec2c (sudo apt install nec2c).");
@@ -138,48 +141,73 @@ void NecEngine::start(const std::vector<std::string>& decks, std::function<void(
     }
     for (const std::string& deck : decks) {
         auto* run = new NecRun(this);
+        run->deck = deck;
         m_runs.push_back(run);
         m_frequencies += frequenciesOf(deck);
-        if (!run->folder.isValid() || !writeDeck(run->folder, deck)) {
-            run->ended = true;
-            run->error = tr("Impossibile scrivere il modello in una cartella temporanea.");
-            continue;
-        }
-        run->process.setWorkingDirectory(run->folder.path());
-        run->process.setStandardOutputFile(QProcess::nullDevice());
-        dieWithParent(run->process);
-        connect(&run->process, &QProcess::finished, this, [this, run](int code, QProcess::ExitStatus status) {
-            run->limit.stop();
-            if (run->ended) return;
-            run->ended = true;
-            if (status == QProcess::CrashExit)
-                run->error = withEngineWords(*run, tr("nec2c si è interrotto in modo anomalo."));
-            else if (code != 0)
-                run->error =
-                    withEngineWords(*run, tr("nec2c è terminato con un errore (codice %1).").arg(code));
-            runEnded();
-        });
-        connect(&run->process, &QProcess::errorOccurred, this, [this, run](QProcess::ProcessError error) {
-            if (error != QProcess::FailedToStart || run->ended) return;
-            run->ended = true;
-            run->error = tr("nec2c non si avvia: %1").arg(run->process.errorString());
-            runEnded();
-        });
-        run->limit.setSingleShot(true);
-        connect(&run->limit, &QTimer::timeout, this, [this, run] {
-            if (run->ended) return;
-            run->ended = true;
-            run->error = tr("nec2c non ha finito entro %1 s: simulazione interrotta.")
-                             .arg(QString::fromStdString(formatDouble(m_limitMs / 1000.0, m_language)));
-            runEnded();
-        });
-        run->limit.start(m_limitMs);
-        run->process.start(engine, {"-i", "deck.nec", "-o", "out.txt"});
     }
+    launchNext();
     // Every deck may have failed before its engine started.
     QTimer::singleShot(0, this, &NecEngine::runEnded);
     m_poll.start(200);
     emit progress(0, m_frequencies);
+}
+
+// One process a core: more would only share the cores and slow the interface.
+void NecEngine::launchNext() {
+    const int cores = std::max(1, QThread::idealThreadCount());
+    int going = 0;
+    for (const NecRun* run : m_runs)
+        if (run->started && !run->ended) ++going;
+    // A process that fails to start may say so at once: its ending waits for
+    // the event loop, and the list stays as it is meanwhile.
+    m_launching = true;
+    for (NecRun* run : m_runs) {
+        if (going >= cores) break;
+        if (run->started) continue;
+        launch(*run);
+        if (!run->ended) ++going;
+    }
+    m_launching = false;
+}
+
+void NecEngine::launch(NecRun& run) {
+    run.started = true;
+    const std::string deck = std::exchange(run.deck, {});
+    if (!run.folder.isValid() || !writeDeck(run.folder, deck)) {
+        run.ended = true;
+        run.error = tr("Impossibile scrivere il modello in una cartella temporanea.");
+        return;
+    }
+    NecRun* r = &run;
+    run.process.setWorkingDirectory(run.folder.path());
+    run.process.setStandardOutputFile(QProcess::nullDevice());
+    dieWithParent(run.process);
+    connect(&run.process, &QProcess::finished, this, [this, r](int code, QProcess::ExitStatus status) {
+        r->limit.stop();
+        if (r->ended) return;
+        r->ended = true;
+        if (status == QProcess::CrashExit)
+            r->error = withEngineWords(*r, tr("nec2c si è interrotto in modo anomalo."));
+        else if (code != 0)
+            r->error = withEngineWords(*r, tr("nec2c è terminato con un errore (codice %1).").arg(code));
+        runEnded();
+    });
+    connect(&run.process, &QProcess::errorOccurred, this, [this, r](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart || r->ended) return;
+        r->ended = true;
+        r->error = tr("nec2c non si avvia: %1").arg(r->process.errorString());
+        runEnded();
+    });
+    run.limit.setSingleShot(true);
+    connect(&run.limit, &QTimer::timeout, this, [this, r] {
+        if (r->ended) return;
+        r->ended = true;
+        r->error = tr("nec2c non ha finito entro %1 s: simulazione interrotta.")
+                       .arg(QString::fromStdString(formatDouble(m_limitMs / 1000.0, m_language)));
+        runEnded();
+    });
+    run.limit.start(m_limitMs);
+    run.process.start(m_program, {"-i", "deck.nec", "-o", "out.txt"});
 }
 
 void NecEngine::reportProgress() {
@@ -189,6 +217,11 @@ void NecEngine::reportProgress() {
 }
 
 void NecEngine::runEnded() {
+    if (m_launching) {
+        QTimer::singleShot(0, this, &NecEngine::runEnded);
+        return;
+    }
+    launchNext();
     for (const NecRun* run : m_runs)
         if (!run->ended) return;
     if (m_runs.empty()) return;

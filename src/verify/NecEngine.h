@@ -1,9 +1,10 @@
 #pragma once
 // Runs nec2c as a separate program, off the event loop: each deck in a
 // private temporary folder of its own (deck.nec in, out.txt out; see
-// frame/EngineFolders.h for its name), all decks at once (the engine is
-// single-threaded, so two decks use two cores), each killed when it runs past
-// the time limit. When the last one ends, the outputs are read and `finished`
+// frame/EngineFolders.h for its name), as many decks at once as there are
+// cores (the engine is single-threaded), the next one started as one ends,
+// each killed when it runs past the time limit (counted from its start).
+// When the last one ends, the outputs are read and `finished`
 // gets the rows of every deck in order, or one message naming what went wrong.
 //
 // The engine never waits for a process on the caller's thread. Cancelling
@@ -65,6 +66,8 @@ signals:
     void reaped();
 
 private:
+    void launchNext();
+    void launch(NecRun& run);
     void runEnded();
     void finish(const Outcome& outcome);
     void reapLater(NecRun* run);
@@ -72,6 +75,8 @@ private:
 
     int m_limitMs = 60000;
     Language m_language = Language::italian;
+    QString m_program;  // of the run going
+    bool m_launching = false;
     std::vector<NecRun*> m_runs;  // owned; of the run going
     int m_reaping = 0;
     int m_frequencies = 0;  // of every deck of the run going

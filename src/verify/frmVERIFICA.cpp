@@ -96,14 +96,15 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
         emit runEnded();
         radiateIfShown();
     });
+    // The SWR page and the results stay as they are: only the new page is drawn.
     connect(&m_session, &VerificationSession::patternReady, this, [this] {
         say({});
-        showResults();
+        diagramma->display(m_session.pattern());
         emit runEnded();
     });
     connect(&m_session, &VerificationSession::heightsReady, this, [this] {
         say({});
-        showResults();
+        altezze->display(m_session.heights(), m_session.bands().front().designMhz);
         pagine->setCurrentWidget(altezze);
         emit runEnded();
     });
