@@ -140,6 +140,7 @@ PatternPage::PatternPage(QWidget* parent, Language language) : QWidget(parent), 
         view->setObjectName(i == 0 ? "diagrammaVerticale" : "diagrammaOrizzontale");
         view->setGeometry(static_cast<int>(i) * (plotWidth + 2), 0, plotWidth, plotHeight);
         view->setRenderHint(QPainter::Antialiasing);
+        view->setAccessibleName(i == 0 ? tr("Diagramma verticale") : tr("Diagramma orizzontale"));
         m_plots[i] = view;
     }
     for (std::size_t band = 0; band < m_bands.size(); ++band) {
@@ -216,7 +217,8 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
         b.title->setVisible(band == 0 || shown);
         for (QWidget* w : findChildren<QWidget*>(QRegularExpression(
                  QString("^(didascalia_)?(guadagno|angolo|larghezza)%1$").arg(band + 1))))
-            w->setVisible(band == 0 || shown);
+            // Free space has no take-off angle.
+            w->setVisible((band == 0 || shown) && (overGround || !w->objectName().contains("angolo")));
         if (note.isEmpty() && !texts.note.empty())
             note = (bands > 1 ? b.title->text() + ": " : QString()) + fromStd(texts.note);
     }
