@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // cuts, the free-space planes, or the ground's quadrant.
     const int pick = size > 0 ? data[0] % 3 : 0;
     const Ground ground = pick == 1 ? Ground::freeSpace : Ground::average;
-    const PatternRequest request =
-        pick == 2 ? viewRequest(ground, 7.05) : patternRequest(ground, 7.05, {30});
+    const PatternRequest request = pick == 2 ? viewRequest(ground, 7.05) : patternRequest(ground, 7.05, {30});
     const PatternOutcome out = readNecPattern(report, request);
     FUZZ_CHECK(out.error.empty() != out.cuts.empty());
     if (!out.error.empty()) return 0;

@@ -262,9 +262,9 @@ int main(int argc, char** argv) {
     SampleFile sample;
     registry.setFileDialogs(&sample);
     if (everything)
-        names = registry.names() +
-                QStringList{"frmVERIFICA",          "frmVERIFICA_misura",  "frmVERIFICA_corretto",
-                            "frmVERIFICA_diagramma", "frmVERIFICA_altezza", "frmANALIZZATORE"};
+        names = registry.names() + QStringList{"frmVERIFICA",          "frmVERIFICA_misura",
+                                               "frmVERIFICA_corretto", "frmVERIFICA_diagramma",
+                                               "frmVERIFICA_altezza",  "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;

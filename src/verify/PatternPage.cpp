@@ -76,8 +76,8 @@ QCategoryAxis* elevationAxis() {
     auto* axis = new QCategoryAxis;
     axis->setRange(0, 360);
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const std::pair<int, const char*> marks[] = {{0, "90°"},      {30, "60°"},        {60, "30°"},
-                                                 {90, "0°"},      {270, "0°\u2009"}, {300, "30°\u2009"},
+    const std::pair<int, const char*> marks[] = {{0, "90°"},        {30, "60°"},       {60, "30°"},
+                                                 {90, "0°"},        {270, "0°\u2009"}, {300, "30°\u2009"},
                                                  {330, "60°\u2009"}};
     for (const auto& [at, text] : marks) axis->append(QString::fromUtf8(text), at);
     return axis;
@@ -114,7 +114,8 @@ QChart* polarChart(const QString& title, bool elevation, double topDb, double fl
 }
 
 QLabel* figureLabel(QWidget* parent, const QString& name, const QString& accessible, int top) {
-    QLabel* label = addCaption(parent, name, {}, QRect(figuresLeft + captionWidth, top, figuresWidth - captionWidth, rowHeight - 1));
+    QLabel* label = addCaption(
+        parent, name, {}, QRect(figuresLeft + captionWidth, top, figuresWidth - captionWidth, rowHeight - 1));
     label->setFont(sansFont(8, true));
     label->setIndent(3);
     ResultGrid::colourFigure(*label);
@@ -167,25 +168,28 @@ PatternPage::PatternPage(QWidget* parent, Language language) : QWidget(parent), 
                                   QRect(figuresLeft, plotHeight - 50, figuresWidth, 24));
     studioAltezza->setFont(sansFont(8, true));
     studioAltezza->setToolTip(tr("Guadagno e angolo di partenza ad altezze da 1/8 a 1 lunghezza d'onda"));
-    salvaDiagramma =
-        addPushButton(this, "salvaDiagramma", tr("Salva CSV"), QRect(figuresLeft, plotHeight - 24, figuresWidth, 24));
+    salvaDiagramma = addPushButton(this, "salvaDiagramma", tr("Salva CSV"),
+                                   QRect(figuresLeft, plotHeight - 24, figuresWidth, 24));
     salvaDiagramma->setFont(sansFont(8));
     salvaDiagramma->setAccessibleName(tr("Salva il diagramma in CSV"));
     display(std::nullopt);
 }
 
 void PatternPage::display(const std::optional<VerificationSession::Pattern>& pattern) {
-    const bool overGround = VerificationSession::heightApplies(pattern ? pattern->options.ground : nec::Ground::average);
+    const bool overGround =
+        VerificationSession::heightApplies(pattern ? pattern->options.ground : nec::Ground::average);
     const std::size_t bands = pattern ? pattern->views.size() : 0;
     // One scale for both plots and both bands, from the highest peak.
     double peak = 0;
-    for (std::size_t i = 0; i < bands; ++i) peak = i == 0 ? pattern->views[i].figures.peakGainDbi
-                                                        : std::max(peak, pattern->views[i].figures.peakGainDbi);
+    for (std::size_t i = 0; i < bands; ++i)
+        peak = i == 0 ? pattern->views[i].figures.peakGainDbi
+                      : std::max(peak, pattern->views[i].figures.peakGainDbi);
     const double topDb = std::ceil(peak / gridDb) * gridDb;
     const double floorDb = std::floor((peak - depthDb) / gridDb) * gridDb;
     QString second = overGround ? tr("AZIMUT") : tr("PIANO H");
     if (bands == 1 && overGround && pattern->views[0].figures.takeOffDeg)
-        second = tr("AZIMUT A %1").arg(fromStd(nec::patternTexts(pattern->views[0].figures, m_language).angle));
+        second =
+            tr("AZIMUT A %1").arg(fromStd(nec::patternTexts(pattern->views[0].figures, m_language).angle));
     const QString titles[] = {overGround ? tr("ELEVAZIONE") : tr("PIANO E"), second};
     for (std::size_t plot = 0; plot < m_plots.size(); ++plot) {
         QChart* chart = polarChart(titles[plot], plot == 0 && overGround, topDb, floorDb);
@@ -194,9 +198,9 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
                                                          : QLocale(QLocale::Italian, QLocale::Italy));
         for (std::size_t band = 0; band < bands; ++band) {
             const nec::PatternView& view = pattern->views[band];
-            QLineSeries* series = curveOf(plot == 0 ? view.main : view.second, floorDb,
-                                          fromStd(formatDouble(pattern->frequenciesMhz[band], m_language)) + " MHz",
-                                          bandColours[band]);
+            QLineSeries* series = curveOf(
+                plot == 0 ? view.main : view.second, floorDb,
+                fromStd(formatDouble(pattern->frequenciesMhz[band], m_language)) + " MHz", bandColours[band]);
             chart->addSeries(series);
             for (QAbstractAxis* axis : chart->axes()) series->attachAxis(axis);
         }
@@ -210,13 +214,14 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
         const bool shown = band < bands;
         nec::PatternTexts texts;
         if (shown) texts = nec::patternTexts(pattern->views[band].figures, m_language);
-        b.title->setText(shown ? fromStd(formatDouble(pattern->frequenciesMhz[band], m_language)) + " MHz" : QString());
+        b.title->setText(shown ? fromStd(formatDouble(pattern->frequenciesMhz[band], m_language)) + " MHz"
+                               : QString());
         b.gain->setText(fromStd(texts.gain));
         b.angle->setText(fromStd(texts.angle));
         b.width->setText(fromStd(texts.beamwidth));
         b.title->setVisible(band == 0 || shown);
-        for (QWidget* w : findChildren<QWidget*>(QRegularExpression(
-                 QString("^(didascalia_)?(guadagno|angolo|larghezza)%1$").arg(band + 1))))
+        for (QWidget* w : findChildren<QWidget*>(
+                 QRegularExpression(QString("^(didascalia_)?(guadagno|angolo|larghezza)%1$").arg(band + 1))))
             // Free space has no take-off angle.
             w->setVisible((band == 0 || shown) && (overGround || !w->objectName().contains("angolo")));
         if (note.isEmpty() && !texts.note.empty())
@@ -257,10 +262,9 @@ HeightPage::HeightPage(QWidget* parent, Language language) : QWidget(parent), m_
 void HeightPage::display(const std::optional<VerificationSession::Heights>& heights, double designMhz) {
     const nec::HeightTable table =
         nec::heightTable(heights ? heights->rows : std::vector<nec::HeightResult>{}, m_language);
-    titolo->setText(heights
-                        ? tr("GUADAGNO E ANGOLO DI PARTENZA SECONDO L'ALTEZZA, A %1 MHz")
-                              .arg(fromStd(formatDouble(designMhz, m_language)))
-                        : tr("Premere «ALTEZZA IDEALE?» nella pagina del diagramma."));
+    titolo->setText(heights ? tr("GUADAGNO E ANGOLO DI PARTENZA SECONDO L'ALTEZZA, A %1 MHz")
+                                  .arg(fromStd(formatDouble(designMhz, m_language)))
+                            : tr("Premere «ALTEZZA IDEALE?» nella pagina del diagramma."));
     tabella->clear();
     tabella->setColumnCount(static_cast<int>(table.heading.size()));
     tabella->setRowCount(static_cast<int>(table.rows.size()));

@@ -31,7 +31,8 @@ bool VerificationSession::radiate() {
     std::vector<double> frequencies;
     for (const nec::Band& band : built.model.bands) {
         frequencies.push_back(band.designMhz);
-        decks.push_back(nec::patternDeck(built.model, nec::viewRequest(results.options.ground, band.designMhz)));
+        decks.push_back(
+            nec::patternDeck(built.model, nec::viewRequest(results.options.ground, band.designMhz)));
     }
     handle(Event::simulate);
     if (!built.error.empty()) return endedWell(fromStd(built.error));
@@ -41,9 +42,9 @@ bool VerificationSession::radiate() {
         for (std::size_t band = 0; error.isEmpty() && band < outcome.reports.size(); ++band) {
             const nec::PatternRequest request =
                 nec::viewRequest(pending.options.ground, pending.frequenciesMhz[band]);
-            const nec::ViewOutcome view = nec::patternView(
-                nec::readNecPattern(outcome.reports[band], request, m_language), pending.options.ground,
-                m_language);
+            const nec::ViewOutcome view =
+                nec::patternView(nec::readNecPattern(outcome.reports[band], request, m_language),
+                                 pending.options.ground, m_language);
             if (view.view)
                 pending.views.push_back(std::move(*view.view));
             else

@@ -340,7 +340,8 @@ void frmVERIFICA::showResults() {
     m_results->setBands(m_session.bands());
     for (std::size_t band = 0; band < 2; ++band) m_results->showBand(band, m_session.bandTexts(band));
     diagramma->display(m_session.pattern());
-    altezze->display(m_session.heights(), m_session.bands().empty() ? 0 : m_session.bands().front().designMhz);
+    altezze->display(m_session.heights(),
+                     m_session.bands().empty() ? 0 : m_session.bands().front().designMhz);
     optionsEdited();
     showMeasurement();
 }

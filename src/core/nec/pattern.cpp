@@ -259,15 +259,16 @@ PatternOutcome readNecPattern(std::string_view report, const PatternRequest& req
             const auto ePhi = finite(f[f.size() - 2]);
             if (!theta || !phi || !gain || !eTheta || !ePhi)
                 return failure(textOf(PatternText::patternNotANumber, language, {tidy(line)}));
-            if (std::abs(*theta - sweep.theta(i)) > angleTolerance || std::abs(*phi - sweep.phi(i)) > angleTolerance)
+            if (std::abs(*theta - sweep.theta(i)) > angleTolerance ||
+                std::abs(*phi - sweep.phi(i)) > angleTolerance)
                 return failure(textOf(PatternText::wrongDirections, language, {tidy(line)}));
-            cut.points.push_back(
-                {angleOf(cut.cut.kind, *theta, *phi), *gain, *eTheta * *eTheta + *ePhi * *ePhi, *theta, *phi});
+            cut.points.push_back({angleOf(cut.cut.kind, *theta, *phi), *gain,
+                                  *eTheta * *eTheta + *ePhi * *ePhi, *theta, *phi});
         }
         if (cut.cut.kind != CutKind::quadrant)
             std::stable_sort(
-            cut.points.begin(), cut.points.end(),
-            [](const PatternPoint& a, const PatternPoint& b) { return a.angleDeg < b.angleDeg; });
+                cut.points.begin(), cut.points.end(),
+                [](const PatternPoint& a, const PatternPoint& b) { return a.angleDeg < b.angleDeg; });
         out.cuts.push_back(std::move(cut));
     }
     if (!ended) return nec(Text::truncated);
@@ -394,7 +395,8 @@ ViewOutcome patternView(const PatternOutcome& pattern, Ground ground, Language l
     } else {
         view.main = *findCut(pattern, CutKind::elevation);
         for (const CutResult& c : pattern.cuts)
-            if (c.cut.kind == CutKind::azimuth && std::abs(c.cut.elevationDeg - *view.figures.takeOffDeg) < 0.5)
+            if (c.cut.kind == CutKind::azimuth &&
+                std::abs(c.cut.elevationDeg - *view.figures.takeOffDeg) < 0.5)
                 view.second = c;
     }
     return {view, {}};
