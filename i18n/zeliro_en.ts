@@ -264,6 +264,14 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>PIANO E</source>
         <translation>E PLANE</translation>
     </message>
+    <message>
+        <source>Diagramma verticale</source>
+        <translation>Vertical pattern</translation>
+    </message>
+    <message>
+        <source>Diagramma orizzontale</source>
+        <translation>Horizontal pattern</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::SwrPlot</name>
