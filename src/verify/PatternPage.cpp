@@ -227,6 +227,9 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
         if (note.isEmpty() && !texts.note.empty())
             note = (bands > 1 ? b.title->text() + ": " : QString()) + fromStd(texts.note);
     }
+    // The note stands under the last band's figures.
+    const int noteTop = static_cast<int>(std::max<std::size_t>(bands, 1)) * 4 * rowHeight + 2;
+    nota->setGeometry(figuresLeft, noteTop, figuresWidth, studioAltezza->y() - noteTop - 2);
     nota->setText(note);
     if (!note.isEmpty()) nameResult(*nota, note);
     setStale(m_stale);
