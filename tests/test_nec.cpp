@@ -653,64 +653,64 @@ void Nec::texts_data() {
     QTest::newRow("dipole too short")
         << dipole << 0 << 7.2 << 67.3 << -37.35
         << QStringList{"7,200", "+150", "2,00", "67,3 - j37,4",
-                       "LA RISONANZA È A +150 kHz (+2,13 %) DALLA FREQUENZA DI PROGETTO. "
-                       "ALLUNGARE OGNI BRACCIO DI 21,5 cm"};
+                       "La risonanza è a +150 kHz (+2,13 %) dalla frequenza di progetto. "
+                       "Allungare ogni braccio di 21,5 cm."};
     QTest::newRow("dipole too long")
         << dipole << 0 << 6.9 << 50.0 << 0.04
         << QStringList{"6,900", "-150", "1,00", "50,0 + j0,0",
-                       "LA RISONANZA È A -150 kHz (-2,13 %) DALLA FREQUENZA DI PROGETTO. "
-                       "ACCORCIARE OGNI BRACCIO DI 21,5 cm"};
+                       "La risonanza è a -150 kHz (-2,13 %) dalla frequenza di progetto. "
+                       "Accorciare ogni braccio di 21,5 cm."};
     QTest::newRow("dipole on frequency")
         << dipole << 0 << 7.0500004 << 50.0 << -0.04
         << QStringList{"7,050", "0", "1,00", "50,0 + j0,0",
-                       "LA RISONANZA È A 0 kHz (0,00 %) DALLA FREQUENZA DI PROGETTO. "
-                       "LA LUNGHEZZA VA BENE."};
+                       "La risonanza è a 0 kHz (0,00 %) dalla frequenza di progetto. "
+                       "La lunghezza va bene."};
     QTest::newRow("no resonance, inductive: too long")
         << dipole << 0 << 0.0 << 0.0 << 10.0
         << QStringList{
                "NESSUNA RISONANZA", "", "> 99", "0,0 + j10,0",
-               "NESSUNA RISONANZA NELLA SCANSIONE: LA REATTANZA È INDUTTIVA, L'ANTENNA È TROPPO LUNGA. "
-               "ALLARGARE LA SCANSIONE"};
+               "Nessuna risonanza nella scansione: la reattanza è induttiva, l'antenna è troppo lunga. "
+               "Allargare la scansione."};
     QTest::newRow("no resonance, capacitive: too short")
         << dipole << 0 << 0.0 << 20.0 << -300.0
         << QStringList{
                "NESSUNA RISONANZA", "", "92,89", "20,0 - j300,0",
-               "NESSUNA RISONANZA NELLA SCANSIONE: LA REATTANZA È CAPACITIVA, L'ANTENNA È TROPPO CORTA. "
-               "ALLARGARE LA SCANSIONE"};
+               "Nessuna risonanza nella scansione: la reattanza è capacitiva, l'antenna è troppo corta. "
+               "Allargare la scansione."};
     QTest::newRow("two-band, first band: the inner wire")
         << Design(twoBandExample) << 0 << 7.19642 << 71.5 << -156.07
         << QStringList{"7,196", "+141", "8,83", "71,5 - j156,1",
-                       "LA RISONANZA È A +141 kHz (+2,00 %) DALLA FREQUENZA DI PROGETTO. "
-                       "ALLUNGARE IL FILO INTERNO DI OGNI BRACCIO DI 20,2 cm"};
+                       "La risonanza è a +141 kHz (+2,00 %) dalla frequenza di progetto. "
+                       "Allungare il filo interno di ogni braccio di 20,2 cm."};
     QTest::newRow("two-band, second band: the outer wire, by the whole arm")
         << Design(twoBandExample) << 1 << 3.6 << 59.49 << -79.24
         << QStringList{"3,600", "-50", "3,88", "59,5 - j79,2",
-                       "LA RISONANZA È A -50 kHz (-1,37 %) DALLA FREQUENZA DI PROGETTO. "
-                       "ACCORCIARE IL FILO ESTERNO DI OGNI BRACCIO DI 24,6 cm"};
+                       "La risonanza è a -50 kHz (-1,37 %) dalla frequenza di progetto. "
+                       "Accorciare il filo esterno di ogni braccio di 24,6 cm."};
     // nec2c on this coil: 6,97 µH resonates at 7,0985 MHz, 7,18 µH at 7,0478;
     // 7,5 µH at 6,9726, 7,16 µH at 7,0526.
     QTest::newRow("loading coil resonating high: more inductance")
         << Design(coilExample) << 0 << 7.09845 << 46.0 << -12.5
         << QStringList{"7,098", "+48", "1,31", "46,0 - j12,5",
-                       "LA RISONANZA È A +48 kHz (+0,69 %) DALLA FREQUENZA DI PROGETTO. "
-                       "AGGIUNGERE 0,21 µH A OGNI BOBINA"};
+                       "La risonanza è a +48 kHz (+0,69 %) dalla frequenza di progetto. "
+                       "Aggiungere 0,21 µH a ogni bobina."};
     QTest::newRow("loading coil resonating low: less inductance")
         << Design(LoadingCoilDesign{15, 2, 7.5, 3, 7.05}) << 0 << 6.97255 << 46.0 << 12.5
         << QStringList{"6,973", "-77", "1,31", "46,0 + j12,5",
-                       "LA RISONANZA È A -77 kHz (-1,10 %) DALLA FREQUENZA DI PROGETTO. "
-                       "TOGLIERE 0,34 µH DA OGNI BOBINA"};
+                       "La risonanza è a -77 kHz (-1,10 %) dalla frequenza di progetto. "
+                       "Togliere 0,34 µH da ogni bobina."};
     // Rows tagged "English" read the texts in English, with the decimal point.
     QTest::newRow("English: dipole too short")
         << dipole << 0 << 7.2 << 67.3 << -37.35
         << QStringList{"7.200", "+150", "2.00", "67.3 - j37.4",
-                       "THE RESONANCE IS +150 kHz (+2.13 %) FROM THE DESIGN FREQUENCY. "
-                       "LENGTHEN EACH ARM BY 21.5 cm"};
+                       "The resonance is +150 kHz (+2.13 %) from the design frequency. "
+                       "Lengthen each arm by 21.5 cm."};
     QTest::newRow("English: no resonance")
         << dipole << 0 << 0.0 << 0.0 << 10.0
         << QStringList{
                "NO RESONANCE", "", "> 99", "0.0 + j10.0",
-               "NO RESONANCE IN THE SWEEP: THE REACTANCE IS INDUCTIVE, THE ANTENNA IS TOO LONG. WIDEN THE "
-               "SWEEP"};
+               "No resonance in the sweep: the reactance is inductive, the antenna is too long. Widen the "
+               "sweep."};
 }
 
 void Nec::texts() {

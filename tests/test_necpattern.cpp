@@ -89,18 +89,18 @@ void NecPattern::readsStoredReports_data() {
     QTest::newRow("E and H planes in free space")
         << report("pattern-free.out") << Ground::freeSpace << QString() << 2.04 << -1.0 << 78.75;
     QTest::newRow("cut inside the pattern block")
-        << report("pattern-truncated.out") << Ground::average << "INCOMPLETO" << 0.0 << 0.0 << 0.0;
+        << report("pattern-truncated.out") << Ground::average << "incompleto" << 0.0 << 0.0 << 0.0;
     QTest::newRow("cut before the end") << ground.left(ground.indexOf("TOTAL RUN TIME")) << Ground::average
-                                        << "INCOMPLETO" << 0.0 << 0.0 << 0.0;
+                                        << "incompleto" << 0.0 << 0.0 << 0.0;
     QTest::newRow("nec2c: wire below ground") << report("pattern-error.out") << Ground::average
                                               << "SEGMENT 1 EXTENDS BELOW GROUND" << 0.0 << 0.0 << 0.0;
     QTest::newRow("a sweep report, no pattern")
-        << report("twoband.out") << Ground::average << "MANCA IL DIAGRAMMA" << 0.0 << 0.0 << 0.0;
+        << report("twoband.out") << Ground::average << "manca il diagramma" << 0.0 << 0.0 << 0.0;
     QTest::newRow("free-space planes read as the ground's cut")
-        << report("pattern-free.out") << Ground::average << "DIREZIONI RICHIESTE" << 0.0 << 0.0 << 0.0;
+        << report("pattern-free.out") << Ground::average << "direzioni richieste" << 0.0 << 0.0 << 0.0;
     QTest::newRow("gain not a number") << QByteArray(ground).replace("7.19      0.0000", "-nan      0.0000")
-                                       << Ground::average << "NON NUMERICO" << 0.0 << 0.0 << 0.0;
-    QTest::newRow("empty") << QByteArray() << Ground::average << "NESSUN RISULTATO" << 0.0 << 0.0 << 0.0;
+                                       << Ground::average << "non numerico" << 0.0 << 0.0 << 0.0;
+    QTest::newRow("empty") << QByteArray() << Ground::average << "nessun risultato" << 0.0 << 0.0 << 0.0;
 }
 
 void NecPattern::readsStoredReports() {

@@ -33,7 +33,7 @@ using namespace zeliro::test;
 namespace {
 
 // What printPathKeepsItsWord does.
-enum class PrintCase { previewButton, burstOfFailures, hungAfterTheJobExists };
+enum class PrintCase { previewButton, burstOfFailures, hungAfterTheJobExists, closedVerificationWindow };
 
 // The print server of the running test, for the hook that hangs it from the
 // print worker's thread.
@@ -537,10 +537,12 @@ void Printing::printPathKeepsItsWord_data() {
     QTest::newRow("the preview's print button prints") << PrintCase::previewButton;
     QTest::newRow("three prints to a stopped queue: one message") << PrintCase::burstOfFailures;
     QTest::newRow("server hung once the job exists: it never prints") << PrintCase::hungAfterTheJobExists;
+    QTest::newRow("verification window closed before its print fails") << PrintCase::closedVerificationWindow;
 }
 
 // The preview prints through the program's own path; failures in a row make
-// one message; a job the user was told did not print never prints later.
+// one message; a job the user was told did not print never prints later; a
+// print of a window closed meanwhile is still told when it fails.
 void Printing::printPathKeepsItsWord() {
     QFETCH(PrintCase, what);
     needCups();
@@ -590,6 +592,27 @@ void Printing::printPathKeepsItsWord() {
             // on hold or cancelled: nothing comes out.
             QTest::qWait(3000);
             QVERIFY(!m_cups.jobWaiting());
+            printMessage()->close();
+            break;
+        }
+        case PrintCase::closedVerificationWindow: {
+            auto* verifica = control<QAction>(dipole, "verifica");
+            QVERIFY(verifica && waitUntil([verifica] { return verifica->isEnabled(); }));
+            verifica->trigger();
+            QPointer<QWidget> verification;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->objectName() == "frmVERIFICA" && widget->isVisible()) verification = widget;
+            QVERIFY(verification);
+            m_cups.pause();
+            click(verification, "stampa");
+            verification->close();
+            const bool gone = waitUntil([&] { return !verification; });
+            const bool told =
+                waitUntil([] { return printMessage() != nullptr; }, SystemPrinter::timeLimit() + 5000);
+            m_cups.resume();
+            QVERIFY(gone);
+            QVERIFY2(told, "the failure of a closed window's print was never told");
+            QVERIFY2(printMessage()->text().contains("non risponde"), qPrintable(printMessage()->text()));
             printMessage()->close();
             break;
         }

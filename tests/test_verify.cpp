@@ -53,6 +53,8 @@ private slots:
     void simulatesTheDesignOnDisplay();
     void engineFaultsGiveAMessageAndNoFigures_data();
     void engineFaultsGiveAMessageAndNoFigures();
+    void engineFaultsInEnglish_data();
+    void engineFaultsInEnglish();
     void savesTheDeckAndTheRows();
     void staleFiguresAreNeverUsed_data();
     void staleFiguresAreNeverUsed();
@@ -238,6 +240,41 @@ void VerifyWindow::engineFaultsGiveAMessageAndNoFigures() {
         QCOMPARE(textOf(window, result), "");
 }
 
+void VerifyWindow::engineFaultsInEnglish_data() {
+    QTest::addColumn<QByteArray>("engine");  // the fake engine's script; empty: no engine at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing from PATH")
+        << QByteArray()
+        << "The nec2c simulation program is not installed: install the Debian package nec2c "
+           "(sudo apt install nec2c).";
+    QTest::newRow("exit status") << QByteArray("exit 3") << "nec2c ended with an error (code 3).";
+    QTest::newRow("writes nothing") << QByteArray("true") << "nec2c wrote no results.";
+    QTest::newRow("past the time limit")
+        << QByteArray("exec /bin/sleep 30") << "nec2c did not finish within 0.5 s: simulation stopped.";
+    QTest::newRow("report without impedance")
+        << QByteArray("printf 'FREQUENCY : 7.0500E+00 MHz\\nFREQUENCY : 7.1E+00 MHz\\n' > out.txt")
+        << "The simulator gave no impedance at 7.05 MHz.";
+    QTest::newRow("not a report") << QByteArray("echo hello > out.txt")
+                                  << "The simulator wrote a text that is not its report.";
+}
+
+// Each engine fault in the English window: the English sentence whole, with
+// the English decimal point.
+void VerifyWindow::engineFaultsInEnglish() {
+    QFETCH(QByteArray, engine);
+    QFETCH(QString, message);
+    stopProgram();
+    startProgram(m_beep, m_printer, 0.01, Language::english);
+    QTemporaryDir bin;
+    if (!engine.isEmpty()) writeFakeEngine(bin.path(), engine);
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    QWidget* window = verification(openHalfWave("7.05"));
+    QVERIFY(window);
+    window->setProperty("timeLimitMs", 500);
+    simulate(window);
+    QCOMPARE(textOf(window, "messaggio"), message);
+}
+
 void VerifyWindow::savesTheDeckAndTheRows() {
     QWidget* window = verification(openHalfWave("7,05"));
     QVERIFY(window);
@@ -391,7 +428,7 @@ void VerifyWindow::messagesInEnglish() {
     QVERIFY(window);
     fill(window, {"diametroFilo"}, {"500"});
     click(window, "simula");
-    QCOMPARE(textOf(window, "messaggio"), "THE WIRE IS TOO THICK FOR THIS FREQUENCY");
+    QCOMPARE(textOf(window, "messaggio"), "The wire is too thick for this frequency.");
     const QString bad = m_scratch.filePath("broken.csv");
     std::ofstream(QFile::encodeName(bad).toStdString()) << "Frequency,SWR\n7.1,1.5\n7.05,1.4\n";
     fileDialogs().openName = bad;

@@ -178,7 +178,7 @@ std::string advice(const BandResult& r, const Design& design, int bandIndex, Lan
         // Inductive at the design frequency: the resonance lies below it.
         if (r.reactanceAtDesignOhm > 0) return std::string(text(Text::noResonanceTooLong, language));
         if (r.reactanceAtDesignOhm < 0) return std::string(text(Text::noResonanceTooShort, language));
-        return std::string(text(Text::noResonance, language));
+        return std::string(text(Text::noResonanceInSweep, language));
     }
     std::string out = textWith(
         Text::deviation,

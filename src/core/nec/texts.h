@@ -104,6 +104,8 @@ enum class Text {
     csvOptions,
     csvCopperLoss,
     csvNoCopperLoss,
+    // the advice when no resonance lies in the sweep and the reactance gives no side
+    noResonanceInSweep,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
