@@ -9,7 +9,6 @@
 #include <QLineSeries>
 #include <QPolarChart>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QValueAxis>
 
@@ -32,6 +31,8 @@ constexpr int figuresLeft = 2 * plotWidth + 4;
 constexpr int figuresWidth = 164;
 constexpr int rowHeight = 18;
 constexpr int captionWidth = 92;
+// The rows of a band's figures: peak gain, take-off angle, -3 dB width.
+constexpr std::size_t angleRow = 1;
 // The plots go down from the peak by at least this much.
 constexpr double depthDb = 30;
 constexpr double gridDb = 10;
@@ -152,12 +153,14 @@ PatternPage::PatternPage(QWidget* parent, Language language) : QWidget(parent), 
         b.title->setFont(sansFont(8, true));
         b.title->setIndent(3);
         setColours(*b.title, bandColours[band], white);
-        captionLabel(this, "didascalia_guadagno" + n, tr("GUADAGNO"), top + rowHeight);
-        b.gain = figureLabel(this, "guadagno" + n, tr("Guadagno massimo %1").arg(n), top + rowHeight);
-        captionLabel(this, "didascalia_angolo" + n, tr("ANGOLO"), top + 2 * rowHeight);
-        b.angle = figureLabel(this, "angolo" + n, tr("Angolo di partenza %1").arg(n), top + 2 * rowHeight);
-        captionLabel(this, "didascalia_larghezza" + n, tr("APERTURA -3 dB"), top + 3 * rowHeight);
-        b.width = figureLabel(this, "larghezza" + n, tr("Apertura a -3 dB %1").arg(n), top + 3 * rowHeight);
+        b.captions = {
+            captionLabel(this, "didascalia_guadagno" + n, tr("GUADAGNO"), top + rowHeight),
+            captionLabel(this, "didascalia_angolo" + n, tr("ANGOLO"), top + 2 * rowHeight),
+            captionLabel(this, "didascalia_larghezza" + n, tr("APERTURA -3 dB"), top + 3 * rowHeight)};
+        b.figures = {
+            figureLabel(this, "guadagno" + n, tr("Guadagno massimo %1").arg(n), top + rowHeight),
+            figureLabel(this, "angolo" + n, tr("Angolo di partenza %1").arg(n), top + 2 * rowHeight),
+            figureLabel(this, "larghezza" + n, tr("Apertura a -3 dB %1").arg(n), top + 3 * rowHeight)};
     }
     nota = addCaption(this, "nota", {}, QRect(figuresLeft, 8 * rowHeight, figuresWidth, 34));
     nota->setFont(smallFont(7));
@@ -216,14 +219,15 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
         if (shown) texts = nec::patternTexts(pattern->views[band].figures, m_language);
         b.title->setText(shown ? fromStd(formatDouble(pattern->frequenciesMhz[band], m_language)) + " MHz"
                                : QString());
-        b.gain->setText(fromStd(texts.gain));
-        b.angle->setText(fromStd(texts.angle));
-        b.width->setText(fromStd(texts.beamwidth));
+        const std::string figures[] = {texts.gain, texts.angle, texts.beamwidth};
         b.title->setVisible(band == 0 || shown);
-        for (QWidget* w : findChildren<QWidget*>(
-                 QRegularExpression(QString("^(didascalia_)?(guadagno|angolo|larghezza)%1$").arg(band + 1))))
+        for (std::size_t row = 0; row < b.figures.size(); ++row) {
+            b.figures[row]->setText(fromStd(figures[row]));
             // Free space has no take-off angle.
-            w->setVisible((band == 0 || shown) && (overGround || !w->objectName().contains("angolo")));
+            const bool visible = (band == 0 || shown) && (overGround || row != angleRow);
+            b.figures[row]->setVisible(visible);
+            b.captions[row]->setVisible(visible);
+        }
         if (note.isEmpty() && !texts.note.empty())
             note = (bands > 1 ? b.title->text() + ": " : QString()) + fromStd(texts.note);
     }
@@ -238,7 +242,7 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
 void PatternPage::setStale(bool stale) {
     m_stale = stale;
     for (const BandLabels& b : m_bands)
-        for (QLabel* label : {b.gain, b.angle, b.width}) ResultGrid::colourFigure(*label, stale);
+        for (QLabel* label : b.figures) ResultGrid::colourFigure(*label, stale);
     for (QChartView* view : m_plots) view->setEnabled(!stale);
 }
 

@@ -41,9 +41,8 @@ public:
 private:
     struct BandLabels {
         QLabel* title = nullptr;
-        QLabel* gain = nullptr;
-        QLabel* angle = nullptr;
-        QLabel* width = nullptr;
+        std::array<QLabel*, 3> captions{};
+        std::array<QLabel*, 3> figures{};  // guadagno, angolo, larghezza
     };
     Language m_language;
     std::array<QChartView*, 2> m_plots{};
