@@ -697,8 +697,8 @@ void Nec::texts_data() {
         << QStringList{"3,600", "-50", "3,88", "59,5 - j79,2",
                        "LA RISONANZA È A -50 kHz (-1,37 %) DALLA FREQUENZA DI PROGETTO. "
                        "ACCORCIARE IL FILO ESTERNO DI OGNI BRACCIO DI 24,6 cm"};
-    // nec2c on this coil: 6,97 µH resonates at 7,0985 MHz, 7,18 µH at 7,0478;
-    // 7,5 µH at 6,9726, 7,16 µH at 7,0526.
+    // Resonances set by hand on either side of the design frequency: the
+    // advice is the linear guess from the deviation.
     QTest::newRow("loading coil resonating high: more inductance")
         << Design(coilExample) << 0 << 7.09845 << 46.0 << -12.5
         << QStringList{"7,098", "+48", "1,31", "46,0 - j12,5",
