@@ -761,6 +761,8 @@ void Nec::refusesModelsTooLarge_data() {
     QTest::newRow("1505 m dipole at 7,05 MHz: just over")
         << Design(HalfWaveDesign{1505, 7.05}) << 1501 << "36";
     QTest::newRow("1500 m dipole at 7,05 MHz: just within") << Design(HalfWaveDesign{1500, 7.05}) << 0 << "";
+    // Far past what an int counts: refused as too large, counted up to 10^8.
+    QTest::newRow("10^10 m dipole") << Design(HalfWaveDesign{1e10, 7.05}) << 100000001 << "160000003200";
 }
 
 void Nec::refusesModelsTooLarge() {

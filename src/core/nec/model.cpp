@@ -198,7 +198,9 @@ Stretch cut(double length, bool loadBefore, bool loadAfter, double load, double 
     }
     // Beside the last graded segment the middle's are at most twice as long.
     const double widest = ends > 0 ? std::min(segment, step) : segment;
-    s.middle = static_cast<int>(std::ceil(rest / widest));
+    // Counted exactly up to far past what a model may hold, never past what
+    // an int holds: the size check then refuses it with its count.
+    s.middle = static_cast<int>(std::min(std::ceil(rest / widest), 1e8));
     if (oddMiddle && s.middle % 2 == 0) ++s.middle;
     s.each = s.middle > 0 ? rest / s.middle : 0;
     return s;
