@@ -180,9 +180,19 @@ void Nec::modelFollowsTheDesign() {
     QVERIFY(std::abs(distanceFromCentre(m, feed.tag)) < 1e-9);
 
     QCOMPARE(m.loads.size(), loadDistance != 0 ? std::size_t(2) : std::size_t(0));
+    // Away from the centre a load's neighbours are as long as its own segment,
+    // and no segment is more than twice as long as the one before.
+    auto segmentOf = [&](int tag) { return m.wires.at(tag - 1).length() / m.wires.at(tag - 1).segments; };
+    for (std::size_t i = 1; loadDistance > 0 && i < m.wires.size(); ++i) {
+        const double ratio = segmentOf(int(i) + 1) / segmentOf(int(i));
+        QVERIFY2(ratio <= 2.001 && ratio >= 0.499, qPrintable(QString("wire %1").arg(i + 1)));
+    }
     for (const Load& load : m.loads) {
         QCOMPARE(load.segment, 1);
         QCOMPARE(m.wires.at(load.tag - 1).segments, 1);
+        if (loadDistance > 0)
+            for (int beside : {load.tag - 1, load.tag + 1})
+                QVERIFY(std::abs(segmentOf(beside) / segmentOf(load.tag) - 1) < 1e-6);
         if (loadDistance > 0)
             QVERIFY(std::abs(std::abs(distanceFromCentre(m, load.tag)) - loadDistance) < 1e-9);
         else
@@ -363,7 +373,7 @@ void Nec::deckCards() {
     QVERIFY(lines.contains("GN 2 0 0 0 13 0.005"));
     QVERIFY(lines.contains("FR 0 101 0 0 6.6317 0.008466"));
     QVERIFY(lines.contains("FR 0 101 0 0 3.431 0.00438"));
-    QVERIFY(lines.contains("GW 5 8 0 10.190220791 10 0 17.98 10 0.001"));
+    QVERIFY(lines.contains("GW 17 7 0 11.02956992 10 0 17.98 10 0.001"));
     QVERIFY(!QString::fromStdString(out.deck).contains(QRegularExpression("\\d,\\d")));
 
     options = ModelOptions{};
@@ -687,8 +697,8 @@ void Nec::texts_data() {
         << QStringList{"3,600", "-50", "3,88", "59,5 - j79,2",
                        "La risonanza è a -50 kHz (-1,37 %) dalla frequenza di progetto. "
                        "Accorciare il filo esterno di ogni braccio di 24,6 cm."};
-    // nec2c on this coil: 6,97 µH resonates at 7,0985 MHz, 7,18 µH at 7,0478;
-    // 7,5 µH at 6,9726, 7,16 µH at 7,0526.
+    // Resonances set by hand on either side of the design frequency: the
+    // advice is the linear guess from the deviation.
     QTest::newRow("loading coil resonating high: more inductance")
         << Design(coilExample) << 0 << 7.09845 << 46.0 << -12.5
         << QStringList{"7,098", "+48", "1,31", "46,0 - j12,5",
@@ -747,10 +757,12 @@ void Nec::refusesModelsTooLarge_data() {
     QTest::addColumn<int>("segments");  // 0: accepted
     QTest::addColumn<QString>("memory");
     QTest::newRow("1000 m loading-coil dipole at 30 MHz")
-        << Design(LoadingCoilDesign{1000, 2, 10, 100, 30}) << 4247 << "289";
+        << Design(LoadingCoilDesign{1000, 2, 10, 100, 30}) << 4255 << "290";
     QTest::newRow("1505 m dipole at 7,05 MHz: just over")
         << Design(HalfWaveDesign{1505, 7.05}) << 1501 << "36";
     QTest::newRow("1500 m dipole at 7,05 MHz: just within") << Design(HalfWaveDesign{1500, 7.05}) << 0 << "";
+    // Far past what an int counts: refused as too large, counted up to 10^8.
+    QTest::newRow("10^10 m dipole") << Design(HalfWaveDesign{1e10, 7.05}) << 100000001 << "160000003200";
 }
 
 void Nec::refusesModelsTooLarge() {

@@ -47,14 +47,15 @@ void NecEngine::resonances_data() {
     QTest::newRow("half-wave 20,21 m, free space")
         << Design(HalfWaveDesign{20.21, 7.05}) << bare << QList<double>{7.2} << 0.05;
     QTest::newRow("two-band example, free space")
-        << Design(TwoBandDesign{10.09, 7.89, 3.44, 142.86, 7.055, 3.650}) << bare << QList<double>{7.19, 3.79}
-        << 0.05;
+        << Design(TwoBandDesign{10.09, 7.89, 3.44, 142.86, 7.055, 3.650}) << bare
+        << QList<double>{7.19, 3.825} << 0.01;
     // The coil the loading-coil window gives for 2 mm, 7,05 MHz, 15 m, 3 m:
-    // the handbook formula lands within 1 %.
+    // the handbook formula lands 3 % high. Even 6-cm segments all along the
+    // wire put it at 7,283 MHz; a short coil segment beside long ones, at 7,05.
     const auto coil = zeliro::loadingCoil({"2", "7,05", "15", "3", {}});
     QTest::newRow("loading coil, free space")
         << Design(LoadingCoilDesign{15, 2, *zeliro::parseDouble(*coil.inductance), 3, 7.05}) << bare
-        << QList<double>{7.05} << 0.07;
+        << QList<double>{7.27} << 0.02;
     // Over real ground, with copper: a sparser sweep keeps the run short.
     ModelOptions ground;
     ground.ground = Ground::average;

@@ -3,11 +3,14 @@
 // that kills the engine at once and reaps it later, folder and all.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include "core/nec/analysis.h"
+#include "core/nec/output.h"
 #include "verify/VerificationSession.h"
 
 using namespace zeliro;
@@ -264,8 +267,30 @@ void Session::correctsWithTheRealEngine() {
         QVERIFY(band.resonant);
         QVERIFY2(std::abs(band.deviationKhz) <= 2, qPrintable(QString::number(band.deviationKhz)));
     }
+    // The saved deck, run again through nec2c by itself.
     QString error;
-    QVERIFY(QString::fromStdString(*session.deck(options, error)).contains("CM "));
+    const std::optional<std::string> deck = session.deck(options, error);
+    QVERIFY(deck && QString::fromStdString(*deck).contains("CM "));
+    QTemporaryDir folder;
+    QFile file(folder.filePath("deck.nec"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(deck->data(), qint64(deck->size()));
+    file.close();
+    QProcess engine;
+    engine.setWorkingDirectory(folder.path());
+    engine.start(NecEngine::program(), {"-i", "deck.nec", "-o", "out.txt"});
+    QVERIFY(engine.waitForFinished(120000));
+    QFile out(folder.filePath("out.txt"));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    const QByteArray report = out.readAll();
+    const nec::OutputOutcome read = nec::readNecOutput(std::string_view(report.constData(), report.size()));
+    const nec::AnalysisOutcome again = nec::analyse(read.rows, results->bands);
+    QCOMPARE(again.bands.size(), results->bandResults.size());
+    for (const nec::BandResult& band : again.bands) {
+        qInfo("saved deck: resonance %.4f MHz, %+.2f kHz", band.resonanceMhz, band.deviationKhz);
+        QVERIFY2(band.resonant && std::abs(band.deviationKhz) <= 2,
+                 qPrintable(QString::number(band.deviationKhz)));
+    }
 }
 
 // A correction cancelled, or whose engine fails at its third step, or that

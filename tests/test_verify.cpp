@@ -181,7 +181,7 @@ void VerifyWindow::simulatesTheDesignOnDisplay_data() {
     QTest::newRow("two-band example, RG58U, 6,4 turns, 7,055 and 3,650 MHz")
         << "frmDIPOLOMULTIBANDA" << QStringList{"Text1", "Text3", "Text5", "Text6"}
         << QStringList{"35", "6,4", "7,055", "3,650"} << QStringList{"Option1", "Option5"}
-        << QList<double>{7.19, 3.79};
+        << QList<double>{7.19, 3.825};
 }
 
 void VerifyWindow::simulatesTheDesignOnDisplay() {
