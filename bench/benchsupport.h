@@ -1,16 +1,24 @@
 #pragma once
 // What the window benchmarks share: medians, the event loop's longest stall,
-// and nec2c run by itself on a deck.
+// nec2c run by itself on a deck, and a verification window opened on a
+// calculation window's worked example.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
+#include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "frame/Registry.h"
 
 namespace bench {
 
@@ -19,36 +27,57 @@ inline double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-inline QWidget* verificationWindow() {
+// The verification window opened from that calculation window.
+inline QWidget* verificationWindow(const QString& opener) {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "frmVERIFICA" && window->isVisible()) return window;
+        if (window->objectName() == "frmVERIFICA" && window->isVisible() &&
+            window->property("opener").toString() == opener)
+            return window;
     return nullptr;
 }
 
-// The longest the event loop went without running a 1-ms timer, from its start.
+// The CPU time this thread has used, in milliseconds.
+inline double threadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// The longest the event loop went without running a 1-ms timer, from its
+// start, and how much of it the thread spent working: on a machine whose
+// cores are busy with other work, the rest is time the thread waited for one.
 class StallWatch {
 public:
     StallWatch() {
         m_ticks.setTimerType(Qt::PreciseTimer);
         QObject::connect(&m_ticks, &QTimer::timeout, [this] {
-            longest = std::max(longest, m_sinceTick.nsecsElapsed() / 1e6);
+            const double gap = m_sinceTick.nsecsElapsed() / 1e6;
+            const double cpu = threadCpuMs();
+            if (gap > longest) {
+                longest = gap;
+                busy = cpu - m_cpuAtTick;
+            }
             m_sinceTick.restart();
+            m_cpuAtTick = cpu;
         });
         m_sinceTick.start();
+        m_cpuAtTick = threadCpuMs();
         m_ticks.start(1);
     }
     double longest = 0;
+    double busy = 0;
 
 private:
     QTimer m_ticks;
     QElapsedTimer m_sinceTick;
+    double m_cpuAtTick = 0;
 };
 
 // Milliseconds nec2c takes on the deck by itself, from its start to its end.
 inline double runAlone(const std::string& deck) {
     QTemporaryDir folder;
     QFile file(folder.filePath("deck.nec"));
-    if (!file.open(QIODevice::WriteOnly)) return 0;
+    file.open(QIODevice::WriteOnly);
     file.write(deck.data(), static_cast<qint64>(deck.size()));
     file.close();
     QElapsedTimer clock;
@@ -58,6 +87,23 @@ inline double runAlone(const std::string& deck) {
     engine.start("nec2c", {"-i", "deck.nec", "-o", "out.txt"});
     engine.waitForFinished(-1);
     return clock.nsecsElapsed() / 1e6;
+}
+
+// The calculation window's worked example calculated, and its verification
+// window opened over average ground.
+inline QWidget* openVerification(const QString& opener,
+                                 const std::vector<std::pair<const char*, const char*>>& steps) {
+    QWidget* calculation = zeliro::Registry::current().show(opener);
+    for (const auto& [name, text] : steps) {
+        if (text)
+            calculation->findChild<QLineEdit*>(name)->setText(text);
+        else
+            calculation->findChild<QAbstractButton*>(name)->click();
+    }
+    QMetaObject::invokeMethod(calculation, "verifica_Click");
+    QWidget* window = verificationWindow(opener);
+    if (window) window->findChild<QComboBox*>("suolo")->setCurrentIndex(1);
+    return window;
 }
 
 inline void waitWhileRunning(QWidget* window) {

@@ -19,7 +19,6 @@
 #include "app/start.h"
 #include "benchsupport.h"
 #include "core/nec/pattern.h"
-#include "frame/Registry.h"
 
 using namespace bench;
 namespace nec = zeliro::nec;
@@ -46,18 +45,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     zeliro::start();
-    QWidget* dipole = zeliro::Registry::current().show("frmDIPOLOSTANDARD");
-    dipole->findChild<QAbstractButton*>("Option2")->click();
-    dipole->findChild<QLineEdit*>("Text1")->setText("7,05");
-    dipole->findChild<QAbstractButton*>("Command2")->click();
-    QMetaObject::invokeMethod(dipole, "verifica_Click");
-    QWidget* window = verificationWindow();
+    QWidget* window = openVerification("frmDIPOLOSTANDARD",
+                                       {{"Option2", nullptr}, {"Text1", "7,05"}, {"Command2", nullptr}});
     if (!window) {
         std::fprintf(stderr, "no verification window\n");
         return 1;
     }
-    auto* ground = window->findChild<QComboBox*>("suolo");
-    ground->setCurrentIndex(ground->findData(static_cast<int>(nec::Ground::average)));
     window->findChild<QLineEdit*>("altezza")->setText("20");
     window->findChild<QLineEdit*>("punti")->setText("5");
     auto* pages = window->findChild<QTabWidget*>("pagine");

@@ -25,61 +25,13 @@
 #include <vector>
 
 #include "app/start.h"
+#include "benchsupport.h"
 #include "frame/FileDialogs.h"
 #include "frame/Registry.h"
 
+using namespace bench;
+
 namespace {
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// The verification window opened from that calculation window.
-QWidget* verificationWindow(const QString& opener) {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "frmVERIFICA" && window->isVisible() &&
-            window->property("opener").toString() == opener)
-            return window;
-    return nullptr;
-}
-
-// The CPU time this thread has used, in milliseconds.
-double threadCpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// The longest the event loop went without running a 1-ms timer, from its
-// start, and how much of it the thread spent working: on a machine whose
-// cores are busy with other work, the rest is time the thread waited for one.
-class StallWatch {
-public:
-    StallWatch() {
-        m_ticks.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_ticks, &QTimer::timeout, [this] {
-            const double gap = m_sinceTick.nsecsElapsed() / 1e6;
-            const double cpu = threadCpuMs();
-            if (gap > longest) {
-                longest = gap;
-                busy = cpu - m_cpuAtTick;
-            }
-            m_sinceTick.restart();
-            m_cpuAtTick = cpu;
-        });
-        m_sinceTick.start();
-        m_cpuAtTick = threadCpuMs();
-        m_ticks.start(1);
-    }
-    double longest = 0;
-    double busy = 0;
-
-private:
-    QTimer m_ticks;
-    QElapsedTimer m_sinceTick;
-    double m_cpuAtTick = 0;
-};
 
 // One run through the window: milliseconds to the plot drawn, and the
 // longest stall of the event loop meanwhile with the thread's work in it.
@@ -114,21 +66,6 @@ double cancelStall(QWidget* window) {
     return stalls.longest;
 }
 
-double runAlone(const std::string& deck) {
-    QTemporaryDir folder;
-    QFile file(folder.filePath("deck.nec"));
-    file.open(QIODevice::WriteOnly);
-    file.write(deck.data(), static_cast<qint64>(deck.size()));
-    file.close();
-    QElapsedTimer clock;
-    clock.start();
-    QProcess engine;
-    engine.setWorkingDirectory(folder.path());
-    engine.start("nec2c", {"-i", "deck.nec", "-o", "out.txt"});
-    engine.waitForFinished(-1);
-    return clock.nsecsElapsed() / 1e6;
-}
-
 // "Salva .nec" writes the window's deck here, for nec2c alone to run.
 class DeckFile : public zeliro::FileDialogs {
 public:
@@ -136,23 +73,6 @@ public:
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return name; }
     QString name;
 };
-
-// The calculation window's worked example calculated, and its verification
-// window opened over average ground.
-QWidget* openVerification(const QString& opener,
-                          const std::vector<std::pair<const char*, const char*>>& steps) {
-    QWidget* calculation = zeliro::Registry::current().show(opener);
-    for (const auto& [name, text] : steps) {
-        if (text)
-            calculation->findChild<QLineEdit*>(name)->setText(text);
-        else
-            calculation->findChild<QAbstractButton*>(name)->click();
-    }
-    QMetaObject::invokeMethod(calculation, "verifica_Click");
-    QWidget* window = verificationWindow(opener);
-    if (window) window->findChild<QComboBox*>("suolo")->setCurrentIndex(1);
-    return window;
-}
 
 // The very deck the window runs, through its "Salva .nec".
 std::string savedDeck(QWidget* window, const DeckFile& deckFile) {

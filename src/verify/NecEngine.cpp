@@ -104,12 +104,15 @@ QString withEngineWords(NecRun& run, const QString& sentence) {
 }
 
 // nec2c dies with the program: the kernel kills it when the thread that
-// started it ends, even when the program is killed outright.
+// started it ends, even when the program is killed outright. It also runs a
+// little below the program's priority, so that with every core computing the
+// windows still get one at once when they have something to draw.
 void dieWithParent(QProcess& process) {
     const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] {
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent) ::_exit(127);
+        (void)::nice(5);
     });
 }
 

@@ -179,6 +179,9 @@ PatternPage::PatternPage(QWidget* parent, Language language) : QWidget(parent), 
 }
 
 void PatternPage::display(const std::optional<VerificationSession::Pattern>& pattern) {
+    // Empty plots are drawn once: the results are shown often, the pattern seldom.
+    if (!pattern && m_drawnEmpty) return;
+    m_drawnEmpty = !pattern;
     const bool overGround =
         VerificationSession::heightApplies(pattern ? pattern->options.ground : nec::Ground::average);
     const std::size_t bands = pattern ? pattern->views.size() : 0;
@@ -267,6 +270,8 @@ HeightPage::HeightPage(QWidget* parent, Language language) : QWidget(parent), m_
 }
 
 void HeightPage::display(const std::optional<VerificationSession::Heights>& heights, double designMhz) {
+    if (!heights && m_drawnEmpty) return;
+    m_drawnEmpty = !heights;
     const nec::HeightTable table =
         nec::heightTable(heights ? heights->rows : std::vector<nec::HeightResult>{}, m_language);
     titolo->setText(heights ? tr("GUADAGNO E ANGOLO DI PARTENZA SECONDO L'ALTEZZA, A %1 MHz")

@@ -51,6 +51,7 @@ private:
     QPushButton* studioAltezza = nullptr;
     QPushButton* salvaDiagramma = nullptr;
     bool m_stale = false;
+    bool m_drawnEmpty = false;
 };
 
 // The height study as a table; empty without one.
@@ -66,6 +67,7 @@ private:
     Language m_language;
     QLabel* titolo = nullptr;
     QTableWidget* tabella = nullptr;
+    bool m_drawnEmpty = false;
 };
 
 }  // namespace zeliro
