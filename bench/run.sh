@@ -50,6 +50,9 @@ QT_QPA_PLATFORM=offscreen "$build/bench/bench_warning_cpu" 2>/dev/null
 echo "verification window against nec2c alone (offscreen):"
 cmake --build "$build" --target bench_verify_run zeliro_verify >/dev/null
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_verify_run" "${VERIFY_RUNS:-3}" 2>/dev/null
+echo "pattern page and height study against nec2c alone (offscreen):"
+cmake --build "$build" --target bench_pattern_run zeliro_verify >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_pattern_run" "${PATTERN_RUNS:-7}" 2>/dev/null
 echo "printing through a private CUPS server (offscreen):"
 cmake --build "$build" --target bench_print_stall >/dev/null
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_print_stall" "${PRINT_RUNS:-3}" 2>/dev/null || echo "  (no CUPS server here)"
