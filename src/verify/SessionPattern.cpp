@@ -1,7 +1,8 @@
 // How the design on display radiates: its pattern at each band's design
 // frequency, and the study of the height to hang it at. Both take the
 // results' design and options, so what they show belongs to the results; a
-// run of either is one engine run a frequency (or a height), all at once.
+// run of either is one engine run a frequency (or a height), one process a
+// core, like the sweeps.
 
 #include "core/nec/pattern.h"
 #include "verify/VerificationSession.h"
