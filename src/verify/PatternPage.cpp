@@ -39,8 +39,6 @@ constexpr double gridDb = 10;
 
 const std::array<QColor, 2> bandColours = {QColor(0, 0, 192), QColor(0, 140, 0)};
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
 QFont smallFont(double points) {
     QFont font = sansFont(8);
     font.setPointSizeF(points);

@@ -7,11 +7,6 @@
 #include "verify/VerificationSession.h"
 
 namespace zeliro {
-namespace {
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 bool VerificationSession::correct(const Typed& typed) {
     if (m_state == State::running) {

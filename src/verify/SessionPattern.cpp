@@ -8,11 +8,6 @@
 #include "verify/VerificationSession.h"
 
 namespace zeliro {
-namespace {
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 bool VerificationSession::endedWell(const QString& error) {
     if (error.isEmpty()) {
@@ -28,6 +23,8 @@ bool VerificationSession::radiate() {
     if (!m_results || m_state == State::running) return false;
     const Results& results = *m_results;
     const nec::ModelOutcome built = nec::buildModel(results.design, results.options, m_language);
+    handle(Event::simulate);
+    if (!built.error.empty()) return endedWell(fromStd(built.error));
     std::vector<std::string> decks;
     std::vector<double> frequencies;
     for (const nec::Band& band : built.model.bands) {
@@ -35,8 +32,6 @@ bool VerificationSession::radiate() {
         decks.push_back(
             nec::patternDeck(built.model, nec::viewRequest(results.options.ground, band.designMhz)));
     }
-    handle(Event::simulate);
-    if (!built.error.empty()) return endedWell(fromStd(built.error));
     Pattern pending{results.design, results.options, frequencies, {}};
     m_engine.start(decks, [this, pending = std::move(pending)](const NecEngine::Outcome& outcome) mutable {
         QString error = outcome.error;

@@ -45,8 +45,6 @@ nec::Shape shapeOf(const nec::Design& design) {
     return std::visit([](const auto& d) { return d.shape; }, design);
 }
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 State VerificationSession::next(State state, Event event) {

@@ -38,6 +38,9 @@
 
 namespace zeliro {
 
+// A text of the core (UTF-8) as the verification shows it.
+inline QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
 class VerificationSession : public QObject {
     Q_OBJECT
 public:

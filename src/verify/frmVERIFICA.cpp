@@ -38,8 +38,6 @@ constexpr int resultTop = 308;
 using Field = VerificationSession::Field;
 using State = VerificationSession::State;
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
