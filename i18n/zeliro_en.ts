@@ -338,6 +338,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>errore di scrittura</source>
         <translation>write error</translation>
     </message>
+    <message>
+        <source>Le opzioni sono cambiate: i risultati non valgono più, premere SIMULA.</source>
+        <translation>The options have changed: the results no longer apply, press SIMULATE.</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::frmANALIZZATORE</name>

@@ -66,8 +66,8 @@ private slots:
     void aNewDesignEndsTheRun();
     void correctsWithTheRealEngine_data();
     void correctsWithTheRealEngine();
-    void aFailedCorrectionKeepsTheResults_data();
-    void aFailedCorrectionKeepsTheResults();
+    void aRunCancelledOrFailedChangesNothing_data();
+    void aRunCancelledOrFailedChangesNothing();
     void radiatesAndStudiesHeights_data();
     void radiatesAndStudiesHeights();
 
@@ -293,23 +293,48 @@ void Session::correctsWithTheRealEngine() {
     }
 }
 
-// A correction cancelled, or whose engine fails at its third step, or that
-// gets answers that say nothing, ends with its message; the results there
-// were stay on display.
-void Session::aFailedCorrectionKeepsTheResults_data() {
-    QTest::addColumn<QByteArray>("engine");  // empty: the real one, cancelled
-    QTest::addColumn<QString>("message");
-    QTest::newRow("cancelled in the middle") << QByteArray() << "";
-    QTest::newRow("engine fails at step 3") << QByteArray(
-                                                   "echo x >> \"$TMPDIR/runs\"; "
-                                                   "[ $(wc -l < \"$TMPDIR/runs\") -ge 4 ] && exit 1; "
-                                                   "exec nec2c.real \"$@\"")
-                                            << "codice 1";
-    QTest::newRow("answers that never move") << QByteArray("cp \"$TMPDIR/fixed.out\" out.txt") << "TOTALE";
+// What a session shows, as the window draws and exports it.
+struct OnDisplay {
+    std::string csv, deck, labels;
+    bool corrected = false, designResults = false;
+    bool operator==(const OnDisplay&) const = default;
+};
+
+OnDisplay shown(const VerificationSession& session) {
+    QString error;
+    const nec::CorrectionLabels labels = session.correctionLabels();
+    return {session.csv(), session.deck(typed(), error).value_or(error.toStdString()),
+            labels.corretto1 + "|" + labels.corretto2, session.corrected().has_value(),
+            session.designResults().has_value()};
 }
 
-void Session::aFailedCorrectionKeepsTheResults() {
-    QFETCH(QByteArray, engine);
+// A correction cancelled or failing at any stage, the first or a second one,
+// changes nothing shown: the sweeps, the corrected figures and the exports
+// stay exactly as they were before it. The stand-in runs the real nec2c
+// until its stage comes: the runs of a step (flagged as the step begins), or
+// the final sweep (whose decks, unlike a step's narrow probes, are not "FR 0 5").
+void Session::aRunCancelledOrFailedChangesNothing_data() {
+    QTest::addColumn<bool>("correctedBefore");
+    QTest::addColumn<int>("step");           // 0: the final sweep
+    QTest::addColumn<QByteArray>("ending");  // what the stand-in does at that stage
+    QTest::addColumn<QString>("message");    // empty: cancelled there
+    const QByteArray hang = "touch \"$TMPDIR/hung\"; exec /bin/sleep 30";
+    const std::pair<const char*, int> stages[] = {{"first step", 1}, {"second step", 2}, {"final sweep", 0}};
+    for (bool before : {false, true})
+        for (const auto& [stage, step] : stages) {
+            const QByteArray which = before ? "second correction, " : "first correction, ";
+            QTest::newRow(which + "cancelled in the " + stage) << before << step << hang << QString();
+            QTest::newRow(which + "engine fails in the " + stage)
+                << before << step << QByteArray("exit 3") << "codice 3";
+        }
+    QTest::newRow("answers that never move")
+        << false << 1 << QByteArray("cp \"$TMPDIR/fixed.out\" out.txt; exit 0") << "TOTALE";
+}
+
+void Session::aRunCancelledOrFailedChangesNothing() {
+    QFETCH(bool, correctedBefore);
+    QFETCH(int, step);
+    QFETCH(QByteArray, ending);
     QFETCH(QString, message);
     const QString real = NecEngine::program();
     if (real.isEmpty()) QSKIP("nec2c is not installed");
@@ -317,14 +342,31 @@ void Session::aFailedCorrectionKeepsTheResults() {
     session.setDesign(dipole);
     QVERIFY(session.simulate(typed()));
     QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
-    const std::size_t rows = session.results()->rows.size();
+    if (correctedBefore) {
+        QVERIFY(session.correct(typed()));
+        QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
+        // A correction holds for its own options: no deck of it for others.
+        QString error;
+        QVERIFY(!session.deck(typed("41", nec::Ground::perfect), error));
+        QVERIFY(error.contains("SIMULA"));
+    }
+    const OnDisplay before = shown(session);
     QTemporaryDir bin;
     QFile::link(real, bin.filePath("nec2c.real"));
     QFile::copy(QFINDTESTDATA("data/nec/twoband.out"), m_temp.filePath("fixed.out"));
-    if (!engine.isEmpty()) fakeEngine(bin, engine);
+    const QString flag = m_temp.filePath("stage");
+    fakeEngine(bin, "if [ -e \"$TMPDIR/stage\" ]" +
+                        QByteArray(step == 0 ? " && ! grep -q '^FR 0 5 ' deck.nec" : "") + "; then " +
+                        ending + "; fi\nexec \"$(dirname \"$0\")/nec2c.real\" \"$@\"");
+    const auto raise = [&flag] { QFile(flag).open(QIODevice::WriteOnly); };
+    if (step == 0) raise();
+    QObject::connect(&session, &VerificationSession::correctionStepped, &session, [&](int begun) {
+        if (begun == step) raise();
+    });
     QSignalSpy faults(&session, &VerificationSession::fault);
     QVERIFY(session.correct(typed()));
-    if (engine.isEmpty()) {
+    if (message.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_temp.filePath("hung")), 60000);
         session.cancel();
         QTRY_COMPARE(session.state(), State::idle);
     } else {
@@ -332,10 +374,9 @@ void Session::aFailedCorrectionKeepsTheResults() {
         QCOMPARE(faults.size(), 1);
         QVERIFY2(faults[0][0].toString().contains(message), qPrintable(faults[0][0].toString()));
     }
-    QVERIFY(!session.corrected());
-    QVERIFY(session.results());
-    QCOMPARE(session.results()->rows.size(), rows);
+    QVERIFY(shown(session) == before);
     QTRY_COMPARE(runFolders(m_temp.path()), 0);
+    for (const char* name : {"stage", "hung"}) QFile::remove(m_temp.filePath(name));
 }
 
 void Session::radiatesAndStudiesHeights_data() {
@@ -391,11 +432,13 @@ void Session::radiatesAndStudiesHeights() {
         QVERIFY(rows.front().figures->nvis && !rows.back().figures->nvis);
     }
     // Whatever became of the study, the figures stay those of the results;
-    // a new run forgets them.
+    // a new run forgets them once it has finished, not before.
     QVERIFY(session.results() && session.pattern());
+    const bool studied = session.heights().has_value();
     QVERIFY(session.simulate(options));
+    QVERIFY(session.pattern() && session.heights().has_value() == studied);
+    QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
     QVERIFY(!session.pattern() && !session.heights());
-    session.cancel();
     QTRY_COMPARE(runFolders(m_temp.path()), 0);
 }
 

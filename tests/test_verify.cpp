@@ -58,6 +58,8 @@ private slots:
     void savesTheDeckAndTheRows();
     void staleFiguresAreNeverUsed_data();
     void staleFiguresAreNeverUsed();
+    void aRunThatDoesNotEndWellChangesNothing_data();
+    void aRunThatDoesNotEndWellChangesNothing();
     void measuredSweepBesideTheModel();
     void patternPageFollowsTheResults();
     void messagesInEnglish();
@@ -335,6 +337,7 @@ void VerifyWindow::staleFiguresAreNeverUsed() {
     QCOMPARE(textOf(window, "risonanza1"), resonance);  // still there, dimmed
     fileDialogs().saveName = m_scratch.filePath(change + ".csv");
     click(window, "salvaCsv");
+    click(window, "salvaNec");
     click(window, "stampa");
     QVERIFY(!QFile::exists(fileDialogs().saveName));
     QCOMPARE(m_printer.images.size(), 0);
@@ -356,6 +359,73 @@ void VerifyWindow::staleFiguresAreNeverUsed() {
     QFile rows(fileDialogs().saveName);
     QVERIFY(rows.open(QIODevice::ReadOnly));
     QVERIFY(!rows.readAll().contains("inf"));
+}
+
+// ANNULLA or an engine failure in a correction's final sweep leaves the
+// window as it was: figures, corrected labels, plot and exports. A fault
+// about an option keeps its own message.
+void VerifyWindow::aRunThatDoesNotEndWellChangesNothing_data() {
+    QTest::addColumn<bool>("correctedBefore");
+    QTest::addColumn<QString>("ending");  // "cancel", "fail", or a point count typed
+    QTest::newRow("first correction cancelled in its final sweep") << false << "cancel";
+    QTest::newRow("second correction failing in its final sweep") << true << "fail";
+    QTest::newRow("a point count that does not read") << false << "1";
+}
+
+void VerifyWindow::aRunThatDoesNotEndWellChangesNothing() {
+    QFETCH(bool, correctedBefore);
+    QFETCH(QString, ending);
+    const QString real = QStandardPaths::findExecutable("nec2c");
+    if (real.isEmpty()) QSKIP("nec2c is not installed");
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    punti(window, "41");
+    simulate(window);
+    if (correctedBefore) {
+        click(window, "correggi");
+        QVERIFY(waitUntil([window] { return !window->property("running").toBool(); }, 120000));
+        QVERIFY(!textOf(window, "corretto1").isEmpty());
+    }
+    const auto exports = [&](const QString& name) {
+        QByteArray texts;
+        for (const char* button : {"salvaCsv", "salvaNec"}) {
+            fileDialogs().saveName = m_scratch.filePath(name + button);
+            click(window, button);
+            QFile file(fileDialogs().saveName);
+            texts += file.open(QIODevice::ReadOnly) ? file.readAll() : "(none)";
+        }
+        return texts;
+    };
+    const QStringList labels = {"risonanza1", "corretto1", "corretto2", "consiglio1"};
+    QStringList before;
+    for (const QString& label : labels) before << textOf(window, label);
+    const QImage plot = control<QWidget>(window, "grafico")->grab().toImage();
+    const QByteArray saved = exports("before");
+    QTemporaryDir bin;
+    QFile::link(real, bin.filePath("nec2c.real"));
+    writeFakeEngine(bin.path(), "grep -q '^FR 0 5 ' deck.nec || { touch '" +
+                                    QFile::encodeName(m_scratch.filePath("hung")) + "'; " +
+                                    (ending == "cancel" ? "exec /bin/sleep 30" : "exit 3") + "; }\n" +
+                                    "exec \"$(dirname \"$0\")/nec2c.real\" \"$@\"");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":/usr/bin:/bin");
+    if (ending != "cancel" && ending != "fail") punti(window, ending);
+    click(window, "correggi");
+    if (ending == "cancel") {
+        QVERIFY(waitUntil([this] { return QFile::exists(m_scratch.filePath("hung")); }, 60000));
+        click(window, "annulla");
+    }
+    QVERIFY(waitUntil([window] { return !window->property("running").toBool(); }, 120000));
+    if (ending == "1") {
+        QCOMPARE(textOf(window, "messaggio"),
+                 "I punti per banda devono essere un numero intero da 2 a 1000.");
+        return;
+    }
+    QStringList after;
+    for (const QString& label : labels) after << textOf(window, label);
+    QCOMPARE(after, before);
+    QVERIFY(control<QWidget>(window, "grafico")->grab().toImage() == plot);
+    QCOMPARE(exports("after"), saved);
+    QFile::remove(m_scratch.filePath("hung"));
 }
 
 // The pattern is computed when its page opens, for the results on display;

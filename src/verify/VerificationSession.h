@@ -11,42 +11,52 @@
 //
 // The states and what moves between them are one table (see the .cpp):
 //
-//   idle, done, failed --simulate--> running
-//   running --succeeded--> done        running --failedRun--> failed
+//   idle, done, failed, cancelling --simulate, correct--> running
+//   idle, done, failed, cancelling --radiate, studyHeights--> running
+//   running --simulate, correct--> running (the run going is cancelled)
+//   running --succeeded--> done        idle, done, running --failedRun--> failed
 //   running --cancel--> cancelling     cancelling --reaped--> idle
-//   cancelling --simulate--> running   running --simulate--> running
-//   running, cancelling --newDesign--> cancelling
-//   done, failed --newDesign--> idle
+//   running --newDesign--> cancelling  done, failed --newDesign--> idle
 //
 // Any other event in a state changes nothing.
+//
+// Every run is a job (verify/SessionJob.h) that keeps its results to itself
+// until it has finished; the session then commits them, the corrected design
+// and both sweeps together, into what is shown. A run cancelled or failed
+// changes nothing that is shown.
 
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/language.h"
-#include "core/nec/analysis.h"
-#include "core/nec/correction.h"
 #include "core/nec/correctiontexts.h"
-#include "core/nec/model.h"
-#include "core/nec/pattern.h"
 #include "core/sweep/sweep.h"
 #include "verify/NecEngine.h"
+#include "verify/SessionJob.h"
 
 namespace zeliro {
-
-// A text of the core (UTF-8) as the verification shows it.
-inline QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 class VerificationSession : public QObject {
     Q_OBJECT
 public:
     enum class State { idle, running, cancelling, done, failed };
     Q_ENUM(State)
-    enum class Event { simulate, succeeded, failedRun, cancel, reaped, newDesign };
+    enum class Event {
+        simulate,
+        correct,
+        radiate,
+        studyHeights,
+        succeeded,
+        failedRun,
+        cancel,
+        reaped,
+        newDesign
+    };
 
     // The options as typed, in the session's language.
     struct Typed {
@@ -64,17 +74,12 @@ public:
         QString error;              // empty when the options read
     };
 
-    // A finished run with everything it was computed from.
-    struct Results {
-        nec::Design design;
-        nec::ModelOptions options;
-        double referenceOhm = nec::defaultReferenceOhm;
-        std::vector<nec::Band> bands;
-        std::vector<nec::Row> rows;
-        std::vector<nec::BandResult> bandResults;
-    };
+    using Results = SweepResults;
+    using Pattern = PatternResults;
+    using Heights = HeightResults;
 
     explicit VerificationSession(Language language, QObject* parent = nullptr);
+    ~VerificationSession() override;
 
     Language language() const { return m_language; }
     State state() const { return m_state; }
@@ -85,7 +90,7 @@ public:
     const nec::Design& design() const { return m_design; }
     // The bands on display: those of the results, else of the last model
     // built (or of the default options).
-    const std::vector<nec::Band>& bands() const { return m_results ? m_results->bands : m_bands; }
+    const std::vector<nec::Band>& bands() const { return m_shown.results ? m_shown.results->bands : m_bands; }
 
     // The options that apply to the design: height over ground, apex angle of
     // an inverted V, Q of traps and coils.
@@ -94,6 +99,9 @@ public:
     bool qualityFactorApplies() const;
 
     OptionsReading readOptions(const Typed& typed) const;
+    // A point count as typed (2 to 1000, whole), and the rule a refusal says.
+    static std::optional<int> pointCount(double typed);
+    static QString pointsRule();
     // The caption of a typed option, as the window shows it and messages name it.
     static QString caption(Field field);
 
@@ -101,18 +109,18 @@ public:
     // not read or give no model.
     bool simulate(const Typed& typed);
     void cancel();
-    const std::optional<Results>& results() const { return m_results; }
+    const std::optional<Results>& results() const { return m_shown.results; }
 
     // Corrects the design by simulation with the typed options: the lengths
     // (or the coil) that put the model's resonances on the design
     // frequencies, for this installation; then a full sweep of the corrected
     // design, whose results replace the results on display. The sweep of the
     // design as it came (with the same options) stays beside it. A
-    // correction that fails or is cancelled keeps the results there were.
+    // correction that fails or is cancelled changes nothing shown.
     bool correct(const Typed& typed);
-    const std::optional<nec::Design>& corrected() const { return m_corrected; }
+    const std::optional<nec::Design>& corrected() const { return m_shown.corrected; }
     // The design's own results beside the corrected ones, when there are both.
-    const std::optional<Results>& designResults() const { return m_designResults; }
+    const std::optional<Results>& designResults() const { return m_shown.designResults; }
     nec::CorrectionLabels correctionLabels() const;
     // Whether the results came from these options (a run with them would
     // give the same); false without results.
@@ -122,7 +130,8 @@ public:
     // The measured sweep beside a band (and its model resonance); empty without one.
     std::string measuredText(std::size_t band) const;
 
-    // The deck of the design with the typed options, or the reason in `error`.
+    // The deck of the design with the typed options (the corrected design's,
+    // after a correction with these options), or the reason in `error`.
     std::optional<std::string> deck(const Typed& typed, QString& error) const;
     // The results as CSV; empty without results.
     std::string csv() const;
@@ -144,29 +153,18 @@ public:
 
     // How the results' design radiates, at each band's design frequency,
     // with the results' options (the corrected design once there is one).
-    struct Pattern {
-        nec::Design design;
-        nec::ModelOptions options;
-        std::vector<double> frequenciesMhz;  // a band each
-        std::vector<nec::PatternView> views;
-    };
     // Starts the pattern run of the results on display; false (and `fault`)
     // without results or when the design gives no deck.
     bool radiate();
-    const std::optional<Pattern>& pattern() const { return m_pattern; }
+    const std::optional<Pattern>& pattern() const { return m_shown.pattern; }
     // The pattern as CSV; empty without one.
     std::string patternCsv() const;
 
     // The peak gain and take-off angle of the results' design at heights
     // from 1/8 to 1 wavelength of the first band, one engine run a height,
     // all at once; false (and `fault`) without results, or in free space.
-    struct Heights {
-        nec::Design design;
-        nec::ModelOptions options;
-        std::vector<nec::HeightResult> rows;  // from low to high
-    };
     bool studyHeights();
-    const std::optional<Heights>& heights() const { return m_heights; }
+    const std::optional<Heights>& heights() const { return m_shown.heights; }
 
     // Writes a text file whole or not at all; the reason, or empty.
     static QString saveText(const QString& path, const std::string& text);
@@ -175,6 +173,7 @@ public:
     void setTimeLimitMs(int ms) { m_engine.setTimeLimitMs(ms); }
 
 signals:
+    // Also when a run was cancelled or failed: what is shown is then as it was.
     void stateChanged(zeliro::VerificationSession::State state);
     // Frequencies computed so far, of all the run's frequencies.
     void progress(int done, int total);
@@ -191,13 +190,13 @@ signals:
 
 private:
     void handle(Event event);
-    void runEnded(const NecEngine::Outcome& outcome, Results pending);
-    void runSweep(const nec::Model& model, Results pending);
-    void correctionStep();
-    void correctionEnded(const QString& failure);
-    // A run that is not a sweep ended: its error, or the state done.
-    bool endedWell(const QString& error);
-    void forgetResults();
+    // Starts a job as the run going (cancelling any other) with `event`.
+    void begin(std::unique_ptr<SessionJob> job, Event event);
+    void jobFinished(SessionJob* job);
+    void jobFailed(SessionJob* job, const QString& message);
+    // A step that cannot start: its message, and the state failed.
+    bool refuse(const QString& message, Field field = Field::none);
+    void endJob();
     std::string csvOf(const Results& results) const;
 
     Language m_language;
@@ -205,14 +204,9 @@ private:
     NecEngine m_engine;
     nec::Design m_design;
     std::vector<nec::Band> m_bands;
-    std::optional<Results> m_results;
-    std::optional<nec::CorrectionOutcome> m_correction;  // while one runs
-    std::optional<nec::Design> m_corrected;
-    std::optional<Results> m_designResults;
-    std::optional<Pattern> m_pattern;
-    std::optional<Heights> m_heights;
-    double m_pendingReference = nec::defaultReferenceOhm;  // of the correction running
-    std::optional<MeasuredSweep> m_measured;               // as read
+    Shown m_shown;
+    std::unique_ptr<SessionJob> m_job;        // the run going, if any
+    std::optional<MeasuredSweep> m_measured;  // as read
     std::optional<MeasuredSweep> m_shownMeasured;
     double m_referenceOhm = nec::defaultReferenceOhm;
     QString m_measuredName;

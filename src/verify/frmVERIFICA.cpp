@@ -3,8 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPainter>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -14,7 +12,6 @@
 #include "frame/Accessibility.h"
 #include "frame/Controls.h"
 #include "frame/DecimalField.h"
-#include "frame/FileDialogs.h"
 #include "frame/Look.h"
 #include "frame/Platform.h"
 #include "verify/PatternPage.h"
@@ -302,9 +299,11 @@ void frmVERIFICA::correggi_Click() {
     m_session.correct(typed());
 }
 
+// Nothing of the run cancelled is kept: the window shows again what it showed before it.
 void frmVERIFICA::annulla_Click() {
     if (!running()) return;
     m_session.cancel();
+    showResults();
     say(tr("Simulazione annullata."));
 }
 
@@ -317,14 +316,16 @@ void frmVERIFICA::showState(State state) {
     }
 }
 
+// What is shown is drawn again as the session keeps it (a failed run
+// changed nothing), and the fault's message stays over any other.
 void frmVERIFICA::fault(const QString& message, Field field) {
+    showResults();
     say(message);
     const std::pair<Field, QWidget*> fields[] = {
         {Field::wireDiameter, diametroFilo}, {Field::height, altezza},      {Field::apexAngle, angoloApice},
         {Field::qualityFactor, fattoreQ},    {Field::reference, impedenza}, {Field::points, punti}};
     for (const auto& [which, widget] : fields)
         if (which == field) widget->setFocus();
-    showResults();
     emit runEnded();
 }
 
@@ -349,34 +350,6 @@ void frmVERIFICA::say(const QString& message) {
     if (!message.isEmpty() && message != tr("Simulazione in corso...")) messaggio->setAccessibleName(message);
 }
 
-void frmVERIFICA::save(const QString& caption, const QString& suggested, const QString& filter,
-                       const std::string& text) {
-    const QString name = m_request.fileDialogs->saveFileName(this, caption, suggested, filter);
-    if (name.isEmpty()) return;
-    const QString error = VerificationSession::saveText(name, text);
-    say(error.isEmpty() ? tr("Salvato in %1").arg(name)
-                        : tr("Impossibile scrivere il file %1: %2").arg(name, error));
-}
-
-void frmVERIFICA::salvaNec_Click() {
-    QString error;
-    const std::optional<std::string> deck = m_session.deck(typed(), error);
-    if (!deck) {
-        say(error);
-        return;
-    }
-    save(tr("Salva il modello NEC-2"), "dipolo.nec", tr("Modello NEC-2 (*.nec)"), *deck);
-}
-
-void frmVERIFICA::salvaCsv_Click() {
-    if (!m_session.results()) {
-        say(tr("Nessuna simulazione da salvare: premere SIMULA."));
-        return;
-    }
-    if (refusedAsStale()) return;
-    save(tr("Salva la simulazione"), "simulazione.csv", tr("CSV (*.csv)"), m_session.csv());
-}
-
 void frmVERIFICA::radiateIfShown() {
     if (pagine->currentWidget() != diagramma || m_session.pattern() || running()) return;
     if (!m_session.results()) return say(tr("Il diagramma segue la simulazione: premere SIMULA."));
@@ -390,45 +363,6 @@ void frmVERIFICA::studioAltezza_Click() {
     if (refusedAsStale() || running()) return;
     say(tr("Studio dell'altezza in corso..."));
     m_session.studyHeights();
-}
-
-void frmVERIFICA::salvaDiagramma_Click() {
-    if (!m_session.pattern()) return say(tr("Nessun diagramma da salvare: aprire la pagina DIAGRAMMA."));
-    if (refusedAsStale()) return;
-    save(tr("Salva il diagramma di radiazione"), "diagramma.csv", tr("CSV (*.csv)"), m_session.patternCsv());
-}
-
-QImage frmVERIFICA::printedImage() {
-    QImage image = m_client->grab().toImage();
-    std::vector<QWidget*> pages;
-    if (m_session.pattern() && pagine->currentWidget() != diagramma) pages.push_back(diagramma);
-    if (m_session.heights() && pagine->currentWidget() != altezze) pages.push_back(altezze);
-    for (QWidget* page : pages) {
-        const QImage shot = page->grab().toImage();
-        QImage both(image.width(), image.height() + shot.height() + 8, QImage::Format_RGB32);
-        both.fill(Qt::white);
-        QPainter painter(&both);
-        painter.drawImage(0, 0, image);
-        painter.drawImage(rightLeft, image.height() + 8, shot);
-        painter.end();
-        image = both;
-    }
-    return image;
-}
-
-void frmVERIFICA::stampa_Click() {
-    if (refusedAsStale()) return;
-    const QImage image = printedImage();
-    const QPointer<frmVERIFICA> self(this);
-    const auto tell = m_request.tellPrintFailure;
-    m_request.printer->printImage(image, [self, image, tell](const PrintResult& result) {
-        if (result.status == PrintResult::Status::handedOver) {
-            if (self) self->say(tr("Stampa inviata alla stampante «%1».").arg(result.printer));
-        } else if (tell) {
-            // Told even when the window has been closed meanwhile.
-            tell(self, result, image);
-        }
-    });
 }
 
 }  // namespace zeliro

@@ -17,6 +17,8 @@
 
 namespace zeliro {
 
+using Field = VerificationSession::Field;
+
 void frmVERIFICA::showMeasurement() {
     const QString file = m_session.measurementName();
     for (std::size_t band = 0; band < 2; ++band) {
@@ -47,7 +49,11 @@ void frmVERIFICA::analizzatore_Click() {
         request.startMHz = request.startMHz > 0 ? std::min(request.startMHz, band.startMhz) : band.startMhz;
         request.stopMHz = std::max(request.stopMHz, band.endMhz());
     }
-    request.points = parseDouble(punti->text().toStdString(), m_request.language).value_or(101);
+    // The count read as the simulation reads it, never cast from any figure typed.
+    const std::optional<int> points = VerificationSession::pointCount(
+        parseDouble(punti->text().toStdString(), m_request.language).value_or(0));
+    if (!points) return fault(VerificationSession::pointsRule(), Field::points);
+    request.points = *points;
     const QPointer<frmVERIFICA> self(this);
     request.done = [self](const MeasuredSweep& sweep, const QString& source) {
         if (!self) return;
