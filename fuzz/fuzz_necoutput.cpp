@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const BandResult& result = analysis.bands[0];
     FUZZ_CHECK(result.minimumSwr >= 1);
     if (result.swr2.reached) FUZZ_CHECK(result.swr2.lowMhz <= result.swr2.highMhz);
-    const BandTexts texts = bandTexts(result, HalfWaveDesign{20.21, 7.05}, 0);
+    const BandTexts texts = bandTexts(result, HalfWaveDesign{20.21, 7.05});
     FUZZ_CHECK(!texts.resonance.empty() && !texts.swr.empty() && !texts.advice.empty());
     return 0;
 }

@@ -219,6 +219,10 @@ void Correction::labels_data() {
     QTest::newRow("two-band") << twoBand << std::vector{10.7239123456789, 7.9601987654321} << false
                               << "FILO INTERNO 10,72 m (+63 cm)"
                               << "FILO ESTERNO 7,96 m (+7 cm)";
+    // The change is that between the figures on screen: never "7,88 m (0 cm)" from 7,89.
+    QTest::newRow("two-band, less than a centimetre off")
+        << twoBand << std::vector{10.0999, 7.885} << false << "FILO INTERNO 10,09 m (0 cm)"
+        << "FILO ESTERNO 7,88 m (-1 cm)";
     QTest::newRow("coil") << coil << std::vector{16.2949} << false << "BOBINA 16,29 µH (+0,03 µH)"
                           << "";
     QTest::newRow("coil, English, less") << coil << std::vector{16.2} << true << "COIL 16.2 µH (-0.06 µH)"

@@ -609,7 +609,7 @@ void Nec::resonanceAndBandwidth() {
     std::string text;
     QCOMPARE(QString::fromStdString(std::string(interval(r.swr2, text))), swr2);
     QCOMPARE(QString::fromStdString(std::string(interval(r.swr15, text))), swr15);
-    QCOMPARE(QString::fromStdString(bandTexts(r, HalfWaveDesign{20.21, 7.05}, 0).bandwidth), shown);
+    QCOMPARE(QString::fromStdString(bandTexts(r, HalfWaveDesign{20.21, 7.05}).bandwidth), shown);
 }
 
 // Rows that do not fit the sweep (missing, extra, another frequency) are not
@@ -674,7 +674,13 @@ void Nec::texts_data() {
         << dipole << 0 << 7.0500004 << 50.0 << -0.04
         << QStringList{"7,050", "0", "1,00", "50,0 + j0,0",
                        "La risonanza è a 0 kHz (0,00 %) dalla frequenza di progetto. "
-                       "La lunghezza va bene."};
+                       "È entro 1 kHz: in frequenza, non serve correggere."};
+    // A residual the correction leaves is on frequency, not "0,1 cm".
+    QTest::newRow("dipole within the tolerance")
+        << dipole << 0 << 7.0504 << 50.0 << 0.04
+        << QStringList{"7,050", "0", "1,00", "50,0 + j0,0",
+                       "La risonanza è a 0 kHz (+0,01 %) dalla frequenza di progetto. "
+                       "È entro 1 kHz: in frequenza, non serve correggere."};
     QTest::newRow("no resonance, inductive: too long")
         << dipole << 0 << 0.0 << 0.0 << 10.0
         << QStringList{
@@ -687,28 +693,32 @@ void Nec::texts_data() {
                "NESSUNA RISONANZA", "", "92,89", "20,0 - j300,0",
                "Nessuna risonanza nella scansione: la reattanza è capacitiva, l'antenna è troppo corta. "
                "Allargare la scansione."};
-    QTest::newRow("two-band, first band: the inner wire")
+    QTest::newRow("two-band, first band: sent to the correction")
         << Design(twoBandExample) << 0 << 7.19642 << 71.5 << -156.07
         << QStringList{"7,196", "+141", "8,83", "71,5 - j156,1",
                        "La risonanza è a +141 kHz (+2,00 %) dalla frequenza di progetto. "
-                       "Allungare il filo interno di ogni braccio di 20,2 cm."};
-    QTest::newRow("two-band, second band: the outer wire, by the whole arm")
+                       "Le trappole legano le due bande: premere CORREGGI per il filo interno ed esterno "
+                       "insieme."};
+    QTest::newRow("two-band, second band: sent to the correction")
         << Design(twoBandExample) << 1 << 3.6 << 59.49 << -79.24
         << QStringList{"3,600", "-50", "3,88", "59,5 - j79,2",
                        "La risonanza è a -50 kHz (-1,37 %) dalla frequenza di progetto. "
-                       "Accorciare il filo esterno di ogni braccio di 24,6 cm."};
-    // Resonances set by hand on either side of the design frequency: the
-    // advice is the linear guess from the deviation.
-    QTest::newRow("loading coil resonating high: more inductance")
+                       "Le trappole legano le due bande: premere CORREGGI per il filo interno ed esterno "
+                       "insieme."};
+    // The bands of a trap dipole, or a coil and its wire, move together: the
+    // advice sends to the correction rather than give a figure per band.
+    QTest::newRow("loading coil resonating high: sent to the correction")
         << Design(coilExample) << 0 << 7.09845 << 46.0 << -12.5
         << QStringList{"7,098", "+48", "1,31", "46,0 - j12,5",
                        "La risonanza è a +48 kHz (+0,69 %) dalla frequenza di progetto. "
-                       "Aggiungere 0,21 µH a ogni bobina."};
-    QTest::newRow("loading coil resonating low: less inductance")
+                       "La bobina e il filo agiscono insieme: premere CORREGGI per la bobina che va in "
+                       "frequenza."};
+    QTest::newRow("loading coil resonating low: sent to the correction")
         << Design(LoadingCoilDesign{15, 2, 7.5, 3, 7.05}) << 0 << 6.97255 << 46.0 << 12.5
         << QStringList{"6,973", "-77", "1,31", "46,0 + j12,5",
                        "La risonanza è a -77 kHz (-1,10 %) dalla frequenza di progetto. "
-                       "Togliere 0,34 µH da ogni bobina."};
+                       "La bobina e il filo agiscono insieme: premere CORREGGI per la bobina che va in "
+                       "frequenza."};
     // Rows tagged "English" read the texts in English, with the decimal point.
     QTest::newRow("English: dipole too short")
         << dipole << 0 << 7.2 << 67.3 << -37.35
@@ -743,7 +753,7 @@ void Nec::texts() {
     result.swrAtDesign = zeliro::nec::standingWaveRatio(r, x, 50);
     const bool english = QString(QTest::currentDataTag()).startsWith("English");
     const BandTexts t =
-        bandTexts(result, design, bandIndex, english ? zeliro::Language::english : zeliro::Language::italian);
+        bandTexts(result, design, english ? zeliro::Language::english : zeliro::Language::italian);
     const QStringList got{QString::fromStdString(t.resonance), QString::fromStdString(t.deviation),
                           QString::fromStdString(t.swr), QString::fromStdString(t.impedance),
                           QString::fromStdString(t.advice)};

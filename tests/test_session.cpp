@@ -261,6 +261,8 @@ void Session::correctsWithTheRealEngine() {
     const nec::CorrectionLabels labels = session.correctionLabels();
     qInfo("%d steps: %s %s", int(steps.size()), labels.corretto1.c_str(), labels.corretto2.c_str());
     QVERIFY(QString::fromStdString(labels.corretto1).startsWith(label));
+    QVERIFY2(session.correctionSummary().startsWith(QString("Corretto in %1 passi").arg(steps.size())),
+             qPrintable(session.correctionSummary()));
     const auto& results = session.results();
     QVERIFY(results);
     for (const nec::BandResult& band : results->bandResults) {

@@ -71,6 +71,7 @@ SessionJob::Commits CorrectionJob::commit(Shown& shown) {
     shown.results = std::move(m_sweep->results());
     shown.corrected = m_solver.best;
     shown.designResults = std::move(m_designResults);
+    shown.correctionSteps = m_solver.state.step;
     return Commits::results;
 }
 

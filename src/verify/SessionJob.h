@@ -56,6 +56,7 @@ struct Shown {
     std::optional<SweepResults> results;        // the corrected design's, after a correction
     std::optional<nec::Design> corrected;       // the corrected design, after a correction
     std::optional<SweepResults> designResults;  // the design's own, beside the corrected ones
+    int correctionSteps = 0;                    // the steps the correction took
     std::optional<PatternResults> pattern;
     std::optional<HeightResults> heights;
 };

@@ -242,10 +242,16 @@ nec::CorrectionLabels VerificationSession::correctionLabels() const {
                              : nec::CorrectionLabels{};
 }
 
+QString VerificationSession::correctionSummary() const {
+    if (!m_shown.corrected || !m_shown.results) return {};
+    std::vector<double> deviations;
+    for (const nec::BandResult& band : m_shown.results->bandResults) deviations.push_back(band.deviationKhz);
+    return fromStd(nec::correctionDoneText(m_shown.correctionSteps, deviations, m_language));
+}
+
 std::optional<nec::BandTexts> VerificationSession::bandTexts(std::size_t band) const {
     if (!m_shown.results || band >= m_shown.results->bandResults.size()) return std::nullopt;
-    return nec::bandTexts(m_shown.results->bandResults[band], m_shown.results->design, static_cast<int>(band),
-                          m_language);
+    return nec::bandTexts(m_shown.results->bandResults[band], m_shown.results->design, m_language);
 }
 
 }  // namespace zeliro

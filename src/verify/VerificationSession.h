@@ -122,6 +122,8 @@ public:
     // The design's own results beside the corrected ones, when there are both.
     const std::optional<Results>& designResults() const { return m_shown.designResults; }
     nec::CorrectionLabels correctionLabels() const;
+    // How the correction on display went (its steps, how close it came); empty without one.
+    QString correctionSummary() const;
     // Whether the results came from these options (a run with them would
     // give the same); false without results.
     bool resultsMatch(const Typed& typed) const;

@@ -86,8 +86,8 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
         avanzamento->setValue(done);
     });
     connect(&m_session, &VerificationSession::resultsReady, this, [this] {
-        say({});
         showResults();
+        say(m_session.correctionSummary());
         emit runEnded();
         radiateIfShown();
     });

@@ -9,7 +9,6 @@
 #include <optional>
 #include <variant>
 
-#include "core/loadingcoil.h"
 #include "core/numbers.h"
 
 namespace zeliro::nec {
@@ -123,57 +122,7 @@ std::string bandwidthText(const Bandwidth& b, Language language) {
     return fixed(b.widthKhz(), 0, language);
 }
 
-// The wire whose length sets a band's resonance, and the length that scales
-// with the frequency ratio; none for the loading coil, which is tuned by its coil.
-struct Tuning {
-    double scaledM = 0;
-    Text lengthen = Text::lengthenArm, shorten = Text::shortenArm;
-};
-
-std::optional<Tuning> tuning(const Design& design, int bandIndex) {
-    if (const auto* d = std::get_if<HalfWaveDesign>(&design)) return Tuning{d->totalLengthM / 2};
-    if (const auto* d = std::get_if<TwoBandDesign>(&design)) {
-        // The inner wire sets the first band; the second takes the whole arm
-        // and is corrected on the outer wire.
-        if (bandIndex == 0) return Tuning{d->innerWireM, Text::lengthenInner, Text::shortenInner};
-        return Tuning{d->innerWireM + d->outerWireM, Text::lengthenOuter, Text::shortenOuter};
-    }
-    return std::nullopt;
-}
-
-// The coil inductance (µH) the handbook formula of the loading-coil window
-// asks for at a frequency, for the design's wire, length and coil position;
-// nothing where it gives no figure.
-std::optional<double> handbookCoil(const LoadingCoilDesign& d, double frequencyMhz) {
-    const auto figure = [](double v) { return formatDouble(v, Language::english); };
-    const LoadingCoilOutcome out = loadingCoil({figure(d.wireDiameterMm),
-                                                figure(frequencyMhz),
-                                                figure(d.totalLengthM),
-                                                figure(d.coilDistanceM),
-                                                {},
-                                                Language::english});
-    if (!out.inductance || out.inductance->empty()) return std::nullopt;
-    const std::optional<double> uh = parseDouble(*out.inductance, Language::english);
-    if (!uh || !(*uh > 0)) return std::nullopt;
-    return uh;
-}
-
-// The coil that moves the model's resonance onto the design frequency. The
-// reactance a coil must make grows with the frequency as the handbook
-// formula's ω·L does, so the model's coil is scaled by the formula's ratio
-// between the design frequency and the model's resonance.
-std::string coilAdvice(const BandResult& r, const LoadingCoilDesign& d, Language language) {
-    const auto atDesign = handbookCoil(d, r.band.designMhz);
-    const auto atResonance = handbookCoil(d, r.resonanceMhz);
-    if (!atDesign || !atResonance) return {};
-    const double change = d.coilInductanceUh * (*atDesign / *atResonance - 1);
-    const double changeUh = truncateDecimals(roundSignificant(change, 12), 2);
-    if (changeUh == 0) return std::string(text(Text::coilRight, language));
-    return textWith(changeUh > 0 ? Text::addCoil : Text::removeCoil,
-                    {formatDouble(std::abs(changeUh), language)}, language);
-}
-
-std::string advice(const BandResult& r, const Design& design, int bandIndex, Language language) {
+std::string advice(const BandResult& r, const Design& design, Language language) {
     if (!r.resonant) {
         // Inductive at the design frequency: the resonance lies below it.
         if (r.reactanceAtDesignOhm > 0) return std::string(text(Text::noResonanceTooLong, language));
@@ -183,20 +132,25 @@ std::string advice(const BandResult& r, const Design& design, int bandIndex, Lan
     std::string out = textWith(
         Text::deviation,
         {signedFixed(r.deviationKhz, 0, language), signedFixed(r.deviationPercent, 2, language)}, language);
-    if (const auto* coil = std::get_if<LoadingCoilDesign>(&design)) {
-        const std::string action = coilAdvice(r, *coil, language);
-        return action.empty() ? out : out + ' ' + action;
-    }
-    const auto t = tuning(design, bandIndex);
-    if (!t) return out;
+    out += ' ';
+    if (std::abs(r.deviationKhz) <= onFrequencyKhz)
+        return out + textWith(Text::withinTolerance, {formatDouble(onFrequencyKhz, language)}, language);
+    // A trap ties the bands, a coil and the wire share the resonance: a
+    // figure scaled from one band's deviation would not put it on frequency.
+    if (std::holds_alternative<TwoBandDesign>(design))
+        return out + std::string(text(Text::correctTwoBand, language));
+    if (std::holds_alternative<LoadingCoilDesign>(design))
+        return out + std::string(text(Text::correctCoil, language));
+    const auto* dipole = std::get_if<HalfWaveDesign>(&design);
+    if (!dipole) return out;
     // Rounded to 12 digits first: the difference of two near frequencies
     // carries noise beyond the 15 digits that truncation rounds to, and
     // 21,5 cm must not come out 21,4.
-    const double change = t->scaledM * (r.resonanceMhz - r.band.designMhz) / r.band.designMhz * 100;
+    const double change =
+        dipole->totalLengthM / 2 * (r.resonanceMhz - r.band.designMhz) / r.band.designMhz * 100;
     const double changeCm = truncateDecimals(roundSignificant(change, 12), 1);
-    out += ' ';
     if (changeCm == 0) return out + std::string(text(Text::onFrequency, language));
-    return out + textWith(changeCm > 0 ? t->lengthen : t->shorten,
+    return out + textWith(changeCm > 0 ? Text::lengthenArm : Text::shortenArm,
                           {formatDouble(std::abs(changeCm), language)}, language);
 }
 
@@ -250,7 +204,7 @@ AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& b
     return out;
 }
 
-BandTexts bandTexts(const BandResult& r, const Design& design, int bandIndex, Language language) {
+BandTexts bandTexts(const BandResult& r, const Design& design, Language language) {
     BandTexts t;
     t.resonance =
         r.resonant ? fixed(r.resonanceMhz, 3, language) : std::string(text(Text::noResonance, language));
@@ -261,7 +215,7 @@ BandTexts bandTexts(const BandResult& r, const Design& design, int bandIndex, La
     t.impedance = fixed(r.resistanceAtDesignOhm, 1, language) + (negative ? " - j" : " + j") +
                   fixed(std::abs(x), 1, language);
     t.bandwidth = bandwidthText(r.swr2, language);
-    t.advice = advice(r, design, bandIndex, language);
+    t.advice = advice(r, design, language);
     return t;
 }
 

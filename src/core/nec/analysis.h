@@ -64,6 +64,10 @@ struct AnalysisOutcome {
 AnalysisOutcome analyse(const std::vector<Row>& rows, const std::vector<Band>& bands,
                         double referenceOhm = defaultReferenceOhm, Language language = Language::italian);
 
+// A resonance this close to its design frequency is on frequency: the
+// advice asks for no change, and the correction stops there.
+inline constexpr double onFrequencyKhz = 1;
+
 // What the window shows for one band (index 0 = the first, higher band).
 struct BandTexts {
     std::string resonance;  // MHz, three decimals ("7,215"), or the no-resonance text
@@ -74,8 +78,7 @@ struct BandTexts {
     std::string advice;     // deviation in kHz and % and the change of length
 };
 
-BandTexts bandTexts(const BandResult& result, const Design& design, int bandIndex,
-                    Language language = Language::italian);
+BandTexts bandTexts(const BandResult& result, const Design& design, Language language = Language::italian);
 
 // The rows as CSV (header, then f MHz, R, X, SWR per line; full stop as the
 // decimal sign and a comma between fields, as other programs read it).

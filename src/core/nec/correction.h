@@ -32,13 +32,14 @@
 #include <vector>
 
 #include "core/language.h"
+#include "core/nec/analysis.h"
 #include "core/nec/model.h"
 #include "core/nec/output.h"
 
 namespace zeliro::nec {
 
 inline constexpr int maxCorrectionSteps = 12;
-inline constexpr double correctionToleranceKhz = 1;
+inline constexpr double correctionToleranceKhz = onFrequencyKhz;
 
 // Where a few rows around a resonance put it.
 struct ResonanceEstimate {

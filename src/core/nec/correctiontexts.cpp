@@ -1,5 +1,6 @@
 #include "core/nec/correctiontexts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -30,6 +31,8 @@ constexpr std::array italian = {
     std::pair{CorrectionText::badModel, "Il progetto corretto non si può simulare: %1"},
     std::pair{CorrectionText::badResults, "Il simulatore non ha dato tutti i risultati del passo."},
     std::pair{CorrectionText::deckCorrected, "Misure corrette col simulatore, dal progetto:"},
+    std::pair{CorrectionText::done,
+              "Corretto in %1 passi: ogni risonanza è entro %2 kHz dalla frequenza di progetto."},
 };
 
 constexpr std::array english = {
@@ -51,24 +54,31 @@ constexpr std::array english = {
     std::pair{CorrectionText::badModel, "The corrected design cannot be simulated: %1"},
     std::pair{CorrectionText::badResults, "The simulator did not give all the results of the step."},
     std::pair{CorrectionText::deckCorrected, "Figures corrected by simulation, from the design:"},
+    std::pair{CorrectionText::done,
+              "Corrected in %1 steps: every resonance is within %2 kHz of its design frequency."},
 };
 
-static_assert(completeColumns(italian, english, CorrectionText::deckCorrected));
+static_assert(completeColumns(italian, english, CorrectionText::done));
 
 // A figure truncated to `decimals`, as the window shows it.
 std::string shown(double value, int decimals, Language language) {
     return formatDouble(truncateDecimals(value, decimals), language);
 }
 
-// A change truncated toward zero, with its sign ("+48", "-7", "0").
-std::string change(double value, int decimals, Language language) {
-    const double truncated = truncateDecimals(value, decimals);
-    return (truncated > 0 ? "+" : "") + formatDouble(truncated, language);
+// The change between the two figures as shown (each truncated to two
+// decimals), times `scale` (100: metres to centimetres), with its sign
+// ("+48", "-7", "0"): the label's change always agrees with its figure and
+// the design's.
+std::string change(double was, double now, double scale, int decimals, Language language) {
+    const double step = std::pow(10.0, -decimals);
+    const double difference =
+        std::round((truncateDecimals(now, 2) - truncateDecimals(was, 2)) * scale / step) * step;
+    return (difference > 0 ? "+" : "") + formatDouble(difference, language);
 }
 
 std::string lengthLabel(CorrectionText which, double was, double now, Language language) {
     return fillIn(correctionText(which, language),
-                  {shown(now, 2, language), change((now - was) * 100, 0, language)});
+                  {shown(now, 2, language), change(was, now, 100, 0, language)});
 }
 
 }  // namespace
@@ -82,10 +92,10 @@ CorrectionLabels correctionLabels(const Design& original, const Design& correcte
     if (original.index() != corrected.index()) return out;
     if (const auto* now = std::get_if<HalfWaveDesign>(&corrected)) {
         const double was = std::get<HalfWaveDesign>(original).totalLengthM;
-        out.corretto1 = fillIn(
-            correctionText(CorrectionText::totalLength, language),
-            {shown(now->totalLengthM, 2, language), change((now->totalLengthM - was) * 100, 0, language),
-             shown(now->totalLengthM / 2, 2, language)});
+        out.corretto1 =
+            fillIn(correctionText(CorrectionText::totalLength, language),
+                   {shown(now->totalLengthM, 2, language), change(was, now->totalLengthM, 100, 0, language),
+                    shown(now->totalLengthM / 2, 2, language)});
     } else if (const auto* now = std::get_if<TwoBandDesign>(&corrected)) {
         const auto& was = std::get<TwoBandDesign>(original);
         out.corretto1 = lengthLabel(CorrectionText::innerWire, was.innerWireM, now->innerWireM, language);
@@ -94,9 +104,17 @@ CorrectionLabels correctionLabels(const Design& original, const Design& correcte
         const double was = std::get<LoadingCoilDesign>(original).coilInductanceUh;
         out.corretto1 = fillIn(
             correctionText(CorrectionText::coil, language),
-            {shown(now->coilInductanceUh, 2, language), change(now->coilInductanceUh - was, 2, language)});
+            {shown(now->coilInductanceUh, 2, language), change(was, now->coilInductanceUh, 1, 2, language)});
     }
     return out;
+}
+
+std::string correctionDoneText(int steps, const std::vector<double>& deviationsKhz, Language language) {
+    double largest = 0;
+    for (double deviation : deviationsKhz) largest = std::max(largest, std::abs(deviation));
+    // A distance of a measured kind: rounded to the tenth shown, not truncated.
+    return fillIn(correctionText(CorrectionText::done, language),
+                  {std::to_string(steps), formatDouble(std::round(largest * 10) / 10, language)});
 }
 
 std::string correctionFailureText(CorrectionFailure reason, const std::string& modelError,

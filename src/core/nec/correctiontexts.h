@@ -30,6 +30,8 @@ enum class CorrectionText {
     badResults,
     // the comment card of a corrected deck, above the cards of the design it started from
     deckCorrected,
+    // a correction done: %1 steps, %2 the largest distance of a resonance from its design frequency
+    done,
 };
 
 std::string_view correctionText(CorrectionText which, Language language = Language::italian);
@@ -42,6 +44,11 @@ struct CorrectionLabels {
 // The corrected design against the one it started from (both of one kind).
 CorrectionLabels correctionLabels(const Design& original, const Design& corrected,
                                   Language language = Language::italian);
+
+// A correction done in `steps`, its corrected sweep's resonances that far
+// from the design frequencies (kHz, one a band).
+std::string correctionDoneText(int steps, const std::vector<double>& deviationsKhz,
+                               Language language = Language::italian);
 
 // Why the correction failed (the model's message for badModel); empty for none.
 std::string correctionFailureText(CorrectionFailure reason, const std::string& modelError = {},

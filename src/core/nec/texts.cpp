@@ -45,10 +45,6 @@ constexpr std::array italian = {
     std::pair{Text::onFrequency, "La lunghezza va bene."},
     std::pair{Text::lengthenArm, "Allungare ogni braccio di %1 cm."},
     std::pair{Text::shortenArm, "Accorciare ogni braccio di %1 cm."},
-    std::pair{Text::lengthenInner, "Allungare il filo interno di ogni braccio di %1 cm."},
-    std::pair{Text::shortenInner, "Accorciare il filo interno di ogni braccio di %1 cm."},
-    std::pair{Text::lengthenOuter, "Allungare il filo esterno di ogni braccio di %1 cm."},
-    std::pair{Text::shortenOuter, "Accorciare il filo esterno di ogni braccio di %1 cm."},
     std::pair{Text::deckHalfWave, "Dipolo a mezz'onda %1 m, %2 MHz"},
     std::pair{Text::deckTwoBand,
               "Dipolo a due bande con trappole: filo interno %1 m, esterno %2 m per braccio"},
@@ -91,9 +87,6 @@ constexpr std::array italian = {
     std::pair{Text::modelTooLarge,
               "Il modello è troppo grande: %1 segmenti (al massimo %2), circa %3 MB di memoria, e il calcolo "
               "non finirebbe in tempo. Accorciare il filo o abbassare la frequenza."},
-    std::pair{Text::addCoil, "Aggiungere %1 µH a ogni bobina."},
-    std::pair{Text::removeCoil, "Togliere %1 µH da ogni bobina."},
-    std::pair{Text::coilRight, "La bobina va bene."},
     std::pair{Text::noResonanceTooLong,
               "Nessuna risonanza nella scansione: la reattanza è induttiva, l'antenna è troppo lunga. "
               "Allargare la scansione."},
@@ -108,6 +101,11 @@ constexpr std::array italian = {
     std::pair{Text::csvCopperLoss, "con le perdite del rame"},
     std::pair{Text::csvNoCopperLoss, "senza perdite del rame"},
     std::pair{Text::noResonanceInSweep, "Nessuna risonanza nella scansione: allargare la scansione."},
+    std::pair{Text::withinTolerance, "È entro %1 kHz: in frequenza, non serve correggere."},
+    std::pair{Text::correctTwoBand,
+              "Le trappole legano le due bande: premere CORREGGI per il filo interno ed esterno insieme."},
+    std::pair{Text::correctCoil,
+              "La bobina e il filo agiscono insieme: premere CORREGGI per la bobina che va in frequenza."},
 };
 
 constexpr std::array english = {
@@ -147,10 +145,6 @@ constexpr std::array english = {
     std::pair{Text::onFrequency, "The length is right."},
     std::pair{Text::lengthenArm, "Lengthen each arm by %1 cm."},
     std::pair{Text::shortenArm, "Shorten each arm by %1 cm."},
-    std::pair{Text::lengthenInner, "Lengthen the inner wire of each arm by %1 cm."},
-    std::pair{Text::shortenInner, "Shorten the inner wire of each arm by %1 cm."},
-    std::pair{Text::lengthenOuter, "Lengthen the outer wire of each arm by %1 cm."},
-    std::pair{Text::shortenOuter, "Shorten the outer wire of each arm by %1 cm."},
     std::pair{Text::deckHalfWave, "Half-wave dipole %1 m, %2 MHz"},
     std::pair{Text::deckTwoBand, "Two-band trap dipole: inner wire %1 m, outer wire %2 m each arm"},
     std::pair{Text::deckTrap, "Trap %1 uH, %2 pF, Q %3"},
@@ -191,9 +185,6 @@ constexpr std::array english = {
         Text::modelTooLarge,
         "The model is too large: %1 segments (at most %2), about %3 MB of memory, and the run would not "
         "finish in time. Shorten the wire or lower the frequency."},
-    std::pair{Text::addCoil, "Add %1 µH to each coil."},
-    std::pair{Text::removeCoil, "Take %1 µH off each coil."},
-    std::pair{Text::coilRight, "The coil is right."},
     std::pair{
         Text::noResonanceTooLong,
         "No resonance in the sweep: the reactance is inductive, the antenna is too long. Widen the sweep."},
@@ -208,9 +199,14 @@ constexpr std::array english = {
     std::pair{Text::csvCopperLoss, "with copper loss"},
     std::pair{Text::csvNoCopperLoss, "without copper loss"},
     std::pair{Text::noResonanceInSweep, "No resonance in the sweep: widen the sweep."},
+    std::pair{Text::withinTolerance, "That is within %1 kHz: on frequency, nothing to correct."},
+    std::pair{Text::correctTwoBand,
+              "The traps tie the two bands together: press CORRECT for the inner and outer wire together."},
+    std::pair{Text::correctCoil,
+              "The coil and the wire act together: press CORRECT for the coil that is on frequency."},
 };
 
-static_assert(completeColumns(italian, english, Text::noResonanceInSweep));
+static_assert(completeColumns(italian, english, Text::correctCoil));
 
 }  // namespace
 

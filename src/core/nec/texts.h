@@ -54,10 +54,6 @@ enum class Text {
     onFrequency,
     lengthenArm,
     shortenArm,
-    lengthenInner,
-    shortenInner,
-    lengthenOuter,
-    shortenOuter,
     // the deck's comment cards (figures with a full stop, as the deck writes them)
     deckHalfWave,
     deckTwoBand,
@@ -91,10 +87,7 @@ enum class Text {
     trimLowEdge,
     // a model too large to run
     modelTooLarge,
-    // advice for the loading coil, and without a resonance in the sweep
-    addCoil,
-    removeCoil,
-    coilRight,
+    // advice without a resonance in the sweep
     noResonanceTooLong,
     noResonanceTooShort,
     // a text that is not the simulator's report at all
@@ -106,6 +99,11 @@ enum class Text {
     csvNoCopperLoss,
     // the advice when no resonance lies in the sweep and the reactance gives no side
     noResonanceInSweep,
+    // advice: a resonance within the correction's tolerance; designs whose
+    // figures act together, which only the correction can set
+    withinTolerance,
+    correctTwoBand,
+    correctCoil,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
