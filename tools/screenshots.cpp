@@ -181,7 +181,9 @@ QWidget* verification(zeliro::Registry& registry, const QString& opener) {
 }
 
 QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const QString& name) {
-    const bool measured = name == "frmVERIFICA_misura";
+    // The Smith page beside the same measured sweep.
+    const bool smith = name == "frmVERIFICA_smith";
+    const bool measured = name == "frmVERIFICA_misura" || smith;
     const bool corrected = name == "frmVERIFICA_corretto";
     // The pattern and the height study of the half-wave dipole at 20 m over average ground.
     const bool pattern = name == "frmVERIFICA_diagramma" || name == "frmVERIFICA_altezza";
@@ -217,6 +219,10 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
     if (measured) {
         sample.name = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p");
         window->findChild<QAbstractButton*>("caricaMisura")->click();
+    }
+    if (smith) {
+        auto* pages = window->findChild<QTabWidget*>("pagine");
+        pages->setCurrentWidget(window->findChild<QWidget*>("smith"));
     }
     return window;
 }
@@ -264,7 +270,8 @@ int main(int argc, char** argv) {
     if (everything)
         names = registry.names() + QStringList{"frmVERIFICA",          "frmVERIFICA_misura",
                                                "frmVERIFICA_corretto", "frmVERIFICA_diagramma",
-                                               "frmVERIFICA_altezza",  "frmANALIZZATORE"};
+                                               "frmVERIFICA_altezza",  "frmVERIFICA_smith",
+                                               "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;

@@ -19,6 +19,7 @@
 #include "frame/Platform.h"
 #include "verify/PatternPage.h"
 #include "verify/ResultGrid.h"
+#include "verify/SmithPage.h"
 #include "verify/SwrPlot.h"
 
 namespace zeliro {
@@ -72,6 +73,8 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
         grafico->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     grafico->setObjectName("grafico");
     pagine->addTab(grafico, "SWR");
+    smith = new SmithPage(pagine, m_request.language);
+    pagine->addTab(smith, "SMITH");
     diagramma = new PatternPage(pagine, m_request.language);
     pagine->addTab(diagramma, tr("DIAGRAMMA"));
     altezze = new HeightPage(pagine, m_request.language);
@@ -274,6 +277,7 @@ void frmVERIFICA::optionsEdited() {
     const bool stale = resultsStale();
     m_results->setStale(stale);
     diagramma->setStale(stale);
+    smith->setStale(stale);
     altezze->setStale(stale);
     for (QLabel* label : corretto) ResultGrid::colourFigure(*label, stale);
     if (!m_designCurrent)
@@ -401,6 +405,9 @@ void frmVERIFICA::salvaDiagramma_Click() {
 QImage frmVERIFICA::printedImage() {
     QImage image = m_client->grab().toImage();
     std::vector<QWidget*> pages;
+    // The SWR and Smith pages of the results, where the window shows another.
+    for (QWidget* page : {static_cast<QWidget*>(grafico), static_cast<QWidget*>(smith)})
+        if (m_session.results() && pagine->currentWidget() != page) pages.push_back(page);
     if (m_session.pattern() && pagine->currentWidget() != diagramma) pages.push_back(diagramma);
     if (m_session.heights() && pagine->currentWidget() != altezze) pages.push_back(altezze);
     for (QWidget* page : pages) {
