@@ -6,8 +6,8 @@
 // a system with no default printer (stampa-senza-stampante.png) and the
 // preview of its data report (anteprima-dati.png); and the verification window twice: on the two-band example
 // ("frmVERIFICA"), and on the half-wave dipole beside the measured sweep
-// that the tests write to build/sweeps ("frmVERIFICA_misura"); and the
-// analyser dialog of the trimming window ("frmANALIZZATORE").
+// that the tests write to build/sweeps ("frmVERIFICA_misura", and its SMITH
+// page: "frmVERIFICA_smith"); and the analyser dialog of the trimming window ("frmANALIZZATORE").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
