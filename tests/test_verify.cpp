@@ -424,6 +424,7 @@ void VerifyWindow::smithPageFollowsTheResults() {
     QVERIFY(m_printer.images[0].height() > 520 + 200);  // the SWR page under the window
     fill(window, {"impedenza"}, {"75"});
     QVERIFY(chart->property("stale").toBool());
+    QVERIFY(control<QWidget>(window, "grafico")->property("stale").toBool());
     marks = chart->property("marks").toMap();
     QVERIFY(qAbs(marks.value("risonanza1").toPointF().x()) < 0.05);  // 72 ohms against 75
 }

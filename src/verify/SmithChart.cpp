@@ -175,7 +175,8 @@ void SmithChart::paintEvent(QPaintEvent*) {
     painter.setClipPath(disc);
     painter.setBrush(Qt::NoBrush);
     for (const SmithCurve& curve : m_curves) {
-        painter.setPen(QPen(faded(curve.colour, m_stale), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(faded(curve.colour, m_stale && curve.simulated), 2, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
         for (const auto& band : curve.bands) {
             // A point without a reflection breaks the line.
             QPolygonF line;
@@ -193,7 +194,7 @@ void SmithChart::paintEvent(QPaintEvent*) {
     painter.restore();
     for (const SmithMark& mark : m_marks)
         if (const auto gamma = nec::reflection(mark.at.resistanceOhm, mark.at.reactanceOhm, m_referenceOhm))
-            drawMark(painter, plane.at(*gamma), mark, m_stale, gamma->imag() <= 0);
+            drawMark(painter, plane.at(*gamma), mark, m_stale && mark.simulated, gamma->imag() <= 0);
 
     // The corners: the reference, the curves, what the marks mean.
     painter.setFont(smallFont(7, true));
@@ -207,7 +208,7 @@ void SmithChart::paintEvent(QPaintEvent*) {
         top += line;
         const int textWidth = metrics.horizontalAdvance(curve.name);
         const qreal left = width() - 3 - textWidth;
-        painter.setPen(QPen(faded(curve.colour, m_stale), 2));
+        painter.setPen(QPen(faded(curve.colour, m_stale && curve.simulated), 2));
         painter.drawLine(QPointF(left - 14, top - line / 3.0), QPointF(left - 3, top - line / 3.0));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(left, top), curve.name);

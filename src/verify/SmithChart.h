@@ -6,7 +6,7 @@
 // clockwise) with marks at the design frequency and at the resonance. The
 // reference the chart is normalised to stands in its top-left corner, the
 // names of the curves in the top-right one, what the marks mean at the bottom.
-// Curves of results whose options changed are drawn faded.
+// Simulated curves of results whose options changed are drawn faded.
 
 #include <QColor>
 #include <QString>
@@ -24,6 +24,7 @@ struct SmithCurve {
     QString name;  // in the legend
     QColor colour;
     std::vector<std::vector<nec::Row>> bands;  // one line a band
+    bool simulated = true;                     // faded with stale results; a measurement is not
 };
 
 struct SmithMark {
@@ -33,6 +34,7 @@ struct SmithMark {
     QColor colour;
     nec::Row at;
     QString label;  // beside the mark; may be empty
+    bool simulated = true;
 };
 
 class SmithChart : public QWidget {

@@ -98,7 +98,7 @@ void SmithPage::display(const VerificationSession& session) {
     std::vector<QString> prefixes;
     const auto add = [&](const QString& name, const QColor& colour, const std::vector<nec::Row>& rows,
                          const QString& prefix) {
-        curves.push_back({name, colour, byBand(rows, bands)});
+        curves.push_back({name, colour, byBand(rows, bands), prefix != "misura"});
         prefixes.push_back(prefix);
         return curves.size() - 1;
     };
@@ -131,7 +131,7 @@ void SmithPage::display(const VerificationSession& session) {
         if (measuredCurve)
             if (const auto zero = nec::measureBand(*measured, bands[i]).reactanceZeroMhz)
                 mark(marks, curves[*measuredCurve].bands[i], *zero,
-                     {"misuraRisonanza" + n, SmithMark::Kind::resonance, measuredColour, {}, {}});
+                     {"misuraRisonanza" + n, SmithMark::Kind::resonance, measuredColour, {}, {}, false});
     }
     carta->draw(session.referenceOhm(), curves, marks);
 
@@ -180,8 +180,9 @@ void SmithPage::display(const VerificationSession& session) {
         attach(line("R", QPen(Qt::black, 2)));
         attach(line("X", QPen(Qt::black, 2, Qt::DashLine)));
         for (const SmithCurve& curve : curves) {
-            QLineSeries* r = line({}, QPen(faded(curve.colour, m_stale), 2));
-            QLineSeries* reactance = line({}, QPen(faded(curve.colour, m_stale), 2, Qt::DashLine));
+            const QColor colour = faded(curve.colour, m_stale && curve.simulated);
+            QLineSeries* r = line({}, QPen(colour, 2));
+            QLineSeries* reactance = line({}, QPen(colour, 2, Qt::DashLine));
             for (const nec::Row& row : curve.bands[i]) {
                 r->append(row.frequencyMhz, row.resistanceOhm);
                 reactance->append(row.frequencyMhz, row.reactanceOhm);
@@ -190,7 +191,7 @@ void SmithPage::display(const VerificationSession& session) {
             }
             for (QLineSeries* series : {r, reactance}) {
                 attach(series);
-                m_lines.push_back({series, curve.colour});
+                if (curve.simulated) m_lines.push_back({series, curve.colour});
             }
         }
         low = std::max(low, -largestOhm);

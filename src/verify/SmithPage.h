@@ -4,8 +4,8 @@
 // it R and X against frequency, a panel a band. The same curves as the SWR
 // plot: the model (or the corrected design, with the design as it came in
 // grey) and the measured sweep where it gives R and X; marks at each band's
-// design frequency and at the resonances. Curves of results whose options
-// changed are drawn faded.
+// design frequency and at the resonances. Simulated curves of results whose
+// options changed are drawn faded.
 
 #include <QWidget>
 
@@ -38,7 +38,7 @@ private:
     Language m_language;
     SmithChart* carta = nullptr;
     std::vector<QChartView*> m_panels;
-    std::vector<Line> m_lines;  // of the R/X panels, to fade
+    std::vector<Line> m_lines;  // the simulated ones of the R/X panels, to fade
     bool m_stale = false;
 };
 

@@ -278,6 +278,7 @@ void frmVERIFICA::optionsEdited() {
     m_results->setStale(stale);
     diagramma->setStale(stale);
     smith->setStale(stale);
+    grafico->setStale(stale);
     altezze->setStale(stale);
     for (QLabel* label : corretto) ResultGrid::colourFigure(*label, stale);
     if (!m_designCurrent)
