@@ -17,6 +17,8 @@ namespace {
 constexpr double gridSteps[] = {0.2, 0.5, 1, 2, 5};
 // Room around the rim; the corners outside it hold the legends.
 constexpr int rimMargin = 4;
+// A point this far out (a resistance below zero) is left off the chart.
+constexpr double farOutside = 4;
 
 const QColor gridColour(185, 185, 185);
 const QColor goodFill(120, 220, 120, 90);
@@ -26,6 +28,14 @@ QFont smallFont(double points, bool bold = false) {
     QFont font = sansFont(8, bold);
     font.setPointSizeF(points);
     return font;
+}
+
+// Where a point of a sweep stands; none without a reflection, or far outside
+// the rim, where it breaks the line.
+std::optional<nec::Reflection> onChart(const nec::Row& row, double referenceOhm) {
+    const auto gamma = nec::reflection(row.resistanceOhm, row.reactanceOhm, referenceOhm);
+    if (!gamma || std::abs(*gamma) > farOutside) return std::nullopt;
+    return gamma;
 }
 
 QColor faded(const QColor& colour, bool stale) {
@@ -93,7 +103,7 @@ void drawGrid(QPainter& painter, const Plane& plane, Language language) {
     }
 }
 
-// The label stands away from the horizontal axis: below a mark under it, above one over it.
+// The label stands away from the horizontal axis: below a mark on or under it, above one over it.
 void drawMark(QPainter& painter, const QPointF& at, const SmithMark& mark, bool stale,
               bool labelBelow = true) {
     const QColor colour = faded(mark.colour, stale);
@@ -144,15 +154,14 @@ int SmithChart::pointCount() const {
     int count = 0;
     for (const SmithCurve& curve : m_curves)
         for (const auto& band : curve.bands)
-            for (const nec::Row& row : band)
-                count += nec::reflection(row.resistanceOhm, row.reactanceOhm, m_referenceOhm).has_value();
+            for (const nec::Row& row : band) count += onChart(row, m_referenceOhm).has_value();
     return count;
 }
 
 QVariantMap SmithChart::markPoints() const {
     QVariantMap points;
     for (const SmithMark& mark : m_marks)
-        if (const auto gamma = nec::reflection(mark.at.resistanceOhm, mark.at.reactanceOhm, m_referenceOhm))
+        if (const auto gamma = onChart(mark.at, m_referenceOhm))
             points.insert(mark.name, QPointF(gamma->real(), gamma->imag()));
     return points;
 }
@@ -161,14 +170,16 @@ void SmithChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
-    const QRectF area = rect();
-    const Plane plane(area);
-
+    const Plane plane(rect());
     painter.setPen(QPen(goodEdge, 1, Qt::DashLine));
     painter.setBrush(goodFill);
     painter.drawEllipse(plane.circle(nec::swrCircle(2)));
     drawGrid(painter, plane, m_language);
 
+    const auto place = [&](const nec::Row& row) -> std::optional<QPointF> {
+        const auto gamma = onChart(row, m_referenceOhm);
+        return gamma ? std::optional<QPointF>(plane.at(*gamma)) : std::nullopt;
+    };
     QPainterPath disc;
     disc.addEllipse(plane.circle({{0, 0}, 1.02}));
     painter.save();
@@ -178,11 +189,11 @@ void SmithChart::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(faded(curve.colour, m_stale && curve.simulated), 2, Qt::SolidLine, Qt::RoundCap,
                             Qt::RoundJoin));
         for (const auto& band : curve.bands) {
-            // A point without a reflection breaks the line.
+            // A point that has no place on the chart breaks the line.
             QPolygonF line;
             for (const nec::Row& row : band) {
-                if (const auto gamma = nec::reflection(row.resistanceOhm, row.reactanceOhm, m_referenceOhm)) {
-                    line << plane.at(*gamma);
+                if (const auto at = place(row)) {
+                    line << *at;
                     continue;
                 }
                 painter.drawPolyline(line);
@@ -193,10 +204,13 @@ void SmithChart::paintEvent(QPaintEvent*) {
     }
     painter.restore();
     for (const SmithMark& mark : m_marks)
-        if (const auto gamma = nec::reflection(mark.at.resistanceOhm, mark.at.reactanceOhm, m_referenceOhm))
-            drawMark(painter, plane.at(*gamma), mark, m_stale && mark.simulated, gamma->imag() <= 0);
+        if (const auto at = place(mark.at))
+            drawMark(painter, *at, mark, m_stale && mark.simulated, at->y() >= plane.at({0, 0}).y());
+    drawLegends(painter);
+}
 
-    // The corners: the reference, the curves, what the marks mean.
+// The corners: the reference, the curves, what the marks and the shading mean.
+void SmithChart::drawLegends(QPainter& painter) const {
     painter.setFont(smallFont(7, true));
     const QFontMetrics metrics(painter.font());
     const int line = metrics.height();
@@ -206,29 +220,28 @@ void SmithChart::paintEvent(QPaintEvent*) {
     int top = 0;
     for (const SmithCurve& curve : m_curves) {
         top += line;
-        const int textWidth = metrics.horizontalAdvance(curve.name);
-        const qreal left = width() - 3 - textWidth;
+        const qreal left = width() - 3 - metrics.horizontalAdvance(curve.name);
         painter.setPen(QPen(faded(curve.colour, m_stale && curve.simulated), 2));
         painter.drawLine(QPointF(left - 14, top - line / 3.0), QPointF(left - 3, top - line / 3.0));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(left, top), curve.name);
     }
+    const QFont font = smallFont(6.5);
+    const int step = QFontMetrics(font).height();
     const int bottom = height() - 3;
-    painter.setFont(smallFont(6.5));
-    const QFontMetrics small(painter.font());
-    SmithMark sample{{}, SmithMark::Kind::designFrequency, Qt::white, {}, {}};
-    drawMark(painter, QPointF(7, bottom - small.height() - 3), sample, false);
-    painter.setFont(smallFont(6.5));
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(14, bottom - small.height()), tr("frequenza di progetto"));
-    sample.kind = SmithMark::Kind::resonance;
-    sample.colour = Qt::black;
-    drawMark(painter, QPointF(7, bottom - 3), sample, false);
-    painter.setFont(smallFont(6.5));
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(14, bottom), tr("risonanza"));
+    const std::pair<SmithMark, QString> meanings[] = {
+        {{{}, SmithMark::Kind::designFrequency, Qt::white, {}, {}}, tr("frequenza di progetto")},
+        {{{}, SmithMark::Kind::resonance, Qt::black, {}, {}}, tr("risonanza")}};
+    int baseline = bottom - step;
+    for (const auto& [sample, meaning] : meanings) {
+        drawMark(painter, QPointF(7, baseline - 3), sample, false);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(14, baseline), meaning);
+        baseline += step;
+    }
     const QString good = "SWR 2:1";
-    const qreal right = width() - 3 - small.horizontalAdvance(good);
+    const qreal right = width() - 3 - QFontMetrics(font).horizontalAdvance(good);
     painter.setPen(QPen(goodEdge, 1, Qt::DashLine));
     painter.setBrush(goodFill);
     painter.drawRect(QRectF(right - 13, bottom - 7, 10, 7));

@@ -18,6 +18,8 @@
 #include "core/language.h"
 #include "core/nec/output.h"
 
+class QPainter;
+
 namespace zeliro {
 
 struct SmithCurve {
@@ -40,7 +42,7 @@ struct SmithMark {
 class SmithChart : public QWidget {
     Q_OBJECT
     // For tests: the curves drawn, their points, and where each mark stands
-    // (its reflection coefficient as a point, real part first).
+    // (its reflection coefficient as a point, real part first); points on the chart only.
     Q_PROPERTY(QStringList curves READ curveNames)
     Q_PROPERTY(int points READ pointCount)
     Q_PROPERTY(QVariantMap marks READ markPoints)
@@ -61,6 +63,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawLegends(QPainter& painter) const;
+
     Language m_language;
     double m_referenceOhm = 50;
     std::vector<SmithCurve> m_curves;

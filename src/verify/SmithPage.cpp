@@ -9,6 +9,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/nec/measured.h"
 #include "core/nec/smith.h"
@@ -78,6 +79,78 @@ QLineSeries* line(const QString& name, const QPen& pen) {
     return series;
 }
 
+// One band's panel: R solid and X dashed of every curve, X = 0 and the
+// design frequency drawn; the simulated lines go to `simulated`, to fade.
+QChart* impedanceChart(const nec::Band& band, std::size_t index, const std::vector<SmithCurve>& curves,
+                       const QLocale& locale, bool stale, std::vector<FadingLine>& simulated) {
+    auto* chart = new QChart;
+    chart->setMargins(QMargins(0, 2, 0, 0));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setBackgroundRoundness(0);
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(locale);
+    QFont small = sansFont(8);
+    small.setPointSizeF(7);
+    chart->legend()->setFont(small);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    chart->legend()->setAlignment(Qt::AlignTop);
+    auto* x = new QValueAxis;
+    x->setRange(band.startMhz, band.endMhz());
+    x->setLabelFormat("%.3f");
+    x->setTickCount(3);
+    x->setMinorTickCount(1);
+    x->setLabelsFont(small);
+    auto* y = new QValueAxis;
+    y->setLabelFormat("%.0f");
+    y->setLabelsFont(small);
+    y->setTitleText("Ω");
+    y->setTitleFont(small);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    const auto attach = [&](QLineSeries* series) {
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    };
+    // The legend says which line is which; the Smith chart names the curves.
+    attach(line("R", QPen(Qt::black, 2)));
+    attach(line("X", QPen(Qt::black, 2, Qt::DashLine)));
+    double low = 0;
+    double high = 0;
+    for (const SmithCurve& curve : curves) {
+        const QColor colour = faded(curve.colour, stale && curve.simulated);
+        QLineSeries* r = line({}, QPen(colour, 2));
+        QLineSeries* reactance = line({}, QPen(colour, 2, Qt::DashLine));
+        for (const nec::Row& row : curve.bands[index]) {
+            if (!std::isfinite(row.resistanceOhm) || !std::isfinite(row.reactanceOhm)) continue;
+            r->append(row.frequencyMhz, row.resistanceOhm);
+            reactance->append(row.frequencyMhz, row.reactanceOhm);
+            low = std::min({low, row.resistanceOhm, row.reactanceOhm});
+            high = std::max({high, row.resistanceOhm, row.reactanceOhm});
+        }
+        for (QLineSeries* series : {r, reactance}) {
+            attach(series);
+            if (curve.simulated) simulated.push_back({series, curve.colour});
+        }
+    }
+    low = std::max(low, -largestOhm);
+    high = std::min(std::max(high, low + 10), largestOhm);
+    y->setRange(low, high);
+    y->setTickCount(5);
+    y->applyNiceNumbers();
+    QLineSeries* zero = line({}, QPen(Qt::black, 1));
+    zero->append(band.startMhz, 0);
+    zero->append(band.endMhz(), 0);
+    attach(zero);
+    QLineSeries* design = line({}, QPen(Qt::black, 1, Qt::DashLine));
+    design->append(band.designMhz, y->min());
+    design->append(band.designMhz, y->max());
+    attach(design);
+    for (QLegendMarker* entry : chart->legend()->markers())
+        if (entry->series()->name().isEmpty()) entry->setVisible(false);
+    return chart;
+}
+
 }  // namespace
 
 SmithPage::SmithPage(QWidget* parent, Language language) : QWidget(parent), m_language(language) {
@@ -123,7 +196,8 @@ void SmithPage::display(const VerificationSession& session) {
                   SmithMark::Kind::designFrequency,
                   curves[c].colour,
                   {},
-                  c == model ? figure : QString()});
+                  c == model ? figure : QString(),
+                  curves[c].simulated});
         }
         if (model && i < results->bandResults.size() && results->bandResults[i].resonant)
             mark(marks, curves[*model].bands[i], results->bandResults[i].resonanceMhz,
@@ -134,8 +208,11 @@ void SmithPage::display(const VerificationSession& session) {
                      {"misuraRisonanza" + n, SmithMark::Kind::resonance, measuredColour, {}, {}, false});
     }
     carta->draw(session.referenceOhm(), curves, marks);
+    drawPanels(bands, curves);
+}
 
-    // R and X against frequency, a panel a band, one above the other.
+// R and X against frequency, a panel a band, one above the other.
+void SmithPage::drawPanels(const std::vector<nec::Band>& bands, const std::vector<SmithCurve>& curves) {
     for (QChartView* view : m_panels) delete view;
     m_panels.clear();
     m_lines.clear();
@@ -143,89 +220,23 @@ void SmithPage::display(const VerificationSession& session) {
     QLocale locale = m_language == Language::english ? QLocale(QLocale::English, QLocale::UnitedStates)
                                                      : QLocale(QLocale::Italian, QLocale::Italy);
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    const int panels = static_cast<int>(std::max<std::size_t>(bands.size(), 1));
+    const int panelHeight = pageHeight / static_cast<int>(std::max<std::size_t>(bands.size(), 1));
     for (std::size_t i = 0; i < bands.size(); ++i) {
-        auto* chart = new QChart;
-        chart->setMargins(QMargins(0, 2, 0, 0));
-        chart->layout()->setContentsMargins(0, 0, 0, 0);
-        chart->setBackgroundRoundness(0);
-        chart->setLocalizeNumbers(true);
-        chart->setLocale(locale);
-        QFont small = sansFont(8);
-        small.setPointSizeF(7);
-        chart->legend()->setFont(small);
-        chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-        chart->legend()->setAlignment(Qt::AlignTop);
-        auto* x = new QValueAxis;
-        x->setRange(bands[i].startMhz, bands[i].endMhz());
-        x->setLabelFormat("%.3f");
-        x->setTickCount(3);
-        x->setMinorTickCount(1);
-        x->setLabelsFont(small);
-        auto* y = new QValueAxis;
-        y->setLabelFormat("%.0f");
-        y->setLabelsFont(small);
-        y->setTitleText("Ω");
-        y->setTitleFont(small);
-        chart->addAxis(x, Qt::AlignBottom);
-        chart->addAxis(y, Qt::AlignLeft);
-        const auto attach = [&](QLineSeries* series) {
-            chart->addSeries(series);
-            series->attachAxis(x);
-            series->attachAxis(y);
-        };
-        double low = 0;
-        double high = 0;
-        // The legend says which line is which; the Smith chart names the curves.
-        attach(line("R", QPen(Qt::black, 2)));
-        attach(line("X", QPen(Qt::black, 2, Qt::DashLine)));
-        for (const SmithCurve& curve : curves) {
-            const QColor colour = faded(curve.colour, m_stale && curve.simulated);
-            QLineSeries* r = line({}, QPen(colour, 2));
-            QLineSeries* reactance = line({}, QPen(colour, 2, Qt::DashLine));
-            for (const nec::Row& row : curve.bands[i]) {
-                r->append(row.frequencyMhz, row.resistanceOhm);
-                reactance->append(row.frequencyMhz, row.reactanceOhm);
-                low = std::min({low, row.resistanceOhm, row.reactanceOhm});
-                high = std::max({high, row.resistanceOhm, row.reactanceOhm});
-            }
-            for (QLineSeries* series : {r, reactance}) {
-                attach(series);
-                if (curve.simulated) m_lines.push_back({series, curve.colour});
-            }
-        }
-        low = std::max(low, -largestOhm);
-        high = std::min(std::max(high, low + 10), largestOhm);
-        y->setRange(low, high);
-        y->setTickCount(5);
-        y->applyNiceNumbers();
-        QLineSeries* zero = line({}, QPen(Qt::black, 1));
-        zero->append(bands[i].startMhz, 0);
-        zero->append(bands[i].endMhz(), 0);
-        attach(zero);
-        QLineSeries* design = line({}, QPen(Qt::black, 1, Qt::DashLine));
-        design->append(bands[i].designMhz, y->min());
-        design->append(bands[i].designMhz, y->max());
-        attach(design);
-        for (QLegendMarker* entry : chart->legend()->markers())
-            if (entry->series()->name().isEmpty()) entry->setVisible(false);
-        auto* view = new QChartView(chart, this);
+        auto* view = new QChartView(impedanceChart(bands[i], i, curves, locale, m_stale, m_lines), this);
         view->setObjectName(QString("resistenzaReattanza%1").arg(i + 1));
         view->setAccessibleName(tr("Resistenza e reattanza %1").arg(i + 1));
         view->setRenderHint(QPainter::Antialiasing);
-        const int panelHeight = pageHeight / panels;
         view->setGeometry(panelsLeft, static_cast<int>(i) * panelHeight, panelsWidth,
                           panelHeight - (i + 1 < bands.size() ? 2 : 0));
         view->show();
         m_panels.push_back(view);
     }
-    setStale(m_stale);
 }
 
 void SmithPage::setStale(bool stale) {
     m_stale = stale;
     carta->setStale(stale);
-    for (const Line& l : m_lines) {
+    for (const FadingLine& l : m_lines) {
         QPen pen = l.series->pen();
         pen.setColor(faded(l.colour, stale));
         l.series->setPen(pen);

@@ -12,14 +12,21 @@
 #include <vector>
 
 #include "core/language.h"
+#include "core/nec/model.h"
+#include "verify/SmithChart.h"
 
 class QChartView;
 class QLineSeries;
 
 namespace zeliro {
 
-class SmithChart;
 class VerificationSession;
+
+// A line of a plot with its own colour, faded with stale results.
+struct FadingLine {
+    QLineSeries* series;
+    QColor colour;
+};
 
 class SmithPage : public QWidget {
     Q_OBJECT
@@ -31,14 +38,12 @@ public:
     void setStale(bool stale);
 
 private:
-    struct Line {
-        QLineSeries* series;
-        QColor colour;
-    };
+    void drawPanels(const std::vector<nec::Band>& bands, const std::vector<SmithCurve>& curves);
+
     Language m_language;
     SmithChart* carta = nullptr;
     std::vector<QChartView*> m_panels;
-    std::vector<Line> m_lines;  // the simulated ones of the R/X panels, to fade
+    std::vector<FadingLine> m_lines;  // the simulated ones of the R/X panels, to fade
     bool m_stale = false;
 };
 
