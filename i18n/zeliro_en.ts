@@ -274,6 +274,48 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>zeliro::SmithChart</name>
+    <message>
+        <source>Carta di Smith</source>
+        <translation>Smith chart</translation>
+    </message>
+    <message>
+        <source>Normalizzata a %1 Ω</source>
+        <translation>Normalised to %1 Ω</translation>
+    </message>
+    <message>
+        <source>frequenza di progetto</source>
+        <translation>design frequency</translation>
+    </message>
+    <message>
+        <source>risonanza</source>
+        <translation>resonance</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::SmithPage</name>
+    <message>
+        <source>progetto</source>
+        <translation>design</translation>
+    </message>
+    <message>
+        <source>corretto</source>
+        <translation>corrected</translation>
+    </message>
+    <message>
+        <source>modello</source>
+        <translation>model</translation>
+    </message>
+    <message>
+        <source>misura</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>Resistenza e reattanza %1</source>
+        <translation>Resistance and reactance %1</translation>
+    </message>
+</context>
+<context>
     <name>zeliro::SwrPlot</name>
     <message>
         <source>modello</source>

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "core/nec/analysis.h"
+#include "core/nec/smith.h"
 
 using namespace zeliro::nec;
 
@@ -100,6 +101,8 @@ private slots:
     void brokenReports();
     void standingWaveRatio_data();
     void standingWaveRatio();
+    void smithChartPoints_data();
+    void smithChartPoints();
     void resonanceAndBandwidth_data();
     void resonanceAndBandwidth();
     void rowsMustMatchTheSweep();
@@ -479,6 +482,56 @@ void Nec::brokenReports() {
         QCOMPARE(out.error, textWith(error, arguments, language));
         QVERIFY(out.rows.empty());
     }
+}
+
+// Where an impedance stands on the Smith chart, and that it lies on the
+// chart's circles of its resistance, its reactance and its SWR.
+void Nec::smithChartPoints_data() {
+    QTest::addColumn<double>("r");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("reference");
+    QTest::addColumn<bool>("onChart");  // false: no reflection at all
+    QTest::addColumn<double>("re");
+    QTest::addColumn<double>("im");
+    QTest::newRow("matched: the centre") << 50.0 << 0.0 << 50.0 << true << 0.0 << 0.0;
+    QTest::newRow("short: the left end") << 0.0 << 0.0 << 50.0 << true << -1.0 << 0.0;
+    QTest::newRow("twice the reference: SWR 2 circle, right")
+        << 100.0 << 0.0 << 50.0 << true << 1 / 3.0 << 0.0;
+    QTest::newRow("half the reference: SWR 2 circle, left") << 25.0 << 0.0 << 50.0 << true << -1 / 3.0 << 0.0;
+    QTest::newRow("inductance: the rim's top") << 0.0 << 50.0 << 50.0 << true << 0.0 << 1.0;
+    QTest::newRow("capacitance: the rim's bottom") << 0.0 << -50.0 << 50.0 << true << 0.0 << -1.0;
+    QTest::newRow("50 + j50 on 50") << 50.0 << 50.0 << 50.0 << true << 0.2 << 0.4;
+    QTest::newRow("73 - j40 on 75") << 73.0 << -40.0 << 75.0 << true
+                                    << (73.0 * 73 + 40 * 40 - 75 * 75) / (148.0 * 148 + 1600)
+                                    << -80.0 * 75 / (148.0 * 148 + 1600);
+    QTest::newRow("Z = -Z0") << -50.0 << 0.0 << 50.0 << false << 0.0 << 0.0;
+    QTest::newRow("reference zero") << 50.0 << 0.0 << 0.0 << false << 0.0 << 0.0;
+    QTest::newRow("R not a number") << qQNaN() << 0.0 << 50.0 << false << 0.0 << 0.0;
+    QTest::newRow("X infinite") << 50.0 << qInf() << 50.0 << false << 0.0 << 0.0;
+}
+
+void Nec::smithChartPoints() {
+    QFETCH(double, r);
+    QFETCH(double, x);
+    QFETCH(double, reference);
+    QFETCH(bool, onChart);
+    const std::optional<Reflection> gamma = reflection(r, x, reference);
+    QCOMPARE(gamma.has_value(), onChart);
+    if (!onChart) return;
+    QFETCH(double, re);
+    QFETCH(double, im);
+    QVERIFY2(std::abs(*gamma - Reflection(re, im)) < 1e-12,
+             qPrintable(QString("%1 %2").arg(gamma->real()).arg(gamma->imag())));
+    const auto on = [&](const Circle& c) { return std::abs(std::abs(*gamma - c.centre) - c.radius) < 1e-12; };
+    QVERIFY(on(resistanceCircle(r / reference)));
+    if (x != 0) QVERIFY(on(reactanceCircle(x / reference)));
+    if (r > 0) QVERIFY(on(swrCircle(zeliro::nec::standingWaveRatio(r, x, reference))));
+    // The sweep's impedance between two rows lies on the line between them.
+    const std::vector<Row> rows{{7.0, 2 * r, x - 10}, {7.2, 0, x + 10}};
+    const std::optional<Row> between = impedanceAt(rows, 7.05);
+    QVERIFY(between && std::abs(between->resistanceOhm - 1.5 * r) < 1e-9 &&
+            std::abs(between->reactanceOhm - (x - 5)) < 1e-9);
+    QVERIFY(!impedanceAt(rows, 6.99) && !impedanceAt(rows, 7.21));
 }
 
 void Nec::standingWaveRatio_data() {

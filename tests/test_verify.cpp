@@ -62,6 +62,7 @@ private slots:
     void aRunThatDoesNotEndWellChangesNothing();
     void measuredSweepBesideTheModel();
     void patternPageFollowsTheResults();
+    void smithPageFollowsTheResults();
     void messagesInEnglish();
     void trimmingTakesTheMeasuredMinimum_data();
     void trimmingTakesTheMeasuredMinimum();
@@ -463,6 +464,39 @@ void VerifyWindow::patternPageFollowsTheResults() {
     click(window, "stampa");
     QCOMPARE(m_printer.images.size(), 1);
     QVERIFY(m_printer.images[0].height() > 520 + 200);  // the pattern page under the window
+}
+
+// The Smith page holds the model's curve at the window's reference, marked at
+// the design frequency and the resonance; it is printed under the window
+// from any page, and fades when the options change.
+void VerifyWindow::smithPageFollowsTheResults() {
+    if (QStandardPaths::findExecutable("nec2c").isEmpty()) QSKIP("nec2c is not installed");
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    punti(window, "11");
+    simulate(window);
+    QWidget* chart = control<QWidget>(window, "cartaSmith");
+    QCOMPARE(chart->property("curves").toStringList(), QStringList{"modello"});
+    QCOMPARE(chart->property("points").toInt(), 11);
+    // Below its resonance (7,2 MHz) the dipole is capacitive: under the
+    // horizontal axis. At the resonance, about 72 ohms: on the axis, inside the 2:1 circle.
+    QVariantMap marks = chart->property("marks").toMap();
+    QVERIFY2(marks.value("progetto1").toPointF().y() < -0.1,
+             qPrintable(QString::number(marks.value("progetto1").toPointF().y())));
+    const QPointF resonance = marks.value("risonanza1").toPointF();
+    QVERIFY2(qAbs(resonance.y()) < 1e-9 && resonance.x() > 0.1 && resonance.x() < 1 / 3.0,
+             qPrintable(QString("%1 %2").arg(resonance.x()).arg(resonance.y())));
+    QVERIFY(control<QWidget>(window, "resistenzaReattanza1"));
+    auto* pages = control<QTabWidget>(window, "pagine");
+    pages->setCurrentWidget(control<QWidget>(window, "smith"));
+    click(window, "stampa");
+    QCOMPARE(m_printer.images.size(), 1);
+    QVERIFY(m_printer.images[0].height() > 520 + 200);  // the SWR page under the window
+    fill(window, {"impedenza"}, {"75"});
+    QVERIFY(chart->property("stale").toBool());
+    QVERIFY(control<QWidget>(window, "grafico")->property("stale").toBool());
+    marks = chart->property("marks").toMap();
+    QVERIFY(qAbs(marks.value("risonanza1").toPointF().x()) < 0.05);  // 72 ohms against 75
 }
 
 void VerifyWindow::measuredSweepBesideTheModel() {

@@ -6,8 +6,8 @@
 // a system with no default printer (stampa-senza-stampante.png) and the
 // preview of its data report (anteprima-dati.png); and the verification window twice: on the two-band example
 // ("frmVERIFICA"), and on the half-wave dipole beside the measured sweep
-// that the tests write to build/sweeps ("frmVERIFICA_misura"); and the
-// analyser dialog of the trimming window ("frmANALIZZATORE").
+// that the tests write to build/sweeps ("frmVERIFICA_misura", and its SMITH
+// page: "frmVERIFICA_smith"); and the analyser dialog of the trimming window ("frmANALIZZATORE").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
@@ -181,7 +181,9 @@ QWidget* verification(zeliro::Registry& registry, const QString& opener) {
 }
 
 QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const QString& name) {
-    const bool measured = name == "frmVERIFICA_misura";
+    // The Smith page beside the same measured sweep.
+    const bool smith = name == "frmVERIFICA_smith";
+    const bool measured = name == "frmVERIFICA_misura" || smith;
     const bool corrected = name == "frmVERIFICA_corretto";
     // The pattern and the height study of the half-wave dipole at 20 m over average ground.
     const bool pattern = name == "frmVERIFICA_diagramma" || name == "frmVERIFICA_altezza";
@@ -217,6 +219,10 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
     if (measured) {
         sample.name = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p");
         window->findChild<QAbstractButton*>("caricaMisura")->click();
+    }
+    if (smith) {
+        auto* pages = window->findChild<QTabWidget*>("pagine");
+        pages->setCurrentWidget(window->findChild<QWidget*>("smith"));
     }
     return window;
 }
@@ -264,7 +270,8 @@ int main(int argc, char** argv) {
     if (everything)
         names = registry.names() + QStringList{"frmVERIFICA",          "frmVERIFICA_misura",
                                                "frmVERIFICA_corretto", "frmVERIFICA_diagramma",
-                                               "frmVERIFICA_altezza",  "frmANALIZZATORE"};
+                                               "frmVERIFICA_altezza",  "frmVERIFICA_smith",
+                                               "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;

@@ -167,6 +167,19 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& design, const PlotCurve
     return chart;
 }
 
+// Everything drawn in the model's or the design's colour comes from the results.
+void fadeResults(QChart& chart, bool stale) {
+    for (QAbstractSeries* series : chart.series()) {
+        auto* xy = qobject_cast<QXYSeries*>(series);
+        if (!xy || (xy->color().rgb() != modelColour.rgb() && xy->color().rgb() != designColour.rgb()))
+            continue;
+        QColor colour = xy->color();
+        colour.setAlpha(stale ? 70 : 255);
+        xy->setColor(colour);
+        if (auto* marks = qobject_cast<QScatterSeries*>(xy)) marks->setBorderColor(colour);
+    }
+}
+
 }  // namespace
 
 SwrPlot::SwrPlot(QWidget* parent) : QWidget(parent) {
@@ -182,12 +195,19 @@ void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& design, 
     m_views.clear();
     int index = 1;
     for (const PlotBand& band : bands) {
-        auto* view = new QChartView(bandChart(band, design, model, measured, locale()), this);
+        QChart* chart = bandChart(band, design, model, measured, locale());
+        fadeResults(*chart, m_stale);
+        auto* view = new QChartView(chart, this);
         view->setObjectName(QString("pannello%1").arg(index++));
         view->setRenderHint(QPainter::Antialiasing);
         static_cast<QHBoxLayout*>(layout())->addWidget(view, 1);
         m_views.push_back(view);
     }
+}
+
+void SwrPlot::setStale(bool stale) {
+    m_stale = stale;
+    for (QChartView* view : m_views) fadeResults(*view->chart(), stale);
 }
 
 }  // namespace zeliro

@@ -5,6 +5,8 @@
 // frequency and at each resonance, the simulated curve and, in another
 // colour, a measured one. Where a curve runs above 10 it is drawn along the
 // top with marks named "SWR > 10"; the legend lists only what can be seen.
+// What comes from results whose options changed (the model's and the
+// design's curves and resonances) is drawn faded; a measurement is not.
 
 #include <QString>
 #include <QWidget>
@@ -34,6 +36,7 @@ struct PlotBand {
 
 class SwrPlot : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(bool stale READ stale)
 public:
     explicit SwrPlot(QWidget* parent = nullptr);
 
@@ -43,10 +46,13 @@ public:
     // Draws the session's bands, its results' curve and its measured sweep.
     void show(const VerificationSession& session);
     int panels() const { return static_cast<int>(m_views.size()); }
+    void setStale(bool stale);
+    bool stale() const { return m_stale; }
 
 private:
     static PlotCurve curveOf(const QString& name, const VerificationSession& session, bool designResults);
     std::vector<QChartView*> m_views;
+    bool m_stale = false;
 };
 
 }  // namespace zeliro

@@ -16,6 +16,7 @@
 #include "frame/Platform.h"
 #include "verify/PatternPage.h"
 #include "verify/ResultGrid.h"
+#include "verify/SmithPage.h"
 #include "verify/SwrPlot.h"
 
 namespace zeliro {
@@ -69,6 +70,8 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
         grafico->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     grafico->setObjectName("grafico");
     pagine->addTab(grafico, "SWR");
+    smith = new SmithPage(pagine, m_request.language);
+    pagine->addTab(smith, "SMITH");
     diagramma = new PatternPage(pagine, m_request.language);
     pagine->addTab(diagramma, tr("DIAGRAMMA"));
     altezze = new HeightPage(pagine, m_request.language);
@@ -271,6 +274,8 @@ void frmVERIFICA::optionsEdited() {
     const bool stale = resultsStale();
     m_results->setStale(stale);
     diagramma->setStale(stale);
+    smith->setStale(stale);
+    grafico->setStale(stale);
     altezze->setStale(stale);
     for (QLabel* label : corretto) ResultGrid::colourFigure(*label, stale);
     if (!m_designCurrent)

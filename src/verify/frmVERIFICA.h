@@ -29,6 +29,7 @@ class DecimalField;
 class HeightPage;
 class PatternPage;
 class ResultGrid;
+class SmithPage;
 class SwrPlot;
 
 class frmVERIFICA : public QMainWindow {
@@ -119,6 +120,7 @@ private:
     QLabel* messaggio = nullptr;
     QTabWidget* pagine = nullptr;
     SwrPlot* grafico = nullptr;
+    SmithPage* smith = nullptr;
     PatternPage* diagramma = nullptr;
     HeightPage* altezze = nullptr;
     std::unique_ptr<ResultGrid> m_results;

@@ -8,6 +8,8 @@
 #include "frame/FileDialogs.h"
 #include "frame/Platform.h"
 #include "verify/PatternPage.h"
+#include "verify/SmithPage.h"
+#include "verify/SwrPlot.h"
 #include "verify/frmVERIFICA.h"
 
 namespace zeliro {
@@ -53,6 +55,9 @@ void frmVERIFICA::salvaDiagramma_Click() {
 QImage frmVERIFICA::printedImage() {
     QImage image = m_client->grab().toImage();
     std::vector<QWidget*> pages;
+    // The SWR and Smith pages of the results, where the window shows another.
+    for (QWidget* page : {static_cast<QWidget*>(grafico), static_cast<QWidget*>(smith)})
+        if (m_session.results() && pagine->currentWidget() != page) pages.push_back(page);
     if (m_session.pattern() && pagine->currentWidget() != diagramma) pages.push_back(diagramma);
     if (m_session.heights() && pagine->currentWidget() != altezze) pages.push_back(altezze);
     for (QWidget* page : pages) {

@@ -11,6 +11,7 @@
 #include "frame/DecimalField.h"
 #include "frame/FileDialogs.h"
 #include "verify/ResultGrid.h"
+#include "verify/SmithPage.h"
 #include "verify/SwrPlot.h"
 #include "verify/frmANALIZZATORE.h"
 #include "verify/frmVERIFICA.h"
@@ -27,6 +28,7 @@ void frmVERIFICA::showMeasurement() {
         m_results->showMeasured(band, text.empty() ? QString() : file + ": " + QString::fromStdString(text));
     }
     grafico->show(m_session);
+    smith->display(m_session);
 }
 
 void frmVERIFICA::caricaMisura_Click() {
