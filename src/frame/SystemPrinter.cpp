@@ -88,6 +88,8 @@ SystemPrinter::SystemPrinter(QObject* parent) : QObject(parent) {
 SystemPrinter::~SystemPrinter() = default;
 
 void SystemPrinter::setTimeLimit(int milliseconds) { timeLimitMs = milliseconds; }
+void SystemPrinter::setJobCreatedHook(void (*hook)()) { jobCreatedHook = hook; }
+int SystemPrinter::timeLimit() { return timeLimitMs; }
 void SystemPrinter::setModuleFile(const QString& file) { moduleFileSet = file; }
 
 const PrintSystem* SystemPrinter::printSystem(QString* error) {
@@ -96,8 +98,6 @@ const PrintSystem* SystemPrinter::printSystem(QString* error) {
     if (error) *error = QString::fromStdString(why);
     return system;
 }
-void SystemPrinter::setJobCreatedHook(void (*hook)()) { jobCreatedHook = hook; }
-int SystemPrinter::timeLimit() { return timeLimitMs; }
 
 void SystemPrinter::printLines(const std::vector<std::string>& lines, Done done) {
     enqueue({PrintContent{lines, {}}, std::move(done)});
