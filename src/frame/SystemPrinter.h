@@ -49,8 +49,9 @@ public:
     // Called on the worker's thread once the job exists on the queue; for
     // tests that break the print system at that moment.
     static void setJobCreatedHook(void (*hook)());
-    // The print module's file, for tests that take it away; empty (the
-    // default) is lib/zeliro/libzeliro_print.so beside the program's folder.
+    // The print module's file, for tests that take it away (until the module
+    // has once been loaded: it then stays for the run); empty (the default)
+    // is lib/zeliro/libzeliro_print.so beside the program's folder.
     static void setModuleFile(const QString& file);
     // The print module's functions, the module loaded first if need be (on
     // this thread); nullptr, and the loader's words, when it cannot be.
