@@ -24,6 +24,11 @@ icon="$usr/share/icons/hicolor/scalable/apps/$id.svg"
 [ -x "$usr/bin/zeliro" ] || fail "no executable usr/bin/zeliro"
 # The verification window's module, where the program looks for it (../lib/zeliro).
 ls "$usr"/lib/zeliro/libzeliro_verify.so >/dev/null || fail "no verification module in usr/lib/zeliro"
+# The print module beside it, and the print system kept out of the program's
+# start: the program itself needs no CUPS library.
+ls "$usr"/lib/zeliro/libzeliro_print.so >/dev/null || fail "no print module in usr/lib/zeliro"
+program_needed=$(readelf -d "$usr/bin/zeliro")
+! grep -q "NEEDED.*libcups" <<<"$program_needed" || fail "the program links the CUPS library"
 # The shared widget library beside it, found by the program and the module
 # through their run paths, relative to themselves: never the build tree.
 ls "$usr"/lib/zeliro/libzeliro_widgets.so* >/dev/null || fail "no widget library in usr/lib/zeliro"
@@ -76,4 +81,5 @@ for path in usr/bin/zeliro usr/share/applications/$id.desktop usr/share/metainfo
 done
 grep -q " \./usr/lib/zeliro/libzeliro_verify\.so$" <<<"$contents" || fail "package lacks the verification module"
 grep -q " \./usr/lib/zeliro/libzeliro_widgets\.so" <<<"$contents" || fail "package lacks the widget library"
+grep -q " \./usr/lib/zeliro/libzeliro_print\.so$" <<<"$contents" || fail "package lacks the print module"
 echo "install check passed"

@@ -8,11 +8,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/keyfilter.h"
+#include "cupsfixture.h"
 #include "frame/DecimalField.h"
 #include "frame/Registry.h"
+#include "frame/SystemPrinter.h"
 #include "frame/Warnings.h"
 #include "testsupport.h"
 
@@ -42,6 +46,8 @@ private slots:
     void secondWarningKeepsTheLabel();
     void closingDuringAWaitCancelsIt();
     void menuChiudiDuringAWaitEnds();
+    void printModuleThatDoesNotLoad_data();
+    void printModuleThatDoesNotLoad();
 
 private:
     QWidget* openDipole();
@@ -411,6 +417,37 @@ void Frame::menuChiudiDuringAWaitEnds() {
     QVERIFY(openWindows().isEmpty());
     QTest::qWait(50);
     QCOMPARE(copiesOf("frmDIPOLOSTANDARD"), 0);
+}
+
+void Frame::printModuleThatDoesNotLoad_data() {
+    QTest::addColumn<QString>("file");  // in a scratch folder, or beside the program's folder
+    QTest::newRow("missing") << "scratch/libzeliro_print.so";
+    QTest::newRow("not a library") << "scratch/garbage.so";
+    QTest::newRow("a library without the entry") << "../lib/zeliro/libzeliro_widgets.so";
+}
+
+// A print module that cannot be loaded is a print system that is not there:
+// the message and the loader's words, and the program goes on.
+void Frame::printModuleThatDoesNotLoad() {
+    QFETCH(QString, file);
+    QTemporaryDir scratch;
+    QFile garbage(scratch.filePath("garbage.so"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a library") > 0);
+    garbage.close();
+    file.replace("scratch/", scratch.path() + "/");
+    if (file.startsWith("..")) file = QCoreApplication::applicationDirPath() + "/" + file;
+    SystemPrinter::setModuleFile(file);
+    Registry::current().setPrinter(nullptr);  // the system's printer
+
+    QWidget* dipole = openDipole();
+    triggerMenu(dipole, "stampasolodati");
+    QVERIFY(waitUntil([] { return printMessage() != nullptr; }, SystemPrinter::timeLimit() + 5000));
+    SystemPrinter::setModuleFile({});
+    QVERIFY2(printMessage()->text().contains("non risponde"), qPrintable(printMessage()->text()));
+    QVERIFY2(printMessage()->detailedText().contains(QFileInfo(file).fileName()),
+             qPrintable(printMessage()->detailedText()));
+    printMessage()->close();
+    QVERIFY(Registry::current().find("frmDIPOLOSTANDARD"));
 }
 
 ZELIRO_TEST_MAIN(Frame)

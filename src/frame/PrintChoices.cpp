@@ -1,10 +1,10 @@
 #include "frame/PrintChoices.h"
 
+#include "frame/PrintSystem.h"
 #include "frame/Registry.h"
+#include "frame/SystemPrinter.h"
 
 #include <QCoreApplication>
-
-#include <cups/cups.h>
 
 #include <QAction>
 #include <QDir>
@@ -26,11 +26,13 @@ QString title() { return QCoreApplication::translate("PrintChoices", "ZELIRO - S
 // A printer that only makes pages, for the preview. A QPrinter asks the print system for the default printer
 // while it is made; on this thread the library is pointed at a server that
 // cannot exist for that moment, so the answer is "none" at once and a print
-// server that hangs never holds up the windows.
+// server that hangs never holds up the windows. The library is reached through
+// the print module; without the module the printer is made as Qt makes it.
 std::unique_ptr<QPrinter> pagesOnlyPrinter() {
-    cupsSetServer("/nonexistent/zeliro-pages-only.sock");
+    const PrintSystem* system = SystemPrinter::printSystem();
+    if (system) system->useServer("/nonexistent/zeliro-pages-only.sock");
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    cupsSetServer(nullptr);
+    if (system) system->useServer(nullptr);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setPageLayout(standardPageLayout());
     printer->setCreator("ZELIRO");

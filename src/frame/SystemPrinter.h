@@ -1,6 +1,8 @@
 #pragma once
 // The system's default printer, reached through the CUPS library and never
-// from the event loop.
+// from the event loop. The library is in the print module (PrintSystem.h),
+// loaded by the first job's worker: a module that cannot be loaded ends the
+// job as a print system that is not there, with the loader's words.
 //
 // A job makes two trips to a worker thread. The first finds the default queue,
 // whether it takes jobs, and its paper; back here, the pages are drawn as a PDF
@@ -29,6 +31,9 @@
 
 namespace zeliro {
 
+struct PrintSystem;
+struct PrintTrip;
+
 class SystemPrinter : public QObject, public Printer {
     Q_OBJECT
 public:
@@ -44,8 +49,13 @@ public:
     // Called on the worker's thread once the job exists on the queue; for
     // tests that break the print system at that moment.
     static void setJobCreatedHook(void (*hook)());
-
-    struct Trip;
+    // The print module's file, for tests that take it away (until the module
+    // has once been loaded: it then stays for the run); empty (the default)
+    // is lib/zeliro/libzeliro_print.so beside the program's folder.
+    static void setModuleFile(const QString& file);
+    // The print module's functions, the module loaded first if need be (on
+    // this thread); nullptr, and the loader's words, when it cannot be.
+    static const PrintSystem* printSystem(QString* error = nullptr);
 
 private:
     struct Pending {
@@ -59,8 +69,8 @@ private:
     void finish(PrintResult result);  // a copy: the record it may come from goes first
 
     std::deque<Pending> m_queue;
-    std::shared_ptr<Trip> m_trip;  // the running worker's record
-    bool m_sending = false;        // second trip
+    std::shared_ptr<PrintTrip> m_trip;  // the running worker's record
+    bool m_sending = false;             // second trip
     QString m_printerName;
     QTimer m_poll;
     QElapsedTimer m_clock;

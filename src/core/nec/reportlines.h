@@ -1,6 +1,6 @@
 #pragma once
 // Reading nec2c's text report, line by line: what the impedance reader
-// (output.cpp) and the radiation-pattern reader (pattern.cpp) share.
+// (output.cpp) and the radiation-pattern reader (patternreader.cpp) share.
 
 #include <optional>
 #include <string>
