@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include <tuple>
 
@@ -79,6 +80,11 @@ void frmTARATURA::takeMeasuredSweep(const MeasuredSweep& sweep) {
         return;
     }
     Text2->setText(QString::fromStdString(minimum.figure));
+    // Of several dips, which one was taken and where the others are.
+    if (minimum.note.empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString::fromStdString(minimum.note));
 }
 
 void frmTARATURA::daanalizzatore_Click() {

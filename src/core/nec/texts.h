@@ -89,6 +89,8 @@ enum class Text {
     trimFarMinimum,
     trimHighEdge,
     trimLowEdge,
+    trimOtherMinimum,
+    trimOtherMinima,
     // a model too large to run
     modelTooLarge,
     // advice for the loading coil, and without a resonance in the sweep
