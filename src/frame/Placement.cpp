@@ -16,6 +16,7 @@ namespace zeliro {
 namespace {
 
 const char scrollName[] = "clientScroll";
+const char frameWatchName[] = "frameWatch";
 
 // The frame seen on the last window shown with one; until then a common
 // title bar and border, or none where the platform draws no frames.
@@ -85,8 +86,9 @@ void fitInto(QWidget& window, QSize room) {
     if (scroll) {
         if (main) bars = window.size() - scroll->size();
     } else {
-        if (window.width() <= room.width() && window.height() <= room.height()) return;
-        if (main && main->centralWidget()) bars = window.size() - main->centralWidget()->size();
+        const bool fits = window.width() <= room.width() && window.height() <= room.height();
+        if (fits || (main && !main->centralWidget())) return;
+        if (main) bars = window.size() - main->centralWidget()->size();
         scroll = new QScrollArea;
         scroll->setObjectName(scrollName);
         scroll->setFrameShape(QFrame::NoFrame);
@@ -116,6 +118,7 @@ void fitInto(QWidget& window, QSize room) {
 class FrameWatch : public QObject {
 public:
     explicit FrameWatch(QWidget& window) : QObject(&window), m_window(window) {
+        setObjectName(frameWatchName);
         window.installEventFilter(this);
     }
 
@@ -126,7 +129,7 @@ public:
             if (const std::optional<QMargins> frame = frameOf(m_window)) {
                 m_window.removeEventFilter(this);
                 knownFrame() = *frame;
-                const QRect available = screenFor(m_window)->availableGeometry();
+                const QRect available = m_window.screen()->availableGeometry();
                 fitInto(m_window, available.size().shrunkBy(*frame));
                 const QRect outer = m_window.frameGeometry();
                 if (!available.contains(outer)) m_window.move(keptWithin(outer, available));
@@ -163,7 +166,7 @@ void placeWithin(QWidget& window, const QRect& available, const QMargins& frame)
 
 void placeOnScreen(QWidget& window) {
     placeWithin(window, screenFor(window)->availableGeometry(), knownFrame());
-    if (!window.findChild<FrameWatch*>(QString(), Qt::FindDirectChildrenOnly)) new FrameWatch(window);
+    if (!window.findChild<QObject*>(frameWatchName, Qt::FindDirectChildrenOnly)) new FrameWatch(window);
 }
 
 bool scrollsClientArea(const QWidget& window) {
