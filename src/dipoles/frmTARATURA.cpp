@@ -57,6 +57,8 @@ frmTARATURA::frmTARATURA(Registry& registry)
     QAction* daanalizzatore = menuBar()->addAction(tr("Da analizzatore…"));
     daanalizzatore->setObjectName("daanalizzatore");
     connect(daanalizzatore, &QAction::triggered, this, &frmTARATURA::daanalizzatore_Click);
+    // The note on a measurement's dips goes once the figure it explains is typed over.
+    connect(Text2, &QLineEdit::textEdited, statusBar(), &QStatusBar::clearMessage);
 }
 
 void frmTARATURA::damisura_Click() {
