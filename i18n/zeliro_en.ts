@@ -140,6 +140,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>Verifica</source>
         <translation>Check</translation>
     </message>
+    <message>
+        <source>Risultato non aggiornato: i dati sono cambiati, premere CALCOLA</source>
+        <translation>Result out of date: the data have changed, press CALCULATE</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::Calculator</name>
@@ -866,7 +870,7 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>La frequenza di taglio della bobina deve essere leggermente più alta del fine banda superiore della prima frequenza</source>
-        <translation>The cut-off frequency of the trap must be a little above the upper band edge of the first frequency</translation>
+        <translation>The resonance of the trap must be a little above the upper band edge of the first frequency</translation>
     </message>
     <message>
         <source>Induttanza della bobina in micro HENRY</source>
@@ -878,7 +882,7 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>FREQUENZA  DI TAGLIO  MHz</source>
-        <translation>CUT-OFF  FREQUENCY  MHz</translation>
+        <translation>TRAP  RESONANCE  MHz</translation>
     </message>
     <message>
         <source>          BOBINA            micro HENRY </source>
@@ -942,11 +946,11 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
     <message>
         <source>LA  FREQUENZA DI  TAGLIO DELLA  BOBINA  DEVE  ESSERE  LEGGERMENTE  SUPERIORE  ALL &apos; INTERA  BANDA DELLA  PRIMA  FREQUENZA</source>
-        <translation>THE  CUT-OFF  FREQUENCY  OF  THE  TRAP  MUST  BE  A  LITTLE  ABOVE  THE  WHOLE  BAND  OF  THE  FIRST  FREQUENCY</translation>
+        <translation>THE  RESONANCE  OF  THE  TRAP  MUST  BE  A  LITTLE  ABOVE  THE  WHOLE  BAND  OF  THE  FIRST  FREQUENCY</translation>
     </message>
     <message>
         <source>LA FREQUENZA DI TAGLIO E&apos; TROPPO ALTA RISPETTO ALLA  PRIMA FREQUENZA</source>
-        <translation>THE CUT-OFF FREQUENCY IS TOO HIGH FOR THE  FIRST FREQUENCY</translation>
+        <translation>THE TRAP RESONANCE IS TOO HIGH FOR THE  FIRST FREQUENCY</translation>
     </message>
     <message>
         <source>SELEZIONA IL TIPO DI DIPOLO</source>

@@ -48,6 +48,8 @@ private slots:
     void menuChiudiDuringAWaitEnds();
     void printModuleThatDoesNotLoad_data();
     void printModuleThatDoesNotLoad();
+    void staleResultsGrey_data();
+    void staleResultsGrey();
 
 private:
     QWidget* openDipole();
@@ -448,6 +450,65 @@ void Frame::printModuleThatDoesNotLoad() {
              qPrintable(printMessage()->detailedText()));
     printMessage()->close();
     QVERIFY(Registry::current().find("frmDIPOLOSTANDARD"));
+}
+
+// A result whose inputs changed after CALCOLA is greyed, its text kept and a
+// screen reader told, until the inputs return or CALCOLA (the example's last
+// step) runs again.
+void Frame::staleResultsGrey_data() {
+    for (const char* column : {"window", "example", "result", "change"}) QTest::addColumn<QString>(column);
+    QTest::addColumn<Language>("language");
+    const char* rows[][4] = {
+        {"frmDIPOLOSTANDARD", "Option2 Text1=7,05 Command2", "Label7", "Text1=7,1"},
+        {"frmTARATURA", "Option1 Text1=7,05 Text2=7 Command2", "Label5", "Text1=7,1 Text2=7,2 Option2"},
+        {"frmDIPOLOMULTIBANDA",
+         "Option1 Option5 Text1=35 Text2=2,5 Text3=6,4 Text4=0,935 Text5=7,055 Text6=3,65 Command2",
+         "Label26", "Text3=6,5"},
+        {"frmCALCOLOBOBINA", "Text1=2 Text2=7,05 Text3=10 Text4=2 Command1", "Label9", "Text4=3"},
+        {"frmCOSTRUZIONEBOBINA", "Text3=1,5 Text5=25 Text2=40 Text1=35 Command2", "Label19", "Text2=45"},
+    };
+    for (const auto& row : rows)
+        for (const Language l : {Language::italian, Language::english})
+            QTest::addRow("%s, %s", row[0], l == Language::english ? "English" : "Italian")
+                << row[0] << row[1] << row[2] << row[3] << l;
+}
+
+void Frame::staleResultsGrey() {
+    QFETCH(QString, window);
+    QFETCH(QString, example);
+    QFETCH(QString, result);
+    QFETCH(QString, change);
+    QFETCH(Language, language);
+    stopProgram();
+    startProgram(m_beep, m_printer, 0.01, language);
+    QWidget* shownWindow = Registry::current().show(window);
+    // Steps: "Text1=7,05" types a field's text, "Option2" clicks.
+    const auto apply = [&](const QStringList& steps) {
+        for (QString step : steps) {
+            if (language == Language::english) step.replace(',', '.');
+            if (const QStringList typed = step.split('='); typed.size() == 2)
+                control<QLineEdit>(shownWindow, typed[0])->setText(typed[1]);
+            else
+                control<QAbstractButton>(shownWindow, step)->click();
+        }
+    };
+    QStringList inputs = example.split(' ');
+    const QString calcola = inputs.takeLast();
+    apply(inputs << calcola);
+    inputs.removeLast();
+    auto* label = control<QLabel>(shownWindow, result);
+    const QString figure = label->text();
+    const QColor fresh = label->palette().color(QPalette::WindowText);
+    const auto looks = [&](bool stale) {
+        return (label->palette().color(QPalette::WindowText) != fresh) == stale &&
+               label->accessibleDescription().isEmpty() != stale;
+    };
+    apply(change.split(' '));
+    QVERIFY(looks(true) && label->text() == figure);
+    apply(inputs);
+    QVERIFY(looks(false));
+    apply(change.split(' ') << calcola);
+    QVERIFY(looks(false));
 }
 
 ZELIRO_TEST_MAIN(Frame)

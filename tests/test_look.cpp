@@ -3,13 +3,17 @@
 // labels that never cut a figure off.
 #include <QCheckBox>
 #include <QFontMetricsF>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyleOptionButton>
 
 #include "frame/Look.h"
+#include "frame/Placement.h"
 #include "frame/Registry.h"
 #include "frame/WholeFigure.h"
 #include "testsupport.h"
@@ -151,7 +155,8 @@ void Look::windowsKeepTheirSize_data() {
     for (const QString& name : Registry::current().names()) QTest::newRow(qPrintable(name)) << name;
 }
 
-// A fixed size, the one its contents ask for, and no maximise button.
+// A fixed size, the one its contents ask for, and no maximise button; placed
+// inside the screen.
 void Look::windowsKeepTheirSize() {
     QFETCH(QString, name);
     QWidget* shown = Registry::current().show(name);
@@ -167,6 +172,20 @@ void Look::windowsKeepTheirSize() {
         QWidget* lowest = main->centralWidget();
         if (QWidget* bar = main->findChild<QStatusBar*>(); bar && bar->isVisibleTo(main)) lowest = bar;
         QCOMPARE(lowest->geometry().bottom(), shown->rect().bottom());
+    }
+    // On 800 x 600 less a panel, frame included, however often placed; what
+    // does not fit scrolls, with every part of its client area in reach.
+    const QRect available(0, 24, 800, 576);
+    placeWithin(*shown, available, QMargins(4, 30, 4, 4));
+    placeWithin(*shown, available, QMargins(4, 30, 4, 4));
+    QVERIFY(available.contains(QRect(shown->pos(), shown->size().grownBy(QMargins(4, 30, 4, 4)))));
+    QCOMPARE(shown->minimumSize(), shown->maximumSize());
+    const auto scrolls = shown->findChildren<QScrollArea*>("clientScroll");
+    QVERIFY(scrolls.size() <= 1);
+    for (QScrollArea* scroll : scrolls) {
+        shown->layout()->activate();
+        const QSize hidden(scroll->horizontalScrollBar()->maximum(), scroll->verticalScrollBar()->maximum());
+        QCOMPARE(scroll->viewport()->size() + hidden, scroll->widget()->size());
     }
 }
 

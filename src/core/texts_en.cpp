@@ -102,7 +102,7 @@ const char* const twoBandLines[] = {
     "If you can measure these figures yourself (with a capacitance meter) and find",
     "them different, or want to use a cable that is not listed, enter the values",
     "by hand.",
-    "Choosing \"MANUAL MODE\" brings up a new input box for the cable type",
+    "Choosing \"Manual entry\" brings up a new input box for the cable type",
     "(leave out the RG).",
     "This entry has no effect on the calculation; it only appears on the",
     "printout.",

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include <tuple>
 
@@ -56,6 +57,8 @@ frmTARATURA::frmTARATURA(Registry& registry)
     QAction* daanalizzatore = menuBar()->addAction(tr("Da analizzatore…"));
     daanalizzatore->setObjectName("daanalizzatore");
     connect(daanalizzatore, &QAction::triggered, this, &frmTARATURA::daanalizzatore_Click);
+    // The note on a measurement's dips goes once the figure it explains is typed over.
+    connect(Text2, &QLineEdit::textEdited, statusBar(), &QStatusBar::clearMessage);
 }
 
 void frmTARATURA::damisura_Click() {
@@ -79,6 +82,11 @@ void frmTARATURA::takeMeasuredSweep(const MeasuredSweep& sweep) {
         return;
     }
     Text2->setText(QString::fromStdString(minimum.figure));
+    // Of several dips, which one was taken and where the others are.
+    if (minimum.note.empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString::fromStdString(minimum.note));
 }
 
 void frmTARATURA::daanalizzatore_Click() {

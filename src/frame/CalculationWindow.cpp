@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include "frame/Controls.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
+#include "frame/Placement.h"
 #include "frame/PrintChoices.h"
 #include "frame/Registry.h"
 #include "frame/Verification.h"
@@ -160,7 +162,49 @@ QString CalculationWindow::pdfName(bool image) const {
 void CalculationWindow::resultsShown(const QList<const QLabel*>& labels) {
     const QString inputs = inputsOnScreen();
     for (const QLabel* label : labels) m_resultInputs[label] = inputs;
+    if (!m_watchingInputs) {
+        // Every field and option exists by now: each change is looked at.
+        m_watchingInputs = true;
+        for (const QLineEdit* field : m_client->findChildren<QLineEdit*>())
+            connect(field, &QLineEdit::textChanged, this, &CalculationWindow::markStaleResults);
+        for (const QAbstractButton* option : m_client->findChildren<QAbstractButton*>())
+            if (option->isCheckable())
+                connect(option, &QAbstractButton::toggled, this, &CalculationWindow::markStaleResults);
+    }
+    markStaleResults();
     refreshVerification();
+}
+
+void CalculationWindow::markStaleResults() {
+    const QString inputs = inputsOnScreen();
+    for (const auto& [label, source] : m_resultInputs) {
+        const bool onDisplay = !label->isHidden() && !label->text().isEmpty();
+        // Only the window's own labels are kept in the map.
+        setStale(*const_cast<QLabel*>(label), onDisplay && source != inputs);
+    }
+}
+
+void CalculationWindow::setStale(QLabel& label, bool stale) {
+    const auto fresh = m_freshLook.find(&label);
+    if (!stale) {
+        if (fresh == m_freshLook.end()) return;
+        label.setPalette(fresh->second);
+        label.setAccessibleDescription({});
+        m_freshLook.erase(fresh);
+        return;
+    }
+    if (fresh != m_freshLook.end()) return;
+    m_freshLook[&label] = label.palette();
+    // Half way from the text's colour to its background's (its own box, or
+    // the client area it stands on): the figure fades whatever its colours.
+    QPalette grey = label.palette();
+    const QColor text = grey.color(QPalette::WindowText);
+    const QColor back = grey.color(QPalette::Window);
+    const QColor faded((text.red() + back.red()) / 2, (text.green() + back.green()) / 2,
+                       (text.blue() + back.blue()) / 2);
+    grey.setColor(QPalette::WindowText, faded);
+    label.setPalette(grey);
+    label.setAccessibleDescription(tr("Risultato non aggiornato: i dati sono cambiati, premere CALCOLA"));
 }
 
 bool CalculationWindow::reportMatchesResults() const {
@@ -258,8 +302,10 @@ void CalculationWindow::openVerification(const nec::Design& design, bool toFront
                                       &m_registry.fileDialogs(),
                                       m_registry.language(),
                                       failed};
+    const bool made = !m_verification;
     m_verification = open(this, m_verification, request);
     if (!m_verification) return;
+    if (made) placeOnScreen(*m_verification);
     m_verifiedDesign = describe(design);
     if (!toFront) return;
     m_verification->show();

@@ -15,7 +15,9 @@
 // its results it says so (resultsShown): the frame keeps the inputs they came
 // from, and a data report whose results on display came from other inputs is
 // refused until "CALCOLA" is pressed again, so that no paper pairs new data
-// with old results.
+// with old results. On screen such results are greyed (their texts kept, a
+// screen reader told that they are out of date) until "CALCOLA" runs again or
+// the inputs are back to what they were.
 //
 // The frame gives each window its teal client area with controls placed in
 // twips, the menu bar ("Stampa", "Calcolatrice", "Leggimi", "Foto"), the two
@@ -133,6 +135,10 @@ private:
     bool reportMatchesResults() const;
     // Every field's text and every option's state, as one text.
     QString inputsOnScreen() const;
+    // Greys the results on display that no longer come from the inputs on
+    // screen, and gives the others back their own look.
+    void markStaleResults();
+    void setStale(QLabel& label, bool stale);
     PrintContent windowImage() const;
     PrintContent reportContent() const;
     // "ZELIRO-dipolo-standard.pdf", "ZELIRO-dipolo-standard-videata.pdf".
@@ -153,6 +159,8 @@ private:
     Warnings* m_warnings = nullptr;
     MenuBarItems m_menu;
     std::map<const QLabel*, QString> m_resultInputs;  // result label -> the inputs it came from
+    std::map<const QLabel*, QPalette> m_freshLook;    // greyed result label -> its own palette
+    bool m_watchingInputs = false;
     QAction* m_verifica = nullptr;
     QString m_verificationTitle;
     QPointer<QWidget> m_verification;  // owned by this window

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "frame/Look.h"
+#include "frame/Placement.h"
 #include "frame/SystemPrinter.h"
 
 namespace zeliro {
@@ -45,6 +46,8 @@ QWidget* Registry::show(const QString& name) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         // Every window of the program has its controls at fixed places.
         keepFixedSize(*window);
+        // Inside the screen, where the window system's panels leave room.
+        placeOnScreen(*window);
         m_open[name] = window;
     }
     window->show();

@@ -77,6 +77,8 @@ private slots:
     void followsTheReference_data();
     void followsTheReference();
     void readsTheSampleDipole();
+    void takesTheResonanceAsTheVerificationDoes_data();
+    void takesTheResonanceAsTheVerificationDoes();
 };
 
 // Each file holds 75 + j25 ohm at 7.1 MHz first, on 50 ohm unless stated:
@@ -236,23 +238,24 @@ void SweepTest::refusesBadInput_data() {
         "Riga 1: la colonna \"S21 re\" è di un'altra porta: si legge solo S11.",
         "Line 1: the column \"S21 re\" belongs to another port: only S11 is read.");
     row("csv five columns without header", "a.csv", "7.1,0,0,0,0\n", 1, P::secondPort,
-        "Riga 1: 5 colonne, più di quante ne abbia una porta (frequenza, ROS, R, X).",
+        "Riga 1: 5 colonne, più di quante ne abbia una porta (frequenza, SWR, R, X).",
         "Line 1: 5 columns, more than one port has (frequency, SWR, R, X).");
     row("s1p |S11| of 1", "a.s1p", "# MHz S MA R 50\n7.1 0.5 0\n7.2 1 180\n", 3, P::noSwr,
-        "Riga 3: |S11| = 1 non è minore di 1: nessun ROS.", "Line 3: |S11| = 1 is not below 1: no SWR.");
+        "Riga 3: |S11| = 1 non è minore di 1: SWR non calcolabile.",
+        "Line 3: |S11| = 1 is not below 1: no SWR.");
     row("csv S11 above 1", "a.csv", "Freq (MHz),Re,Im\n7.1,0.9,0.6\n", 2, P::noSwr,
-        "Riga 2: |S11| = 1,08167 non è minore di 1: nessun ROS.",
+        "Riga 2: |S11| = 1,08167 non è minore di 1: SWR non calcolabile.",
         "Line 2: |S11| = 1.08167 is not below 1: no SWR.");
-    row("csv SWR below 1", "a.csv", "7.1,0.9\n", 1, P::noSwr, "Riga 1: ROS 0,9 minore di 1.",
+    row("csv SWR below 1", "a.csv", "7.1,0.9\n", 1, P::noSwr, "Riga 1: SWR 0,9 minore di 1.",
         "Line 1: SWR 0.9 below 1.");
     row("csv negative resistance", "a.csv", "7.1,-3,25\n", 1, P::noSwr,
-        "Riga 1: resistenza -3 ohm non maggiore di 0: nessun ROS.",
+        "Riga 1: resistenza -3 ohm non maggiore di 0: SWR non calcolabile.",
         "Line 1: a resistance of -3 ohms is not above 0: no SWR.");
     row("csv one column", "a.csv", "7.1\n", 1, P::columnCount,
-        "Riga 1: un valore solo: servono la frequenza e il ROS, o R e X.",
+        "Riga 1: un valore solo: servono la frequenza e lo SWR, o R e X.",
         "Line 1: a single value: frequency and SWR are needed, or R and X.");
     row("csv header without usable columns", "a.csv", "Frequency,Return Loss\n7.1,10\n", 1, P::unknownColumns,
-        "Riga 1: l'intestazione non nomina le colonne da leggere: servono la frequenza e il ROS, o R e X, o "
+        "Riga 1: l'intestazione non nomina le colonne da leggere: servono la frequenza e lo SWR, o R e X, o "
         "S11 reale e immaginaria.",
         "Line 1: the header names no columns to read: frequency and SWR are needed, or R and X, or S11 real "
         "and imaginary.");
@@ -561,6 +564,38 @@ void SweepTest::readsTheSampleDipole() {
         const std::string figure = formatDouble(truncateDecimals(minimum->frequencyMHz, 3));
         QVERIFY2(figure.size() == 5 && figure.rfind("7,", 0) == 0, figure.c_str());
     }
+}
+
+// The trimming window's resonance, as the verification takes it: X = 0 where
+// the sweep gives X, else the parabola through the lowest SWR, never the grid
+// point; rounded as shown (7,09999 is 7,1); of several dips, the others named.
+void SweepTest::takesTheResonanceAsTheVerificationDoes_data() {
+    QTest::addColumn<QList<double>>("swrs");  // at 7,0 7,1 ... 7,6 MHz
+    QTest::addColumn<QList<double>>("reactances");
+    QTest::addColumn<QString>("filled");
+    QTest::addRow("X = 0 between points") << QList<double>{3, 2, 1.3, 1.2, 1.3, 2, 3}
+                                          << QList<double>{-30, -20, -10, -5, 5, 10, 20} << "7,3 | 7,35";
+    QTest::addRow("X = 0 at 7,0999999")
+        << QList<double>{3, 1.2, 3, 3, 3, 3, 3} << QList<double>{-9999, 0.001, 1, 2, 3, 4, 5} << "7,1 | 7,1";
+    QTest::addRow("SWR only: the parabola")
+        << QList<double>{3, 2.2, 1.4, 1.2, 1.8, 3, 4} << QList<double>{} << "7,3 | 7,275";
+    QTest::addRow("two dips") << QList<double>{3, 1.5, 3, 3, 3, 1.5, 3} << QList<double>{}
+                              << "7,45 | 7,5 | 7,1";
+    QTest::addRow("three dips") << QList<double>{3, 1.5, 3, 1.4, 3, 1.5, 3} << QList<double>{}
+                                << "7,25 | 7,3 | 7,1; 7,5";
+}
+
+// Columns: the wanted frequency typed | the figure filled in | the other dips named.
+void SweepTest::takesTheResonanceAsTheVerificationDoes() {
+    QFETCH(QList<double>, swrs);
+    QFETCH(QList<double>, reactances);
+    QFETCH(QString, filled);
+    const QStringList expected = filled.split(" | ");
+    const MeasuredSweep sweep = sweepOf({7.0, 7.1, 7.2, 7.3, 7.4, 7.5, 7.6}, swrs, reactances);
+    const nec::TrimmingMinimum taken = nec::trimmingMinimum(sweep, expected[0].toStdString());
+    QCOMPARE(QString::fromStdString(taken.figure), expected[1]);
+    const QString note = QString::fromStdString(taken.note);
+    QVERIFY(expected.size() == 2 ? note.isEmpty() : note.endsWith(expected[2] + " MHz."));
 }
 
 QTEST_APPLESS_MAIN(SweepTest)

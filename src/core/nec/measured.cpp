@@ -9,9 +9,9 @@
 namespace zeliro::nec {
 namespace {
 
-// MHz truncated to three decimals.
+// MHz to three decimals, rounded: a measured 7,09999 MHz is 7,1 MHz.
 std::string mhz(double value, Language language) {
-    return formatDouble(truncateDecimals(value, 3), language);
+    return formatDouble(std::round(value * 1000) / 1000, language);
 }
 
 // Whole kHz, "+" before a positive figure.
@@ -48,24 +48,47 @@ std::optional<double> MeasuredBand::resonanceMhz() const {
     return std::nullopt;
 }
 
+namespace {
+
+// The sweep's dips, reactance zero and bandwidth around a design frequency.
+MeasuredBand measureAround(const MeasuredSweep& inside, double designMhz) {
+    MeasuredBand measured;
+    if (!inside.impedanceKnown) measured.swrOnlyReferenceOhms = inside.referenceOhms;
+    measured.hasPoints = !inside.points.empty();
+    if (!measured.hasPoints) return measured;
+    measured.minima = swrMinima(inside);
+    measured.minimum = nearestDip(measured.minima.dips, designMhz);
+    for (const ReactanceZero& zero : reactanceZeros(inside))
+        if (zero.rising &&
+            (!measured.reactanceZeroMhz ||
+             std::abs(zero.frequencyMHz - designMhz) < std::abs(*measured.reactanceZeroMhz - designMhz)))
+            measured.reactanceZeroMhz = zero.frequencyMHz;
+    if (measured.minimum) measured.swr2 = swrBandwidth(inside, measured.minimum->frequencyMHz, 2.0);
+    return measured;
+}
+
+// The dips other than the one nearest the resonance taken, for the note.
+std::string otherDips(const MeasuredBand& measured, double wanted, double resonance, Language language) {
+    std::string others;
+    std::size_t count = 0;
+    for (const SwrMinimum& dip : measured.minima.dips) {
+        if (measured.minimum && dip.frequencyMHz == measured.minimum->frequencyMHz) continue;
+        others += (others.empty() ? "" : "; ") + mhz(dip.frequencyMHz, language);
+        ++count;
+    }
+    if (count == 0) return {};
+    return textWith(count == 1 ? Text::trimOtherMinimum : Text::trimOtherMinima,
+                    {mhz(resonance, language), formatDouble(wanted, language), others}, language);
+}
+
+}  // namespace
+
 MeasuredBand measureBand(const MeasuredSweep& sweep, const Band& band) {
     MeasuredSweep inside{{}, sweep.referenceOhms, sweep.impedanceKnown};
     for (const SweepPoint& point : sweep.points)
         if (point.frequencyMHz >= band.startMhz && point.frequencyMHz <= band.endMhz())
             inside.points.push_back(point);
-    MeasuredBand measured;
-    if (!sweep.impedanceKnown) measured.swrOnlyReferenceOhms = sweep.referenceOhms;
-    measured.hasPoints = !inside.points.empty();
-    if (!measured.hasPoints) return measured;
-    measured.minima = swrMinima(inside);
-    measured.minimum = nearestDip(measured.minima.dips, band.designMhz);
-    for (const ReactanceZero& zero : reactanceZeros(inside))
-        if (zero.rising &&
-            (!measured.reactanceZeroMhz || std::abs(zero.frequencyMHz - band.designMhz) <
-                                               std::abs(*measured.reactanceZeroMhz - band.designMhz)))
-            measured.reactanceZeroMhz = zero.frequencyMHz;
-    if (measured.minimum) measured.swr2 = swrBandwidth(inside, measured.minimum->frequencyMHz, 2.0);
-    return measured;
+    return measureAround(inside, band.designMhz);
 }
 
 std::string measuredText(const MeasuredBand& measured, const BandResult* model, Language language) {
@@ -132,22 +155,26 @@ TrimmingMinimum trimmingMinimum(const MeasuredSweep& sweep, std::string_view wan
                                 Language language) {
     const std::optional<double> wanted = parseDouble(wantedMhzText, language);
     if (!wanted || !(*wanted > 0) || !std::isfinite(*wanted))
-        return {{}, std::string(text(Text::trimNoWanted, language))};
-    const SwrMinima minima = swrMinima(sweep);
-    const std::optional<SwrMinimum> dip = nearestDip(minima.dips, *wanted);
-    if (dip && std::abs(dip->frequencyMHz - *wanted) <= maximumTrimmingShare * *wanted)
-        return {mhz(dip->frequencyMHz, language), {}};
+        return {{}, std::string(text(Text::trimNoWanted, language)), {}};
+    // The resonance as the verification takes it: X = 0 where the sweep
+    // gives X, else the dip nearest the wanted frequency.
+    const MeasuredBand measured = measureAround(sweep, *wanted);
+    const std::optional<double> resonance = measured.resonanceMhz();
+    if (resonance && std::abs(*resonance - *wanted) <= maximumTrimmingShare * *wanted)
+        return {mhz(*resonance, language), {}, otherDips(measured, *wanted, *resonance, language)};
+    const SwrMinima& minima = measured.minima;
     const std::string within = formatDouble(maximumTrimmingShare * 100, language);
     const std::string wantedText = formatDouble(*wanted, language);
-    if (dip)
-        return {
-            {},
-            textWith(Text::trimFarMinimum, {within, wantedText, mhz(dip->frequencyMHz, language)}, language)};
+    if (resonance)
+        return {{},
+                textWith(Text::trimFarMinimum, {within, wantedText, mhz(*resonance, language)}, language),
+                {}};
     if (minima.highEdge && (!minima.lowEdge || minima.highEdge->swr <= minima.lowEdge->swr))
-        return {{}, textWith(Text::trimHighEdge, {mhz(minima.highEdge->frequencyMHz, language)}, language)};
+        return {
+            {}, textWith(Text::trimHighEdge, {mhz(minima.highEdge->frequencyMHz, language)}, language), {}};
     if (minima.lowEdge)
-        return {{}, textWith(Text::trimLowEdge, {mhz(minima.lowEdge->frequencyMHz, language)}, language)};
-    return {{}, std::string(text(Text::trimNoMinimum, language))};
+        return {{}, textWith(Text::trimLowEdge, {mhz(minima.lowEdge->frequencyMHz, language)}, language), {}};
+    return {{}, std::string(text(Text::trimNoMinimum, language)), {}};
 }
 
 std::string minimumSwrText(const MeasuredSweep& sweep, std::string_view wantedMhzText, Language language) {

@@ -45,16 +45,18 @@ SweepReading readSweepFile(const std::string& path, Language language = Language
 // that is not a positive finite number, gives the sweep unchanged.
 MeasuredSweep atReference(const MeasuredSweep& sweep, double referenceOhms);
 
-// The frequency of minimum SWR for the trimming window: the dip nearest the
-// wanted frequency typed, when it lies within maximumTrimmingShare of it.
+// The measured resonance for the trimming window, taken as the verification
+// takes it (X = 0 where the sweep gives X, else the dip nearest the wanted
+// frequency typed), when it lies within maximumTrimmingShare of that.
 // Otherwise no figure and a message saying why (no wanted frequency typed,
 // no minimum in the sweep, the SWR still falling at an edge, or minima only
 // too far from the wanted frequency).
 inline constexpr double maximumTrimmingShare = 0.10;
 
 struct TrimmingMinimum {
-    std::string figure;   // MHz truncated to three decimals ("7,089"); empty with a message
+    std::string figure;   // MHz rounded to three decimals ("7,089"); empty with a message
     std::string message;  // a sentence for the user; empty with a figure
+    std::string note;     // with a figure from a sweep of several dips: which it took, and the others
 };
 
 TrimmingMinimum trimmingMinimum(const MeasuredSweep& sweep, std::string_view wantedMhzText,

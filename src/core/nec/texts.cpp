@@ -84,6 +84,12 @@ constexpr std::array italian = {
     std::pair{Text::trimLowEdge,
               "L'SWR è più basso all'inizio della misura (%1 MHz): la risonanza è più in basso, fuori dalla "
               "misura. Il campo non è stato riempito."},
+    std::pair{Text::trimOtherMinimum,
+              "Presa la risonanza a %1 MHz, la più vicina a %2 MHz; la misura ha anche un minimo di SWR a %3 "
+              "MHz."},
+    std::pair{
+        Text::trimOtherMinima,
+        "Presa la risonanza a %1 MHz, la più vicina a %2 MHz; la misura ha anche minimi di SWR a %3 MHz."},
     std::pair{Text::modelTooLarge,
               "Il modello è troppo grande: %1 segmenti (al massimo %2), circa %3 MB di memoria, e il calcolo "
               "non finirebbe in tempo. Accorciare il filo o abbassare la frequenza."},
@@ -181,6 +187,13 @@ constexpr std::array english = {
     std::pair{Text::trimLowEdge,
               "The SWR is lowest at the start of the measurement (%1 MHz): the resonance lies below it, "
               "outside the measurement. The field was not filled in."},
+    std::pair{Text::trimOtherMinimum,
+              "Took the resonance at %1 MHz, the nearest to %2 MHz; the measurement also has an SWR minimum "
+              "at %3 MHz."},
+    std::pair{
+        Text::trimOtherMinima,
+        "Took the resonance at %1 MHz, the nearest to %2 MHz; the measurement also has SWR minima at %3 "
+        "MHz."},
     std::pair{
         Text::modelTooLarge,
         "The model is too large: %1 segments (at most %2), about %3 MB of memory, and the run would not "

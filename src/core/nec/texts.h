@@ -85,6 +85,8 @@ enum class Text {
     trimFarMinimum,
     trimHighEdge,
     trimLowEdge,
+    trimOtherMinimum,
+    trimOtherMinima,
     // a model too large to run
     modelTooLarge,
     // advice without a resonance in the sweep

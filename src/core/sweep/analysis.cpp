@@ -10,8 +10,24 @@ namespace {
 
 double reflection(double swr) { return (swr - 1) / (swr + 1); }
 
+// The vertex of the parabola through a lowest point and its two neighbours
+// (in either order of frequency), kept between the neighbours.
+double parabolaVertex(const SweepPoint& before, const SweepPoint& lowest, const SweepPoint& after) {
+    const double u1 = before.frequencyMHz - lowest.frequencyMHz;
+    const double u3 = after.frequencyMHz - lowest.frequencyMHz;
+    const double d1 = (before.swr - lowest.swr) / u1;
+    const double d3 = (after.swr - lowest.swr) / u3;
+    const double curvature = (d3 - d1) / (u3 - u1);
+    if (!(curvature > 0) || !std::isfinite(curvature)) return lowest.frequencyMHz;
+    const double vertex = -(d1 - curvature * u1) / (2 * curvature);
+    return lowest.frequencyMHz + std::clamp(vertex, std::min(u1, u3), std::max(u1, u3));
+}
+
 SwrMinimum minimumBetween(const std::vector<SweepPoint>& points, std::size_t first, std::size_t last,
                           bool isDip) {
+    if (first == last && first > 0 && last + 1 < points.size())
+        return {parabolaVertex(points[first - 1], points[first], points[first + 1]), points[first].swr,
+                isDip};
     return {(points[first].frequencyMHz + points[last].frequencyMHz) / 2, points[first].swr, isDip};
 }
 

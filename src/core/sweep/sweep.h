@@ -129,8 +129,10 @@ std::string assumedUnitText(const MeasuredSweep& sweep, Language language = Lang
 
 // A dip of the SWR curve: a stretch that falls and then rises again each by at
 // least dipDepth in |Γ| = (SWR - 1) / (SWR + 1), so that a ripple of the
-// instrument's noise is no dip. Its frequency is the midpoint between the
-// first and last point of the stretch at its lowest SWR.
+// instrument's noise is no dip. Its frequency is the vertex of the parabola
+// through its lowest point and the two beside it, so that it does not stay on
+// the sweep's grid; where several points share the lowest SWR, the midpoint
+// between the first and last of them.
 inline constexpr double dipDepth = 0.02;
 
 struct SwrMinimum {
