@@ -51,30 +51,6 @@ Fault bandsFor(const std::vector<double>& designMhz, const ModelOptions& o, std:
     return {};
 }
 
-// The deck's comments on the wire's metal, its insulation and the soil,
-// where they differ from a bare wire of copper (or a perfect conductor) over
-// free space, a perfect or an average ground.
-std::vector<std::string> materialComments(const ModelOptions& o, const Model& m, Language language) {
-    std::vector<std::string> comments;
-    const Conductor conductor = o.copperLoss ? o.conductor : Conductor::perfect;
-    if (conductor != Conductor::copper && conductor != Conductor::perfect)
-        comments.push_back(
-            textWith(Text::deckConductor,
-                     {std::string(conductorName(conductor, language)), parts::scientific(m.conductivitySm)},
-                     language));
-    if (m.insulationHPerM > 0)
-        comments.push_back(textWith(Text::deckInsulation,
-                                    {number(o.insulationMm), number(o.insulationPermittivity),
-                                     number(roundSignificant(m.insulationHPerM, 4))},
-                                    language));
-    if (o.ground != Ground::freeSpace && o.ground != Ground::perfect && o.ground != Ground::average)
-        comments.push_back(textWith(Text::deckSoil,
-                                    {std::string(groundName(o.ground, language)), number(m.soil.permittivity),
-                                     number(m.soil.conductivitySm)},
-                                    language));
-    return comments;
-}
-
 Fault checkOptions(const ModelOptions& o, bool hasLoads) {
     if (!(o.pointsPerBand >= 2 && o.pointsPerBand <= 1000)) return Text::badPoints;
     if (!(std::isfinite(o.spanPercent) && o.spanPercent > 0 && o.spanPercent < 50)) return Text::badSpan;
@@ -152,6 +128,30 @@ Fault plan(const LoadingCoilDesign& d, const ModelOptions& o, Language language,
 
 }  // namespace
 
+std::vector<std::string> installationComments(const ModelOptions& o, Language language) {
+    std::vector<std::string> comments;
+    const Conductor conductor = o.copperLoss ? o.conductor : Conductor::perfect;
+    const double inductance =
+        insulationInductance(o.wireDiameterMm, o.insulationMm, o.insulationPermittivity);
+    const Soil soil = soilOf(o.ground, o.customSoil).value_or(Soil{});
+    if (conductor != Conductor::copper && conductor != Conductor::perfect)
+        comments.push_back(textWith(
+            Text::deckConductor,
+            {std::string(conductorName(conductor, language)), parts::scientific(conductivityOf(conductor))},
+            language));
+    if (inductance > 0)
+        comments.push_back(textWith(Text::deckInsulation,
+                                    {number(o.insulationMm), number(o.insulationPermittivity),
+                                     number(roundSignificant(inductance, 4))},
+                                    language));
+    if (o.ground != Ground::freeSpace && o.ground != Ground::perfect && o.ground != Ground::average)
+        comments.push_back(textWith(Text::deckSoil,
+                                    {std::string(groundName(o.ground, language)), number(soil.permittivity),
+                                     number(soil.conductivitySm)},
+                                    language));
+    return comments;
+}
+
 double Wire::length() const { return std::hypot(x2 - x1, y2 - y1, z2 - z1); }
 
 ModelSize modelSize(const Model& model) {
@@ -194,7 +194,7 @@ ModelOutcome buildModel(const Design& design, const ModelOptions& options, Langu
     m.ground = options.ground;
     m.soil = soilOf(options.ground, options.customSoil).value_or(Soil{});
     m.comments = p.comments;
-    for (std::string& c : materialComments(options, m, language)) m.comments.push_back(std::move(c));
+    for (std::string& c : installationComments(options, language)) m.comments.push_back(std::move(c));
     if (failed(bandsFor(p.designMhz, options, m.bands))) return out;
     if (failed(parts::layOut(p, options, language, m))) return out;
     const ModelSize size = modelSize(m);

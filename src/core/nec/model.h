@@ -131,6 +131,12 @@ inline constexpr Jacket jackets[] = {{"PVC", 3.5}, {"PE", 2.3}, {"PTFE", 2.1}};
 // a the conductor's radius, b the insulation's outer radius.
 double insulationInductance(double wireDiameterMm, double insulationMm, double permittivity);
 
+// What the deck's comment cards (and a saved CSV's header) say of the wire's
+// metal, its insulation and the soil, where they differ from a bare wire of
+// copper (or a perfect conductor) over free space, a perfect or an average
+// ground: empty for those.
+std::vector<std::string> installationComments(const ModelOptions& options, Language language);
+
 inline constexpr double defaultTrapQ = 150;
 inline constexpr double defaultCoilQ = 200;
 
