@@ -119,6 +119,9 @@ void NecEngine::corrects_data() {
     const Design coil = LoadingCoilDesign{10, 2, 16.26, 2, 7.05};
     QTest::newRow("half-wave, free space") << dipole << over(dipole, Ground::freeSpace);
     QTest::newRow("half-wave, 10 m over average ground") << dipole << over(dipole, Ground::average);
+    ModelOptions insulated = over(dipole, Ground::freeSpace);
+    insulated.insulationMm = 0.8;  // PVC: 20,195 m by hand-built decks
+    QTest::newRow("half-wave under 0,8 mm of PVC, free space") << dipole << insulated;
     QTest::newRow("inverted V 120°, apex 10 m, average ground")
         << invertedV << over(invertedV, Ground::average);
     QTest::newRow("two-band example, free space") << twoBand << over(twoBand, Ground::freeSpace);
