@@ -29,6 +29,7 @@ namespace zeliro::nec {
 struct CableLoss {
     double frequencyMhz = 0;
     double dbPer100m = 0;
+    bool operator==(const CableLoss&) const = default;
 };
 
 struct Cable {
@@ -38,6 +39,7 @@ struct Cable {
     // Matched loss at rising frequencies: log-log between them, growing with
     // √f beyond the first and the last (one point alone scales with √f).
     std::vector<CableLoss> loss;
+    bool operator==(const Cable&) const = default;
 };
 
 // RG-58, RG-8X, RG-213, LMR-400, H155, H2000 Flex, Aircell 7: typical
@@ -55,6 +57,7 @@ double matchedLoss(const Cable& cable, double frequencyMhz);
 struct Feedline {
     Cable cable;
     double lengthM = 0;
+    bool operator==(const Feedline&) const = default;
 };
 
 // The fault of a feedline's figures in the language asked for; empty when it is sound.
@@ -96,6 +99,7 @@ struct ShackEndRow {
     double reactanceOhm = 0;
     double swr = 1;
 };
+// The line must be sound (feedlineError empty); without a cable the rows stay as they are.
 std::vector<ShackEndRow> atShackEnd(const std::vector<Row>& rows, const Feedline& line, double referenceOhm);
 
 }  // namespace zeliro::nec
