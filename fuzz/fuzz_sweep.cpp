@@ -11,6 +11,7 @@
 #include <streambuf>
 #include <string>
 
+#include "core/nec/coax.h"
 #include "core/nec/measured.h"
 #include "core/numbers.h"
 #include "core/sweep/sweep.h"
@@ -99,6 +100,12 @@ void checkMinima(const MeasuredSweep& sweep, double wanted) {
     const MeasuredSweep moved = nec::atReference(sweep, 75);
     FUZZ_CHECK(moved.points.size() == p.size());
     for (const SweepPoint& point : moved.points) FUZZ_CHECK(point.swr >= 1 && !std::isnan(point.swr));
+    // Taken back through 10 m of RG-58: a whole sweep on positive resistances, or a reason.
+    const nec::FeedPointSweep back = nec::toFeedPoint(sweep, {*nec::findCable("RG-58"), 10});
+    FUZZ_CHECK(back.sweep.has_value() == back.error.empty());
+    if (back.sweep) FUZZ_CHECK(back.sweep->points.size() == p.size());
+    if (back.sweep)
+        for (const SweepPoint& point : back.sweep->points) FUZZ_CHECK(point.swr >= 1 && point.resistance > 0);
 }
 
 void checkAnalysis(const MeasuredSweep& sweep, double wanted) {

@@ -95,6 +95,10 @@ private slots:
     void designErrors_data();
     void designErrors();
     void deckCards();
+    void installationCards_data();
+    void installationCards();
+    void wireThickness_data();
+    void wireThickness();
     void readsRealReports_data();
     void readsRealReports();
     void brokenReports_data();
@@ -327,8 +331,6 @@ void Nec::designErrors_data() {
     QTest::newRow("negative frequency") << Design(HalfWaveDesign{20.21, -7}) << plain << Text::badFrequency;
     QTest::newRow("no wire diameter")
         << dipole << with([](auto& o) { o.wireDiameterMm = 0; }) << Text::badDiameter;
-    QTest::newRow("wire as thick as the dipole is long")
-        << dipole << with([](auto& o) { o.wireDiameterMm = 500; }) << Text::wireTooThick;
     QTest::newRow("no height over ground")
         << dipole << with([](auto& o) { o.ground = Ground::average, o.heightM = 0; }) << Text::badHeight;
     QTest::newRow("height ignored in free space")
@@ -346,6 +348,16 @@ void Nec::designErrors_data() {
     QTest::newRow("coil beyond the end of the arm")
         << Design(LoadingCoilDesign{15, 2, 6.97, 8, 7.05}) << plain << Text::coilPosition;
     QTest::newRow("no coil") << Design(LoadingCoilDesign{15, 2, 0, 3, 7.05}) << plain << Text::badCoil;
+    QTest::newRow("negative insulation")
+        << dipole << with([](auto& o) { o.insulationMm = -1; }) << Text::badInsulation;
+    QTest::newRow("insulation below vacuum")
+        << dipole << with([](auto& o) { o.insulationMm = 1, o.insulationPermittivity = 0.5; })
+        << Text::badPermittivity;
+    QTest::newRow("own soil without conductivity") << dipole << with([](auto& o) {
+        o.ground = Ground::custom, o.customSoil = {13, 0};
+    }) << Text::badSoil;
+    QTest::newRow("centre below the span")
+        << dipole << with([](auto& o) { o.centreMhz = 0.4; }) << Text::badCentre;
 }
 
 void Nec::designErrors() {
@@ -395,6 +407,83 @@ void Nec::deckCards() {
     const Model model = buildModel(twoBandExample, options).model;
     QVERIFY(deckText(model, 1).find("FR 0 101 0 0 6.6317") == std::string::npos);
     QVERIFY(deckText(model, 1).find("FR 0 101 0 0 3.431 0.00438\nXQ\nEN") != std::string::npos);
+}
+
+// What the wire's metal, its insulation, the soil and the sweep's centre put
+// in the deck; a present line of "-" must be absent.
+void Nec::installationCards_data() {
+    QTest::addColumn<ModelOptions>("options");
+    QTest::addColumn<QStringList>("lines");
+    auto with = [](auto change) {
+        ModelOptions o;
+        change(o);
+        return o;
+    };
+    QTest::newRow("0,8 mm of PVC on 2 mm wire")
+        << with([](auto& o) { o.insulationMm = 0.8; })
+        << QStringList{"LD 5 0 0 0 5.8E7", "LD 2 0 0 0 0 8.3969523557445", "CM Filo isolato 0.8 mm, er 3.5"};
+    QTest::newRow("aluminium") << with([](auto& o) { o.conductor = Conductor::aluminium; })
+                               << QStringList{"LD 5 0 0 0 3.5E7", "CM Conduttore Alluminio, 3.5E7 S/m"};
+    QTest::newRow("steel: permeability folded in")
+        << with([](auto& o) { o.conductor = Conductor::steel; }) << QStringList{"LD 5 0 0 0 6E4"};
+    QTest::newRow("perfect conductor")
+        << with([](auto& o) { o.conductor = Conductor::perfect; }) << QStringList{"-LD 5", "-CM Conduttore"};
+    QTest::newRow("no copper loss, whatever the metal")
+        << with([](auto& o) { o.conductor = Conductor::steel, o.copperLoss = false; })
+        << QStringList{"-LD 5"};
+    QTest::newRow("sea water") << with([](auto& o) { o.ground = Ground::seaWater; })
+                               << QStringList{"GE 1", "GN 2 0 0 0 81 5", "CM Acqua di mare, er 81, 5 S/m"};
+    QTest::newRow("own soil") << with([](auto& o) {
+        o.ground = Ground::custom, o.customSoil = {7, 0.02};
+    }) << QStringList{"GN 2 0 0 0 7 0.02"};
+    QTest::newRow("centre 7,1 MHz, ± 6 % of 7,05")
+        << with([](auto& o) { o.centreMhz = 7.1; }) << QStringList{"FR 0 101 0 0 6.677 0.00846"};
+}
+
+void Nec::installationCards() {
+    QFETCH(ModelOptions, options);
+    QFETCH(QStringList, lines);
+    const DeckOutcome out = buildDeck(HalfWaveDesign{20.21, 7.05}, options);
+    QCOMPARE(out.error, std::string());
+    const QStringList deck = QString::fromStdString(out.deck).split('\n');
+    for (const QString& line : lines) {
+        const bool absent = line.startsWith('-');
+        const QString start = absent ? line.mid(1) : line;
+        const bool found =
+            std::any_of(deck.begin(), deck.end(), [&](const QString& l) { return l.startsWith(start); });
+        QVERIFY2(found != absent, qPrintable(line));
+    }
+}
+
+// Segments by the wavelength and the thin-wire rule: thick wires at VHF and
+// UHF take fewer, longer segments; a wire NEC-2 cannot take is refused with
+// the diameter and the frequency it would take.
+void Nec::wireThickness_data() {
+    QTest::addColumn<double>("frequencyMhz");
+    QTest::addColumn<double>("diameterMm");
+    QTest::addColumn<QStringList>("refusal");  // the figures of the message; empty when built
+    QTest::newRow("145 MHz, 6 mm") << 145.0 << 6.0 << QStringList{};
+    QTest::newRow("432 MHz, 3 mm") << 432.0 << 3.0 << QStringList{};
+    QTest::newRow("1000 MHz, 1 mm") << 1000.0 << 1.0 << QStringList{};
+    QTest::newRow("1000 MHz, 2 mm") << 1000.0 << 2.0 << QStringList{"1060", "1,41", "749,48"};
+    QTest::newRow("7,05 MHz, 500 mm") << 7.05 << 500.0 << QStringList{"7,47", "200,58", "2,99"};
+}
+
+void Nec::wireThickness() {
+    QFETCH(double, frequencyMhz);
+    QFETCH(double, diameterMm);
+    QFETCH(QStringList, refusal);
+    ModelOptions options;
+    options.wireDiameterMm = diameterMm;
+    const ModelOutcome out = buildModel(HalfWaveDesign{142.5 / frequencyMhz, frequencyMhz}, options);
+    std::vector<std::string> figures;
+    for (const QString& f : refusal) figures.push_back(f.toStdString());
+    QCOMPARE(out.error, refusal.isEmpty() ? std::string() : textWith(Text::wireTooThick, figures));
+    const double wavelength = 299.792458 / (frequencyMhz * 1.06);
+    for (const Wire& w : out.model.wires) {
+        QVERIFY(w.length() / w.segments >= 10 * w.radiusM);
+        QVERIFY(w.length() / w.segments <= wavelength / 20);
+    }
 }
 
 void Nec::readsRealReports_data() {

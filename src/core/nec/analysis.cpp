@@ -224,15 +224,19 @@ std::string csvText(const CsvInput& input) {
     const Language language = input.language;
     std::string out =
         "# ZELIRO: " + textWith(Text::csvReference, {plain(input.referenceOhm)}, language) + '\n';
-    out += "# " +
-           textWith(Text::csvOptions,
-                    {plain(o.wireDiameterMm), std::string(groundName(o.ground, language)),
-                     o.ground == Ground::freeSpace ? "-" : plain(o.heightM), plain(o.apexAngleDeg),
-                     plain(o.qualityFactor),
-                     std::string(text(o.copperLoss ? Text::csvCopperLoss : Text::csvNoCopperLoss, language)),
-                     std::to_string(o.pointsPerBand), plain(o.spanPercent)},
-                    language) +
-           '\n';
+    out +=
+        "# " +
+        textWith(Text::csvOptions,
+                 {plain(o.wireDiameterMm), std::string(groundName(o.ground, language)),
+                  o.ground == Ground::freeSpace ? "-" : plain(o.heightM), plain(o.apexAngleDeg),
+                  plain(o.qualityFactor),
+                  std::string(text(o.copperLoss && o.conductor == Conductor::copper ? Text::csvCopperLoss
+                                                                                    : Text::csvNoCopperLoss,
+                                   language)),
+                  std::to_string(o.pointsPerBand), plain(o.spanPercent)},
+                 language) +
+        '\n';
+    for (const std::string& comment : installationComments(o, language)) out += "# " + comment + '\n';
     out += "band,f_MHz,R_ohm,X_ohm,SWR\n";
     std::size_t band = 0;
     std::size_t left =

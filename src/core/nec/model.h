@@ -11,6 +11,7 @@
 // arm; its apex is at the height and the arms slope down symmetrically at the
 // included angle. Every number of the deck is written with std::to_chars.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,11 +21,32 @@
 
 namespace zeliro::nec {
 
+// Free space, the perfect ground, and real soils (Sommerfeld-Norton, GN 2)
+// with the relative permittivity and conductivity of soilOf(): the classes,
+// and the user's own (ModelOptions::customSoil). The first three keep their
+// places: windows list them by value.
 enum class Ground {
     freeSpace,  // "Spazio libero": no ground, no height
-    average,    // "Suolo medio": Sommerfeld-Norton, relative permittivity 13, 0,005 S/m
+    average,    // "Suolo medio": relative permittivity 13, 0,005 S/m
     perfect,    // "Suolo perfetto"
+    veryPoor,   // city, industrial areas: 5, 0,001 S/m
+    poor,       // rocky soil, steep hills: 13, 0,002 S/m
+    good,       // pastoral, low hills, rich soil: 14, 0,01 S/m
+    saltMarsh,  // 30, 0,1 S/m
+    seaWater,   // 81, 5 S/m
+    custom,     // ModelOptions::customSoil
 };
+
+// A real soil's figures, as GN 2 takes them.
+struct Soil {
+    double permittivity = 13;       // relative
+    double conductivitySm = 0.005;  // S/m
+    bool operator==(const Soil&) const = default;
+};
+
+// The wire's metal, as a conductivity on every wire (LD 5); a perfect
+// conductor has no loss card at all.
+enum class Conductor { copper, aluminium, copperCladSteel, steel, stainlessSteel, perfect };
 
 enum class Shape { horizontal, invertedV };
 
@@ -67,11 +89,53 @@ struct ModelOptions {
     double heightM = 10;        // of the wire (apex of an inverted V); ignored in free space
     double apexAngleDeg = 120;  // included angle of an inverted V, 0 < angle <= 180
     double qualityFactor = 0;   // Q of traps or coils; 0 takes the design's default (150 or 200)
-    bool copperLoss = true;     // LD 5 with 5,8E7 S/m on every wire
-    int pointsPerBand = 101;    // 2..1000
-    double spanPercent = 6;     // each sweep runs design ± this % exactly, 0 < span < 50
+    // The wire's losses: the conductor's conductivity on every wire (LD 5).
+    // copperLoss false models a perfect conductor whatever `conductor` says,
+    // as it did when copper was the only metal.
+    Conductor conductor = Conductor::copper;
+    bool copperLoss = true;
+    // Insulation around every wire: its thickness (0 = bare wire) and its
+    // relative permittivity (PVC 3,5, PE 2,3, PTFE 2,1), modelled as a
+    // series inductance per metre on every wire (LD 2, see insulationInductance).
+    double insulationMm = 0;
+    double insulationPermittivity = 3.5;
+    Soil customSoil;          // the figures of Ground::custom
+    int pointsPerBand = 101;  // 2..1000
+    // Each sweep runs its centre ± spanPercent of the design frequency
+    // exactly, 0 < span < 50. The centre is the design frequency unless one
+    // is given; for a two-band design it takes the place of the design
+    // frequency nearest to it.
+    double spanPercent = 6;
+    std::optional<double> centreMhz;
     bool operator==(const ModelOptions&) const = default;
 };
+
+// The figures of a real soil: its class's, or the user's own for
+// Ground::custom; nothing for free space and the perfect ground.
+std::optional<Soil> soilOf(Ground ground, const Soil& custom = {});
+
+// The conductivity (S/m) the deck gives the conductor; 0 for a perfect one.
+// Copper-clad steel carries HF in its copper skin, so it has copper's; steel's
+// permeability is folded into an equivalent conductivity (see materials.cpp).
+double conductivityOf(Conductor conductor);
+
+// The common jackets of insulated wire and their relative permittivity.
+struct Jacket {
+    const char* name;
+    double permittivity;
+};
+inline constexpr Jacket jackets[] = {{"PVC", 3.5}, {"PE", 2.3}, {"PTFE", 2.1}};
+
+// The series inductance per metre (H/m) that stands for a wire's insulation,
+// as NEC-2 practice models a dielectric coat: (µ0 / 2π) (1 - 1/εr) ln(b/a),
+// a the conductor's radius, b the insulation's outer radius.
+double insulationInductance(double wireDiameterMm, double insulationMm, double permittivity);
+
+// What the deck's comment cards (and a saved CSV's header) say of the wire's
+// metal, its insulation and the soil, where they differ from a bare wire of
+// copper (or a perfect conductor) over free space, a perfect or an average
+// ground: empty for those.
+std::vector<std::string> installationComments(const ModelOptions& options, Language language);
 
 inline constexpr double defaultTrapQ = 150;
 inline constexpr double defaultCoilQ = 200;
@@ -114,9 +178,11 @@ struct Load {
 struct Model {
     std::vector<std::string> comments;  // CM lines
     std::vector<Wire> wires;            // tags 1, 2, ... in order from one end to the other
-    std::vector<Load> loads;            // trap or coil loads (copper loss is copperLoss)
-    bool copperLoss = false;
+    std::vector<Load> loads;            // trap or coil loads
+    double conductivitySm = 0;          // LD 5 on every wire; 0 for a perfect conductor
+    double insulationHPerM = 0;         // LD 2 on every wire; 0 for bare wire
     Ground ground = Ground::freeSpace;
+    Soil soil;                // GN 2's figures over a real soil
     int feedTag = 0;          // EX: voltage source on this wire's
     int feedSegment = 0;      // middle segment
     std::vector<Band> bands;  // first = the higher (or only) band

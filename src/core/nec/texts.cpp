@@ -24,7 +24,9 @@ constexpr std::array italian = {
     std::pair{Text::coilPosition, "La bobina deve stare fra il centro e l'estremità del braccio."},
     std::pair{Text::wireTooShort,
               "Un tratto di filo fra centro, trappole o bobine ed estremità è troppo corto per il modello."},
-    std::pair{Text::wireTooThick, "Il filo è troppo grosso per questa frequenza."},
+    std::pair{Text::wireTooThick,
+              "Il filo è troppo grosso per questa frequenza: a %1 MHz il modello accetta un diametro fino a "
+              "%2 mm; questo filo, frequenze fino a %3 MHz."},
     std::pair{Text::belowGround,
               "Le estremità dell'antenna toccano il suolo: aumentare l'altezza o l'angolo."},
     std::pair{Text::emptyReport, "Il simulatore non ha scritto nessun risultato."},
@@ -112,6 +114,45 @@ constexpr std::array italian = {
               "Le trappole legano le due bande: premere CORREGGI per il filo interno ed esterno insieme."},
     std::pair{Text::correctCoil,
               "La bobina e il filo agiscono insieme: premere CORREGGI per la bobina che va in frequenza."},
+    std::pair{Text::groundVeryPoor, "Suolo molto scarso (città)"},
+    std::pair{Text::groundPoor, "Suolo scarso"},
+    std::pair{Text::groundGood, "Suolo buono"},
+    std::pair{Text::groundSaltMarsh, "Palude salmastra"},
+    std::pair{Text::groundSeaWater, "Acqua di mare"},
+    std::pair{Text::groundCustom, "Suolo a scelta"},
+    std::pair{Text::conductorCopper, "Rame"},
+    std::pair{Text::conductorAluminium, "Alluminio"},
+    std::pair{Text::conductorCopperCladSteel, "Acciaio ramato"},
+    std::pair{Text::conductorSteel, "Acciaio"},
+    std::pair{Text::conductorStainlessSteel, "Acciaio inox"},
+    std::pair{Text::conductorPerfect, "Conduttore perfetto"},
+    std::pair{Text::badInsulation, "Lo spessore dell'isolamento deve essere da 0 a 100 mm."},
+    std::pair{Text::badPermittivity, "La permittività dell'isolamento deve essere da 1 a 100."},
+    std::pair{Text::badSoil,
+              "Il suolo a scelta vuole una permittività da 1 a 100 e una conducibilità maggiore di 0 e al "
+              "massimo 100 S/m."},
+    std::pair{Text::badCentre,
+              "Il centro della scansione deve essere maggiore di zero e lasciare l'inizio della scansione "
+              "sopra zero."},
+    std::pair{Text::deckConductor, "Conduttore %1, %2 S/m"},
+    std::pair{Text::deckInsulation,
+              "Filo isolato %1 mm, er %2: induttanza in serie %3 H/m su ogni filo (LD 2), "
+              "(u0/2pi)(1-1/er)ln(b/a)"},
+    std::pair{Text::deckSoil, "%1, er %2, %3 S/m"},
+    std::pair{Text::cableNone, "Nessun cavo"},
+    std::pair{Text::cableUser, "Cavo a scelta"},
+    std::pair{Text::badCable,
+              "Il cavo vuole un'impedenza maggiore di zero, un fattore di velocità da 0,1 a 1 e una perdita "
+              "da 0 a 100 dB/100 m."},
+    std::pair{Text::badCableLength, "La lunghezza del cavo deve essere da 0 a 10000 m."},
+    std::pair{Text::deembedNoImpedance,
+              "La misura dà solo lo SWR: senza resistenza e reattanza non si può riportarla al punto di "
+              "alimentazione attraverso il cavo."},
+    std::pair{Text::deembedNegative,
+              "Riportata attraverso il cavo, la misura a %1 MHz avrebbe una resistenza negativa: controllare "
+              "il cavo e la sua lunghezza."},
+    std::pair{Text::deembedded, "riportata al punto di alimentazione attraverso %1 m di %2"},
+    std::pair{Text::cableOwnName, "cavo da %1 ohm, fattore di velocità %2"},
 };
 
 constexpr std::array english = {
@@ -131,7 +172,9 @@ constexpr std::array english = {
     std::pair{Text::coilPosition, "The coil must sit between the feed point and the end of the arm."},
     std::pair{Text::wireTooShort,
               "A piece of wire between feed point, traps or coils and end is too short for the model."},
-    std::pair{Text::wireTooThick, "The wire is too thick for this frequency."},
+    std::pair{Text::wireTooThick,
+              "The wire is too thick for this frequency: at %1 MHz the model takes a diameter of up to "
+              "%2 mm; this wire, frequencies of up to %3 MHz."},
     std::pair{Text::belowGround, "The ends of the antenna touch the ground: raise the height or the angle."},
     std::pair{Text::emptyReport, "The simulator wrote no results."},
     std::pair{Text::engineError, "The simulator reported an error: %1"},
@@ -217,9 +260,47 @@ constexpr std::array english = {
               "The traps tie the two bands together: press CORRECT for the inner and outer wire together."},
     std::pair{Text::correctCoil,
               "The coil and the wire act together: press CORRECT for the coil that is on frequency."},
+    std::pair{Text::groundVeryPoor, "Very poor ground (city)"},
+    std::pair{Text::groundPoor, "Poor ground"},
+    std::pair{Text::groundGood, "Good ground"},
+    std::pair{Text::groundSaltMarsh, "Salt marsh"},
+    std::pair{Text::groundSeaWater, "Sea water"},
+    std::pair{Text::groundCustom, "Own ground"},
+    std::pair{Text::conductorCopper, "Copper"},
+    std::pair{Text::conductorAluminium, "Aluminium"},
+    std::pair{Text::conductorCopperCladSteel, "Copper-clad steel"},
+    std::pair{Text::conductorSteel, "Steel"},
+    std::pair{Text::conductorStainlessSteel, "Stainless steel"},
+    std::pair{Text::conductorPerfect, "Perfect conductor"},
+    std::pair{Text::badInsulation, "The insulation must be 0 to 100 mm thick."},
+    std::pair{Text::badPermittivity, "The insulation's permittivity must be 1 to 100."},
+    std::pair{Text::badSoil,
+              "Your own ground needs a permittivity of 1 to 100 and a conductivity above 0 and at most "
+              "100 S/m."},
+    std::pair{Text::badCentre,
+              "The sweep's centre must be above zero and leave the start of the sweep above zero."},
+    std::pair{Text::deckConductor, "Conductor %1, %2 S/m"},
+    std::pair{Text::deckInsulation,
+              "Insulated wire %1 mm, er %2: series inductance %3 H/m on every wire (LD 2), "
+              "(u0/2pi)(1-1/er)ln(b/a)"},
+    std::pair{Text::deckSoil, "%1, er %2, %3 S/m"},
+    std::pair{Text::cableNone, "No cable"},
+    std::pair{Text::cableUser, "Own cable"},
+    std::pair{Text::badCable,
+              "The cable needs an impedance above zero, a velocity factor of 0.1 to 1 and a loss of 0 to "
+              "100 dB/100 m."},
+    std::pair{Text::badCableLength, "The cable length must be 0 to 10000 m."},
+    std::pair{Text::deembedNoImpedance,
+              "The measurement gives the SWR only: without resistance and reactance it cannot be taken "
+              "back to the feed point through the cable."},
+    std::pair{Text::deembedNegative,
+              "Taken back through the cable, the measurement at %1 MHz would have a negative resistance: "
+              "check the cable and its length."},
+    std::pair{Text::deembedded, "referred to the feed point through %1 m of %2"},
+    std::pair{Text::cableOwnName, "%1 ohm cable, velocity factor %2"},
 };
 
-static_assert(completeColumns(italian, english, Text::correctCoil));
+static_assert(completeColumns(italian, english, Text::cableOwnName));
 
 }  // namespace
 
@@ -235,10 +316,27 @@ std::string_view groundName(Ground ground, Language language) {
             return text(Text::groundAverage, language);
         case Ground::perfect:
             return text(Text::groundPerfect, language);
+        case Ground::veryPoor:
+            return text(Text::groundVeryPoor, language);
+        case Ground::poor:
+            return text(Text::groundPoor, language);
+        case Ground::good:
+            return text(Text::groundGood, language);
+        case Ground::saltMarsh:
+            return text(Text::groundSaltMarsh, language);
+        case Ground::seaWater:
+            return text(Text::groundSeaWater, language);
+        case Ground::custom:
+            return text(Text::groundCustom, language);
         case Ground::freeSpace:
             break;
     }
     return text(Text::groundFreeSpace, language);
+}
+
+std::string_view conductorName(Conductor conductor, Language language) {
+    const auto row = static_cast<int>(Text::conductorCopper) + static_cast<int>(conductor);
+    return text(static_cast<Text>(row), language);
 }
 
 }  // namespace zeliro::nec

@@ -106,6 +106,37 @@ enum class Text {
     withinTolerance,
     correctTwoBand,
     correctCoil,
+    // the soil classes after the first three grounds, in the Ground enum's order
+    groundVeryPoor,
+    groundPoor,
+    groundGood,
+    groundSaltMarsh,
+    groundSeaWater,
+    groundCustom,
+    // the conductors, in the Conductor enum's order
+    conductorCopper,
+    conductorAluminium,
+    conductorCopperCladSteel,
+    conductorSteel,
+    conductorStainlessSteel,
+    conductorPerfect,
+    // the installation's errors and the deck's comments on it
+    badInsulation,
+    badPermittivity,
+    badSoil,
+    badCentre,
+    deckConductor,
+    deckInsulation,
+    deckSoil,
+    // a coax between the analyser (or the radio) and the antenna
+    cableNone,
+    cableUser,
+    badCable,
+    badCableLength,
+    deembedNoImpedance,
+    deembedNegative,
+    deembedded,
+    cableOwnName,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
@@ -116,5 +147,8 @@ std::string textWith(Text which, const std::vector<std::string>& arguments,
 
 // The ground's name as the window's combo shows it.
 std::string_view groundName(Ground ground, Language language = Language::italian);
+
+// The conductor's name as the window's choice shows it.
+std::string_view conductorName(Conductor conductor, Language language = Language::italian);
 
 }  // namespace zeliro::nec
