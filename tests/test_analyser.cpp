@@ -20,9 +20,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "analyser/AnalyserLink.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
-#include "verify/AnalyserLink.h"
 
 using namespace zeliro;
 using namespace zeliro::test;

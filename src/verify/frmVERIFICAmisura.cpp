@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "analyser/frmANALIZZATORE.h"
 #include "core/numbers.h"
 #include "core/sweep/analyser.h"
 #include "frame/DecimalField.h"
 #include "frame/FileDialogs.h"
 #include "verify/ResultGrid.h"
 #include "verify/SwrPlot.h"
-#include "verify/frmANALIZZATORE.h"
 #include "verify/frmVERIFICA.h"
 
 namespace zeliro {

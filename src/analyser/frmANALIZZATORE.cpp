@@ -1,4 +1,4 @@
-#include "verify/frmANALIZZATORE.h"
+#include "analyser/frmANALIZZATORE.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "verify/AnalyserLink.h"
+#include "analyser/AnalyserLink.h"
 
 namespace zeliro {
 

@@ -8,8 +8,8 @@
 
 #include <QDialog>
 
+#include "analyser/AnalyserLink.h"
 #include "frame/Verification.h"
-#include "verify/AnalyserLink.h"
 
 class QComboBox;
 class QLabel;
