@@ -398,8 +398,8 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <translation>The port %1 is in use by another program or not allowed: on Debian the user must be in the dialout group.</translation>
     </message>
     <message>
-        <source>La porta %1 non si apre: %2</source>
-        <translation>The port %1 does not open: %2</translation>
+        <source>La porta %1 non si apre (messaggio del sistema: %2).</source>
+        <translation>The port %1 does not open (system message: %2).</translation>
     </message>
     <message>
         <source>L&apos;analizzatore su %1 non risponde entro %2 s.</source>

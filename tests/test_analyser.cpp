@@ -46,7 +46,7 @@ std::complex<double> antennaS11(double hertz) {
 // "frequencies" and "data 0".
 class FakeAnalyser : public QObject {
 public:
-    enum class Fault { none, silent, garbage, fewerPoints, unplug };
+    enum class Fault { none, silent, chatty, garbage, fewerPoints, unplug };
 
     FakeAnalyser() {
         char name[128] = {};
@@ -62,6 +62,11 @@ public:
         m_writer->setEnabled(false);
         connect(m_reader.get(), &QSocketNotifier::activated, this, &FakeAnalyser::readable);
         connect(m_writer.get(), &QSocketNotifier::activated, this, &FakeAnalyser::flush);
+        // A GPS receiver's sentences, never an answer.
+        connect(&m_chatter, &QTimer::timeout, this, [this] {
+            m_out += "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+            flush();
+        });
     }
     ~FakeAnalyser() override {
         unplug();
@@ -100,7 +105,8 @@ private:
 
     void answer(const QByteArray& command) {
         heard << QString::fromLatin1(command);
-        if (fault == Fault::silent) return;
+        if (fault == Fault::chatty && !m_chatter.isActive()) m_chatter.start(100);
+        if (fault == Fault::silent || fault == Fault::chatty) return;
         const QList<QByteArray> words = command.split(' ');
         const QByteArray name = words.value(0);
         QByteArray out = command + "\r\n";
@@ -163,6 +169,7 @@ private:
     int m_slave = -1;
     std::unique_ptr<QSocketNotifier> m_reader;
     std::unique_ptr<QSocketNotifier> m_writer;
+    QTimer m_chatter;
     QByteArray m_in;
     QByteArray m_out;
     qint64 m_start = 0;
@@ -257,6 +264,8 @@ void AnalyserTest::faultsEndInAMessageAndFreeThePort_data() {
     QTest::newRow("port held by another program") << PortKind::busy << Fake::none << 101 << Link::portBusy;
     QTest::newRow("no answer") << PortKind::fake << Fake::silent << 101 << Link::noAnswer;
     QTest::newRow("garbage") << PortKind::fake << Fake::garbage << 101 << Link::garbage;
+    QTest::newRow("a device that talks but never answers")
+        << PortKind::fake << Fake::chatty << 101 << Link::garbage;
     QTest::newRow("fewer points than asked")
         << PortKind::fake << Fake::fewerPoints << 101 << Link::fewerPoints;
     QTest::newRow("unplugged in the middle") << PortKind::fake << Fake::unplug << 301 << Link::unplugged;
@@ -329,6 +338,13 @@ void AnalyserTest::trimmingTakesTheMinimumFromTheAnalyser() {
     click(dialog, "misura");
     QCOMPARE(textOf(dialog, "messaggio"), QString("Scegliere o scrivere la porta dell'analizzatore."));
     QCOMPARE(beep.count, 1);
+    // A file that is no serial port: the system's own words, labelled as such.
+    control<QComboBox>(dialog, "porta")->setEditText("/dev/null");
+    click(dialog, "misura");
+    QVERIFY(waitUntil([dialog] { return !dialog->property("running").toBool(); }));
+    QVERIFY2(
+        textOf(dialog, "messaggio").startsWith("La porta /dev/null non si apre (messaggio del sistema: "),
+        qPrintable(textOf(dialog, "messaggio")));
 
     control<QComboBox>(dialog, "porta")->setEditText(device.path);
     QPointer<QWidget> watched(dialog);

@@ -62,10 +62,9 @@ void AnalyserLink::send(Step step, const std::string& command) {
 void AnalyserLink::received() {
     const QByteArray bytes = m_port.readAll();
     if (m_step == Step::idle) return;
-    if (!bytes.isEmpty()) {
-        m_heardSinceCommand = true;
-        m_timer.start();
-    }
+    // Bytes never extend the command's time: a device that keeps talking
+    // without answering is given up all the same.
+    if (!bytes.isEmpty()) m_heardSinceCommand = true;
     m_received.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (m_received.size() > analyser::maxReplyBytes) return fail(Fault::garbage);
     // Each reply handled may send the next command and so change m_command.

@@ -4,7 +4,8 @@
 // else "version"), then measures the sweep segment by segment with "scan",
 // or with "sweep", "frequencies" and "data 0" where the firmware has no
 // "scan". Everything runs on the port's signals, never blocking; each reply
-// has its time-out, counted again whenever the device sends something.
+// has its time-out from its command on, which nothing the device sends
+// extends.
 //
 // It ends in exactly one of finished() or failed(), after which the port is
 // closed; cancel() closes it at once and says nothing. No widget here: the

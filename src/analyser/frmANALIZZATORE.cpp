@@ -14,6 +14,7 @@
 
 #include "core/numbers.h"
 #include "frame/Accessibility.h"
+#include "frame/Controls.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Platform.h"
@@ -57,14 +58,14 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
     setColours(*this, black, teal);
     m_link.setReplyTimeout(request.replyTimeoutMs);
 
-    QLabel* title = addCaption("titolo", tr("ANALIZZATORE"), QRect(10, 6, 440, 34));
+    QLabel* title = caption("titolo", tr("ANALIZZATORE"), QRect(10, 6, 440, 34));
     title->setFont(namedFont("Times New Roman", 16, true));
     title->setAlignment(Qt::AlignCenter);
     setColours(*title, yellow);
     buildPort();
-    inizio = addField("inizio", tr("INIZIO  MHz"), 1);
-    fine = addField("fine", tr("FINE  MHz"), 2);
-    punti = addField("punti", tr("PUNTI"), 3);
+    inizio = field("inizio", tr("INIZIO  MHz"), 1);
+    fine = field("fine", tr("FINE  MHz"), 2);
+    punti = field("punti", tr("PUNTI"), 3);
     inizio->setText(megahertz(request.startMHz, request.language));
     fine->setText(megahertz(request.stopMHz, request.language));
     punti->setText(request.points > 0 ? QString::number(request.points) : QString());
@@ -74,12 +75,12 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
     avanzamento->setGeometry(10, rowTop + 4 * rowStep, 440, 20);
     avanzamento->setRange(0, 1);
     avanzamento->setValue(0);
-    messaggio = addCaption("messaggio", {}, QRect(10, rowTop + 4 * rowStep + 24, 440, 48));
+    messaggio = caption("messaggio", {}, QRect(10, rowTop + 4 * rowStep + 24, 440, 48));
     messaggio->setFont(sansFont(8, true));
     setColours(*messaggio, yellow);
 
-    misura = addButton("misura", tr("MISURA"), QRect(10, 258, 150, 32));
-    annulla = addButton("annulla", tr("ANNULLA"), QRect(300, 258, 150, 32));
+    misura = button("misura", tr("MISURA"), QRect(10, 258, 150, 32));
+    annulla = button("annulla", tr("ANNULLA"), QRect(300, 258, 150, 32));
     misura->setDefault(true);
     for (DecimalField* field : {inizio, fine, punti}) field->setDefaultButton(misura);
     connect(misura, &QPushButton::clicked, this, &frmANALIZZATORE::misura_Click);
@@ -93,40 +94,31 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
     setRunning(false);
 }
 
-QLabel* frmANALIZZATORE::addCaption(const QString& name, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
+QLabel* frmANALIZZATORE::caption(const QString& name, const QString& text, const QRect& geometry) {
+    QLabel* label = addCaption(this, name, text, geometry);
     label->setFont(sansFont(9, true));
-    setColours(*label, white);
     return label;
 }
 
-DecimalField* frmANALIZZATORE::addField(const QString& name, const QString& caption, int row) {
+DecimalField* frmANALIZZATORE::field(const QString& name, const QString& text, int row) {
     const int top = rowTop + row * rowStep;
-    QLabel* label = addCaption("didascalia_" + name, caption, QRect(10, top + 2, fieldLeft - 14, 22));
-    auto* field = new DecimalField(beepOf(m_request), this);
-    field->setObjectName(name);
-    field->setDecimalSeparator(QLatin1Char(decimalSeparator(m_request.language)));
-    field->setGeometry(fieldLeft, top, 120, 24);
-    field->setFont(sansFont(10, true));
-    setColours(*field, black, white);
-    nameAfterCaption(*field, *label);
-    return field;
+    QLabel* label = caption("didascalia_" + name, text, QRect(10, top + 2, fieldLeft - 14, 22));
+    DecimalField* input =
+        addDecimalField(this, beepOf(m_request), QLatin1Char(decimalSeparator(m_request.language)), name,
+                        QRect(fieldLeft, top, 120, 24));
+    input->setFont(sansFont(10, true));
+    nameAfterCaption(*input, *label);
+    return input;
 }
 
-QPushButton* frmANALIZZATORE::addButton(const QString& name, const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(sansFont(9, true));
-    setColours(*button, black, lightGrey);
-    return button;
+QPushButton* frmANALIZZATORE::button(const QString& name, const QString& text, const QRect& geometry) {
+    QPushButton* pushButton = addPushButton(this, name, text, geometry);
+    pushButton->setFont(sansFont(9, true));
+    return pushButton;
 }
 
 void frmANALIZZATORE::buildPort() {
-    QLabel* label = addCaption("didascalia_porta", tr("PORTA"), QRect(10, rowTop + 2, fieldLeft - 14, 22));
+    QLabel* label = caption("didascalia_porta", tr("PORTA"), QRect(10, rowTop + 2, fieldLeft - 14, 22));
     porta = new QComboBox(this);
     porta->setObjectName("porta");
     porta->setEditable(true);
@@ -215,7 +207,7 @@ QString frmANALIZZATORE::faultText(AnalyserLink::Fault fault, const QString& det
                       "deve essere nel gruppo dialout.")
                 .arg(m_port);
         case Fault::portFailed:
-            return tr("La porta %1 non si apre: %2").arg(m_port, detail);
+            return tr("La porta %1 non si apre (messaggio del sistema: %2).").arg(m_port, detail);
         case Fault::noAnswer:
             return tr("L'analizzatore su %1 non risponde entro %2 s.")
                 .arg(m_port, QString::fromStdString(

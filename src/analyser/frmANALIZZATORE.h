@@ -36,9 +36,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry);
-    DecimalField* addField(const QString& name, const QString& caption, int row);
-    QPushButton* addButton(const QString& name, const QString& caption, const QRect& geometry);
+    // The frame's controls in the dialog's type.
+    QLabel* caption(const QString& name, const QString& text, const QRect& geometry);
+    DecimalField* field(const QString& name, const QString& text, int row);
+    QPushButton* button(const QString& name, const QString& text, const QRect& geometry);
     void buildPort();
     void measured(const MeasuredSweep& sweep, const QString& device);
     void failed(AnalyserLink::Fault fault, const QString& detail);
