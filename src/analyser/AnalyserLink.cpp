@@ -1,30 +1,86 @@
 #include "analyser/AnalyserLink.h"
 
-namespace zeliro {
+#include <QSerialPortInfo>
 
-using analyser::isUnknownCommand;
+#include <algorithm>
+#include <utility>
+
+#include "analyser/NanoVnaShell.h"
+
+namespace zeliro {
+namespace {
+
+PortFamily kindOf(const QSerialPortInfo& port) {
+    if (!port.hasVendorIdentifier() || !port.hasProductIdentifier()) return PortFamily::unknown;
+    const auto is = [&port](quint16 vendor, quint16 product) {
+        return port.vendorIdentifier() == vendor && port.productIdentifier() == product;
+    };
+    if (is(0x0483, 0x5740)) return PortFamily::nanoVna;    // the STM32's USB serial: NanoVNA, tinySA
+    if (is(0x04b4, 0x0008)) return PortFamily::nanoVnaV2;  // NanoVNA V2, S-A-A-2, LiteVNA
+    if (is(0x0403, 0x6001)) return PortFamily::ftdi;       // FTDI, as in the RigExpert AA
+    return PortFamily::unknown;
+}
+
+PortFamily kindOfPath(const QString& path) {
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        if (port.systemLocation() == path || port.portName() == path) return kindOf(port);
+    return PortFamily::unknown;
+}
+
+}  // namespace
+
+QList<PortIdentity> serialPorts() {
+    QList<PortIdentity> ports;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        ports.append({port.systemLocation(), kindOf(port)});
+    const auto rank = [](PortFamily kind) {
+        return kind == PortFamily::unknown ? 4 : static_cast<int>(kind);
+    };
+    std::stable_sort(ports.begin(), ports.end(), [&rank](const PortIdentity& a, const PortIdentity& b) {
+        if (rank(a.family) != rank(b.family)) return rank(a.family) < rank(b.family);
+        return a.path < b.path;
+    });
+    return ports;
+}
+
+QString kindName(PortFamily kind) {
+    switch (kind) {
+        case PortFamily::nanoVna:
+            return QStringLiteral("NanoVNA, tinySA");
+        case PortFamily::nanoVnaV2:
+            return QStringLiteral("NanoVNA V2, LiteVNA");
+        case PortFamily::ftdi:
+            return QStringLiteral("FTDI, RigExpert AA");
+        case PortFamily::unknown:
+            break;
+    }
+    return {};
+}
 
 AnalyserLink::AnalyserLink(QObject* parent) : QObject(parent) {
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(defaultReplyTimeoutMs);
-    connect(&m_timer, &QTimer::timeout, this, &AnalyserLink::timedOut);
+    for (QTimer* timer : {&m_echoTimer, &m_deadline}) {
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, &AnalyserLink::timedOut);
+    }
     connect(&m_port, &QSerialPort::readyRead, this, &AnalyserLink::received);
     connect(&m_port, &QSerialPort::errorOccurred, this, &AnalyserLink::portError);
 }
 
-AnalyserLink::~AnalyserLink() { release(); }
+AnalyserLink::~AnalyserLink() { release(true); }
 
 void AnalyserLink::start(const Request& request) {
-    release();
+    release(true);
+    m_retired.reset();
     m_request = request;
-    m_scan = ScanCommand::unknown;
     m_received.clear();
-    m_points.clear();
-    m_device.clear();
-    m_segment = 0;
-    m_segments = analyser::segmentsOf(request.plan, m_pointsPerScan);
-    if (request.port.trimmed().isEmpty()) return fail(Fault::noPort);
-    m_port.setPortName(request.port.trimmed());
+    m_deviceName.clear();
+    const QString path = request.port.trimmed();
+    if (path.isEmpty()) return fail(Fault::noPort);
+    const PortFamily kind = kindOfPath(path);
+    // Its binary protocol is not spoken here: better said than garbled.
+    if (kind == PortFamily::nanoVnaV2) return fail(Fault::notSupported, kindName(kind));
+    if (request.plan.stopHz > analyser::maxShellFrequencyHz) return fail(Fault::outOfRange);
+    m_port.setPortName(path);
     m_port.setBaudRate(QSerialPort::Baud115200);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
@@ -38,132 +94,95 @@ void AnalyserLink::start(const Request& request) {
         if (error == QSerialPort::PermissionError) return fail(Fault::portBusy, text);
         return fail(Fault::portFailed, text);
     }
+    m_device = std::make_unique<NanoVnaShell>(*this);
     emit progress(0, request.plan.points);
-    // An Enter first: whatever the device had on its line ends in a prompt.
-    send(Step::prompt, {});
+    m_device->begin();
 }
 
-void AnalyserLink::cancel() { release(); }
+void AnalyserLink::cancel() { release(true); }
 
-void AnalyserLink::release() {
-    m_timer.stop();
-    m_step = Step::idle;
+void AnalyserLink::release(bool farewell) {
+    m_pausing = false;
+    m_echoTimer.stop();
+    m_deadline.stop();
+    if (m_device) {
+        if (farewell && m_port.isOpen()) {
+            const std::string bytes = m_device->farewell();
+            if (!bytes.empty()) {
+                m_port.write(bytes.data(), static_cast<qint64>(bytes.size()));
+                m_port.flush();
+            }
+        }
+        m_retired = std::move(m_device);
+    }
     if (m_port.isOpen()) m_port.close();
 }
 
-void AnalyserLink::send(Step step, const std::string& command) {
-    m_step = step;
-    m_command = command;
-    m_heardSinceCommand = false;
-    m_port.write(QByteArray::fromStdString(command + "\r"));
-    m_timer.start();
+void AnalyserLink::send(const std::string& bytes, int deadlineMs) {
+    m_echoed = false;
+    m_heard = false;
+    m_pausing = false;
+    m_port.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    m_echoTimer.start(m_replyTimeoutMs);
+    m_deadline.start(std::max(deadlineMs, m_replyTimeoutMs));
+}
+
+void AnalyserLink::pause(int milliseconds) {
+    m_echoTimer.stop();
+    m_pausing = true;
+    m_deadline.start(milliseconds);
+}
+
+void AnalyserLink::echoed() {
+    m_echoed = true;
+    m_echoTimer.stop();
+}
+
+void AnalyserLink::setProgress(int pointsDone) { emit progress(pointsDone, m_request.plan.points); }
+
+void AnalyserLink::setDevice(const QString& device) {
+    m_deviceName = device;
+    emit identified(device);
 }
 
 void AnalyserLink::received() {
     const QByteArray bytes = m_port.readAll();
-    if (m_step == Step::idle) return;
+    if (!m_device) return;
     // Bytes never extend the command's time: a device that keeps talking
     // without answering is given up all the same.
-    if (!bytes.isEmpty()) m_heardSinceCommand = true;
+    if (!bytes.isEmpty()) m_heard = true;
     m_received.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (m_received.size() > analyser::maxReplyBytes) return fail(Fault::garbage);
-    // Each reply handled may send the next command and so change m_command.
-    while (m_step != Step::idle) {
-        const auto reply = analyser::takeReply(m_received, m_command);
-        if (!reply) return;
-        handle(*reply);
-    }
+    m_device->take(m_received);
 }
 
-void AnalyserLink::handle(const std::vector<std::string>& reply) {
-    switch (m_step) {
-        case Step::prompt:
-            return send(Step::info, "info");
-        case Step::info:
-            if (isUnknownCommand(reply, m_command)) return send(Step::version, "version");
-            return identified(reply);
-        case Step::version:
-            return identified(isUnknownCommand(reply, m_command) ? std::vector<std::string>{} : reply);
-        case Step::scan:
-            return takeScan(reply);
-        case Step::sweep:
-            if (isUnknownCommand(reply, m_command)) return fail(Fault::garbage);
-            return send(Step::frequencies, "frequencies");
-        case Step::frequencies:
-            m_frequencies = reply;
-            return send(Step::data, "data 0");
-        case Step::data:
-            return takeData(reply);
-        case Step::idle:
-            return;
-    }
-}
-
-void AnalyserLink::identified(const std::vector<std::string>& reply) {
-    m_device = QString::fromStdString(analyser::deviceName(reply));
-    nextSegment();
-}
-
-void AnalyserLink::nextSegment() {
-    if (m_segment == m_segments.size()) return complete();
-    const analyser::Segment& segment = m_segments[m_segment];
-    if (m_scan == ScanCommand::missing) return send(Step::sweep, analyser::sweepCommand(segment));
-    send(Step::scan, analyser::scanCommand(segment));
-}
-
-void AnalyserLink::takeScan(const std::vector<std::string>& reply) {
-    // A firmware without "scan", or one whose "scan" prints nothing, is
-    // asked the older way.
-    if (m_scan == ScanCommand::unknown && (reply.empty() || isUnknownCommand(reply, m_command))) {
-        m_scan = ScanCommand::missing;
-        return nextSegment();
-    }
-    const auto points = analyser::readScan(reply);
-    if (!points) return fail(Fault::garbage);
-    m_scan = ScanCommand::known;
-    takePoints(*points);
-}
-
-void AnalyserLink::takeData(const std::vector<std::string>& reply) {
-    const std::size_t wanted = static_cast<std::size_t>(m_segments[m_segment].points);
-    if (std::min(reply.size(), m_frequencies.size()) < wanted) return fail(Fault::fewerPoints);
-    const auto points = analyser::readFrequenciesAndData(m_frequencies, reply);
-    if (!points) return fail(Fault::garbage);
-    takePoints(*points);
-}
-
-void AnalyserLink::takePoints(const std::vector<analyser::S11Point>& points) {
-    const std::size_t wanted = static_cast<std::size_t>(m_segments[m_segment].points);
-    if (points.size() < wanted) return fail(Fault::fewerPoints);
-    if (points.size() > wanted) return fail(Fault::garbage);
-    m_points.insert(m_points.end(), points.begin(), points.end());
-    ++m_segment;
-    emit progress(static_cast<int>(m_points.size()), m_request.plan.points);
-    nextSegment();
-}
-
-void AnalyserLink::complete() {
-    release();
+void AnalyserLink::succeed(const std::vector<analyser::S11Point>& points) {
+    release(true);
     const SweepReading reading =
-        analyser::sweepFromPoints(m_points, m_request.referenceOhms, m_request.language);
-    if (!reading.ok()) return fail(Fault::badPoint, QString::fromStdString(reading.error.message));
-    emit finished(*reading.sweep, m_device);
+        analyser::sweepFromPoints(points, m_request.referenceOhms, m_request.language);
+    if (!reading.ok()) {
+        emit failed(Fault::badPoint, QString::fromStdString(reading.error.message));
+        return;
+    }
+    emit finished(*reading.sweep, m_deviceName);
 }
 
 void AnalyserLink::timedOut() {
-    if (m_step == Step::idle) return;
-    // Something came, but never the prompt after the command's echo.
-    fail(m_heardSinceCommand ? Fault::garbage : Fault::noAnswer);
+    if (!m_device) return;
+    m_echoTimer.stop();
+    m_deadline.stop();
+    if (std::exchange(m_pausing, false)) return m_device->waited();
+    m_device->timedOut(m_echoed, m_heard);
 }
 
 void AnalyserLink::portError(QSerialPort::SerialPortError error) {
-    if (m_step == Step::idle || error == QSerialPort::NoError || error == QSerialPort::TimeoutError) return;
+    if (!m_device || error == QSerialPort::NoError || error == QSerialPort::TimeoutError) return;
     const QString text = m_port.errorString();
     fail(Fault::unplugged, text);
 }
 
 void AnalyserLink::fail(Fault fault, const QString& detail) {
-    release();
+    release(fault != Fault::unplugged);
     emit failed(fault, detail);
 }
 

@@ -7,10 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QSettings>
-
-#include <algorithm>
 
 #include "core/numbers.h"
 #include "frame/Accessibility.h"
@@ -22,8 +19,6 @@
 namespace zeliro {
 namespace {
 
-constexpr quint16 analyserVendor = 0x0483;  // the USB CDC chip of the NanoVNA family
-constexpr quint16 analyserProduct = 0x5740;
 const char* const lastPortKey = "analizzatore/porta";
 
 constexpr int fieldLeft = 170;
@@ -89,6 +84,9 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
         avanzamento->setRange(0, total);
         avanzamento->setValue(done);
     });
+    connect(&m_link, &AnalyserLink::identified, this, [this](const QString& device) {
+        if (!device.isEmpty()) messaggio->setText(tr("%1: misura in corso...").arg(device));
+    });
     connect(&m_link, &AnalyserLink::finished, this, &frmANALIZZATORE::measured);
     connect(&m_link, &AnalyserLink::failed, this, &frmANALIZZATORE::failed);
     setRunning(false);
@@ -125,25 +123,21 @@ void frmANALIZZATORE::buildPort() {
     porta->setInsertPolicy(QComboBox::NoInsert);
     porta->setGeometry(fieldLeft, rowTop, 280, 26);
     porta->setFont(sansFont(10, true));
-    porta->addItems(portNames());
+    for (const PortIdentity& port : serialPorts()) {
+        const QString kind = kindName(port.family);
+        porta->addItem(kind.isEmpty() ? port.path : port.path + "  (" + kind + ")", port.path);
+    }
     const QString last = settings().value(lastPortKey).toString();
     if (!last.isEmpty()) porta->setEditText(last);
     nameAfterCaption(*porta, *label);
 }
 
-QStringList frmANALIZZATORE::portNames() {
-    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    const auto isAnalyser = [](const QSerialPortInfo& port) {
-        return port.hasVendorIdentifier() && port.vendorIdentifier() == analyserVendor &&
-               port.hasProductIdentifier() && port.productIdentifier() == analyserProduct;
-    };
-    std::stable_sort(ports.begin(), ports.end(), [&](const QSerialPortInfo& a, const QSerialPortInfo& b) {
-        if (isAnalyser(a) != isAnalyser(b)) return isAnalyser(a);
-        return a.systemLocation() < b.systemLocation();
-    });
-    QStringList names;
-    for (const QSerialPortInfo& port : ports) names << port.systemLocation();
-    return names;
+QString frmANALIZZATORE::chosenPort() const {
+    // A port from the list shows what it probably is beside its path.
+    const int index = porta->currentIndex();
+    if (index >= 0 && porta->itemText(index) == porta->currentText())
+        return porta->itemData(index).toString();
+    return porta->currentText().trimmed();
 }
 
 void frmANALIZZATORE::misura_Click() {
@@ -163,7 +157,7 @@ void frmANALIZZATORE::misura_Click() {
         case analyser::PlanProblem::tooManyPoints:
             return tell(tr("I punti vanno da 2 a 10000, al più uno per hertz."));
     }
-    m_port = porta->currentText().trimmed();
+    m_port = chosenPort();
     setRunning(true);
     messaggio->setText(tr("Misura in corso..."));
     avanzamento->setRange(0, plan.plan.points);
@@ -220,6 +214,23 @@ QString frmANALIZZATORE::faultText(AnalyserLink::Fault fault, const QString& det
             return tr("Misura non valida: %1").arg(detail);
         case Fault::unplugged:
             return tr("L'analizzatore si è scollegato durante la misura.");
+        case Fault::slow:
+            return tr("L'analizzatore su %1 non ha finito la scansione in tempo: provare una banda IF più "
+                      "larga "
+                      "o meno punti.")
+                .arg(m_port);
+        case Fault::notVna:
+            return tr("Su %1 c'è un analizzatore di spettro (%2), non un VNA: non misura il ROS.")
+                .arg(m_port, detail);
+        case Fault::otherFrequencies:
+            return tr(
+                "L'analizzatore ha misurato frequenze diverse da quelle chieste: la scansione è fuori dalla "
+                "sua gamma?");
+        case Fault::outOfRange:
+            return tr("L'analizzatore non sa misurare oltre 4294 MHz.");
+        case Fault::notSupported:
+            return tr("Il dispositivo su %1 (%2) usa un protocollo che il programma non conosce ancora.")
+                .arg(m_port, detail);
     }
     return {};
 }
