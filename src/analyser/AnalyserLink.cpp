@@ -70,7 +70,6 @@ AnalyserLink::~AnalyserLink() { release(true); }
 
 void AnalyserLink::start(const Request& request) {
     release(true);
-    m_retired.reset();
     m_request = request;
     m_received.clear();
     m_deviceName.clear();
