@@ -1,7 +1,9 @@
-// What an analyser's shell sends, as any bytes: the replies taken off it one
-// by one and read every way the link reads them. Never a crash; a reply taken
+// What an analyser sends, as any bytes: the shell's replies (and the
+// RigExpert's lines) taken off it one by one and read every way the link
+// reads them. Never a crash; a reply taken
 // always consumes what it came from; what reads holds what the link relies on.
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,6 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string command = commands[data[0] % std::size(commands)];
     std::string received(reinterpret_cast<const char*>(data + 1), size - 1);
     const Segment segment{7'000'000, 7'200'000, 5};
+    // The RigExpert's lines.
+    std::string lines = received;
+    for (std::size_t before = lines.size(); const auto line = takeLine(lines); before = lines.size()) {
+        FUZZ_CHECK(lines.size() < before && !line->empty());
+        if (const auto point = readFrxLine(*line, 50)) FUZZ_CHECK(std::abs(point->s11) <= 1 + 1e-9);
+    }
     while (true) {
         const std::size_t before = received.size();
         const auto reply = takeReply(received, command);

@@ -59,7 +59,7 @@ public:
     };
     // The D firmware: 401 points a scan and a decimal comma; before 0.7.1:
     // no output mask.
-    enum class Firmware { current, dislord, noOutmask, noScan };
+    enum class Firmware { current, dislord, noOutmask, noScan, rigExpert };
 
     FakeAnalyser() {
         char name[128] = {};
@@ -122,6 +122,7 @@ private:
         heard << QString::fromLatin1(command);
         if (fault == Fault::chatty && !m_chatter.isActive()) m_chatter.start(100);
         if (fault == Fault::silent || fault == Fault::chatty) return;
+        if (firmware == Firmware::rigExpert) return answerAsRigExpert(command);
         const QList<QByteArray> words = command.split(' ');
         const QByteArray name = words.value(0);
         QByteArray out = command + "\r\n";
@@ -163,6 +164,27 @@ private:
             out += name + "?\r\n";
         }
         m_out += out + "ch> ";
+        flush();
+    }
+
+    // No echo, no prompt: a line, or the points and "OK".
+    void answerAsRigExpert(const QByteArray& command) {
+        QByteArray out = "OK\r\n";
+        if (command == "VER") out = "AA-55 ZOOM 140\r\n";
+        if (command.startsWith("FQ")) m_centre = command.mid(2).toLongLong();
+        if (command.startsWith("SW")) m_span = command.mid(2).toLongLong();
+        if (command.startsWith("FRX")) {
+            out.clear();
+            const int steps = command.mid(3).toInt();
+            for (int i = 0; i <= steps; ++i) {
+                const double f = m_centre - m_span / 2.0 + double(m_span) * i / steps;
+                const std::complex<double> s11 = antennaS11(f), z = 50.0 * (1.0 + s11) / (1.0 - s11);
+                out += QByteArray::number(f / 1e6, 'f', 6) + "," + QByteArray::number(z.real(), 'f', 2) +
+                       "," + QByteArray::number(z.imag(), 'f', 2) + "\r\n";
+            }
+            out += "OK\r\n";
+        }
+        m_out += out;
         flush();
     }
 
@@ -215,6 +237,8 @@ private:
     qint64 m_start = 50'000;
     qint64 m_stop = 900'000'000;
     int m_points = 101;
+    qint64 m_centre = 0;
+    qint64 m_span = 0;
     int m_scans = 0;
 };
 
@@ -282,6 +306,8 @@ void AnalyserTest::readsTheSweep_data() {
                << "data 0";
     QTest::newRow("segmented scan of 301 points") << Firmware::current << wide << 0 << 301 << scans + end;
     QTest::newRow("segmented sweep of 301 points") << Firmware::noScan << wide << 0 << 301 << sweeps + end;
+    QTest::newRow("RigExpert AA") << Firmware::rigExpert << wide << 0 << 101
+                                  << QStringList{"VER", "ON", "FQ7100000", "SW1420000", "FRX100", "OFF"};
 }
 
 void AnalyserTest::readsTheSweep() {
@@ -298,7 +324,12 @@ void AnalyserTest::readsTheSweep() {
     link.setReplyTimeout(1000);
     QSignalSpy finished(&link, &AnalyserLink::finished);
     QSignalSpy failed(&link, &AnalyserLink::failed);
-    link.start({device.path, {6'390'000, 7'810'000, points}, 50, Language::italian});
+    const bool rigExpert = firmware == FakeAnalyser::Firmware::rigExpert;
+    link.start({device.path,
+                {6'390'000, 7'810'000, points},
+                50,
+                Language::italian,
+                rigExpert ? PortFamily::ftdi : PortFamily::unknown});
     QVERIFY(finished.wait(15000));
     QCOMPARE(failed.count(), 0);
     QVERIFY(!link.isRunning());
@@ -306,7 +337,8 @@ void AnalyserTest::readsTheSweep() {
     QCOMPARE(device.heard, commands);
 
     const auto sweep = finished.first().at(0).value<MeasuredSweep>();
-    QCOMPARE(finished.first().at(1).toString(), QString("FakeVNA 0.9"));
+    QCOMPARE(finished.first().at(1).toString(),
+             QString(rigExpert ? "RigExpert AA-55 ZOOM 140" : "FakeVNA 0.9"));
     QCOMPARE(int(sweep.points.size()), points);
     QCOMPARE(sweep.points.front().frequencyMHz, 6.39);
     QVERIFY(std::abs(sweep.points.back().frequencyMHz - 7.81) <= 1e-6);  // as the device measured it

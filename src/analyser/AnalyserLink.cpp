@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "analyser/NanoVnaShell.h"
+#include "analyser/RigExpertAa.h"
 
 namespace zeliro {
 namespace {
@@ -75,12 +76,13 @@ void AnalyserLink::start(const Request& request) {
     m_deviceName.clear();
     const QString path = request.port.trimmed();
     if (path.isEmpty()) return fail(Fault::noPort);
-    const PortFamily kind = kindOfPath(path);
+    const PortFamily kind = request.family != PortFamily::unknown ? request.family : kindOfPath(path);
     // Its binary protocol is not spoken here: better said than garbled.
     if (kind == PortFamily::nanoVnaV2) return fail(Fault::notSupported, kindName(kind));
     if (request.plan.stopHz > analyser::maxShellFrequencyHz) return fail(Fault::outOfRange);
     m_port.setPortName(path);
-    m_port.setBaudRate(QSerialPort::Baud115200);
+    const bool rigExpert = kind == PortFamily::ftdi;
+    m_port.setBaudRate(rigExpert ? QSerialPort::Baud38400 : QSerialPort::Baud115200);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
@@ -93,7 +95,10 @@ void AnalyserLink::start(const Request& request) {
         if (error == QSerialPort::PermissionError) return fail(Fault::portBusy, text);
         return fail(Fault::portFailed, text);
     }
-    m_device = std::make_unique<NanoVnaShell>(*this);
+    if (rigExpert)
+        m_device = std::make_unique<RigExpertAa>(*this);
+    else
+        m_device = std::make_unique<NanoVnaShell>(*this);
     emit progress(0, request.plan.points);
     m_device->begin();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The serial link to an analyser: opens the port at 115200 baud, lets the
-// device of the port's kind (AnalyserDevice: the NanoVNA text shell) speak,
-// and keeps its clock. Everything runs on the port's signals, never
+// The serial link to an analyser: opens the port, lets the device of the
+// port's kind speak (AnalyserDevice: the NanoVNA text shell at 115200 baud,
+// the RigExpert AA's protocol at 38400 on an FTDI chip), and keeps its
+// clock. Everything runs on the port's signals, never
 // blocking. Each command must be echoed within the reply time-out and is
 // answered within its own deadline (longer for a long scan); nothing the
 // device sends extends either, so a port that talks without answering is
@@ -65,7 +66,8 @@ public:
         QString port;  // a name from the port list, or a device path
         analyser::SweepPlan plan;
         double referenceOhms = 50;
-        Language language = Language::italian;  // of the sentence of a bad point
+        Language language = Language::italian;    // of the sentence of a bad point
+        PortFamily family = PortFamily::unknown;  // unknown: as the port's USB identity says
     };
 
     explicit AnalyserLink(QObject* parent = nullptr);

@@ -340,6 +340,25 @@ std::string sourceText(std::string_view port, std::size_t points, std::string_vi
     return text;
 }
 
+std::optional<std::string> takeLine(std::string& received) {
+    for (;;) {
+        const std::size_t end = received.find_first_of("\r\n");
+        if (end == std::string::npos) return std::nullopt;
+        const std::string line(trim(std::string_view(received).substr(0, end)));
+        received.erase(0, end + 1);
+        if (!line.empty()) return line;
+    }
+}
+
+std::optional<S11Point> readFrxLine(std::string_view line, double referenceOhms) {
+    std::string spaced(line);
+    std::replace(spaced.begin(), spaced.end(), ',', ' ');
+    const auto values = numbers(spaced, 3);
+    if (!values || !((*values)[1] >= 0) || !(referenceOhms > 0)) return std::nullopt;
+    const std::complex<double> z((*values)[1], (*values)[2]);
+    return S11Point{(*values)[0] * 1e6, (z - referenceOhms) / (z + referenceOhms)};
+}
+
 TouchstoneText touchstoneText(const TouchstoneWriting& writing) {
     TouchstoneText out;
     const MeasuredSweep* sweep = writing.sweep;

@@ -149,6 +149,17 @@ std::string deviceName(const std::vector<std::string>& reply);
 std::string sourceText(std::string_view port, std::size_t points, std::string_view device,
                        Language language = Language::italian);
 
+// ---- RigExpert AA ----
+// Its text protocol: commands end in "\r", lines come back ending in "\r" or
+// "\n"; "VER" answers "AA-55 ZOOM 140", "ON", "OFF", "FQ<centre Hz>" and
+// "SW<span Hz>" answer "OK", "FRX<n>" answers n + 1 lines "MHz,R,X" and "OK".
+
+// Takes one line, blank lines passed over, off the front of what came.
+std::optional<std::string> takeLine(std::string& received);
+// A line of "FRX": its point, S11 on r0 ohms. Nothing if it does not read
+// ("nan" where the device could not measure) or R is negative.
+std::optional<S11Point> readFrxLine(std::string_view line, double referenceOhms);
+
 // ---- Touchstone ----
 
 struct TouchstoneWriting {
