@@ -76,7 +76,9 @@ void AnalyserLink::start(const Request& request) {
     m_deviceName.clear();
     const QString path = request.port.trimmed();
     if (path.isEmpty()) return fail(Fault::noPort);
-    const PortFamily kind = request.family != PortFamily::unknown ? request.family : kindOfPath(path);
+    const PortFamily kind = kindOfPath(path);
+    m_tryRigExpert = kind == PortFamily::unknown;
+    m_everEchoed = false;
     // Its binary protocol is not spoken here: better said than garbled.
     if (kind == PortFamily::nanoVnaV2) return fail(Fault::notSupported, kindName(kind));
     if (request.plan.stopHz > analyser::maxShellFrequencyHz) return fail(Fault::outOfRange);
@@ -139,6 +141,7 @@ void AnalyserLink::pause(int milliseconds) {
 
 void AnalyserLink::echoed() {
     m_echoed = true;
+    m_everEchoed = true;
     m_echoTimer.stop();
 }
 
@@ -186,6 +189,17 @@ void AnalyserLink::portError(QSerialPort::SerialPortError error) {
 }
 
 void AnalyserLink::fail(Fault fault, const QString& detail) {
+    if (std::exchange(m_tryRigExpert, false) && !m_everEchoed && m_port.isOpen() &&
+        (fault == Fault::noAnswer || fault == Fault::garbage)) {
+        m_echoTimer.stop();
+        m_deadline.stop();
+        m_retired = std::move(m_device);
+        m_received.clear();
+        m_port.clear();
+        m_port.setBaudRate(QSerialPort::Baud38400);
+        m_device = std::make_unique<RigExpertAa>(*this);
+        return m_device->begin();
+    }
     release(fault != Fault::unplugged);
     emit failed(fault, detail);
 }

@@ -2,11 +2,11 @@
 // The serial link to an analyser: opens the port, lets the device of the
 // port's kind speak (AnalyserDevice: the NanoVNA text shell at 115200 baud,
 // the RigExpert AA's protocol at 38400 on an FTDI chip), and keeps its
-// clock. Everything runs on the port's signals, never
-// blocking. Each command must be echoed within the reply time-out and is
-// answered within its own deadline (longer for a long scan); nothing the
-// device sends extends either, so a port that talks without answering is
-// given up in time.
+// clock. A port of no known USB identity is spoken to as a NanoVNA first,
+// and as a RigExpert AA when nothing there answers as the shell does. Everything runs on the port's signals,
+// never blocking. Each command must be echoed within the reply time-out and is answered within its own
+// deadline (longer for a long scan); nothing the device sends extends either, so a port that talks without
+// answering is given up in time.
 //
 // It ends in exactly one of finished() or failed(), after which the port is
 // closed; cancel() closes it at once and says nothing. A device that can
@@ -66,8 +66,7 @@ public:
         QString port;  // a name from the port list, or a device path
         analyser::SweepPlan plan;
         double referenceOhms = 50;
-        Language language = Language::italian;    // of the sentence of a bad point
-        PortFamily family = PortFamily::unknown;  // unknown: as the port's USB identity says
+        Language language = Language::italian;  // of the sentence of a bad point
     };
 
     explicit AnalyserLink(QObject* parent = nullptr);
@@ -84,6 +83,9 @@ public:
 
     // ---- for the devices ----
     const Request& request() const { return m_request; }
+    // Whether `device` is still the one speaking (a call of its own may
+    // outlive its turn).
+    bool isCurrent(const AnalyserDevice* device) const { return m_device.get() == device; }
     int replyTimeoutMs() const { return m_replyTimeoutMs; }
     int pointsPerScan() const { return m_pointsPerScan; }
     // Sends `bytes`; the device must take them within the reply time-out
@@ -123,6 +125,10 @@ private:
     bool m_echoed = false;
     bool m_heard = false;
     bool m_pausing = false;
+    bool m_everEchoed = false;
+    // A port of no known USB identity: if the NanoVNA shell hears nothing
+    // like itself, the RigExpert's protocol is tried.
+    bool m_tryRigExpert = false;
     Request m_request;
     std::unique_ptr<AnalyserDevice> m_device;
     // The device let go of while one of its own calls may still be running.

@@ -36,7 +36,7 @@ analyser::Segment NanoVnaShell::sweepOf(const analyser::Segment& segment) const 
 
 void NanoVnaShell::take(std::string& received) {
     // Each reply handled may send the next command and so change m_command.
-    while (link().isRunning() && m_step != Step::settle) {
+    while (link().isCurrent(this) && m_step != Step::settle) {
         if (!m_echoSeen) {
             const std::string echo = m_command.empty() ? std::string(analyser::prompt) : m_command + "\r";
             if (received.find(echo) != std::string::npos) {

@@ -21,7 +21,7 @@ void RigExpertAa::send(Step step, const std::string& command, int deadlineMs) {
 }
 
 void RigExpertAa::take(std::string& received) {
-    while (link().isRunning()) {
+    while (link().isCurrent(this)) {
         const auto line = analyser::takeLine(received);
         if (!line) return;
         link().echoed();
