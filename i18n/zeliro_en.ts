@@ -448,8 +448,8 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <translation>The port %1 is in use by another program or not allowed: on Debian the user must be in the dialout group.</translation>
     </message>
     <message>
-        <source>La porta %1 non si apre: %2</source>
-        <translation>The port %1 does not open: %2</translation>
+        <source>La porta %1 non si apre (messaggio del sistema: %2).</source>
+        <translation>The port %1 does not open (system message: %2).</translation>
     </message>
     <message>
         <source>L&apos;analizzatore su %1 non risponde entro %2 s.</source>
@@ -470,6 +470,30 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>L&apos;analizzatore si è scollegato durante la misura.</source>
         <translation>The analyser was disconnected during the measurement.</translation>
+    </message>
+    <message>
+        <source>%1: misura in corso...</source>
+        <translation>%1: measuring...</translation>
+    </message>
+    <message>
+        <source>L&apos;analizzatore su %1 non ha finito la scansione in tempo: provare una banda IF più larga o meno punti.</source>
+        <translation>The analyser on %1 did not finish its scan in time: try a wider IF bandwidth or fewer points.</translation>
+    </message>
+    <message>
+        <source>Su %1 c&apos;è un analizzatore di spettro (%2), non un VNA: non misura il ROS.</source>
+        <translation>On %1 there is a spectrum analyser (%2), not a VNA: it does not measure SWR.</translation>
+    </message>
+    <message>
+        <source>L&apos;analizzatore ha misurato frequenze diverse da quelle chieste: la scansione è fuori dalla sua gamma?</source>
+        <translation>The analyser measured other frequencies than those asked: is the sweep outside its range?</translation>
+    </message>
+    <message>
+        <source>L&apos;analizzatore non sa misurare oltre 4294 MHz.</source>
+        <translation>The analyser cannot measure above 4294 MHz.</translation>
+    </message>
+    <message>
+        <source>Il dispositivo su %1 (%2) usa un protocollo che il programma non conosce ancora.</source>
+        <translation>The device on %1 (%2) uses a protocol that the program does not know yet.</translation>
     </message>
 </context>
 <context>

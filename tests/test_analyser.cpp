@@ -20,9 +20,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "analyser/AnalyserLink.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
-#include "verify/AnalyserLink.h"
 
 using namespace zeliro;
 using namespace zeliro::test;
@@ -42,11 +42,24 @@ std::complex<double> antennaS11(double hertz) {
 }
 
 // The shell of a NanoVNA on the master side of a pseudo-terminal: echo,
-// reply, prompt; "scan" where the firmware has it, else "sweep",
-// "frequencies" and "data 0".
+// reply, prompt; "scan" as the firmware has it, else "sweep" (always of 101
+// points), "frequencies" and "data 0".
 class FakeAnalyser : public QObject {
 public:
-    enum class Fault { none, silent, garbage, fewerPoints, unplug };
+    enum class Fault {
+        none,
+        silent,
+        chatty,
+        garbage,
+        fewerPoints,
+        unplug,
+        tooSlow,
+        tinySA,
+        otherFrequencies
+    };
+    // The D firmware: 401 points a scan and a decimal comma; before 0.7.1:
+    // no output mask.
+    enum class Firmware { current, dislord, noOutmask, noScan, rigExpert };
 
     FakeAnalyser() {
         char name[128] = {};
@@ -62,6 +75,11 @@ public:
         m_writer->setEnabled(false);
         connect(m_reader.get(), &QSocketNotifier::activated, this, &FakeAnalyser::readable);
         connect(m_writer.get(), &QSocketNotifier::activated, this, &FakeAnalyser::flush);
+        // A GPS receiver's sentences, never an answer.
+        connect(&m_chatter, &QTimer::timeout, this, [this] {
+            m_out += "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+            flush();
+        });
     }
     ~FakeAnalyser() override {
         unplug();
@@ -80,7 +98,9 @@ public:
     }
 
     QString path;
-    bool knowsScan = true;
+    Firmware firmware = Firmware::current;
+    QByteArray bandwidth = "bandwidth 3 (1000Hz)";
+    int scanDelayMs = 0;
     Fault fault = Fault::none;
     QStringList heard;
 
@@ -100,26 +120,72 @@ private:
 
     void answer(const QByteArray& command) {
         heard << QString::fromLatin1(command);
-        if (fault == Fault::silent) return;
+        if (fault == Fault::chatty && !m_chatter.isActive()) m_chatter.start(100);
+        if (fault == Fault::silent || fault == Fault::chatty) return;
+        if (firmware == Firmware::rigExpert) return answerAsRigExpert(command);
         const QList<QByteArray> words = command.split(' ');
         const QByteArray name = words.value(0);
         QByteArray out = command + "\r\n";
+        const bool scans = firmware != Firmware::noScan;
         if (name == "info") {
-            out += "Board: FakeVNA\r\n2024 a test shell\r\nVersion: 0.9\r\n";
-        } else if (name == "scan" && knowsScan && words.size() == 5) {
+            out += fault == Fault::tinySA ? "tinySA4_v1.4-143\r\n"
+                   : firmware == Firmware::dislord
+                       ? "Board: FakeVNA\r\nVersion: 0.9 [p:401, IF:12k]\r\n"
+                       : "Board: FakeVNA\r\n2024 a test shell\r\nVersion: 0.9\r\n";
+        } else if (name == "bandwidth") {
+            out += bandwidth + "\r\n";
+        } else if (name == "resume") {
+        } else if (name == "sweep" && words.size() == 1) {
+            out += QByteArray::number(m_start) + " " + QByteArray::number(m_stop) + " " +
+                   QByteArray::number(m_points) + "\r\n";
+        } else if (name == "scan" && firmware == Firmware::noOutmask && words.size() == 5) {
+            out += "usage: scan {start(Hz)} {stop(Hz)} [points]\r\n";
+        } else if (name == "scan" && scans && words.size() == 4 + (firmware != Firmware::noOutmask)) {
             if (fault == Fault::unplug && ++m_scans == 2) return unplug();
             setSweep(words);
-            out += points(true);
-        } else if (name == "sweep" && !knowsScan && words.size() == 4) {
+            if (words.size() == 5) {
+                // The echo at once, the points when the scan is done.
+                const QByteArray scanned = points(true) + "ch> ";
+                QTimer::singleShot(fault == Fault::tooSlow ? 1500 : scanDelayMs, this, [this, scanned] {
+                    m_out += scanned;
+                    flush();
+                });
+                m_out += out;
+                return flush();
+            }
+        } else if (name == "sweep" && !scans && words.size() == 4) {
             setSweep(words);
-        } else if (name == "frequencies" && !knowsScan) {
+            m_points = 101;
+        } else if (name == "frequencies") {
             for (double f : frequencies()) out += QByteArray::number(qint64(f)) + "\r\n";
-        } else if (name == "data" && !knowsScan) {
+        } else if (name == "data") {
             out += points(false);
         } else if (!command.isEmpty()) {
             out += name + "?\r\n";
         }
         m_out += out + "ch> ";
+        flush();
+    }
+
+    // No echo, no prompt: a line, or the points and "OK"; nothing to an Enter.
+    void answerAsRigExpert(const QByteArray& command) {
+        if (command.isEmpty()) return;
+        QByteArray out = "OK\r\n";
+        if (command == "VER") out = "AA-55 ZOOM 140\r\n";
+        if (command.startsWith("FQ")) m_centre = command.mid(2).toLongLong();
+        if (command.startsWith("SW")) m_span = command.mid(2).toLongLong();
+        if (command.startsWith("FRX")) {
+            out.clear();
+            const int steps = command.mid(3).toInt();
+            for (int i = 0; i <= steps; ++i) {
+                const double f = m_centre - m_span / 2.0 + double(m_span) * i / steps;
+                const std::complex<double> s11 = antennaS11(f), z = 50.0 * (1.0 + s11) / (1.0 - s11);
+                out += QByteArray::number(f / 1e6, 'f', 6) + "," + QByteArray::number(z.real(), 'f', 2) +
+                       "," + QByteArray::number(z.imag(), 'f', 2) + "\r\n";
+            }
+            out += "OK\r\n";
+        }
+        m_out += out;
         flush();
     }
 
@@ -131,8 +197,10 @@ private:
 
     std::vector<double> frequencies() const {
         std::vector<double> found;
+        const int shift = fault == Fault::otherFrequencies ? 50'000 : 0;
         for (int i = 0; i < m_points; ++i)
-            found.push_back(m_start + qint64(double(m_stop - m_start) * i / std::max(1, m_points - 1)));
+            found.push_back(shift + m_start +
+                            qint64(double(m_stop - m_start) * i / std::max(1, m_points - 1)));
         return found;
     }
 
@@ -144,8 +212,9 @@ private:
         for (double f : hertz) {
             const std::complex<double> s11 = antennaS11(f);
             if (withFrequency) out += QByteArray::number(qint64(f)) + " ";
-            out += QByteArray::number(s11.real(), 'e', 9) + " " + QByteArray::number(s11.imag(), 'e', 9) +
-                   "\r\n";
+            QByteArray pair =
+                QByteArray::number(s11.real(), 'f', 9) + " " + QByteArray::number(s11.imag(), 'f', 9);
+            out += (firmware == Firmware::dislord ? pair.replace('.', ',') : pair) + "\r\n";
         }
         return out;
     }
@@ -163,11 +232,14 @@ private:
     int m_slave = -1;
     std::unique_ptr<QSocketNotifier> m_reader;
     std::unique_ptr<QSocketNotifier> m_writer;
+    QTimer m_chatter;
     QByteArray m_in;
     QByteArray m_out;
-    qint64 m_start = 0;
-    qint64 m_stop = 0;
-    int m_points = 0;
+    qint64 m_start = 50'000;
+    qint64 m_stop = 900'000'000;
+    int m_points = 101;
+    qint64 m_centre = 0;
+    qint64 m_span = 0;
     int m_scans = 0;
 };
 
@@ -176,6 +248,7 @@ enum class PortKind { none, missing, busy, fake };
 }  // namespace
 
 Q_DECLARE_METATYPE(FakeAnalyser::Fault)
+Q_DECLARE_METATYPE(FakeAnalyser::Firmware)
 Q_DECLARE_METATYPE(PortKind)
 
 class AnalyserTest : public QObject {
@@ -196,45 +269,77 @@ void AnalyserTest::initTestCase() {
 }
 
 void AnalyserTest::readsTheSweep_data() {
-    QTest::addColumn<bool>("knowsScan");
+    QTest::addColumn<FakeAnalyser::Firmware>("firmware");
+    QTest::addColumn<QByteArray>("bandwidth");
+    QTest::addColumn<int>("scanDelayMs");
     QTest::addColumn<int>("points");
     QTest::addColumn<QStringList>("commands");
-    const QStringList start = {"", "info"};
+    using Firmware = FakeAnalyser::Firmware;
+    const QByteArray wide = "bandwidth 3 (1000Hz)";
+    // Who it is, how fast, its range; at the end its range again, sweeping.
+    const QStringList start = {"", "info", "bandwidth", "sweep"},
+                      end = {"sweep 50000 900000000 101", "resume"};
     const QString scan = "scan 6390000 7810000 101 3";
-    QTest::newRow("scan") << true << 101 << start + QStringList{scan};
+    QTest::newRow("scan") << Firmware::current << wide << 0 << 101 << start + QStringList{scan} + end;
+    QTest::newRow("a slow scan at a narrow bandwidth")
+        << Firmware::current << QByteArray("bandwidth 39") << 2000 << 101 << start + QStringList{scan} + end;
+    QTest::newRow("D firmware: 401 points a scan, decimal comma")
+        << Firmware::dislord << wide << 0 << 301 << start + QStringList{"scan 6390000 7810000 301 3"} + end;
+    QTest::newRow("scan without output mask")
+        << Firmware::noOutmask << wide << 0 << 101
+        << start + QStringList{scan, "scan 6390000 7810000 101", "frequencies", "data 0"} + end;
     QTest::newRow("sweep, frequencies, data")
-        << false << 101 << start + QStringList{scan, "sweep 6390000 7810000 101", "frequencies", "data 0"};
+        << Firmware::noScan << wide << 0 << 101
+        << start + QStringList{scan, "sweep 6390000 7810000 101", "frequencies", "data 0"} + end;
+    QTest::newRow("a sweep that keeps 101 points, asked 51")
+        << Firmware::noScan << wide << 0 << 51
+        << start +
+               QStringList{"scan 6390000 7810000 51 3", "sweep 6390000 7810000 51", "frequencies", "data 0"} +
+               end;
     const QStringList thirds = {"6390000 6863333 101", "6868067 7336667 100", "7341400 7810000 100"};
     QStringList scans = start, sweeps = start + QStringList{"scan " + thirds[0] + " 3"};
-    for (const QString& third : thirds) {
-        scans << "scan " + third + " 3";
+    for (const QString& third : thirds) scans << "scan " + third + " 3";
+    // The device's 101 points are seen at the second third, asked again as
+    // the start of a sweep of 101.
+    for (const QString& third :
+         {thirds[0], thirds[1], QString("6868067 7341400 101"), QString("7341400 7814733 101")})
         sweeps << "sweep " + third << "frequencies"
                << "data 0";
-    }
-    QTest::newRow("segmented scan of 301 points") << true << 301 << scans;
-    QTest::newRow("segmented sweep of 301 points") << false << 301 << sweeps;
+    QTest::newRow("segmented scan of 301 points") << Firmware::current << wide << 0 << 301 << scans + end;
+    QTest::newRow("segmented sweep of 301 points") << Firmware::noScan << wide << 0 << 301 << sweeps + end;
+    QTest::newRow("RigExpert AA, found by its first reply")
+        << Firmware::rigExpert << wide << 0 << 101
+        << QStringList{"", "VER", "ON", "FQ7100000", "SW1420000", "FRX100", "OFF"};
 }
 
 void AnalyserTest::readsTheSweep() {
-    QFETCH(bool, knowsScan);
+    QFETCH(FakeAnalyser::Firmware, firmware);
+    QFETCH(QByteArray, bandwidth);
+    QFETCH(int, scanDelayMs);
     QFETCH(int, points);
     QFETCH(QStringList, commands);
     FakeAnalyser device;
-    device.knowsScan = knowsScan;
+    device.firmware = firmware;
+    device.bandwidth = bandwidth;
+    device.scanDelayMs = scanDelayMs;
     AnalyserLink link;
+    link.setReplyTimeout(1000);
     QSignalSpy finished(&link, &AnalyserLink::finished);
     QSignalSpy failed(&link, &AnalyserLink::failed);
+    const bool rigExpert = firmware == FakeAnalyser::Firmware::rigExpert;
     link.start({device.path, {6'390'000, 7'810'000, points}, 50, Language::italian});
-    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.wait(15000));
     QCOMPARE(failed.count(), 0);
     QVERIFY(!link.isRunning());
+    QVERIFY(waitUntil([&] { return device.heard.size() >= commands.size(); }));
     QCOMPARE(device.heard, commands);
 
     const auto sweep = finished.first().at(0).value<MeasuredSweep>();
-    QCOMPARE(finished.first().at(1).toString(), QString("FakeVNA 0.9"));
+    QCOMPARE(finished.first().at(1).toString(),
+             QString(rigExpert ? "RigExpert AA-55 ZOOM 140" : "FakeVNA 0.9"));
     QCOMPARE(int(sweep.points.size()), points);
     QCOMPARE(sweep.points.front().frequencyMHz, 6.39);
-    QCOMPARE(sweep.points.back().frequencyMHz, 7.81);
+    QVERIFY(std::abs(sweep.points.back().frequencyMHz - 7.81) <= 1e-6);  // as the device measured it
     // The synthetic antenna: X passes zero at 7.1 MHz, where R is 60 ohms
     // and the SWR 1.2.
     const std::vector<ReactanceZero> zeros = reactanceZeros(sweep);
@@ -257,9 +362,16 @@ void AnalyserTest::faultsEndInAMessageAndFreeThePort_data() {
     QTest::newRow("port held by another program") << PortKind::busy << Fake::none << 101 << Link::portBusy;
     QTest::newRow("no answer") << PortKind::fake << Fake::silent << 101 << Link::noAnswer;
     QTest::newRow("garbage") << PortKind::fake << Fake::garbage << 101 << Link::garbage;
+    QTest::newRow("a device that talks but never answers")
+        << PortKind::fake << Fake::chatty << 101 << Link::garbage;
     QTest::newRow("fewer points than asked")
         << PortKind::fake << Fake::fewerPoints << 101 << Link::fewerPoints;
     QTest::newRow("unplugged in the middle") << PortKind::fake << Fake::unplug << 301 << Link::unplugged;
+    QTest::newRow("a scan slower than its bandwidth") << PortKind::fake << Fake::tooSlow << 101 << Link::slow;
+    QTest::newRow("a tinySA") << PortKind::fake << Fake::tinySA << 101 << Link::notVna;
+    QTest::newRow("other frequencies than asked")
+        << PortKind::fake << Fake::otherFrequencies << 101 << Link::otherFrequencies;
+    QTest::newRow("above the shell's 4,29 GHz") << PortKind::fake << Fake::none << 101 << Link::outOfRange;
 }
 
 void AnalyserTest::faultsEndInAMessageAndFreeThePort() {
@@ -278,11 +390,16 @@ void AnalyserTest::faultsEndInAMessageAndFreeThePort() {
     link.setReplyTimeout(300);
     QSignalSpy finished(&link, &AnalyserLink::finished);
     QSignalSpy failed(&link, &AnalyserLink::failed);
-    link.start({name, {6'390'000, 7'810'000, points}, 50, Language::italian});
+    const qint64 stop = expected == AnalyserLink::Fault::outOfRange ? 4'300'000'000 : 7'810'000;
+    link.start({name, {6'390'000, stop, points}, 50, Language::italian});
     QVERIFY(failed.count() == 1 || failed.wait(5000));
     QCOMPARE(failed.first().at(0).value<AnalyserLink::Fault>(), expected);
     QVERIFY(!link.isRunning());
     QTest::qWait(400);  // past another time-out: nothing more comes
+    // A device that measured is left as it was found.
+    if (!device.heard.filter("scan").isEmpty() && fault != FakeAnalyser::Fault::unplug)
+        QCOMPARE(device.heard.mid(device.heard.size() - 2),
+                 QStringList({"sweep 50000 900000000 101", "resume"}));
     QCOMPARE(failed.count(), 1);
     QCOMPARE(finished.count(), 0);
     holder.close();
@@ -329,6 +446,13 @@ void AnalyserTest::trimmingTakesTheMinimumFromTheAnalyser() {
     click(dialog, "misura");
     QCOMPARE(textOf(dialog, "messaggio"), QString("Scegliere o scrivere la porta dell'analizzatore."));
     QCOMPARE(beep.count, 1);
+    // A file that is no serial port: the system's own words, labelled as such.
+    control<QComboBox>(dialog, "porta")->setEditText("/dev/null");
+    click(dialog, "misura");
+    QVERIFY(waitUntil([dialog] { return !dialog->property("running").toBool(); }));
+    QVERIFY2(
+        textOf(dialog, "messaggio").startsWith("La porta /dev/null non si apre (messaggio del sistema: "),
+        qPrintable(textOf(dialog, "messaggio")));
 
     control<QComboBox>(dialog, "porta")->setEditText(device.path);
     QPointer<QWidget> watched(dialog);

@@ -20,6 +20,8 @@ private slots:
     void segmentsJoinIntoThePlan();
     void takesTheReplyToItsCommand_data();
     void takesTheReplyToItsCommand();
+    void knowsTheDevice_data();
+    void knowsTheDevice();
     void s11BecomesImpedanceAndSwr();
     void touchstoneReadsBack();
     void writesTheSource();
@@ -132,6 +134,34 @@ void CoreAnalyser::takesTheReplyToItsCommand() {
         QCOMPARE(lines, reply);
     }
     QCOMPARE(QString::fromStdString(buffer), left);
+}
+
+void CoreAnalyser::knowsTheDevice_data() {
+    QTest::addColumn<QStringList>("info");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("pointsPerScan");
+    QTest::addColumn<bool>("spectrumAnalyser");
+    QTest::newRow("the original: its board on a bare first line")
+        << QStringList{"NanoVNA", "2016-2019 Copyright @edy555", "Version: 0.2.3-2"} << "NanoVNA 0.2.3-2" << 0
+        << false;
+    QTest::newRow("the D firmware: its points a scan after the version")
+        << QStringList{"Board: NanoVNA-H 4", "Version: 1.2.27 [p:401, IF:12k, ADC:384k, Lcd:480x320]"}
+        << "NanoVNA-H 4 1.2.27" << 401 << false;
+    QTest::newRow("a tinySA") << QStringList{"tinySA4_v1.4-143-g864bb27", "HW Version:V0.4.5.1"}
+                              << "tinySA4_v1.4-143-g864bb27" << 0 << true;
+}
+
+void CoreAnalyser::knowsTheDevice() {
+    QFETCH(QStringList, info);
+    QFETCH(QString, name);
+    QFETCH(int, pointsPerScan);
+    QFETCH(bool, spectrumAnalyser);
+    std::vector<std::string> reply;
+    for (const QString& line : info) reply.push_back(line.toStdString());
+    const DeviceInfo device = readInfo(reply);
+    QCOMPARE(QString::fromStdString(device.name), name);
+    QCOMPARE(device.pointsPerScan, pointsPerScan);
+    QCOMPARE(device.spectrumAnalyser, spectrumAnalyser);
 }
 
 void CoreAnalyser::s11BecomesImpedanceAndSwr() {

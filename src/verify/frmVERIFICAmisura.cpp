@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "analyser/frmANALIZZATORE.h"
 #include "core/numbers.h"
 #include "core/sweep/analyser.h"
 #include "frame/DecimalField.h"
@@ -13,7 +14,6 @@
 #include "verify/ResultGrid.h"
 #include "verify/SmithPage.h"
 #include "verify/SwrPlot.h"
-#include "verify/frmANALIZZATORE.h"
 #include "verify/frmVERIFICA.h"
 
 namespace zeliro {

@@ -1,8 +1,8 @@
 // The entries of the verification module (libzeliro_verify.so).
 
+#include "analyser/frmANALIZZATORE.h"
 #include "frame/Look.h"
 #include "frame/Verification.h"
-#include "verify/frmANALIZZATORE.h"
 #include "verify/frmVERIFICA.h"
 
 namespace {

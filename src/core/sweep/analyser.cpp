@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -35,13 +36,13 @@ std::vector<std::string_view> words(std::string_view line) {
     return found;
 }
 
-// A line of exactly `count` numbers written with a full stop.
+// A line of exactly `count` numbers, each with a full stop or a decimal comma.
 std::optional<std::vector<double>> numbers(std::string_view line, std::size_t count) {
     const std::vector<std::string_view> parts = words(line);
     if (parts.size() != count) return std::nullopt;
     std::vector<double> values;
     for (std::string_view part : parts) {
-        const std::optional<double> value = readNumber(part);
+        const std::optional<double> value = readNumber(part, true);
         if (!value) return std::nullopt;
         values.push_back(*value);
     }
@@ -55,6 +56,33 @@ std::string shortest(double value) {
 }
 
 std::int64_t hertzOf(double megahertz) { return std::llround(megahertz * 1e6); }
+
+std::optional<long long> wholeNumber(std::string_view text) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The figure after `key` ("p:" in "[p:401, IF:12k]"), where the key starts
+// a word.
+std::optional<long long> figureAfter(std::string_view line, std::string_view key) {
+    for (std::size_t at = line.find(key); at != std::string_view::npos; at = line.find(key, at + 1)) {
+        if (at > 0 && std::isalnum(static_cast<unsigned char>(line[at - 1]))) continue;
+        std::size_t end = at + key.size();
+        while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
+        if (auto value = wholeNumber(line.substr(at + key.size(), end - at - key.size()))) return value;
+    }
+    return std::nullopt;
+}
+
+// The frequency of a segment's point.
+double frequencyOf(const Segment& segment, int index) {
+    if (segment.points < 2) return static_cast<double>(segment.startHz);
+    const long double step = static_cast<long double>(segment.stopHz - segment.startHz) /
+                             static_cast<long double>(segment.points - 1);
+    return static_cast<double>(segment.startHz + std::llround(step * index));
+}
 
 }  // namespace
 
@@ -114,6 +142,11 @@ std::string scanCommand(const Segment& segment) {
            std::to_string(segment.points) + " 3";
 }
 
+std::string silentScanCommand(const Segment& segment) {
+    return "scan " + std::to_string(segment.startHz) + " " + std::to_string(segment.stopHz) + " " +
+           std::to_string(segment.points);
+}
+
 std::string sweepCommand(const Segment& segment) {
     return "sweep " + std::to_string(segment.startHz) + " " + std::to_string(segment.stopHz) + " " +
            std::to_string(segment.points);
@@ -148,6 +181,79 @@ std::optional<std::vector<std::string>> takeReply(std::string& received, std::st
 bool isUnknownCommand(const std::vector<std::string>& reply, std::string_view command) {
     const std::vector<std::string_view> parts = words(command);
     return reply.size() == 1 && !parts.empty() && reply.front() == std::string(parts.front()) + "?";
+}
+
+bool isUsage(const std::vector<std::string>& reply) {
+    return !reply.empty() && sweepread::lowerCase(reply.front()).starts_with("usage:");
+}
+
+DeviceInfo readInfo(const std::vector<std::string>& reply) {
+    DeviceInfo info;
+    info.name = deviceName(reply);
+    for (const std::string& line : reply) {
+        if (sweepread::lowerCase(line).find("tinysa") != std::string::npos) info.spectrumAnalyser = true;
+        if (const auto points = figureAfter(line, "p:"); points && *points >= 2 && *points <= maxPoints)
+            info.pointsPerScan = static_cast<int>(*points);
+    }
+    return info;
+}
+
+std::optional<double> readBandwidthHz(const std::vector<std::string>& reply) {
+    for (const std::string& line : reply) {
+        for (std::string_view word : words(line)) {
+            // "(1000Hz)"
+            while (!word.empty() && (word.front() == '(' || word.back() == ')'))
+                word = word.front() == '(' ? word.substr(1) : word.substr(0, word.size() - 1);
+            const std::string lower = sweepread::lowerCase(std::string(word));
+            if (!lower.ends_with("hz")) continue;
+            if (const auto hertz = wholeNumber(std::string_view(lower).substr(0, lower.size() - 2));
+                hertz && *hertz > 0)
+                return static_cast<double>(*hertz);
+        }
+    }
+    if (reply.size() == 1) {
+        const std::vector<std::string_view> parts = words(reply.front());
+        if (!parts.empty() && parts.size() <= 2)
+            if (const auto setting = wholeNumber(parts.back()); setting && *setting >= 0 && *setting < 1024)
+                return 4000.0 / static_cast<double>(*setting + 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<Segment> readSweepRange(const std::vector<std::string>& reply) {
+    if (reply.size() != 1) return std::nullopt;
+    const std::vector<std::string_view> parts = words(reply.front());
+    if (parts.size() != 3) return std::nullopt;
+    const auto start = wholeNumber(parts[0]), stop = wholeNumber(parts[1]), points = wholeNumber(parts[2]);
+    if (!start || !stop || !points || *start < 0 || *stop < *start || *stop > maxShellFrequencyHz ||
+        *points < 1 || *points > maxPoints)
+        return std::nullopt;
+    return Segment{*start, *stop, static_cast<int>(*points)};
+}
+
+int scanTimeMs(int points, std::optional<double> bandwidthHz) {
+    const double hertz = std::max(1.0, bandwidthHz.value_or(1000.0));
+    return static_cast<int>(std::ceil(std::max(0, points) * (2000.0 / hertz + 2.0)));
+}
+
+std::optional<std::vector<S11Point>> pointsOfSegment(const std::vector<S11Point>& measured,
+                                                     const Segment& segment) {
+    const double step = segment.points < 2 ? 0.0
+                                           : static_cast<double>(segment.stopHz - segment.startHz) /
+                                                 static_cast<double>(segment.points - 1);
+    // The firmware's own rounding of the step moves a point by up to a hertz
+    // a point.
+    const double tolerance = std::max(1.0, std::min(segment.points + 1.0, step / 4));
+    std::vector<S11Point> taken;
+    std::size_t at = 0;
+    for (int i = 0; i < segment.points; ++i) {
+        const double wanted = frequencyOf(segment, i);
+        while (at < measured.size() && measured[at].frequencyHz < wanted - tolerance) ++at;
+        if (at == measured.size() || !(std::abs(measured[at].frequencyHz - wanted) <= tolerance))
+            return std::nullopt;
+        taken.push_back(measured[at++]);
+    }
+    return taken;
 }
 
 std::optional<std::vector<S11Point>> readScan(const std::vector<std::string>& reply) {
@@ -200,6 +306,8 @@ SweepReading sweepFromPoints(const std::vector<S11Point>& points, double referen
 std::string deviceName(const std::vector<std::string>& reply) {
     std::string board;
     std::string version;
+    // The original names its board on a bare first line.
+    if (!reply.empty() && reply.front().find(':') == std::string::npos) board = reply.front();
     for (const std::string& line : reply) {
         const std::string lower = sweepread::lowerCase(line);
         const auto valueAfter = [&line](std::size_t colon) {
@@ -210,6 +318,9 @@ std::string deviceName(const std::vector<std::string>& reply) {
         if (lower.starts_with("board:")) board = valueAfter(colon);
         if (lower.starts_with("version:")) version = valueAfter(colon);
     }
+    // What follows the version number ("[p:401, IF:12k, ...]") is no name.
+    if (const std::size_t bracket = version.find('['); bracket != std::string::npos)
+        version = std::string(trim(version.substr(0, bracket)));
     std::string name = board.empty() && version.empty()
                            ? (reply.empty() ? std::string() : reply.front())
                            : board + (board.empty() || version.empty() ? "" : " ") + version;
@@ -227,6 +338,25 @@ std::string sourceText(std::string_view port, std::size_t points, std::string_vi
                        std::to_string(points) + (english ? " points" : " punti");
     if (!device.empty()) text += " (" + std::string(device) + ")";
     return text;
+}
+
+std::optional<std::string> takeLine(std::string& received) {
+    for (;;) {
+        const std::size_t end = received.find_first_of("\r\n");
+        if (end == std::string::npos) return std::nullopt;
+        const std::string line(trim(std::string_view(received).substr(0, end)));
+        received.erase(0, end + 1);
+        if (!line.empty()) return line;
+    }
+}
+
+std::optional<S11Point> readFrxLine(std::string_view line, double referenceOhms) {
+    std::string spaced(line);
+    std::replace(spaced.begin(), spaced.end(), ',', ' ');
+    const auto values = numbers(spaced, 3);
+    if (!values || !((*values)[1] >= 0) || !(referenceOhms > 0)) return std::nullopt;
+    const std::complex<double> z((*values)[1], (*values)[2]);
+    return S11Point{(*values)[0] * 1e6, (z - referenceOhms) / (z + referenceOhms)};
 }
 
 TouchstoneText touchstoneText(const TouchstoneWriting& writing) {

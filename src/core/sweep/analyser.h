@@ -4,12 +4,17 @@
 //
 // The shell: the device prints the prompt "ch> ", echoes each command (sent
 // ending in "\r") and ends its lines in "\r\n". "scan START STOP POINTS 3"
-// answers one line a point, "frequency S11-real S11-imaginary"; where the
-// firmware lacks it, "sweep START STOP POINTS" sets the sweep and
-// "frequencies" and "data 0" give one frequency, and one "real imaginary"
-// pair, a line. An unknown command is answered "command?". The device takes a
-// limited number of points a scan (101 on the original), so a longer sweep is
-// measured as consecutive segments and joined.
+// answers one line a point, "frequency S11-real S11-imaginary"; a firmware
+// whose "scan" takes no output mask answers that with its usage line, and
+// then "scan START STOP POINTS" measures silently; where the firmware lacks
+// "scan", "sweep START STOP POINTS" sets the sweep (some ignore the points).
+// Either way "frequencies" and "data 0" then give one frequency, and one
+// "real imaginary" pair, a line. Figures are written with a full stop, or a
+// decimal comma where the firmware is set so; fields are blank-separated. An
+// unknown command is answered "command?". The device takes a limited number
+// of points a scan (101 on the original, its "p:" in the "info" of firmwares
+// that say so), so a longer sweep is measured as consecutive segments and
+// joined.
 //
 // The pieces here are pure: the serial link that speaks the shell lives with
 // the windows.
@@ -30,8 +35,15 @@ inline constexpr std::string_view prompt = "ch> ";
 inline constexpr int pointsPerScan = 101;  // what the original device takes in one scan
 inline constexpr int maxPoints = 10000;
 inline constexpr std::int64_t maxFrequencyHz = 100'000'000'000;
+// The shell's frequencies are 32-bit hertz: above this the firmware wraps.
+inline constexpr std::int64_t maxShellFrequencyHz = 4'294'967'295;
 // More than this without a prompt is no shell's answer.
 inline constexpr std::size_t maxReplyBytes = std::size_t{1} << 20;
+
+struct S11Point {
+    double frequencyHz = 0;
+    std::complex<double> s11;
+};
 
 // A sweep as the user asks for it, whole hertz, both ends measured.
 struct SweepPlan {
@@ -70,8 +82,9 @@ struct Segment {
 std::vector<Segment> segmentsOf(const SweepPlan& plan, int maxPerScan = pointsPerScan);
 
 // The shell's command lines, without their "\r".
-std::string scanCommand(const Segment& segment);   // "scan 7000000 7200000 101 3"
-std::string sweepCommand(const Segment& segment);  // "sweep 7000000 7200000 101"
+std::string scanCommand(const Segment& segment);        // "scan 7000000 7200000 101 3"
+std::string silentScanCommand(const Segment& segment);  // "scan 7000000 7200000 101"
+std::string sweepCommand(const Segment& segment);       // "sweep 7000000 7200000 101"
 
 // Takes the reply to `command` off the front of what the device has sent so
 // far: the lines between the command's echo and the next prompt, blank lines
@@ -82,11 +95,34 @@ std::optional<std::vector<std::string>> takeReply(std::string& received, std::st
 
 // The firmware's answer to a command it does not have: "scan?".
 bool isUnknownCommand(const std::vector<std::string>& reply, std::string_view command);
+// The firmware's answer to arguments it does not take: "usage: scan ...".
+bool isUsage(const std::vector<std::string>& reply);
 
-struct S11Point {
-    double frequencyHz = 0;
-    std::complex<double> s11;
+// What the device's "info" (or "version") says of it.
+struct DeviceInfo {
+    std::string name;               // as deviceName gives it
+    bool spectrumAnalyser = false;  // a tinySA: the same shell, but no VNA
+    int pointsPerScan = 0;          // its "p:401", 0 where it does not say
 };
+DeviceInfo readInfo(const std::vector<std::string>& reply);
+
+// The IF bandwidth in hertz from the reply to "bandwidth": "bandwidth 3
+// (1000Hz)", or the original's bare setting n, which stands for
+// 4000 / (n + 1) Hz. Nothing where the reply says neither.
+std::optional<double> readBandwidthHz(const std::vector<std::string>& reply);
+// The sweep the device is set to, from the reply to "sweep" without
+// arguments: "50000 900000000 101".
+std::optional<Segment> readSweepRange(const std::vector<std::string>& reply);
+// How long a scan of `points` may take at the IF bandwidth (1 kHz when not
+// known): twice each point's integration time and a little for each point.
+int scanTimeMs(int points, std::optional<double> bandwidthHz);
+
+// The points the segment asked for, taken out of what the device measured:
+// for each frequency of the segment the point within a fraction of a step of
+// it (a device that always measures its own number of points may hold them
+// among others). Nothing when one is missing.
+std::optional<std::vector<S11Point>> pointsOfSegment(const std::vector<S11Point>& measured,
+                                                     const Segment& segment);
 
 // The reply of "scan ... 3": three numbers a line. Nothing if a line does not
 // read.
@@ -103,14 +139,26 @@ SweepReading sweepFromPoints(const std::vector<S11Point>& points, double referen
                              Language language = Language::italian);
 
 // What the device says of itself in its reply to "info" (or "version"): its
-// board and version where the reply names them ("NanoVNA-H 1.2.00"), else
-// its first line; at most 60 characters.
+// board (its "Board:" line, or a bare first line such as the original's
+// "NanoVNA") and its version where the reply names them ("NanoVNA-H 1.2.00"),
+// else its first line; at most 60 characters.
 std::string deviceName(const std::vector<std::string>& reply);
 
 // "analizzatore /dev/ttyACM0, 101 punti", with the device's name after it in
 // brackets when known.
 std::string sourceText(std::string_view port, std::size_t points, std::string_view device,
                        Language language = Language::italian);
+
+// ---- RigExpert AA ----
+// Its text protocol: commands end in "\r", lines come back ending in "\r" or
+// "\n"; "VER" answers "AA-55 ZOOM 140", "ON", "OFF", "FQ<centre Hz>" and
+// "SW<span Hz>" answer "OK", "FRX<n>" answers n + 1 lines "MHz,R,X" and "OK".
+
+// Takes one line, blank lines passed over, off the front of what came.
+std::optional<std::string> takeLine(std::string& received);
+// A line of "FRX": its point, S11 on r0 ohms. Nothing if it does not read
+// ("nan" where the device could not measure) or R is negative.
+std::optional<S11Point> readFrxLine(std::string_view line, double referenceOhms);
 
 // ---- Touchstone ----
 

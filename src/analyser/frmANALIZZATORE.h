@@ -1,15 +1,15 @@
 #pragma once
 // "ANALIZZATORE": a sweep read straight from an analyser of the NanoVNA
-// family. The user picks the port (the analysers' USB ports first, the last
-// one used proposed), checks start, stop and points, and presses MISURA; the
+// family. The user picks the port (the analysers' USB ports first, each with
+// what it probably is, the last one used proposed), checks start, stop and points, and presses MISURA; the
 // link measures without blocking, the bar follows it, and when the sweep is
 // complete the dialog hands it over and closes. A fault leaves a message here
 // and nothing half done; ANNULLA stops at once and closes.
 
 #include <QDialog>
 
+#include "analyser/AnalyserLink.h"
 #include "frame/Verification.h"
-#include "verify/AnalyserLink.h"
 
 class QComboBox;
 class QLabel;
@@ -25,9 +25,6 @@ class frmANALIZZATORE : public QDialog {
 public:
     explicit frmANALIZZATORE(const AnalyserRequest& request);
 
-    // The serial ports, those of the analysers' USB chips (0483:5740) first.
-    static QStringList portNames();
-
 public slots:
     void misura_Click();
     void annulla_Click();
@@ -36,10 +33,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLabel* addCaption(const QString& name, const QString& text, const QRect& geometry);
-    DecimalField* addField(const QString& name, const QString& caption, int row);
-    QPushButton* addButton(const QString& name, const QString& caption, const QRect& geometry);
+    // The frame's controls in the dialog's type.
+    QLabel* caption(const QString& name, const QString& text, const QRect& geometry);
+    DecimalField* field(const QString& name, const QString& text, int row);
+    QPushButton* button(const QString& name, const QString& text, const QRect& geometry);
     void buildPort();
+    QString chosenPort() const;
     void measured(const MeasuredSweep& sweep, const QString& device);
     void failed(AnalyserLink::Fault fault, const QString& detail);
     QString faultText(AnalyserLink::Fault fault, const QString& detail) const;

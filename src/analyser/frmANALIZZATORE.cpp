@@ -1,4 +1,4 @@
-#include "verify/frmANALIZZATORE.h"
+#include "analyser/frmANALIZZATORE.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,13 +7,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QSettings>
-
-#include <algorithm>
 
 #include "core/numbers.h"
 #include "frame/Accessibility.h"
+#include "frame/Controls.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Platform.h"
@@ -21,8 +19,6 @@
 namespace zeliro {
 namespace {
 
-constexpr quint16 analyserVendor = 0x0483;  // the USB CDC chip of the NanoVNA family
-constexpr quint16 analyserProduct = 0x5740;
 const char* const lastPortKey = "analizzatore/porta";
 
 constexpr int fieldLeft = 170;
@@ -57,14 +53,14 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
     setColours(*this, black, teal);
     m_link.setReplyTimeout(request.replyTimeoutMs);
 
-    QLabel* title = addCaption("titolo", tr("ANALIZZATORE"), QRect(10, 6, 440, 34));
+    QLabel* title = caption("titolo", tr("ANALIZZATORE"), QRect(10, 6, 440, 34));
     title->setFont(namedFont("Times New Roman", 16, true));
     title->setAlignment(Qt::AlignCenter);
     setColours(*title, yellow);
     buildPort();
-    inizio = addField("inizio", tr("INIZIO  MHz"), 1);
-    fine = addField("fine", tr("FINE  MHz"), 2);
-    punti = addField("punti", tr("PUNTI"), 3);
+    inizio = field("inizio", tr("INIZIO  MHz"), 1);
+    fine = field("fine", tr("FINE  MHz"), 2);
+    punti = field("punti", tr("PUNTI"), 3);
     inizio->setText(megahertz(request.startMHz, request.language));
     fine->setText(megahertz(request.stopMHz, request.language));
     punti->setText(request.points > 0 ? QString::number(request.points) : QString());
@@ -74,12 +70,12 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
     avanzamento->setGeometry(10, rowTop + 4 * rowStep, 440, 20);
     avanzamento->setRange(0, 1);
     avanzamento->setValue(0);
-    messaggio = addCaption("messaggio", {}, QRect(10, rowTop + 4 * rowStep + 24, 440, 48));
+    messaggio = caption("messaggio", {}, QRect(10, rowTop + 4 * rowStep + 24, 440, 48));
     messaggio->setFont(sansFont(8, true));
     setColours(*messaggio, yellow);
 
-    misura = addButton("misura", tr("MISURA"), QRect(10, 258, 150, 32));
-    annulla = addButton("annulla", tr("ANNULLA"), QRect(300, 258, 150, 32));
+    misura = button("misura", tr("MISURA"), QRect(10, 258, 150, 32));
+    annulla = button("annulla", tr("ANNULLA"), QRect(300, 258, 150, 32));
     misura->setDefault(true);
     for (DecimalField* field : {inizio, fine, punti}) field->setDefaultButton(misura);
     connect(misura, &QPushButton::clicked, this, &frmANALIZZATORE::misura_Click);
@@ -88,70 +84,60 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
         avanzamento->setRange(0, total);
         avanzamento->setValue(done);
     });
+    connect(&m_link, &AnalyserLink::identified, this, [this](const QString& device) {
+        if (!device.isEmpty()) messaggio->setText(tr("%1: misura in corso...").arg(device));
+    });
     connect(&m_link, &AnalyserLink::finished, this, &frmANALIZZATORE::measured);
     connect(&m_link, &AnalyserLink::failed, this, &frmANALIZZATORE::failed);
     setRunning(false);
 }
 
-QLabel* frmANALIZZATORE::addCaption(const QString& name, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setWordWrap(true);
+QLabel* frmANALIZZATORE::caption(const QString& name, const QString& text, const QRect& geometry) {
+    QLabel* label = addCaption(this, name, text, geometry);
     label->setFont(sansFont(9, true));
-    setColours(*label, white);
     return label;
 }
 
-DecimalField* frmANALIZZATORE::addField(const QString& name, const QString& caption, int row) {
+DecimalField* frmANALIZZATORE::field(const QString& name, const QString& text, int row) {
     const int top = rowTop + row * rowStep;
-    QLabel* label = addCaption("didascalia_" + name, caption, QRect(10, top + 2, fieldLeft - 14, 22));
-    auto* field = new DecimalField(beepOf(m_request), this);
-    field->setObjectName(name);
-    field->setDecimalSeparator(QLatin1Char(decimalSeparator(m_request.language)));
-    field->setGeometry(fieldLeft, top, 120, 24);
-    field->setFont(sansFont(10, true));
-    setColours(*field, black, white);
-    nameAfterCaption(*field, *label);
-    return field;
+    QLabel* label = caption("didascalia_" + name, text, QRect(10, top + 2, fieldLeft - 14, 22));
+    DecimalField* input =
+        addDecimalField(this, beepOf(m_request), QLatin1Char(decimalSeparator(m_request.language)), name,
+                        QRect(fieldLeft, top, 120, 24));
+    input->setFont(sansFont(10, true));
+    nameAfterCaption(*input, *label);
+    return input;
 }
 
-QPushButton* frmANALIZZATORE::addButton(const QString& name, const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(sansFont(9, true));
-    setColours(*button, black, lightGrey);
-    return button;
+QPushButton* frmANALIZZATORE::button(const QString& name, const QString& text, const QRect& geometry) {
+    QPushButton* pushButton = addPushButton(this, name, text, geometry);
+    pushButton->setFont(sansFont(9, true));
+    return pushButton;
 }
 
 void frmANALIZZATORE::buildPort() {
-    QLabel* label = addCaption("didascalia_porta", tr("PORTA"), QRect(10, rowTop + 2, fieldLeft - 14, 22));
+    QLabel* label = caption("didascalia_porta", tr("PORTA"), QRect(10, rowTop + 2, fieldLeft - 14, 22));
     porta = new QComboBox(this);
     porta->setObjectName("porta");
     porta->setEditable(true);
     porta->setInsertPolicy(QComboBox::NoInsert);
     porta->setGeometry(fieldLeft, rowTop, 280, 26);
     porta->setFont(sansFont(10, true));
-    porta->addItems(portNames());
+    for (const PortIdentity& port : serialPorts()) {
+        const QString kind = kindName(port.family);
+        porta->addItem(kind.isEmpty() ? port.path : port.path + "  (" + kind + ")", port.path);
+    }
     const QString last = settings().value(lastPortKey).toString();
     if (!last.isEmpty()) porta->setEditText(last);
     nameAfterCaption(*porta, *label);
 }
 
-QStringList frmANALIZZATORE::portNames() {
-    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    const auto isAnalyser = [](const QSerialPortInfo& port) {
-        return port.hasVendorIdentifier() && port.vendorIdentifier() == analyserVendor &&
-               port.hasProductIdentifier() && port.productIdentifier() == analyserProduct;
-    };
-    std::stable_sort(ports.begin(), ports.end(), [&](const QSerialPortInfo& a, const QSerialPortInfo& b) {
-        if (isAnalyser(a) != isAnalyser(b)) return isAnalyser(a);
-        return a.systemLocation() < b.systemLocation();
-    });
-    QStringList names;
-    for (const QSerialPortInfo& port : ports) names << port.systemLocation();
-    return names;
+QString frmANALIZZATORE::chosenPort() const {
+    // A port from the list shows what it probably is beside its path.
+    const int index = porta->currentIndex();
+    if (index >= 0 && porta->itemText(index) == porta->currentText())
+        return porta->itemData(index).toString();
+    return porta->currentText().trimmed();
 }
 
 void frmANALIZZATORE::misura_Click() {
@@ -171,7 +157,7 @@ void frmANALIZZATORE::misura_Click() {
         case analyser::PlanProblem::tooManyPoints:
             return tell(tr("I punti vanno da 2 a 10000, al più uno per hertz."));
     }
-    m_port = porta->currentText().trimmed();
+    m_port = chosenPort();
     setRunning(true);
     messaggio->setText(tr("Misura in corso..."));
     avanzamento->setRange(0, plan.plan.points);
@@ -215,7 +201,7 @@ QString frmANALIZZATORE::faultText(AnalyserLink::Fault fault, const QString& det
                       "deve essere nel gruppo dialout.")
                 .arg(m_port);
         case Fault::portFailed:
-            return tr("La porta %1 non si apre: %2").arg(m_port, detail);
+            return tr("La porta %1 non si apre (messaggio del sistema: %2).").arg(m_port, detail);
         case Fault::noAnswer:
             return tr("L'analizzatore su %1 non risponde entro %2 s.")
                 .arg(m_port, QString::fromStdString(
@@ -228,6 +214,23 @@ QString frmANALIZZATORE::faultText(AnalyserLink::Fault fault, const QString& det
             return tr("Misura non valida: %1").arg(detail);
         case Fault::unplugged:
             return tr("L'analizzatore si è scollegato durante la misura.");
+        case Fault::slow:
+            return tr("L'analizzatore su %1 non ha finito la scansione in tempo: provare una banda IF più "
+                      "larga "
+                      "o meno punti.")
+                .arg(m_port);
+        case Fault::notVna:
+            return tr("Su %1 c'è un analizzatore di spettro (%2), non un VNA: non misura il ROS.")
+                .arg(m_port, detail);
+        case Fault::otherFrequencies:
+            return tr(
+                "L'analizzatore ha misurato frequenze diverse da quelle chieste: la scansione è fuori dalla "
+                "sua gamma?");
+        case Fault::outOfRange:
+            return tr("L'analizzatore non sa misurare oltre 4294 MHz.");
+        case Fault::notSupported:
+            return tr("Il dispositivo su %1 (%2) usa un protocollo che il programma non conosce ancora.")
+                .arg(m_port, detail);
     }
     return {};
 }
