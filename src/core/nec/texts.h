@@ -106,6 +106,14 @@ enum class Text {
     csvNoCopperLoss,
     // the advice when no resonance lies in the sweep and the reactance gives no side
     noResonanceInSweep,
+    // the engine's own faults, as the program running nec2c tells them
+    engineMissing,
+    engineCannotWrite,
+    engineCrashed,
+    engineExitCode,
+    engineNotStarting,
+    engineTimeLimit,
+    engineNoReport,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
