@@ -118,6 +118,7 @@ void closeNecHost() {
 }
 
 NecWorker* NecWorker::host() {
+    // Once the application is being destroyed, no host is made again.
     static bool closed = false;
     QCoreApplication* application = QCoreApplication::instance();
     if (hostWorker || closed || !application) return hostWorker;
@@ -126,14 +127,17 @@ NecWorker* NecWorker::host() {
     hostThread->setObjectName(QStringLiteral("nec2c"));
     hostWorker = new NecWorker;
     hostWorker->moveToThread(hostThread);
-    QObject::connect(application, &QCoreApplication::aboutToQuit, application, [] {
-        closed = true;
-        closeNecHost();
-    });
-    qAddPostRoutine([] {
-        closed = true;
-        closeNecHost();
-    });
+    // A run started after the event loop has quit gets a host of its own again.
+    QObject::connect(application, &QCoreApplication::aboutToQuit, hostWorker, &closeNecHost,
+                     Qt::DirectConnection);
+    static const bool routineAdded = [] {
+        qAddPostRoutine([] {
+            closed = true;
+            closeNecHost();
+        });
+        return true;
+    }();
+    (void)routineAdded;
     hostThread->start();
     return hostWorker;
 }
