@@ -26,14 +26,19 @@ quint64 lastRun = 0;
 
 }  // namespace
 
-NecEngine::NecEngine(QObject* parent) : QObject(parent) {
-    if (NecWorker* host = NecWorker::host()) {
-        connect(host, &NecWorker::progress, this, [this](quint64 run, int done, int total) {
-            if (run == m_current) emit progress(done, total);
-        });
-        connect(host, &NecWorker::ended, this, &NecEngine::ended);
-        connect(host, &NecWorker::gone, this, &NecEngine::gone);
-    }
+NecEngine::NecEngine(QObject* parent) : QObject(parent) { host(); }
+
+// The program's host of nec2c processes, heard from by this engine.
+NecWorker* NecEngine::host() {
+    NecWorker* host = NecWorker::host();
+    if (!host || host == m_host) return host;
+    m_host = host;
+    connect(host, &NecWorker::progress, this, [this](quint64 run, int done, int total) {
+        if (run == m_current) emit progress(done, total);
+    });
+    connect(host, &NecWorker::ended, this, &NecEngine::ended);
+    connect(host, &NecWorker::gone, this, &NecEngine::gone);
+    return host;
 }
 
 NecEngine::~NecEngine() { cancel(); }
@@ -42,8 +47,8 @@ QString NecEngine::program() { return QStandardPaths::findExecutable("nec2c"); }
 
 void NecEngine::start(const std::vector<std::string>& decks, std::function<void(const Outcome&)> finished) {
     cancel();
-    NecWorker* host = NecWorker::host();
-    if (!host) return;  // the application has quit
+    NecWorker* host = this->host();
+    if (!host) return;  // the application is ending
     m_finished = std::move(finished);
     NecJob job{++lastRun, decks, 0, m_limitMs, m_language};
     for (const std::string& deck : decks) job.frequencies += frequenciesOf(deck);
@@ -57,7 +62,7 @@ void NecEngine::start(const std::vector<std::string>& decks, std::function<void(
 void NecEngine::cancel() {
     m_finished = nullptr;
     if (!m_current) return;
-    if (NecWorker* host = NecWorker::host()) host->postCancel(m_current);
+    if (NecWorker* host = this->host()) host->postCancel(m_current);
     m_current = 0;
 }
 

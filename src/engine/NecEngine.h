@@ -19,6 +19,7 @@
 // and their folders removed.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -30,6 +31,8 @@
 #include "core/nec/output.h"
 
 namespace zeliro {
+
+class NecWorker;
 
 class NecEngine : public QObject {
     Q_OBJECT
@@ -68,11 +71,13 @@ signals:
     void reaped();
 
 private:
+    NecWorker* host();
     void ended(quint64 run, const Outcome& outcome);
     void gone(quint64 run);
 
     int m_limitMs = 60000;
     Language m_language = Language::italian;
+    QPointer<NecWorker> m_host;    // connected to
     quint64 m_current = 0;         // the run going, or 0
     std::set<quint64> m_unreaped;  // runs started whose processes have not all been reaped
     std::function<void(const Outcome&)> m_finished;

@@ -353,7 +353,7 @@ void NecWorker::shutdown() {
         }
         delete process;  // its folder with it
     }
-    m_jobs.clear();
+    for (const Job& job : std::exchange(m_jobs, {})) emit gone(job.run.id);
 }
 
 }  // namespace zeliro
