@@ -50,6 +50,8 @@ private slots:
     void limitsAndFirstFailure();
     void onlyUnlockedFoldersAreStale_data();
     void onlyUnlockedFoldersAreStale();
+    void foldersGoToTheMemoryFileSystem_data();
+    void foldersGoToTheMemoryFileSystem();
 
 private:
     QTemporaryDir m_temp;
@@ -170,6 +172,40 @@ void Engine::onlyUnlockedFoldersAreStale() {
     holder.waitForFinished();
     run.reset();
     QDir(folder).removeRecursively();
+}
+
+void Engine::foldersGoToTheMemoryFileSystem_data() {
+    QTest::addColumn<QString>("runtime");  // what XDG_RUNTIME_DIR names: "folder", "file" or nothing
+    QTest::addColumn<bool>("there");       // whether run folders go there
+    QTest::newRow("a folder") << "folder" << true;
+    QTest::newRow("a file") << "file" << false;
+    QTest::newRow("not set") << "" << false;
+}
+
+void Engine::foldersGoToTheMemoryFileSystem() {
+    QFETCH(QString, runtime);
+    QFETCH(bool, there);
+    QTemporaryDir memory;
+    QFile(memory.filePath("file")).open(QIODevice::WriteOnly);
+    if (runtime.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR",
+                QFile::encodeName(runtime == "file" ? memory.filePath("file") : memory.path()));
+    // A folder left by a dead run in each place.
+    for (const QString& place : {memory.path(), m_temp.path()}) {
+        QVERIFY(QDir().mkpath(place + "/ZELIRO-nec-1-2-left"));
+        QFile(place + "/ZELIRO-nec-1-2-left/" + engineFolderLockName()).open(QIODevice::WriteOnly);
+    }
+    EngineFolder folder;
+    QVERIFY(folder.isValid());
+    QCOMPARE(QFileInfo(folder.path()).absolutePath(), there ? memory.path() : m_temp.path());
+    // The start-up clean-up looks in both places, and keeps the live folder.
+    QCOMPARE(removeStaleEngineFolders(), there ? 2 : 1);
+    QVERIFY(QFileInfo::exists(folder.filePath(engineFolderLockName())));
+    folder.remove();
+    QCOMPARE(runFolders(memory.path()) + runFolders(m_temp.path()), there ? 0 : 1);
+    QDir(memory.filePath("ZELIRO-nec-1-2-left")).removeRecursively();
 }
 
 QTEST_GUILESS_MAIN(Engine)
