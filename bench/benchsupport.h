@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <string>
 #include <utility>
@@ -73,6 +74,32 @@ private:
     double m_cpuAtTick = 0;
 };
 
+// A stall: its wall time and the thread's CPU time in it.
+struct Stall {
+    double ms = 0, busyMs = 0;
+};
+
+inline Stall stallOf(const StallWatch& watch) { return {watch.longest, watch.busy}; }
+
+// The worst of the stalls, and the share of it the thread spent off the CPU
+// (waiting for a core, or blocked in the kernel), as "41.0 ms, 92 % off CPU".
+inline std::string worstStall(const std::vector<Stall>& stalls) {
+    Stall worst;
+    for (const Stall& stall : stalls)
+        if (stall.ms > worst.ms) worst = stall;
+    const double off = worst.ms > 0 ? 100.0 * std::max(0.0, worst.ms - worst.busyMs) / worst.ms : 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f ms, %.0f %% off CPU", worst.ms, off);
+    return text;
+}
+
+// What QProcess::start (the fork and exec) cost the thread that called it,
+// run after run: the engine pays it on its own thread, not on the windows'.
+inline std::vector<double>& startCostsMs() {
+    static std::vector<double> costs;
+    return costs;
+}
+
 // Milliseconds nec2c takes on the deck by itself, from its start to its end.
 inline double runAlone(const std::string& deck) {
     QTemporaryDir folder;
@@ -85,6 +112,7 @@ inline double runAlone(const std::string& deck) {
     QProcess engine;
     engine.setWorkingDirectory(folder.path());
     engine.start("nec2c", {"-i", "deck.nec", "-o", "out.txt"});
+    startCostsMs().push_back(clock.nsecsElapsed() / 1e6);
     engine.waitForFinished(-1);
     return clock.nsecsElapsed() / 1e6;
 }

@@ -6,7 +6,8 @@
 // window's pattern deck, and on the smallest deck that holds the same two
 // plots (the elevation cut and the azimuth cut at 30 degrees). Then "ALTEZZA
 // IDEALE?" to its table, against the sum of its eight runs one after another.
-// Median of RUNS rounds (argument 1, 5 by default).
+// Median of RUNS rounds (argument 1, 5 by default); each stall is the worst
+// of the rounds, with the share of it that the window's thread spent off the CPU.
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,7 +27,7 @@ namespace nec = zeliro::nec;
 namespace {
 
 // Milliseconds from the click on the tab to the page's figures and plots drawn.
-std::pair<double, double> showPattern(QWidget* window) {
+std::pair<double, Stall> showPattern(QWidget* window) {
     auto* pages = window->findChild<QTabWidget*>("pagine");
     auto* page = window->findChild<QWidget*>("diagramma");
     QElapsedTimer clock;
@@ -36,7 +37,7 @@ std::pair<double, double> showPattern(QWidget* window) {
     QApplication::processEvents();
     waitWhileRunning(window);
     page->repaint();
-    return {clock.nsecsElapsed() / 1e6, stalls.longest};
+    return {clock.nsecsElapsed() / 1e6, stallOf(stalls)};
 }
 
 }  // namespace
@@ -66,7 +67,8 @@ int main(int argc, char** argv) {
     const std::string smallest = nec::patternDeck(model, nec::patternRequest(options.ground, 7.05, {30}));
     const nec::HeightStudy study = nec::heightStudy(design, options);
 
-    std::vector<double> patternMs, aloneMs, smallestMs, stallMs, studyMs, sumMs, studyStallMs;
+    std::vector<double> patternMs, aloneMs, smallestMs, studyMs, sumMs;
+    std::vector<Stall> stalls, studyStalls;
     for (int i = 0; i < runs; ++i) {
         pages->setCurrentIndex(0);
         window->findChild<QAbstractButton*>("simula")->click();
@@ -78,19 +80,19 @@ int main(int argc, char** argv) {
         smallestMs.push_back(runAlone(smallest));
         const auto [shown, stall] = showPattern(window);
         patternMs.push_back(shown);
-        stallMs.push_back(stall);
+        stalls.push_back(stall);
 
         double sum = 0;
         for (const nec::HeightRun& run : study.runs) sum += runAlone(run.deck);
         sumMs.push_back(sum);
         QElapsedTimer clock;
         clock.start();
-        StallWatch stalls;
+        StallWatch watch;
         window->findChild<QAbstractButton*>("studioAltezza")->click();
         waitWhileRunning(window);
         window->findChild<QWidget*>("altezze")->repaint();
         studyMs.push_back(clock.nsecsElapsed() / 1e6);
-        studyStallMs.push_back(stalls.longest);
+        studyStalls.push_back(stallOf(watch));
     }
     const double p = median(patternMs), a = median(aloneMs), s = median(smallestMs);
     std::printf("pattern page, half-wave dipole at 20 m over average ground, median of %d runs:\n", runs);
@@ -98,12 +100,12 @@ int main(int argc, char** argv) {
     std::printf("  nec2c alone on the smallest deck:   %.0f ms\n", s);
     std::printf("  DIAGRAMMA to the plots drawn:       %.0f ms, ratio %.2f (%.2f to the smallest deck)\n", p,
                 p / a, p / s);
-    std::printf("  longest event-loop stall:           %.1f ms (worst)\n",
-                *std::max_element(stallMs.begin(), stallMs.end()));
+    std::printf("  longest event-loop stall:           %s (worst of %d)\n", worstStall(stalls).c_str(), runs);
     const double h = median(studyMs), sum = median(sumMs);
     std::printf("  height study, 8 runs one after another with nec2c alone: %.0f ms\n", sum);
-    std::printf("  ALTEZZA IDEALE? to the table drawn: %.0f ms, ratio %.2f (longest stall %.1f ms)\n", h,
-                h / sum, *std::max_element(studyStallMs.begin(), studyStallMs.end()));
+    std::printf("  ALTEZZA IDEALE? to the table drawn: %.0f ms, ratio %.2f\n", h, h / sum);
+    std::printf("  longest event-loop stall during the study: %s (worst of %d)\n",
+                worstStall(studyStalls).c_str(), runs);
     const QString message = window->findChild<QWidget*>("messaggio")->property("text").toString();
     if (!message.isEmpty()) std::printf("  message: %s\n", qPrintable(message));
     return 0;

@@ -7,7 +7,10 @@
 // drawn, and "ANNULLA" one second into a 1000-point run, with the longest
 // stall from the click on. Then the two-band dipole's worked example the same
 // way: "CORREGGI" over average ground (101 points a band) against nec2c alone
-// on the window's deck for it. Median of RUNS rounds (argument 1, 5 by default).
+// on the window's deck for it. Median of RUNS rounds (argument 1, 5 by
+// default); each stall is the worst of the rounds, with the share of it that
+// the window's thread spent off the CPU (the wall time less the thread's CPU
+// clock): waiting for a core or blocked in the kernel, not working.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -36,7 +39,8 @@ namespace {
 // One run through the window: milliseconds to the plot drawn, and the
 // longest stall of the event loop meanwhile with the thread's work in it.
 struct WindowRun {
-    double totalMs = 0, stallMs = 0, busyMs = 0;
+    double totalMs = 0;
+    Stall stall;
 };
 
 WindowRun runWindow(QWidget* window, const char* button = "simula") {
@@ -46,12 +50,12 @@ WindowRun runWindow(QWidget* window, const char* button = "simula") {
     window->findChild<QAbstractButton*>(button)->click();
     while (window->property("running").toBool()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window->findChild<QWidget*>("grafico")->repaint();
-    return {clock.nsecsElapsed() / 1e6, stalls.longest, stalls.busy};
+    return {clock.nsecsElapsed() / 1e6, stallOf(stalls)};
 }
 
 // ANNULLA one second into a run of 1000 points: the longest stall of the
 // event loop from the click until the run's processes are gone.
-double cancelStall(QWidget* window) {
+Stall cancelStall(QWidget* window) {
     auto* points = window->findChild<QLineEdit*>("punti");
     points->setText("1000");
     window->findChild<QAbstractButton*>("simula")->click();
@@ -63,7 +67,7 @@ double cancelStall(QWidget* window) {
     clock.restart();
     while (clock.elapsed() < 500) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     points->setText("101");
-    return stalls.longest;
+    return stallOf(stalls);
 }
 
 // "Salva .nec" writes the window's deck here, for nec2c alone to run.
@@ -115,42 +119,43 @@ int main(int argc, char** argv) {
     settle.start();
     while (settle.elapsed() < 500) QApplication::processEvents(QEventLoop::AllEvents, 50);
 
-    std::vector<double> windowMs, aloneMs, stallMs, correctMs, correctStallMs, cancelMs;
-    std::vector<double> twoBandAloneMs, twoBandCorrectMs, twoBandStallMs, busyMs;
+    std::vector<double> windowMs, aloneMs, correctMs, twoBandAloneMs, twoBandCorrectMs;
+    std::vector<Stall> stalls, correctStalls, cancelStalls, twoBandStalls;
     for (int i = 0; i < runs; ++i) {
         aloneMs.push_back(runAlone(deck));
         const WindowRun simulated = runWindow(window);
         windowMs.push_back(simulated.totalMs);
-        stallMs.push_back(simulated.stallMs);
+        stalls.push_back(simulated.stall);
         const WindowRun corrected = runWindow(window, "correggi");
         correctMs.push_back(corrected.totalMs);
-        correctStallMs.push_back(corrected.stallMs);
-        cancelMs.push_back(cancelStall(window));
+        correctStalls.push_back(corrected.stall);
+        cancelStalls.push_back(cancelStall(window));
         twoBandAloneMs.push_back(runAlone(twoBandDeck));
         runWindow(twoBand);  // a correction starts from the design's own sweep
         const WindowRun twoBandCorrected = runWindow(twoBand, "correggi");
         twoBandCorrectMs.push_back(twoBandCorrected.totalMs);
-        twoBandStallMs.push_back(twoBandCorrected.stallMs);
-        for (const WindowRun& run : {simulated, corrected, twoBandCorrected}) busyMs.push_back(run.busyMs);
+        twoBandStalls.push_back(twoBandCorrected.stall);
     }
     const double w = median(windowMs), a = median(aloneMs);
     std::printf("verification, half-wave dipole over average ground, 101 points, median of %d runs:\n", runs);
     std::printf("  nec2c alone:              %.0f ms\n", a);
     std::printf("  SIMULA to the plot drawn: %.0f ms, ratio %.2f\n", w, w / a);
-    std::printf("  longest event-loop stall: %.1f ms (median; worst %.1f ms; first run %.1f ms)\n",
-                median(stallMs), *std::max_element(stallMs.begin(), stallMs.end()), stallMs.front());
+    std::printf("  longest event-loop stall during SIMULA: %s (worst of %d)\n", worstStall(stalls).c_str(),
+                runs);
     const double c = median(correctMs);
-    std::printf("  CORREGGI to the corrected plot drawn: %.0f ms, ratio %.2f (longest stall %.1f ms)\n", c,
-                c / a, *std::max_element(correctStallMs.begin(), correctStallMs.end()));
-    std::printf("  ANNULLA during a 1000-point run: longest stall %.1f ms (worst of %d)\n",
-                *std::max_element(cancelMs.begin(), cancelMs.end()), runs);
+    std::printf("  CORREGGI to the corrected plot drawn: %.0f ms, ratio %.2f\n", c, c / a);
+    std::printf("  longest event-loop stall during CORREGGI: %s (worst of %d)\n",
+                worstStall(correctStalls).c_str(), runs);
+    std::printf("  ANNULLA during a 1000-point run: longest stall %s (worst of %d)\n",
+                worstStall(cancelStalls).c_str(), runs);
     const double ta = median(twoBandAloneMs), tc = median(twoBandCorrectMs);
     std::printf("two-band dipole's example over average ground, 101 points a band:\n");
     std::printf("  nec2c alone:              %.0f ms\n", ta);
-    std::printf("  CORREGGI to the corrected plot drawn: %.0f ms, ratio %.2f (longest stall %.1f ms)\n", tc,
-                tc / ta, *std::max_element(twoBandStallMs.begin(), twoBandStallMs.end()));
-    std::printf("  the thread's own work in the longest stall of a run: at most %.1f ms\n",
-                *std::max_element(busyMs.begin(), busyMs.end()));
+    std::printf(
+        "  CORREGGI to the corrected plot drawn: %.0f ms, ratio %.2f (longest stall %s, worst of %d)\n", tc,
+        tc / ta, worstStall(twoBandStalls).c_str(), runs);
+    std::printf("QProcess::start (fork and exec) on the calling thread: %.1f ms median, %.1f ms worst\n",
+                median(startCostsMs()), *std::max_element(startCostsMs().begin(), startCostsMs().end()));
     for (QWidget* shown : {window, twoBand}) {
         const QString message = shown->findChild<QWidget*>("messaggio")->property("text").toString();
         if (!message.isEmpty()) std::printf("  message: %s\n", qPrintable(message));

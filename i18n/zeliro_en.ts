@@ -176,37 +176,6 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     </message>
 </context>
 <context>
-    <name>zeliro::NecEngine</name>
-    <message>
-        <source>nec2c non ha scritto alcun risultato.</source>
-        <translation>nec2c wrote no results.</translation>
-    </message>
-    <message>
-        <source>Il programma di simulazione nec2c non è installato: installare il pacchetto Debian nec2c (sudo apt install nec2c).</source>
-        <translation>The nec2c simulation program is not installed: install the Debian package nec2c (sudo apt install nec2c).</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere il modello in una cartella temporanea.</source>
-        <translation>Cannot write the model in a temporary folder.</translation>
-    </message>
-    <message>
-        <source>nec2c si è interrotto in modo anomalo.</source>
-        <translation>nec2c stopped abnormally.</translation>
-    </message>
-    <message>
-        <source>nec2c è terminato con un errore (codice %1).</source>
-        <translation>nec2c ended with an error (code %1).</translation>
-    </message>
-    <message>
-        <source>nec2c non si avvia: %1</source>
-        <translation>nec2c does not start: %1</translation>
-    </message>
-    <message>
-        <source>nec2c non ha finito entro %1 s: simulazione interrotta.</source>
-        <translation>nec2c did not finish within %1 s: simulation stopped.</translation>
-    </message>
-</context>
-<context>
     <name>zeliro::PatternPage</name>
     <message>
         <source>GUADAGNO</source>

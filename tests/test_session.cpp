@@ -79,6 +79,7 @@ private:
 void Session::init() {
     m_path = qgetenv("PATH");
     qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_temp.path()));  // where run folders go first
 }
 
 void Session::cleanup() { qputenv("PATH", m_path); }

@@ -37,6 +37,7 @@ private:
 bool Termination::startProgram(QProcess& program, const QString& temp, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("TMPDIR", temp);
+    environment.insert("XDG_RUNTIME_DIR", temp);  // where run folders go first
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("LANGUAGE", "");
     program.setProcessEnvironment(environment);

@@ -9,7 +9,7 @@
 
 #include "app/WindowList.h"
 #include "core/version.h"
-#include "frame/EngineFolders.h"
+#include "engine/EngineFolders.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 #include "frame/Termination.h"

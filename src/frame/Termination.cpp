@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 
 #include <sys/socket.h>
@@ -14,10 +15,13 @@ namespace {
 int signalPipe[2] = {-1, -1};
 
 extern "C" void onTerminationSignal(int) {
+    // The interrupted code may be about to read errno: the write must not change it.
+    const int savedErrno = errno;
     const char byte = 1;
     // Only what is safe in a signal handler: one write, its result ignored
     // (a full pipe already holds a wake-up).
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+    errno = savedErrno;
 }
 
 }  // namespace

@@ -153,6 +153,16 @@ constexpr std::array italian = {
               "il cavo e la sua lunghezza."},
     std::pair{Text::deembedded, "riportata al punto di alimentazione attraverso %1 m di %2"},
     std::pair{Text::cableOwnName, "cavo da %1 ohm, fattore di velocità %2"},
+    std::pair{
+        Text::engineMissing,
+        "Il programma di simulazione nec2c non è installato: installare il pacchetto Debian nec2c (sudo apt "
+        "install nec2c)."},
+    std::pair{Text::engineCannotWrite, "Impossibile scrivere il modello in una cartella temporanea."},
+    std::pair{Text::engineCrashed, "nec2c si è interrotto in modo anomalo."},
+    std::pair{Text::engineExitCode, "nec2c è terminato con un errore (codice %1)."},
+    std::pair{Text::engineNotStarting, "nec2c non si avvia: %1"},
+    std::pair{Text::engineTimeLimit, "nec2c non ha finito entro %1 s: simulazione interrotta."},
+    std::pair{Text::engineNoReport, "nec2c non ha scritto alcun risultato."},
 };
 
 constexpr std::array english = {
@@ -298,9 +308,19 @@ constexpr std::array english = {
               "check the cable and its length."},
     std::pair{Text::deembedded, "referred to the feed point through %1 m of %2"},
     std::pair{Text::cableOwnName, "%1 ohm cable, velocity factor %2"},
+    std::pair{
+        Text::engineMissing,
+        "The nec2c simulation program is not installed: install the Debian package nec2c (sudo apt install "
+        "nec2c)."},
+    std::pair{Text::engineCannotWrite, "Cannot write the model in a temporary folder."},
+    std::pair{Text::engineCrashed, "nec2c stopped abnormally."},
+    std::pair{Text::engineExitCode, "nec2c ended with an error (code %1)."},
+    std::pair{Text::engineNotStarting, "nec2c does not start: %1"},
+    std::pair{Text::engineTimeLimit, "nec2c did not finish within %1 s: simulation stopped."},
+    std::pair{Text::engineNoReport, "nec2c wrote no results."},
 };
 
-static_assert(completeColumns(italian, english, Text::cableOwnName));
+static_assert(completeColumns(italian, english, Text::engineNoReport));
 
 }  // namespace
 

@@ -137,6 +137,14 @@ enum class Text {
     deembedNegative,
     deembedded,
     cableOwnName,
+    // the engine's own faults, as the program running nec2c tells them
+    engineMissing,
+    engineCannotWrite,
+    engineCrashed,
+    engineExitCode,
+    engineNotStarting,
+    engineTimeLimit,
+    engineNoReport,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
