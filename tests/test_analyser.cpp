@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QSocketNotifier>
@@ -311,6 +312,7 @@ private slots:
     void faultsEndInAMessageAndFreeThePort();
     void cancelStopsAtOnce();
     void trimmingTakesTheMinimumFromTheAnalyser();
+    void v2CalibratedThroughTheDialogs();
 };
 
 void AnalyserTest::initTestCase() {
@@ -546,6 +548,45 @@ void AnalyserTest::trimmingTakesTheMinimumFromTheAnalyser() {
     QCOMPARE(control<QComboBox>(dialog, "porta")->currentText(), device.path);
     click(dialog, "annulla");
     QVERIFY(waitUntil([trimming] { return !trimming->findChild<QWidget*>("frmANALIZZATORE"); }));
+    stopProgram();
+}
+
+void AnalyserTest::v2CalibratedThroughTheDialogs() {
+    RecordingBeep beep;
+    RecordingPrinter printer;
+    startProgram(beep, printer);
+    FakeAnalyser device;
+    device.firmware = FakeAnalyser::Firmware::v2;
+    QWidget* trimming = Registry::current().show("frmTARATURA");
+    type(trimming, "Text1", "7,1");
+    triggerMenu(trimming, "daanalizzatore");
+    QWidget* dialog = trimming->findChild<QWidget*>("frmANALIZZATORE");
+    QVERIFY(dialog);
+    control<QComboBox>(dialog, "porta")->setEditText(device.path);
+    click(dialog, "calibra");
+    QPointer<QWidget> calibration = dialog->findChild<QWidget*>("frmCALIBRAZIONE");
+    QVERIFY(calibration);
+    for (const auto& [name, standard] : {std::pair{"open", 1.0}, {"short", -1.0}, {"load", 0.0}}) {
+        QVERIFY(!control<QPushButton>(calibration, "salva")->isEnabled());
+        device.standard = standard;
+        click(calibration, name);
+        QVERIFY(waitUntil([&] { return textOf(calibration, QString("stato_") + name) == "misurato"; }));
+    }
+    click(calibration, "salva");
+    QVERIFY(waitUntil([&] { return calibration.isNull(); }));
+    device.standard.reset();
+    // Beyond the calibration's range: refused, saying what it spans.
+    fill(dialog, {"fine"}, {"7,9"});
+    click(dialog, "misura");
+    QVERIFY(waitUntil([dialog] { return !dialog->property("running").toBool(); }));
+    QVERIFY2(textOf(dialog, "messaggio").startsWith("Nessuna calibrazione del NanoVNA V2 su"),
+             qPrintable(textOf(dialog, "messaggio")));
+    QVERIFY(textOf(dialog, "messaggio").endsWith(": da 6,39 a 7,81 MHz."));
+    fill(dialog, {"fine"}, {"7,81"});
+    QPointer<QWidget> watched(dialog);
+    click(dialog, "misura");
+    QVERIFY(waitUntil([watched] { return watched.isNull(); }, 10000));
+    QCOMPARE(textOf(trimming, "Text2"), QString("7,1"));
     stopProgram();
 }
 

@@ -98,7 +98,6 @@ void frmCALIBRAZIONE::measure(Standard standard) {
 }
 
 void frmCALIBRAZIONE::measured(int variant) {
-    setRunning(false);
     // The three standards of one device.
     if (m_variant && *m_variant != variant)
         for (int i = 0; i < standards; ++i) {
