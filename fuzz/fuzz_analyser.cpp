@@ -24,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The V2's records: whole ones taken until one does not belong.
     std::string records = received;
     zeliro::vnav2::RecordSweep sweep(segment);
-    if (sweep.take(records)) FUZZ_CHECK(records.size() < zeliro::vnav2::recordBytes);
+    const std::size_t before = records.size();
+    if (const auto taken = sweep.take(records))
+        FUZZ_CHECK(records.size() < zeliro::vnav2::recordBytes &&
+                   before - records.size() == std::size_t(*taken) * zeliro::vnav2::recordBytes);
     FUZZ_CHECK(sweep.missing() >= 0 && sweep.missing() <= segment.points);
     if (const auto points = sweep.points()) {
         FUZZ_CHECK(int(points->size()) == segment.points);

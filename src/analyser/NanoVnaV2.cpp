@@ -43,28 +43,28 @@ void NanoVnaV2::take(std::string& received) {
             received.erase(0, 3);
             return identified(variant, major, minor);
         }
-        case Step::records: {
-            const std::size_t before = received.size();
-            if (!m_records->take(received)) return link().fail(Fault::garbage);
-            m_awaiting -= static_cast<int>((before - received.size()) / vnav2::recordBytes);
-            if (m_records->missing() > 0) {
-                // The read is over and some points have not come: once more.
-                if (m_awaiting > 0) return;
-                if (m_reads >= maxReads) return link().fail(Fault::fewerPoints);
-                return askRecords();
-            }
-        }
-            {
-                const auto points = m_records->points();
-                const auto taken = analyser::pointsOfSegment(*points, m_segments[m_segment]);
-                if (!taken) return link().fail(Fault::otherFrequencies);
-                m_points.insert(m_points.end(), taken->begin(), taken->end());
-            }
-            ++m_segment;
-            received.clear();  // records beyond those asked: the next sweep's
-            link().setProgress(static_cast<int>(m_points.size()));
-            return nextSegment();
+        case Step::records:
+            return takeRecords(received);
     }
+}
+
+void NanoVnaV2::takeRecords(std::string& received) {
+    const auto taken = m_records->take(received);
+    if (!taken) return link().fail(Fault::garbage);
+    m_awaiting -= *taken;
+    if (m_records->missing() > 0) {
+        // The read is over and some points have not come: once more.
+        if (m_awaiting > 0) return;
+        if (m_reads >= maxReads) return link().fail(Fault::fewerPoints);
+        return askRecords();
+    }
+    const auto points = analyser::pointsOfSegment(*m_records->points(), m_segments[m_segment]);
+    if (!points) return link().fail(Fault::otherFrequencies);
+    m_points.insert(m_points.end(), points->begin(), points->end());
+    ++m_segment;
+    received.clear();  // records beyond those asked: the next sweep's
+    link().setProgress(static_cast<int>(m_points.size()));
+    nextSegment();
 }
 
 void NanoVnaV2::identified(int variant, int major, int minor) {

@@ -28,6 +28,7 @@ public:
 private:
     enum class Step { probe, identity, records };
 
+    void takeRecords(std::string& received);
     void identified(int variant, int major, int minor);
     void nextSegment();
     void askRecords(const std::string& before = {});

@@ -93,16 +93,18 @@ RecordSweep::RecordSweep(const analyser::Segment& segment)
       m_raw(static_cast<std::size_t>(std::max(0, segment.points))),
       m_missing(std::max(0, segment.points)) {}
 
-bool RecordSweep::take(std::string& received) {
-    while (received.size() >= recordBytes) {
+std::optional<int> RecordSweep::take(std::string& received) {
+    int taken = 0;
+    for (; received.size() >= recordBytes; ++taken) {
         const Record record = *readRecord(received);
-        if (record.index >= static_cast<int>(m_raw.size()) || record.forward == 0.0) return false;
+        if (record.forward == 0.0) return std::nullopt;
         received.erase(0, recordBytes);
+        if (record.index >= static_cast<int>(m_raw.size())) continue;
         auto& point = m_raw[static_cast<std::size_t>(record.index)];
         if (!point) --m_missing;
         point = record.reflected / record.forward;
     }
-    return true;
+    return taken;
 }
 
 std::optional<std::vector<analyser::S11Point>> RecordSweep::points() const {

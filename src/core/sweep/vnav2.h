@@ -81,10 +81,11 @@ std::optional<Record> readRecord(std::string_view bytes);
 class RecordSweep {
 public:
     explicit RecordSweep(const analyser::Segment& segment);
-    // Takes whole records off the front of `received`; false (and nothing
-    // more taken) at a record whose index is past the segment or whose
-    // forward wave is nil.
-    bool take(std::string& received);
+    // Takes whole records off the front of `received`, and says how many; a
+    // record whose index is past the segment (one of a sweep before) is
+    // passed over. Nothing (and nothing more taken) at a record whose
+    // forward wave is nil: no device's.
+    std::optional<int> take(std::string& received);
     int missing() const { return m_missing; }
     // The points once none is missing, at the frequencies the device
     // measured.
