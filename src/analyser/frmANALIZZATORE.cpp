@@ -186,6 +186,13 @@ void frmANALIZZATORE::misura_Click() {
 
 void frmANALIZZATORE::calibra_Click() {
     if (m_link.isRunning()) return;
+    // One calibration at a time: the one open is shown.
+    for (auto* open : findChildren<frmCALIBRAZIONE*>(QString(), Qt::FindDirectChildrenOnly))
+        if (open->isVisible()) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
     const auto plan = typedPlan();
     if (!plan) return;
     m_port = chosenPort();

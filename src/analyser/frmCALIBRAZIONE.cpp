@@ -28,7 +28,6 @@ frmCALIBRAZIONE::frmCALIBRAZIONE(QWidget* parent, Beep& beep, const Setup& setup
     : QDialog(parent, Qt::Dialog), m_beep(beep), m_setup(setup), m_link(this) {
     setObjectName("frmCALIBRAZIONE");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
     setWindowTitle(tr("CALIBRAZIONE"));
     setFixedSize(460, 300);
     setColours(*this, black, teal);
