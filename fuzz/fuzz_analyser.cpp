@@ -1,6 +1,6 @@
 // What an analyser sends, as any bytes: the shell's replies (and the
-// RigExpert's lines) taken off it one by one and read every way the link
-// reads them. Never a crash; a reply taken
+// RigExpert's lines, the NanoVNA V2's records) taken off it one by one and
+// read every way the link reads them; the same bytes as a kept calibration. Never a crash; a reply taken
 // always consumes what it came from; what reads holds what the link relies on.
 #include <cmath>
 #include <complex>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/sweep/analyser.h"
+#include "core/sweep/vnav2.h"
 #include "fuzzcheck.h"
 
 using namespace zeliro::analyser;
@@ -20,6 +21,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string command = commands[data[0] % std::size(commands)];
     std::string received(reinterpret_cast<const char*>(data + 1), size - 1);
     const Segment segment{7'000'000, 7'200'000, 5};
+    // The V2's records: whole ones taken until one does not belong.
+    std::string records = received;
+    zeliro::vnav2::RecordSweep sweep(segment);
+    const std::size_t before = records.size();
+    if (const auto taken = sweep.take(records))
+        FUZZ_CHECK(records.size() < zeliro::vnav2::recordBytes &&
+                   before - records.size() == std::size_t(*taken) * zeliro::vnav2::recordBytes);
+    FUZZ_CHECK(sweep.missing() >= 0 && sweep.missing() <= segment.points);
+    if (const auto points = sweep.points()) {
+        FUZZ_CHECK(int(points->size()) == segment.points);
+        for (const S11Point& point : *points) FUZZ_CHECK(std::isfinite(std::abs(point.s11)));
+    }
+    if (const auto calibration = zeliro::vnav2::readCalibrationText(received, 2)) {
+        const auto& f = calibration->frequenciesHz;
+        FUZZ_CHECK(f.size() >= 2 && calibration->load.size() == f.size());
+        for (std::size_t i = 1; i < f.size(); ++i) FUZZ_CHECK(f[i] > f[i - 1]);
+        const auto again =
+            zeliro::vnav2::readCalibrationText(zeliro::vnav2::calibrationText(*calibration), 2);
+        FUZZ_CHECK(again && again->frequenciesHz == f && again->open == calibration->open);
+        // Corrected points may be anything; reading them as a sweep refuses
+        // what is no reflection.
+        if (const auto points = zeliro::vnav2::corrected(*calibration, {{f.front(), 0.5}, {f.back(), 0.5}}))
+            (void)sweepFromPoints(*points, 50);
+    }
     // The RigExpert's lines.
     std::string lines = received;
     for (std::size_t before = lines.size(); const auto line = takeLine(lines); before = lines.size()) {

@@ -461,8 +461,20 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <translation>The analyser cannot measure above 4294 MHz.</translation>
     </message>
     <message>
-        <source>Il dispositivo su %1 (%2) usa un protocollo che il programma non conosce ancora.</source>
-        <translation>The device on %1 (%2) uses a protocol that the program does not know yet.</translation>
+        <source>CALIBRA...</source>
+        <translation>CALIBRATE...</translation>
+    </message>
+    <message>
+        <source>Calibrazione salvata: ora MISURA.</source>
+        <translation>Calibration saved: now MEASURE.</translation>
+    </message>
+    <message>
+        <source> Salvata il %1: da %2 a %3 MHz.</source>
+        <translation> Saved on %1: from %2 to %3 MHz.</translation>
+    </message>
+    <message>
+        <source>Nessuna calibrazione del NanoVNA V2 su %1 copre la scansione: CALIBRA... con OPEN, SHORT e LOAD.%2</source>
+        <translation>No calibration of the NanoVNA V2 on %1 covers the sweep: CALIBRATE... with OPEN, SHORT and LOAD.%2</translation>
     </message>
 </context>
 <context>
@@ -590,6 +602,61 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>CALCOLO  BOBINA</source>
         <translation>LOADING  COIL</translation>
+    </message>
+</context>
+<context>
+    <name>zeliro::frmCALIBRAZIONE</name>
+    <message>
+        <source>CALIBRAZIONE</source>
+        <translation>CALIBRATION</translation>
+    </message>
+    <message>
+        <source>%1, da %2 a %3 MHz, %4 punti.</source>
+        <translation>%1, from %2 to %3 MHz, %4 points.</translation>
+    </message>
+    <message>
+        <source>Collegare ogni campione dove va l&apos;antenna e premerne il pulsante.</source>
+        <translation>Connect each standard where the antenna goes and press its button.</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>OPEN</translation>
+    </message>
+    <message>
+        <source>SHORT</source>
+        <translation>SHORT</translation>
+    </message>
+    <message>
+        <source>LOAD  50 Ω</source>
+        <translation>LOAD  50 Ω</translation>
+    </message>
+    <message>
+        <source>da misurare</source>
+        <translation>to be measured</translation>
+    </message>
+    <message>
+        <source>SALVA</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>ANNULLA</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Il dispositivo su %1 non è un NanoVNA V2: si calibra sul dispositivo stesso.</source>
+        <translation>The device on %1 is no NanoVNA V2: calibrate it on the device itself.</translation>
+    </message>
+    <message>
+        <source>misura in corso...</source>
+        <translation>measuring...</translation>
+    </message>
+    <message>
+        <source>misurato</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>OPEN e SHORT danno la stessa lettura: i campioni erano collegati? Misurarli di nuovo.</source>
+        <translation>OPEN and SHORT read the same: were the standards connected? Measure them again.</translation>
     </message>
 </context>
 <context>

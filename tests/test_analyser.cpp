@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QPushButton>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QSocketNotifier>
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include <complex>
+#include <map>
 #include <memory>
 #include <numbers>
 
@@ -21,6 +23,7 @@
 #include <unistd.h>
 
 #include "analyser/AnalyserLink.h"
+#include "core/sweep/vnav2.h"
 #include "frame/Registry.h"
 #include "testsupport.h"
 
@@ -55,11 +58,13 @@ public:
         unplug,
         tooSlow,
         tinySA,
-        otherFrequencies
+        otherFrequencies,
+        uncalibrated
     };
     // The D firmware: 401 points a scan and a decimal comma; before 0.7.1:
     // no output mask.
-    enum class Firmware { current, dislord, noOutmask, noScan, rigExpert };
+    // The V2: binary registers, raw S11 through an error box.
+    enum class Firmware { current, dislord, noOutmask, noScan, rigExpert, v2 };
 
     FakeAnalyser() {
         char name[128] = {};
@@ -102,6 +107,8 @@ public:
     QByteArray bandwidth = "bandwidth 3 (1000Hz)";
     int scanDelayMs = 0;
     Fault fault = Fault::none;
+    // What a V2 has on its port: the antenna, or a calibration standard.
+    std::optional<std::complex<double>> standard;
     QStringList heard;
 
 private:
@@ -110,6 +117,7 @@ private:
         const ssize_t count = ::read(m_master, buffer, sizeof buffer);
         if (count <= 0) return;
         m_in.append(buffer, count);
+        if (firmware == Firmware::v2 && fault != Fault::silent) return answerAsV2();
         for (qsizetype end; (end = m_in.indexOf('\r')) >= 0;) {
             const QByteArray command = m_in.left(end);
             m_in.remove(0, end + 1);
@@ -189,6 +197,47 @@ private:
         flush();
     }
 
+    // Whole commands off the front of what came; records from the registers.
+    void answerAsV2() {
+        static const QByteArray lengths("\x00\x01\x0d\x01\x10\x02\x18\x03\x20\x03\x21\x04\x23\x0a", 14);
+        for (;;) {
+            const qsizetype at = m_in.isEmpty() ? -1 : lengths.indexOf(m_in[0]);
+            if (at < 0 || at % 2 || m_in.size() < lengths[at + 1]) break;
+            const quint8 op = quint8(m_in[0]), address = m_in.size() > 1 ? quint8(m_in[1]) : 0;
+            quint64 value = 0;
+            for (int i = lengths[at + 1] - 1; i >= 2; --i) value = value << 8 | quint8(m_in[i]);
+            m_in.remove(0, lengths[at + 1]);
+            if (op == 0x0d) heard << "indicate", m_out += '2';
+            if (op == 0x10)
+                heard << "read " + QString::number(address, 16), m_out += char(m_registers[address]);
+            if (op >= 0x20) m_registers[address] = value;
+            if (op >= 0x20 && address == 0x30) m_next = 0;
+            if (op >= 0x20 && address == 0x20)
+                heard << QString("sweep %1 %2 %3").arg(m_registers[0]).arg(m_registers[0x10]).arg(value);
+            if (op == 0x18) heard << "fifo " + QString::number(value), m_out += records(int(value));
+        }
+        flush();
+    }
+
+    QByteArray records(int count) {
+        QByteArray out;
+        const auto add = [&out](qint64 value, int bytes) {
+            for (int i = 0; i < bytes; ++i) out += char(quint64(value) >> (8 * i));
+        };
+        for (; count > 0; --count, m_next = (m_next + 1) % int(m_registers[0x20])) {
+            const double f = double(m_registers[0] + m_next * m_registers[0x10]);
+            // A skewed box whose tracking turns with frequency.
+            const std::complex<double> e00(0.1, -0.04), e11(0.15, 0.2),
+                e10e01 = std::polar(0.7, -2 * std::numbers::pi * f * 3e-9),
+                g = standard.value_or(antennaS11(f)), forward(3e6, -1e6),
+                reflected = forward * (e00 + e10e01 * g / (1.0 - e11 * g));
+            for (double part : {forward.real(), forward.imag(), reflected.real(), reflected.imag(), 0.0, 0.0})
+                add(std::llround(part), 4);
+            add(m_next, 2), add(0, 6);
+        }
+        return out;
+    }
+
     void setSweep(const QList<QByteArray>& words) {
         m_start = words[1].toLongLong();
         m_stop = words[2].toLongLong();
@@ -241,6 +290,8 @@ private:
     qint64 m_centre = 0;
     qint64 m_span = 0;
     int m_scans = 0;
+    std::map<quint8, quint64> m_registers{{0xf0, 2}, {0xf3, 1}, {0xf4, 3}, {0x20, 101}};
+    int m_next = 0;
 };
 
 enum class PortKind { none, missing, busy, fake };
@@ -261,6 +312,7 @@ private slots:
     void faultsEndInAMessageAndFreeThePort();
     void cancelStopsAtOnce();
     void trimmingTakesTheMinimumFromTheAnalyser();
+    void v2CalibratedThroughTheDialogs();
 };
 
 void AnalyserTest::initTestCase() {
@@ -309,7 +361,12 @@ void AnalyserTest::readsTheSweep_data() {
     QTest::newRow("segmented sweep of 301 points") << Firmware::noScan << wide << 0 << 301 << sweeps + end;
     QTest::newRow("RigExpert AA, found by its first reply")
         << Firmware::rigExpert << wide << 0 << 101
-        << QStringList{"", "VER", "ON", "FQ7100000", "SW1420000", "FRX100", "OFF"};
+        << QStringList{"", QString(8, QChar(0)), "VER", "ON", "FQ7100000", "SW1420000", "FRX100", "OFF"};
+    // Its "\r" was an "indicate" for it; then the V2's own probe.
+    QTest::newRow("NanoVNA V2 through the program's calibration, found by its first reply")
+        << Firmware::v2 << wide << 0 << 101
+        << QStringList{"indicate", "indicate", "read f0", "read f3", "read f4", "sweep 6390000 14200 101",
+                       "fifo 101"};
 }
 
 void AnalyserTest::readsTheSweep() {
@@ -327,16 +384,37 @@ void AnalyserTest::readsTheSweep() {
     QSignalSpy finished(&link, &AnalyserLink::finished);
     QSignalSpy failed(&link, &AnalyserLink::failed);
     const bool rigExpert = firmware == FakeAnalyser::Firmware::rigExpert;
+    const bool v2 = firmware == FakeAnalyser::Firmware::v2;
+    if (v2) {
+        // OPEN, SHORT and LOAD raw over the same sweep, as the calibration
+        // dialog measures them.
+        QSignalSpy raw(&link, &AnalyserLink::rawFinished);
+        std::vector<analyser::S11Point> standards[3];
+        link.setRaw(true);
+        for (int i = 0; i < 3; ++i) {
+            device.standard = std::array{1.0, -1.0, 0.0}[i];  // open, short, load
+            link.start({device.path, {6'390'000, 7'810'000, points}, 50, Language::italian});
+            QVERIFY(raw.wait(15000));
+            standards[i] = link.rawPoints();
+        }
+        link.setRaw(false);
+        link.setCalibrations({*vnav2::calibrationOf(2, standards[0], standards[1], standards[2])});
+        device.standard.reset();
+        device.heard.clear();
+    }
     link.start({device.path, {6'390'000, 7'810'000, points}, 50, Language::italian});
-    QVERIFY(finished.wait(15000));
+    QVERIFY2(finished.wait(15000), failed.isEmpty() ? ""
+                                                    : qPrintable(failed.first().at(0).toString() +
+                                                                 failed.first().at(1).toString()));
     QCOMPARE(failed.count(), 0);
     QVERIFY(!link.isRunning());
     QVERIFY(waitUntil([&] { return device.heard.size() >= commands.size(); }));
     QCOMPARE(device.heard, commands);
 
     const auto sweep = finished.first().at(0).value<MeasuredSweep>();
-    QCOMPARE(finished.first().at(1).toString(),
-             QString(rigExpert ? "RigExpert AA-55 ZOOM 140" : "FakeVNA 0.9"));
+    QCOMPARE(finished.first().at(1).toString(), QString(rigExpert ? "RigExpert AA-55 ZOOM 140"
+                                                        : v2      ? "NanoVNA V2 1.3"
+                                                                  : "FakeVNA 0.9"));
     QCOMPARE(int(sweep.points.size()), points);
     QCOMPARE(sweep.points.front().frequencyMHz, 6.39);
     QVERIFY(std::abs(sweep.points.back().frequencyMHz - 7.81) <= 1e-6);  // as the device measured it
@@ -372,6 +450,8 @@ void AnalyserTest::faultsEndInAMessageAndFreeThePort_data() {
     QTest::newRow("other frequencies than asked")
         << PortKind::fake << Fake::otherFrequencies << 101 << Link::otherFrequencies;
     QTest::newRow("above the shell's 4,29 GHz") << PortKind::fake << Fake::none << 101 << Link::outOfRange;
+    QTest::newRow("a NanoVNA V2 not calibrated for the sweep")
+        << PortKind::fake << Fake::uncalibrated << 101 << Link::notCalibrated;
 }
 
 void AnalyserTest::faultsEndInAMessageAndFreeThePort() {
@@ -381,6 +461,7 @@ void AnalyserTest::faultsEndInAMessageAndFreeThePort() {
     QFETCH(AnalyserLink::Fault, expected);
     FakeAnalyser device;
     device.fault = fault;
+    if (fault == FakeAnalyser::Fault::uncalibrated) device.firmware = FakeAnalyser::Firmware::v2;
     QSerialPort holder(device.path);
     if (port == PortKind::busy) QVERIFY(holder.open(QIODevice::ReadWrite));
     const QString name = port == PortKind::none      ? QString()
@@ -467,6 +548,45 @@ void AnalyserTest::trimmingTakesTheMinimumFromTheAnalyser() {
     QCOMPARE(control<QComboBox>(dialog, "porta")->currentText(), device.path);
     click(dialog, "annulla");
     QVERIFY(waitUntil([trimming] { return !trimming->findChild<QWidget*>("frmANALIZZATORE"); }));
+    stopProgram();
+}
+
+void AnalyserTest::v2CalibratedThroughTheDialogs() {
+    RecordingBeep beep;
+    RecordingPrinter printer;
+    startProgram(beep, printer);
+    FakeAnalyser device;
+    device.firmware = FakeAnalyser::Firmware::v2;
+    QWidget* trimming = Registry::current().show("frmTARATURA");
+    type(trimming, "Text1", "7,1");
+    triggerMenu(trimming, "daanalizzatore");
+    QWidget* dialog = trimming->findChild<QWidget*>("frmANALIZZATORE");
+    QVERIFY(dialog);
+    control<QComboBox>(dialog, "porta")->setEditText(device.path);
+    click(dialog, "calibra");
+    QPointer<QWidget> calibration = dialog->findChild<QWidget*>("frmCALIBRAZIONE");
+    QVERIFY(calibration);
+    for (const auto& [name, standard] : {std::pair{"open", 1.0}, {"short", -1.0}, {"load", 0.0}}) {
+        QVERIFY(!control<QPushButton>(calibration, "salva")->isEnabled());
+        device.standard = standard;
+        click(calibration, name);
+        QVERIFY(waitUntil([&] { return textOf(calibration, QString("stato_") + name) == "misurato"; }));
+    }
+    click(calibration, "salva");
+    QVERIFY(waitUntil([&] { return calibration.isNull(); }));
+    device.standard.reset();
+    // Beyond the calibration's range: refused, saying what it spans.
+    fill(dialog, {"fine"}, {"7,9"});
+    click(dialog, "misura");
+    QVERIFY(waitUntil([dialog] { return !dialog->property("running").toBool(); }));
+    QVERIFY2(textOf(dialog, "messaggio").startsWith("Nessuna calibrazione del NanoVNA V2 su"),
+             qPrintable(textOf(dialog, "messaggio")));
+    QVERIFY(textOf(dialog, "messaggio").endsWith(": da 6,39 a 7,81 MHz."));
+    fill(dialog, {"fine"}, {"7,81"});
+    QPointer<QWidget> watched(dialog);
+    click(dialog, "misura");
+    QVERIFY(waitUntil([watched] { return watched.isNull(); }, 10000));
+    QCOMPARE(textOf(trimming, "Text2"), QString("7,1"));
     stopProgram();
 }
 

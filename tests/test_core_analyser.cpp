@@ -5,11 +5,13 @@
 #include <sstream>
 
 #include "core/sweep/analyser.h"
+#include "core/sweep/vnav2.h"
 
 using namespace zeliro;
 using namespace zeliro::analyser;
 
 Q_DECLARE_METATYPE(zeliro::analyser::PlanProblem)
+Q_DECLARE_METATYPE(std::complex<double>)
 
 class CoreAnalyser : public QObject {
     Q_OBJECT
@@ -25,6 +27,8 @@ private slots:
     void s11BecomesImpedanceAndSwr();
     void touchstoneReadsBack();
     void writesTheSource();
+    void calibrationGivesBackTheLoad_data();
+    void calibrationGivesBackTheLoad();
 };
 
 void CoreAnalyser::readsThePlan_data() {
@@ -218,6 +222,50 @@ void CoreAnalyser::writesTheSource() {
              std::string("analizzatore /dev/ttyACM0, 101 punti"));
     QCOMPARE(sourceText("/dev/ttyACM0", 301, "NanoVNA-H 1.0.45", Language::english),
              std::string("analyser /dev/ttyACM0, 301 points (NanoVNA-H 1.0.45)"));
+}
+
+void CoreAnalyser::calibrationGivesBackTheLoad_data() {
+    QTest::addColumn<std::complex<double>>("e00");
+    QTest::addColumn<std::complex<double>>("e11");
+    QTest::addColumn<std::complex<double>>("e10e01");
+    QTest::addColumn<double>("hertz");
+    QTest::addColumn<bool>("corrects");  // false: refused
+    using C = std::complex<double>;
+    QTest::newRow("ideal box") << C(0) << C(0) << C(1) << 7e6 << true;
+    QTest::newRow("skewed box") << C(0.12, -0.05) << C(0.2, 0.15) << C(0.4, -0.6) << 7e6 << true;
+    QTest::newRow("skewed box between two points")
+        << C(-0.3, 0.1) << C(-0.25, 0.3) << C(0.02, 0.05) << 15.5e6 << true;
+    QTest::newRow("at the calibration's end") << C(0.1) << C(0.1) << C(0.9) << 30e6 << true;
+    QTest::newRow("below the calibration") << C(0) << C(0) << C(1) << 0.9e6 << false;
+    QTest::newRow("above the calibration") << C(0) << C(0) << C(1) << 30.1e6 << false;
+    QTest::newRow("open and short read alike") << C(0.1) << C(0.2) << C(0) << 7e6 << false;
+}
+
+void CoreAnalyser::calibrationGivesBackTheLoad() {
+    QFETCH(std::complex<double>, e00);
+    QFETCH(std::complex<double>, e11);
+    QFETCH(std::complex<double>, e10e01);
+    QFETCH(double, hertz);
+    QFETCH(bool, corrects);
+    // What the device reads through the box of a load of reflection g.
+    const auto read = [&](std::complex<double> g) { return e00 + e10e01 * g / (1.0 - e11 * g); };
+    std::vector<S11Point> open, shortCircuit, load;
+    for (double f : {1e6, 10e6, 30e6}) {
+        open.push_back({f, read(1.0)});
+        shortCircuit.push_back({f, read(-1.0)});
+        load.push_back({f, read(0.0)});
+    }
+    const auto made = vnav2::calibrationOf(2, open, shortCircuit, load);
+    QVERIFY(made);
+    // Kept as text and read back, as the settings do.
+    const auto calibration = vnav2::readCalibrationText(vnav2::calibrationText(*made), 2);
+    QVERIFY(calibration);
+    for (const std::complex<double> g :
+         {std::complex(0.3, -0.2), std::complex(0.0), std::complex(-0.9, 0.1)}) {
+        const auto points = vnav2::corrected(*calibration, {{hertz, read(g)}});
+        QCOMPARE(bool(points), corrects);
+        if (points) QVERIFY2(std::abs(points->front().s11 - g) < 1e-12, qPrintable(QString::number(hertz)));
+    }
 }
 
 QTEST_APPLESS_MAIN(CoreAnalyser)

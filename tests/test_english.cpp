@@ -426,7 +426,8 @@ void English::verificationTextsFit() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
-// The analyser dialog's texts fit, with the message of a port that is not there.
+// The analyser dialog's and its calibration's texts fit, with the message of a
+// port that is not there.
 void English::analyserTextsFit() {
     std::map<Language, Overflows> found;
     for (Language language : {Language::italian, Language::english}) {
@@ -441,6 +442,12 @@ void English::analyserTextsFit() {
         click(dialog, "misura");
         QVERIFY(!textOf(dialog, "messaggio").isEmpty());
         measure(dialog, "frmANALIZZATORE[fault]", found[language]);
+        click(dialog, "calibra");
+        QWidget* calibration = dialog->findChild<QWidget*>("frmCALIBRAZIONE");
+        QVERIFY(calibration);
+        click(calibration, "open");
+        QVERIFY(waitUntil([calibration] { return !textOf(calibration, "messaggio").isEmpty(); }));
+        measure(calibration, "frmCALIBRAZIONE[fault]", found[language]);
         stopProgram();
     }
     const QStringList faults = unfitting(found[Language::italian], found[Language::english]);

@@ -7,7 +7,8 @@
 // preview of its data report (anteprima-dati.png); and the verification window twice: on the two-band example
 // ("frmVERIFICA"), and on the half-wave dipole beside the measured sweep
 // that the tests write to build/sweeps ("frmVERIFICA_misura", and its SMITH
-// page: "frmVERIFICA_smith"); and the analyser dialog of the trimming window ("frmANALIZZATORE").
+// page: "frmVERIFICA_smith"); and the analyser dialog of the trimming window ("frmANALIZZATORE") and its
+// NanoVNA V2 calibration ("frmCALIBRAZIONE").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
@@ -21,6 +22,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -239,6 +241,15 @@ QWidget* showAnalyser(zeliro::Registry& registry) {
     return dialog;
 }
 
+// The NanoVNA V2's calibration, opened from that dialog.
+QWidget* showCalibration(zeliro::Registry& registry) {
+    QWidget* dialog = showAnalyser(registry);
+    auto* calibrate = dialog ? dialog->findChild<QPushButton*>("calibra") : nullptr;
+    if (!calibrate) return nullptr;
+    calibrate->click();
+    return dialog->findChild<QWidget*>("frmCALIBRAZIONE");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -271,15 +282,17 @@ int main(int argc, char** argv) {
         names = registry.names() + QStringList{"frmVERIFICA",          "frmVERIFICA_misura",
                                                "frmVERIFICA_corretto", "frmVERIFICA_diagramma",
                                                "frmVERIFICA_altezza",  "frmVERIFICA_smith",
-                                               "frmANALIZZATORE"};
+                                               "frmANALIZZATORE",      "frmCALIBRAZIONE"};
 
     int saved = 0;
     int failed = 0;
     for (const QString& name : names) {
-        const bool verifying = name.startsWith("frmVERIFICA") || name == "frmANALIZZATORE";
-        QWidget* window = name == "frmANALIZZATORE" ? showAnalyser(registry)
-                          : verifying               ? showVerification(registry, sample, name)
-                                                    : registry.show(name);
+        const bool verifying =
+            name.startsWith("frmVERIFICA") || name == "frmANALIZZATORE" || name == "frmCALIBRAZIONE";
+        QWidget* window = name == "frmANALIZZATORE"   ? showAnalyser(registry)
+                          : name == "frmCALIBRAZIONE" ? showCalibration(registry)
+                          : verifying                 ? showVerification(registry, sample, name)
+                                                      : registry.show(name);
         if (!window) {
             failed += verifying;
             continue;

@@ -3,7 +3,8 @@
 // port. The link owns the port and the clock; the device says what to send,
 // reads what comes and decides when the sweep is done or what went wrong,
 // all through the link (AnalyserLink's "for the devices" part). Each kind is
-// a class of its own: the NanoVNA text shell is one (NanoVnaShell).
+// a class of its own: the NanoVNA text shell (NanoVnaShell), the NanoVNA V2's
+// binary registers (NanoVnaV2), the RigExpert AA (RigExpertAa).
 
 #include <string>
 

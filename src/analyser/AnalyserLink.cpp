@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "analyser/NanoVnaShell.h"
+#include "analyser/NanoVnaV2.h"
 #include "analyser/RigExpertAa.h"
 
 namespace zeliro {
@@ -77,14 +78,14 @@ void AnalyserLink::start(const Request& request) {
     const QString path = request.port.trimmed();
     if (path.isEmpty()) return fail(Fault::noPort);
     const PortFamily kind = kindOfPath(path);
-    m_tryRigExpert = kind == PortFamily::unknown;
+    m_untried.clear();
+    if (kind == PortFamily::unknown) m_untried = {PortFamily::ftdi, PortFamily::nanoVnaV2};
     m_everEchoed = false;
-    // Its binary protocol is not spoken here: better said than garbled.
-    if (kind == PortFamily::nanoVnaV2) return fail(Fault::notSupported, kindName(kind));
-    if (request.plan.stopHz > analyser::maxShellFrequencyHz) return fail(Fault::outOfRange);
+    // The V2's registers hold 64-bit hertz.
+    if (kind != PortFamily::nanoVnaV2 && request.plan.stopHz > analyser::maxShellFrequencyHz)
+        return fail(Fault::outOfRange);
     m_port.setPortName(path);
-    const bool rigExpert = kind == PortFamily::ftdi;
-    m_port.setBaudRate(rigExpert ? QSerialPort::Baud38400 : QSerialPort::Baud115200);
+    m_port.setBaudRate(kind == PortFamily::ftdi ? QSerialPort::Baud38400 : QSerialPort::Baud115200);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
@@ -97,11 +98,18 @@ void AnalyserLink::start(const Request& request) {
         if (error == QSerialPort::PermissionError) return fail(Fault::portBusy, text);
         return fail(Fault::portFailed, text);
     }
-    if (rigExpert)
+    emit progress(0, request.plan.points);
+    speak(kind);
+}
+
+void AnalyserLink::speak(PortFamily kind) {
+    m_port.setBaudRate(kind == PortFamily::ftdi ? QSerialPort::Baud38400 : QSerialPort::Baud115200);
+    if (kind == PortFamily::ftdi)
         m_device = std::make_unique<RigExpertAa>(*this);
+    else if (kind == PortFamily::nanoVnaV2)
+        m_device = std::make_unique<NanoVnaV2>(*this);
     else
         m_device = std::make_unique<NanoVnaShell>(*this);
-    emit progress(0, request.plan.points);
     m_device->begin();
 }
 
@@ -174,6 +182,12 @@ void AnalyserLink::succeed(const std::vector<analyser::S11Point>& points) {
     emit finished(*reading.sweep, m_deviceName);
 }
 
+void AnalyserLink::succeedRaw(const std::vector<analyser::S11Point>& points, int variant) {
+    release(true);
+    m_raw = points;
+    emit rawFinished(variant);
+}
+
 void AnalyserLink::timedOut() {
     if (!m_device) return;
     m_echoTimer.stop();
@@ -189,17 +203,18 @@ void AnalyserLink::portError(QSerialPort::SerialPortError error) {
 }
 
 void AnalyserLink::fail(Fault fault, const QString& detail) {
-    if (std::exchange(m_tryRigExpert, false) && !m_everEchoed && m_port.isOpen() &&
+    if (!m_untried.empty() && !m_everEchoed && m_port.isOpen() &&
         (fault == Fault::noAnswer || fault == Fault::garbage)) {
         m_echoTimer.stop();
         m_deadline.stop();
         m_retired = std::move(m_device);
         m_received.clear();
         m_port.clear();
-        m_port.setBaudRate(QSerialPort::Baud38400);
-        m_device = std::make_unique<RigExpertAa>(*this);
-        return m_device->begin();
+        const PortFamily next = m_untried.back();
+        m_untried.pop_back();
+        return speak(next);
     }
+    m_untried.clear();
     release(fault != Fault::unplugged);
     emit failed(fault, detail);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The serial link to an analyser: opens the port, lets the device of the
 // port's kind speak (AnalyserDevice: the NanoVNA text shell at 115200 baud,
-// the RigExpert AA's protocol at 38400 on an FTDI chip), and keeps its
-// clock. A port of no known USB identity is spoken to as a NanoVNA first,
-// and as a RigExpert AA when nothing there answers as the shell does. Everything runs on the port's signals,
+// the NanoVNA V2's binary registers, the RigExpert AA's protocol at 38400 on
+// an FTDI chip), and keeps its clock. A port of no known USB identity is
+// spoken to as a NanoVNA first, then as a NanoVNA V2 and last as a RigExpert
+// AA, each when nothing there answered as the one before. Everything runs on the port's signals,
 // never blocking. Each command must be echoed within the reply time-out and is answered within its own
 // deadline (longer for a long scan); nothing the device sends extends either, so a port that talks without
 // answering is given up in time.
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "core/sweep/analyser.h"
+#include "core/sweep/vnav2.h"
 
 namespace zeliro {
 
@@ -58,7 +60,7 @@ public:
         notVna,            // a spectrum analyser (tinySA) on the same shell
         otherFrequencies,  // the device measured other frequencies than asked
         outOfRange,        // the sweep goes above what the device's shell can name
-        notSupported,      // a kind of device whose protocol is not spoken here
+        notCalibrated,     // a NanoVNA V2 with no calibration of its own spanning the sweep
     };
     Q_ENUM(Fault)
 
@@ -76,6 +78,16 @@ public:
     void setReplyTimeout(int milliseconds) { m_replyTimeoutMs = milliseconds; }
     // Points a scan where the device does not say.
     void setPointsPerScan(int points) { m_pointsPerScan = points; }
+    // A NanoVNA V2's raw S11 is corrected with the calibration of its variant
+    // that spans the sweep (for the next start()).
+    void setCalibrations(std::vector<vnav2::Calibration> calibrations) {
+        m_calibrations = std::move(calibrations);
+    }
+    const std::vector<vnav2::Calibration>& calibrations() const { return m_calibrations; }
+    // Whether a NanoVNA V2 hands its points over uncorrected (rawFinished()):
+    // a calibration's standard.
+    void setRaw(bool raw) { m_rawWanted = raw; }
+    bool rawWanted() const { return m_rawWanted; }
 
     void start(const Request& request);
     void cancel();
@@ -97,6 +109,9 @@ public:
     void setProgress(int pointsDone);
     void setDevice(const QString& device);
     void succeed(const std::vector<analyser::S11Point>& points);
+    void succeedRaw(const std::vector<analyser::S11Point>& points, int variant);
+    // The points of a raw request, once rawFinished().
+    const std::vector<analyser::S11Point>& rawPoints() const { return m_raw; }
     void fail(Fault fault, const QString& detail = {});
 
 signals:
@@ -105,6 +120,8 @@ signals:
     void identified(const QString& device);
     // device: what the analyser called itself (empty if it did not say).
     void finished(const zeliro::MeasuredSweep& sweep, const QString& device);
+    // A raw request is done: rawPoints(), from a NanoVNA V2 of this variant.
+    void rawFinished(int variant);
     // detail: the port's own error text, the sentence of a bad point, or the
     // kind of device.
     void failed(zeliro::AnalyserLink::Fault fault, const QString& detail);
@@ -116,6 +133,7 @@ private:
     // Lets go of the port; a device that can still hear is first sent its
     // farewell.
     void release(bool farewell);
+    void speak(PortFamily kind);
 
     QSerialPort m_port;
     QTimer m_echoTimer;
@@ -127,8 +145,11 @@ private:
     bool m_pausing = false;
     bool m_everEchoed = false;
     // A port of no known USB identity: if the NanoVNA shell hears nothing
-    // like itself, the RigExpert's protocol is tried.
-    bool m_tryRigExpert = false;
+    // like itself, the V2's protocol is tried, then the RigExpert's.
+    std::vector<PortFamily> m_untried;
+    std::vector<analyser::S11Point> m_raw;
+    std::vector<vnav2::Calibration> m_calibrations;
+    bool m_rawWanted = false;
     Request m_request;
     std::unique_ptr<AnalyserDevice> m_device;
     // The device let go of while one of its own calls may still be running.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analyser/AnalyserLink.h"
+#include "core/sweep/vnav2.h"
 
 namespace zeliro {
 
@@ -35,6 +36,10 @@ analyser::Segment NanoVnaShell::sweepOf(const analyser::Segment& segment) const 
 }
 
 void NanoVnaShell::take(std::string& received) {
+    // A NanoVNA V2 takes the Enter for its "indicate" and answers '2', never
+    // a prompt: it is told at once.
+    if (m_step == Step::prompt && received == std::string(1, vnav2::indicateReply))
+        return link().fail(AnalyserLink::Fault::garbage);
     // Each reply handled may send the next command and so change m_command.
     while (link().isCurrent(this) && m_step != Step::settle) {
         if (!m_echoSeen) {

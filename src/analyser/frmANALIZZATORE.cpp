@@ -5,10 +5,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 
+#include "analyser/Calibrations.h"
+#include "analyser/frmCALIBRAZIONE.h"
 #include "core/numbers.h"
 #include "frame/Accessibility.h"
 #include "frame/Controls.h"
@@ -75,10 +78,12 @@ frmANALIZZATORE::frmANALIZZATORE(const AnalyserRequest& request)
     setColours(*messaggio, yellow);
 
     misura = button("misura", tr("MISURA"), QRect(10, 258, 150, 32));
+    calibra = button("calibra", tr("CALIBRA..."), QRect(166, 258, 128, 32));
     annulla = button("annulla", tr("ANNULLA"), QRect(300, 258, 150, 32));
     misura->setDefault(true);
     for (DecimalField* field : {inizio, fine, punti}) field->setDefaultButton(misura);
     connect(misura, &QPushButton::clicked, this, &frmANALIZZATORE::misura_Click);
+    connect(calibra, &QPushButton::clicked, this, &frmANALIZZATORE::calibra_Click);
     connect(annulla, &QPushButton::clicked, this, &frmANALIZZATORE::annulla_Click);
     connect(&m_link, &AnalyserLink::progress, this, [this](int done, int total) {
         avanzamento->setRange(0, total);
@@ -140,29 +145,65 @@ QString frmANALIZZATORE::chosenPort() const {
     return porta->currentText().trimmed();
 }
 
-void frmANALIZZATORE::misura_Click() {
-    if (m_link.isRunning()) return;
+std::optional<analyser::SweepPlan> frmANALIZZATORE::typedPlan() {
     const std::string start = inizio->text().toStdString();
     const std::string stop = fine->text().toStdString();
     const std::string points = punti->text().toStdString();
     const analyser::PlanReading plan = analyser::readPlan({start, stop, points, m_request.language});
     switch (plan.problem) {
         case analyser::PlanProblem::none:
-            break;
+            return plan.plan;
         case analyser::PlanProblem::noRange:
-            return tell(tr("Scrivere l'inizio e la fine della scansione in MHz."));
+            tell(tr("Scrivere l'inizio e la fine della scansione in MHz."));
+            break;
         case analyser::PlanProblem::stopNotAboveStart:
-            return tell(tr("La fine della scansione deve superarne l'inizio."));
+            tell(tr("La fine della scansione deve superarne l'inizio."));
+            break;
         case analyser::PlanProblem::tooFewPoints:
         case analyser::PlanProblem::tooManyPoints:
-            return tell(tr("I punti vanno da 2 a 10000, al più uno per hertz."));
+            tell(tr("I punti vanno da 2 a 10000, al più uno per hertz."));
+            break;
     }
+    return std::nullopt;
+}
+
+void frmANALIZZATORE::misura_Click() {
+    if (m_link.isRunning()) return;
+    const auto plan = typedPlan();
+    if (!plan) return;
     m_port = chosenPort();
     setRunning(true);
     messaggio->setText(tr("Misura in corso..."));
-    avanzamento->setRange(0, plan.plan.points);
+    avanzamento->setRange(0, plan->points);
     avanzamento->setValue(0);
-    m_link.start({m_port, plan.plan, 50, m_request.language});
+    QSettings kept = settings();
+    std::vector<vnav2::Calibration> calibrations;
+    for (const StoredCalibration& stored : storedCalibrations(kept, deviceKey(m_port)))
+        calibrations.push_back(stored.calibration);
+    m_link.setCalibrations(std::move(calibrations));
+    m_link.start({m_port, *plan, 50, m_request.language});
+}
+
+void frmANALIZZATORE::calibra_Click() {
+    if (m_link.isRunning()) return;
+    // One calibration at a time: the one open is shown.
+    for (auto* open : findChildren<frmCALIBRAZIONE*>(QString(), Qt::FindDirectChildrenOnly))
+        if (open->isVisible()) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+    const auto plan = typedPlan();
+    if (!plan) return;
+    m_port = chosenPort();
+    if (m_port.isEmpty()) return tell(faultText(AnalyserLink::Fault::noPort, {}));
+    frmCALIBRAZIONE::Setup setup{
+        m_port, *plan, m_request.language, m_request.replyTimeoutMs,
+        [this](AnalyserLink::Fault fault, const QString& detail) { return faultText(fault, detail); }};
+    auto* dialog = new frmCALIBRAZIONE(this, beepOf(m_request), setup);
+    connect(dialog, &frmCALIBRAZIONE::saved, this,
+            [this] { messaggio->setText(tr("Calibrazione salvata: ora MISURA.")); });
+    dialog->show();
 }
 
 void frmANALIZZATORE::annulla_Click() {
@@ -187,6 +228,19 @@ void frmANALIZZATORE::failed(AnalyserLink::Fault fault, const QString& detail) {
     setRunning(false);
     avanzamento->setValue(0);
     tell(faultText(fault, detail));
+}
+
+QString frmANALIZZATORE::keptCalibrations() const {
+    QSettings kept = settings();
+    QString text;
+    for (const StoredCalibration& stored : storedCalibrations(kept, deviceKey(m_port)))
+        text +=
+            tr(" Salvata il %1: da %2 a %3 MHz.")
+                .arg(QLocale(m_request.language == Language::english ? QLocale::English : QLocale::Italian)
+                         .toString(stored.made, QLocale::ShortFormat),
+                     megahertz(stored.calibration.frequenciesHz.front() / 1e6, m_request.language),
+                     megahertz(stored.calibration.frequenciesHz.back() / 1e6, m_request.language));
+    return text;
 }
 
 QString frmANALIZZATORE::faultText(AnalyserLink::Fault fault, const QString& detail) const {
@@ -228,16 +282,17 @@ QString frmANALIZZATORE::faultText(AnalyserLink::Fault fault, const QString& det
                 "sua gamma?");
         case Fault::outOfRange:
             return tr("L'analizzatore non sa misurare oltre 4294 MHz.");
-        case Fault::notSupported:
-            return tr("Il dispositivo su %1 (%2) usa un protocollo che il programma non conosce ancora.")
-                .arg(m_port, detail);
+        case Fault::notCalibrated:
+            return tr("Nessuna calibrazione del NanoVNA V2 su %1 copre la scansione: CALIBRA... con OPEN, "
+                      "SHORT e LOAD.%2")
+                .arg(m_port, keptCalibrations());
     }
     return {};
 }
 
 void frmANALIZZATORE::setRunning(bool running) {
     setProperty("running", running);
-    for (QWidget* control : std::initializer_list<QWidget*>{porta, inizio, fine, punti, misura})
+    for (QWidget* control : std::initializer_list<QWidget*>{porta, inizio, fine, punti, misura, calibra})
         control->setEnabled(!running);
 }
 

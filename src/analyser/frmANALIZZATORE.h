@@ -4,9 +4,12 @@
 // what it probably is, the last one used proposed), checks start, stop and points, and presses MISURA; the
 // link measures without blocking, the bar follows it, and when the sweep is
 // complete the dialog hands it over and closes. A fault leaves a message here
-// and nothing half done; ANNULLA stops at once and closes.
+// and nothing half done; ANNULLA stops at once and closes. CALIBRA… opens the
+// program's own calibration of a NanoVNA V2 over the sweep typed in.
 
 #include <QDialog>
+
+#include <optional>
 
 #include "analyser/AnalyserLink.h"
 #include "frame/Verification.h"
@@ -27,6 +30,7 @@ public:
 
 public slots:
     void misura_Click();
+    void calibra_Click();
     void annulla_Click();
 
 protected:
@@ -39,9 +43,13 @@ private:
     QPushButton* button(const QString& name, const QString& text, const QRect& geometry);
     void buildPort();
     QString chosenPort() const;
+    // The sweep as typed; nothing, and a message, when it does not read.
+    std::optional<analyser::SweepPlan> typedPlan();
     void measured(const MeasuredSweep& sweep, const QString& device);
     void failed(AnalyserLink::Fault fault, const QString& detail);
     QString faultText(AnalyserLink::Fault fault, const QString& detail) const;
+    // What calibrations the device on the port has, for a sweep none covers.
+    QString keptCalibrations() const;
     void setRunning(bool running);
     void tell(const QString& message);
 
@@ -53,6 +61,7 @@ private:
     DecimalField* fine = nullptr;
     DecimalField* punti = nullptr;
     QPushButton* misura = nullptr;
+    QPushButton* calibra = nullptr;
     QPushButton* annulla = nullptr;
     QProgressBar* avanzamento = nullptr;
     QLabel* messaggio = nullptr;
