@@ -199,7 +199,8 @@ void VerifyWindow::simulatesTheDesignOnDisplay() {
     click(designer, "Command2");
     QWidget* window = verification(designer);
     QVERIFY(window);
-    control<QAbstractButton>(window, "rame")->setChecked(false);
+    QComboBox* metal = control<QComboBox>(window, "materiale");
+    metal->setCurrentIndex(metal->findData(static_cast<int>(nec::Conductor::perfect)));
     simulate(window);
     QCOMPARE(textOf(window, "messaggio"), "");
     QCOMPARE(window->property("panels").toInt(), resonances.size());

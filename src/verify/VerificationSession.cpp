@@ -40,6 +40,15 @@ std::vector<nec::Band> bandsOf(const nec::Design& design) {
     return nec::buildModel(design, nec::defaultOptions(design)).model.bands;
 }
 
+// The deck with a comment card on the cable between the radio and the
+// antenna, after the deck's other comments: the model ends at the feed point.
+std::string withCableComment(const std::string& deck, const nec::Feedline& line, Language language) {
+    const std::string cable = nec::cableText(line, language);
+    const std::size_t end = deck.find("\nCE");
+    if (cable.empty() || end == std::string::npos) return deck;
+    return deck.substr(0, end + 1) + "CM " + cable + deck.substr(end);
+}
+
 nec::Shape shapeOf(const nec::Design& design) {
     return std::visit([](const auto& d) { return d.shape; }, design);
 }
@@ -114,6 +123,11 @@ void VerificationSession::endJob() {
 void VerificationSession::jobFinished(SessionJob* job) {
     if (job != m_job.get()) return;
     const SessionJob::Commits what = job->commit(m_shown);
+    // A correction's sweeps were made for the cable of its start.
+    if (what == SessionJob::Commits::results && m_shown.corrected) {
+        if (m_shown.results) m_shown.results->feedline = m_runFeedline;
+        if (m_shown.designResults) m_shown.designResults->feedline = m_runFeedline;
+    }
     endJob();
     handle(Event::succeeded);
     switch (what) {
@@ -150,7 +164,7 @@ bool VerificationSession::simulate(const Typed& typed) {
     m_bands = built.model.bands;
     begin(std::make_unique<SweepJob>(
               m_engine, m_language, built.model,
-              Results{m_design, *reading.options, reading.referenceOhm, m_bands, {}, {}}),
+              Results{m_design, *reading.options, reading.referenceOhm, reading.feedline, m_bands, {}, {}}),
           Event::simulate);
     return true;
 }
@@ -162,7 +176,8 @@ bool VerificationSession::correct(const Typed& typed) {
     // search and stays beside the corrected one (also when it is already
     // beside an earlier correction).
     const auto sameOptions = [&](const Results& results) {
-        return results.options == *reading.options && results.referenceOhm == reading.referenceOhm;
+        return results.options == *reading.options && results.referenceOhm == reading.referenceOhm &&
+               results.feedline == reading.feedline;
     };
     std::optional<Results> designResults;
     if (m_shown.corrected) {
@@ -171,6 +186,7 @@ bool VerificationSession::correct(const Typed& typed) {
     } else if (m_shown.results && sameOptions(*m_shown.results)) {
         designResults = m_shown.results;
     }
+    m_runFeedline = reading.feedline;
     begin(std::make_unique<CorrectionJob>(m_engine, m_language, m_design, *reading.options,
                                           reading.referenceOhm, std::move(designResults)),
           Event::correct);
@@ -206,7 +222,8 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
     }
     // A corrected design is saved as corrected, its cards say from what; it
     // was corrected for its options only.
-    if (m_shown.corrected && !(m_shown.results && m_shown.results->options == *reading.options)) {
+    if (m_shown.corrected && !(m_shown.results && m_shown.results->options == *reading.options &&
+                               m_shown.results->feedline == reading.feedline)) {
         error = tr("Le opzioni sono cambiate: i risultati non valgono più, premere SIMULA.");
         return std::nullopt;
     }
@@ -217,11 +234,17 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
         error = fromStd(built.error);
         return std::nullopt;
     }
-    return built.deck;
+    return withCableComment(built.deck, reading.feedline, m_language);
 }
 
 std::string VerificationSession::csvOf(const Results& results) const {
-    return nec::csvText({results.rows, results.bands, results.options, results.referenceOhm, m_language});
+    const std::string cable = nec::cableText(results.feedline, m_language);
+    const std::string csv =
+        nec::csvText({results.rows, results.bands, results.options, results.referenceOhm, m_language});
+    if (cable.empty()) return csv;
+    // The cable's line goes with the options' comments, before the header.
+    const std::size_t header = csv.find("\nband,");
+    return header == std::string::npos ? csv : csv.substr(0, header + 1) + "# " + cable + csv.substr(header);
 }
 
 // With a correction on display, both sweeps: the design's, then the corrected one's.

@@ -136,6 +136,16 @@ std::string throughCableText(const Feedline& line, Language language) {
     return textWith(Text::deembedded, {formatDouble(line.lengthM, language), name}, language);
 }
 
+std::string cableText(const Feedline& line, Language language) {
+    if (!(line.lengthM > 0)) return {};
+    const Cable& c = line.cable;
+    return textWith(Text::cableComment,
+                    {formatDouble(line.lengthM, language),
+                     c.name.empty() ? std::string(text(Text::cableUser, language)) : c.name,
+                     formatDouble(c.impedanceOhm, language), formatDouble(c.velocityFactor, language)},
+                    language);
+}
+
 std::vector<ShackEndRow> atShackEnd(const std::vector<Row>& rows, const Feedline& line, double referenceOhm) {
     std::vector<ShackEndRow> out;
     out.reserve(rows.size());

@@ -153,6 +153,8 @@ constexpr std::array italian = {
               "il cavo e la sua lunghezza."},
     std::pair{Text::deembedded, "riportata al punto di alimentazione attraverso %1 m di %2"},
     std::pair{Text::cableOwnName, "cavo da %1 ohm, fattore di velocità %2"},
+    std::pair{Text::cableComment,
+              "cavo tra analizzatore e antenna: %1 m di %2 (%3 ohm, fattore di velocità %4)"},
 };
 
 constexpr std::array english = {
@@ -298,9 +300,11 @@ constexpr std::array english = {
               "check the cable and its length."},
     std::pair{Text::deembedded, "referred to the feed point through %1 m of %2"},
     std::pair{Text::cableOwnName, "%1 ohm cable, velocity factor %2"},
+    std::pair{Text::cableComment,
+              "cable between analyser and antenna: %1 m of %2 (%3 ohm, velocity factor %4)"},
 };
 
-static_assert(completeColumns(italian, english, Text::cableOwnName));
+static_assert(completeColumns(italian, english, Text::cableComment));
 
 }  // namespace
 

@@ -137,6 +137,7 @@ enum class Text {
     deembedNegative,
     deembedded,
     cableOwnName,
+    cableComment,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
