@@ -1316,6 +1316,22 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>Da analizzatore</source>
         <translation>From analyser</translation>
     </message>
+    <message>
+        <source>Cavo…</source>
+        <translation>Cable…</translation>
+    </message>
+    <message>
+        <source>Cavo tra analizzatore e antenna</source>
+        <translation>Cable between analyser and antenna</translation>
+    </message>
+    <message>
+        <source>CAVO</source>
+        <translation>CABLE</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA  m</source>
+        <translation>LENGTH  m</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::frmVERIFICA</name>

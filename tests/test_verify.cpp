@@ -4,8 +4,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +17,7 @@
 #include <memory>
 
 #include "core/dipolesweep.h"
+#include "core/nec/coax.h"
 #include "core/nec/pattern.h"
 #include "core/numbers.h"
 #include "frame/Registry.h"
@@ -557,6 +561,10 @@ void VerifyWindow::trimmingTakesTheMeasuredMinimum_data() {
     QTest::newRow("a file that does not read changes nothing") << "7,05"
                                                                << "rotta.csv"
                                                                << "6,9";
+    // Measured at the shack end of 10 m of RG-58, with that cable chosen: the same dip.
+    QTest::newRow("through 10 m of RG-58") << "7,05"
+                                           << "cavo.csv"
+                                           << "7,099";
 }
 
 void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
@@ -569,8 +577,28 @@ void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
         if (file == "dipolo.csv") writeDipoleCsv(out, DipoleModel{}, 6.8, 7.4, 201);
         if (file == "dipolo.s1p") writeDipoleTouchstone(out, DipoleModel{}, 6.8, 7.4, 201);
         if (file == "rotta.csv") out << "7000000,1.5\n7100000,abc\n";
+        if (file == "cavo.csv") {
+            out << "Frequency (Hz),R,X\n";
+            measureDipole(DipoleModel{}, 6.8, 7.4, 201, [&out](const MeasuredValues& v) {
+                const auto z =
+                    nec::atShackEnd({*nec::findCable("RG-58"), 10}, v.frequencyHz / 1e6, v.impedance);
+                out << numberText(v.frequencyHz) << ',' << numberText(z.real()) << ',' << numberText(z.imag())
+                    << '\n';
+            });
+        }
     }
     QWidget* trimming = Registry::current().show("frmTARATURA");
+    if (file == "cavo.csv") {
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == "frmCAVO");
+            auto* cable = control<QComboBox>(dialog, "cavo");
+            cable->setCurrentIndex(cable->findText("RG-58"));
+            control<QLineEdit>(dialog, "lunghezzaCavo")->setText("10");
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        triggerMenu(trimming, "cavo");
+    }
     click(trimming, "Option1");
     type(trimming, "Text1", wanted);
     type(trimming, "Text2", "6,9");
