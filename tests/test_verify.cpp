@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -589,15 +590,13 @@ void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
     }
     QWidget* trimming = Registry::current().show("frmTARATURA");
     if (file == "cavo.csv") {
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog && dialog->objectName() == "frmCAVO");
-            auto* cable = control<QComboBox>(dialog, "cavo");
-            cable->setCurrentIndex(cable->findText("RG-58"));
-            control<QLineEdit>(dialog, "lunghezzaCavo")->setText("10");
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
         triggerMenu(trimming, "cavo");
+        auto* dialog = trimming->findChild<QDialog*>("frmCAVO");
+        QVERIFY(dialog);
+        auto* cable = control<QComboBox>(dialog, "cavo");
+        cable->setCurrentIndex(cable->findText("RG-58"));
+        control<QLineEdit>(dialog, "lunghezzaCavo")->setText("10");
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
     click(trimming, "Option1");
     type(trimming, "Text1", wanted);

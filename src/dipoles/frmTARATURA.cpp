@@ -107,16 +107,24 @@ void frmTARATURA::takeMeasuredSweep(const MeasuredSweep& measured) {
         statusBar()->showMessage(note);
 }
 
+// A small window of the trimming window's own, not modal: the trimming
+// window stays usable while it is open, and it opens once.
 void frmTARATURA::cavo_Click() {
-    QDialog dialog(this);
-    dialog.setObjectName("frmCAVO");
-    dialog.setWindowTitle(tr("Cavo tra analizzatore e antenna"));
-    dialog.setFixedSize(300, 112);
-    setColours(dialog, black, teal);
-    dialog.setAutoFillBackground(true);
-    QLabel* caption = addCaption(&dialog, "didascalia_cavo", tr("CAVO"), QRect(8, 10, 130, 20));
+    if (auto* open = findChild<QDialog*>("frmCAVO")) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName("frmCAVO");
+    dialog->setWindowTitle(tr("Cavo tra analizzatore e antenna"));
+    dialog->setFixedSize(300, 112);
+    setColours(*dialog, black, teal);
+    dialog->setAutoFillBackground(true);
+    QLabel* caption = addCaption(dialog, "didascalia_cavo", tr("CAVO"), QRect(8, 10, 130, 20));
     caption->setFont(sansFont(8, true));
-    auto* cable = new QComboBox(&dialog);
+    auto* cable = new QComboBox(dialog);
     cable->setObjectName("cavo");
     cable->setGeometry(142, 8, 150, 22);
     cable->setFont(sansFont(8));
@@ -126,31 +134,31 @@ void frmTARATURA::cavo_Click() {
     const int chosen = cable->findText(QString::fromStdString(m_feedline.cable.name));
     cable->setCurrentIndex(m_feedline.lengthM > 0 && chosen > 0 ? chosen : 0);
     QLabel* lengthCaption =
-        addCaption(&dialog, "didascalia_lunghezzaCavo", tr("LUNGHEZZA  m"), QRect(8, 42, 130, 20));
+        addCaption(dialog, "didascalia_lunghezzaCavo", tr("LUNGHEZZA  m"), QRect(8, 42, 130, 20));
     lengthCaption->setFont(sansFont(8, true));
-    DecimalField* length = addDecimalField(&dialog, registry().beep(), registry().decimalSeparator(),
+    DecimalField* length = addDecimalField(dialog, registry().beep(), registry().decimalSeparator(),
                                            "lunghezzaCavo", QRect(142, 40, 150, 22));
     length->setFont(sansFont(9, true));
     nameAfterCaption(*length, *lengthCaption);
     length->setText(
         QString::fromStdString(formatDouble(m_feedline.lengthM > 0 ? m_feedline.lengthM : 10, language())));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     buttons->setGeometry(8, 76, 284, 28);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, dialog, [this, dialog, cable, length] {
         nec::Feedline line;
         if (cable->currentIndex() > 0) {
             line.cable = nec::cableCatalogue()[static_cast<std::size_t>(cable->currentIndex() - 1)];
             line.lengthM = parseDouble(length->text().toStdString(), language()).value_or(-1);
         }
         if (const std::string error = nec::feedlineError(line, language()); !error.empty()) {
-            QMessageBox::warning(&dialog, dialog.windowTitle(), QString::fromStdString(error));
+            QMessageBox::warning(dialog, dialog->windowTitle(), QString::fromStdString(error));
             return length->setFocus();
         }
         m_feedline = line;
-        dialog.accept();
+        dialog->accept();
     });
-    dialog.exec();
+    dialog->show();
 }
 
 void frmTARATURA::daanalizzatore_Click() {
