@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -65,6 +66,8 @@ private slots:
     void staleFiguresAreNeverUsed();
     void aRunThatDoesNotEndWellChangesNothing_data();
     void aRunThatDoesNotEndWellChangesNothing();
+    void anInstallationFieldThatDoesNotReadIsShown_data();
+    void anInstallationFieldThatDoesNotReadIsShown();
     void measuredSweepBesideTheModel();
     void patternPageFollowsTheResults();
     void smithPageFollowsTheResults();
@@ -323,6 +326,10 @@ void VerifyWindow::staleFiguresAreNeverUsed_data() {
                                                  << "450";
     QTest::newRow("point count changed") << "punti"
                                          << "21";
+    QTest::newRow("insulation typed") << "isolamento"
+                                      << "0,8";
+    QTest::newRow("span changed") << "ampiezza"
+                                  << "3";
 }
 
 void VerifyWindow::staleFiguresAreNeverUsed() {
@@ -433,6 +440,31 @@ void VerifyWindow::aRunThatDoesNotEndWellChangesNothing() {
     QVERIFY(control<QWidget>(window, "grafico")->grab().toImage() == plot);
     QCOMPARE(exports("after"), saved);
     QFile::remove(m_scratch.filePath("hung"));
+}
+
+// SIMULA refuses an installation's field that does not read, naming it, and
+// brings its page and the field up.
+void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("insulation") << "isolamento"
+                                << "ISOLAMENTO mm";
+    QTest::newRow("span") << "ampiezza"
+                          << "AMPIEZZA ± %";
+    QTest::newRow("centre") << "centro"
+                            << "CENTRO MHz";
+}
+
+void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown() {
+    QFETCH(QString, field);
+    QFETCH(QString, caption);
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    fill(window, {field}, {","});
+    click(window, "simula");
+    QCOMPARE(textOf(window, "messaggio"), "Il valore di \"" + caption + "\" non è un numero.");
+    QCOMPARE(control<QTabWidget>(window, "pagine")->currentWidget(), control<QWidget>(window, "impianto"));
+    QCOMPARE(window->focusWidget(), control<QWidget>(window, field));
 }
 
 // The pattern is computed when its page opens, for the results on display;
