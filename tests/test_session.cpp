@@ -482,6 +482,8 @@ void Session::installationReachesTheDeck_data() {
                                       << "RG-999" << free << QStringList{} << Field::cable;
     QTest::newRow("own cable, no impedance") << "impedenzaCavo"
                                              << "x" << free << QStringList{} << Field::cableImpedance;
+    QTest::newRow("own cable, velocity factor 2") << "velocita"
+                                                  << "2" << free << QStringList{} << Field::velocityFactor;
     QTest::newRow("cable too long") << "lunghezzaCavo"
                                     << "1E9" << free << QStringList{} << Field::cableLength;
 }
@@ -508,11 +510,12 @@ void Session::installationReachesTheDeck() {
         options.copperLoss = true;
     }
     if (field == "cavo") i.cable = typedText;
-    if (field == "impedenzaCavo" || field == "lunghezzaCavo") i.cable = nec::ownCableChoice;
+    if (field.contains("Cavo") || field == "velocita") i.cable = nec::ownCableChoice;
     for (auto [name, into] : {std::pair{"isolamento", &i.insulationMm},
                               {"sigma", &i.soilConductivity},
                               {"ampiezza", &i.spanPercent},
                               {"impedenzaCavo", &i.cableImpedanceOhm},
+                              {"velocita", &i.velocityFactor},
                               {"lunghezzaCavo", &i.cableLengthM}})
         if (field == name) *into = typedText;
     QVERIFY(!session.resultsMatch(options));

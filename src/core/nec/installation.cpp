@@ -59,9 +59,15 @@ InstallationReading readInstallation(const InstallationTexts& typed, ModelOption
         reading.feedline = {};
     }
     if (std::string error = feedlineError(reading.feedline, language); !error.empty()) {
-        reading.field = own && reading.feedline.lengthM > 0 && reading.feedline.lengthM <= 10000
-                            ? F::cableImpedance
-                            : F::cableLength;
+        // The figure at fault: each of the user's own tried beside sound ones.
+        const auto sound = [language](double z0, double vf, double dbPer100m) {
+            return feedlineError({ownCable(z0, vf, dbPer100m), 1}, language).empty();
+        };
+        const Cable usual = ownCable(50, 0.66, 1);
+        reading.field = !feedlineError({usual, reading.feedline.lengthM}, language).empty() ? F::cableLength
+                        : !sound(impedance, 0.66, 1) ? F::cableImpedance
+                        : !sound(50, velocity, 1)    ? F::velocityFactor
+                                                     : F::loss;
         reading.error = std::move(error);
     }
     return reading;
