@@ -442,8 +442,8 @@ void VerifyWindow::aRunThatDoesNotEndWellChangesNothing() {
     QFile::remove(m_scratch.filePath("hung"));
 }
 
-// SIMULA refuses an installation's field that does not read, naming it, and
-// brings its page and the field up.
+// SIMULA refuses an installation's field that does not read, naming it, or
+// that is out of range, and brings its page and the field up.
 void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("caption");
@@ -453,6 +453,8 @@ void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown_data() {
                           << "AMPIEZZA ± %";
     QTest::newRow("centre") << "centro"
                             << "CENTRO MHz";
+    QTest::newRow("span of 60 %") << "ampiezza"
+                                  << "60";
 }
 
 void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown() {
@@ -460,9 +462,11 @@ void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown() {
     QFETCH(QString, caption);
     QWidget* window = verification(openHalfWave("7,05"));
     QVERIFY(window);
-    fill(window, {field}, {","});
+    // A caption stands for a text that does not read, a figure for one out of range.
+    const bool figure = caption.front().isDigit();
+    fill(window, {field}, {figure ? caption : ","});
     click(window, "simula");
-    QCOMPARE(textOf(window, "messaggio"), "Il valore di \"" + caption + "\" non è un numero.");
+    if (!figure) QCOMPARE(textOf(window, "messaggio"), "Il valore di \"" + caption + "\" non è un numero.");
     QCOMPARE(control<QTabWidget>(window, "pagine")->currentWidget(), control<QWidget>(window, "impianto"));
     QCOMPARE(window->focusWidget(), control<QWidget>(window, field));
 }

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/nec/ondisplay.h"
+#include "core/nec/texts.h"
 #include "verify/CorrectionJob.h"
 #include "verify/PatternJobs.h"
 
@@ -47,6 +48,20 @@ std::string withCableComment(const std::string& deck, const nec::Feedline& line,
     const std::size_t end = deck.find("\nCE");
     if (cable.empty() || end == std::string::npos) return deck;
     return deck.substr(0, end + 1) + "CM " + cable + deck.substr(end);
+}
+
+// The option a model's refusal is about, so that the window can bring it up.
+VerificationSession::Field fieldOf(const std::string& error, Language language) {
+    using F = VerificationSession::Field;
+    using T = nec::Text;
+    const std::pair<T, F> faults[] = {
+        {T::badDiameter, F::wireDiameter},    {T::badHeight, F::height}, {T::badAngle, F::apexAngle},
+        {T::badQuality, F::qualityFactor},    {T::badPoints, F::points}, {T::badSpan, F::span},
+        {T::badInsulation, F::insulation},    {T::badCentre, F::centre}, {T::badSoil, F::soilConductivity},
+        {T::badPermittivity, F::permittivity}};
+    for (const auto& [text, field] : faults)
+        if (error == nec::text(text, language)) return field;
+    return F::none;
 }
 
 nec::Shape shapeOf(const nec::Design& design) {
@@ -160,7 +175,7 @@ bool VerificationSession::simulate(const Typed& typed) {
     const OptionsReading reading = readOptions(typed);
     if (!reading.options) return refuse(reading.error, reading.field);
     const nec::ModelOutcome built = nec::buildModel(m_design, *reading.options, m_language);
-    if (!built.error.empty()) return refuse(fromStd(built.error));
+    if (!built.error.empty()) return refuse(fromStd(built.error), fieldOf(built.error, m_language));
     m_bands = built.model.bands;
     begin(std::make_unique<SweepJob>(
               m_engine, m_language, built.model,
