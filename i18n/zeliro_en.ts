@@ -306,6 +306,10 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>corretto</source>
         <translation>corrected</translation>
     </message>
+    <message>
+        <source>alla radio</source>
+        <translation>at the radio</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::VerificationSession</name>
@@ -356,6 +360,54 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Le opzioni sono cambiate: i risultati non valgono più, premere SIMULA.</source>
         <translation>The options have changed: the results no longer apply, press SIMULATE.</translation>
+    </message>
+    <message>
+        <source>Il cavo &quot;%1&quot; non è nell&apos;elenco.</source>
+        <translation>The cable &quot;%1&quot; is not in the list.</translation>
+    </message>
+    <message>
+        <source>ISOLAMENTO mm</source>
+        <translation>INSULATION mm</translation>
+    </message>
+    <message>
+        <source>PERMITTIVITÀ</source>
+        <translation>PERMITTIVITY</translation>
+    </message>
+    <message>
+        <source>EPSILON SUOLO</source>
+        <translation>SOIL EPSILON</translation>
+    </message>
+    <message>
+        <source>SIGMA SUOLO S/m</source>
+        <translation>SOIL SIGMA S/m</translation>
+    </message>
+    <message>
+        <source>CAVO</source>
+        <translation>CABLE</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA CAVO m</source>
+        <translation>CABLE LENGTH m</translation>
+    </message>
+    <message>
+        <source>IMPEDENZA CAVO ohm</source>
+        <translation>CABLE IMPEDANCE ohm</translation>
+    </message>
+    <message>
+        <source>FATTORE VELOCITÀ</source>
+        <translation>VELOCITY FACTOR</translation>
+    </message>
+    <message>
+        <source>PERDITA dB/100m 10 MHz</source>
+        <translation>LOSS dB/100m 10 MHz</translation>
+    </message>
+    <message>
+        <source>AMPIEZZA ± %</source>
+        <translation>SPAN ± %</translation>
+    </message>
+    <message>
+        <source>CENTRO MHz</source>
+        <translation>CENTRE MHz</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1352,22 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>Da analizzatore</source>
         <translation>From analyser</translation>
     </message>
+    <message>
+        <source>Cavo…</source>
+        <translation>Cable…</translation>
+    </message>
+    <message>
+        <source>Cavo tra analizzatore e antenna</source>
+        <translation>Cable between analyser and antenna</translation>
+    </message>
+    <message>
+        <source>CAVO</source>
+        <translation>CABLE</translation>
+    </message>
+    <message>
+        <source>LUNGHEZZA  m</source>
+        <translation>LENGTH  m</translation>
+    </message>
 </context>
 <context>
     <name>zeliro::frmVERIFICA</name>
@@ -1338,10 +1406,6 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>SUOLO</source>
         <translation>GROUND</translation>
-    </message>
-    <message>
-        <source>PERDITE  NEL  RAME</source>
-        <translation>COPPER  LOSSES</translation>
     </message>
     <message>
         <source>SIMULA</source>
@@ -1518,6 +1582,38 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Salva il diagramma di radiazione</source>
         <translation>Save the radiation pattern</translation>
+    </message>
+    <message>
+        <source>CONDUTTORE</source>
+        <translation>CONDUCTOR</translation>
+    </message>
+    <message>
+        <source>IMPIANTO</source>
+        <translation>INSTALLATION</translation>
+    </message>
+    <message>
+        <source>Guaina</source>
+        <translation>Jacket</translation>
+    </message>
+    <message>
+        <source>Riempie la permittività con quella della guaina scelta</source>
+        <translation>Fills in the permittivity of the jacket chosen</translation>
+    </message>
+    <message>
+        <source>Vuoto: la frequenza di progetto</source>
+        <translation>Empty: the design frequency</translation>
+    </message>
+    <message>
+        <source>Perdita adattata in dB ogni 100 m a 10 MHz</source>
+        <translation>Matched loss in dB per 100 m at 10 MHz</translation>
+    </message>
+    <message>
+        <source>Con un cavo, la misura è riportata al punto di alimentazione e il grafico SWR mostra anche il modello come lo vede la radio.</source>
+        <translation>With a cable, the measurement is referred to the feed point and the SWR plot also shows the model as the radio sees it.</translation>
+    </message>
+    <message>
+        <source>PERDITE  NEL  CONDUTTORE</source>
+        <translation>CONDUCTOR  LOSS</translation>
     </message>
 </context>
 </TS>

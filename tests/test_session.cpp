@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "core/nec/analysis.h"
+#include "core/nec/coax.h"
 #include "core/nec/output.h"
 #include "verify/VerificationSession.h"
 
@@ -27,7 +28,7 @@ const nec::Design dipole = nec::HalfWaveDesign{20.21, 7.05};
 const nec::Design twoBand = nec::TwoBandDesign{10.09, 7.89, 3.44, 142.86, 7.055, 3.650};
 
 VerificationSession::Typed typed(const QString& points = "41", nec::Ground ground = nec::Ground::freeSpace) {
-    return {"2", "10", "120", "", "50", points, ground, false};
+    return {"2", "10", "120", "", "50", points, ground, false, nec::Conductor::copper, {}};
 }
 
 // nec2c processes running in the folders of this test's temporary folder.
@@ -70,6 +71,10 @@ private slots:
     void aRunCancelledOrFailedChangesNothing();
     void radiatesAndStudiesHeights_data();
     void radiatesAndStudiesHeights();
+    void installationReachesTheDeck_data();
+    void installationReachesTheDeck();
+    void measurementTakenBackThroughTheCable_data();
+    void measurementTakenBackThroughTheCable();
 
 private:
     QTemporaryDir m_temp;
@@ -446,4 +451,115 @@ void Session::radiatesAndStudiesHeights() {
 }
 
 QTEST_GUILESS_MAIN(Session)
+// Each option of the installation reaches the saved deck (its card and its
+// comment) and marks results of other options stale; one that does not read
+// is refused, naming its field.
+void Session::installationReachesTheDeck_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<nec::Ground>("ground");
+    QTest::addColumn<QStringList>("deckHolds");
+    QTest::addColumn<Field>("refused");
+    const nec::Ground free = nec::Ground::freeSpace, own = nec::Ground::custom;
+    QTest::newRow("insulation") << "isolamento"
+                                << "0,8" << free << QStringList{"\nLD 2 ", "CM Filo isolato 0.8 mm, er 3.5"}
+                                << Field::none;
+    QTest::newRow("aluminium") << "materiale"
+                               << "1" << free << QStringList{"\nLD 5 ", "CM Conduttore Alluminio"}
+                               << Field::none;
+    QTest::newRow("own soil") << "sigma"
+                              << "0,03" << own << QStringList{"\nGN 2 ", "CM Suolo a scelta, er 13, 0.03 S/m"}
+                              << Field::none;
+    QTest::newRow("RG-58") << "cavo"
+                           << "RG-58" << free
+                           << QStringList{"CM cavo tra analizzatore e antenna: 10 m di RG-58"} << Field::none;
+    QTest::newRow("span") << "ampiezza"
+                          << "3" << free << QStringList{} << Field::none;
+    QTest::newRow("insulation no number") << "isolamento"
+                                          << "0,8x" << free << QStringList{} << Field::insulation;
+    QTest::newRow("sigma no number") << "sigma"
+                                     << "," << own << QStringList{} << Field::soilConductivity;
+    QTest::newRow("cable not listed") << "cavo"
+                                      << "RG-999" << free << QStringList{} << Field::cable;
+    QTest::newRow("own cable, no impedance") << "impedenzaCavo"
+                                             << "x" << free << QStringList{} << Field::cableImpedance;
+    QTest::newRow("own cable, velocity factor 2") << "velocita"
+                                                  << "2" << free << QStringList{} << Field::velocityFactor;
+    QTest::newRow("cable too long") << "lunghezzaCavo"
+                                    << "1E9" << free << QStringList{} << Field::cableLength;
+}
+
+void Session::installationReachesTheDeck() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(nec::Ground, ground);
+    QFETCH(QStringList, deckHolds);
+    QFETCH(Field, refused);
+    if (NecEngine::program().isEmpty()) QSKIP("nec2c is not installed");
+    VerificationSession session(Language::italian);
+    session.setDesign(dipole);
+    VerificationSession::Typed options = typed();
+    QVERIFY(session.simulate(options));
+    QTRY_COMPARE_WITH_TIMEOUT(session.state(), State::done, 60000);
+    QVERIFY(session.resultsMatch(options));
+    options.ground = ground;
+    nec::InstallationTexts& i = options.installation;
+    i.cableLengthM = "10";
+    const std::string typedText = text.toStdString();
+    if (field == "materiale") {
+        options.conductor = nec::Conductor(text.toInt());
+        options.copperLoss = true;
+    }
+    if (field == "cavo") i.cable = typedText;
+    if (field.contains("Cavo") || field == "velocita") i.cable = nec::ownCableChoice;
+    for (auto [name, into] : {std::pair{"isolamento", &i.insulationMm},
+                              {"sigma", &i.soilConductivity},
+                              {"ampiezza", &i.spanPercent},
+                              {"impedenzaCavo", &i.cableImpedanceOhm},
+                              {"velocita", &i.velocityFactor},
+                              {"lunghezzaCavo", &i.cableLengthM}})
+        if (field == name) *into = typedText;
+    QVERIFY(!session.resultsMatch(options));
+    QCOMPARE(session.readOptions(options).field, refused);
+    QString error;
+    const std::optional<std::string> deck = session.deck(options, error);
+    QCOMPARE(deck.has_value(), refused == Field::none);
+    for (const QString& card : deckHolds)
+        QVERIFY2(QString::fromStdString(*deck).contains(card), qPrintable(QString::fromStdString(*deck)));
+}
+
+// A sweep measured through 10 m of RG-58 is shown at the feed point: the
+// antenna's own 50 ohm come back, and the summary says how; a sweep of SWR
+// alone cannot be taken back and says so.
+void Session::measurementTakenBackThroughTheCable_data() {
+    QTest::addColumn<bool>("impedanceKnown");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("R and X") << true
+                             << "(riportata al punto di alimentazione attraverso 10 m di RG-58) SWR min";
+    QTest::newRow("SWR only") << false
+                              << QString::fromStdString(
+                                     nec::toFeedPoint({}, {*nec::findCable("RG-58"), 10}).error);
+}
+
+void Session::measurementTakenBackThroughTheCable() {
+    QFETCH(bool, impedanceKnown);
+    QFETCH(QString, says);
+    const nec::Feedline line{*nec::findCable("RG-58"), 10};
+    MeasuredSweep measured;
+    measured.impedanceKnown = impedanceKnown;
+    for (double f = 6.9; f < 7.2; f += 0.005) {
+        const std::complex<double> shack = nec::atShackEnd(line, f, {50, 800 * (f / 7.05 - 7.05 / f)});
+        measured.points.push_back({f, nec::swrOn(shack, 50), shack.real(), shack.imag()});
+    }
+    VerificationSession session(Language::italian);
+    session.setDesign(dipole);
+    session.takeMeasurement(measured, "misura.s1p");
+    QVERIFY(session.setFeedline(line));
+    QVERIFY2(QString::fromStdString(session.measuredText(0)).startsWith(says),
+             qPrintable(QString::fromStdString(session.measuredText(0))));
+    if (impedanceKnown)
+        for (const SweepPoint& point : session.measurement()->points)
+            QVERIFY(std::abs(point.resistance - 50) < 1e-6);
+}
+
 #include "test_session.moc"

@@ -4,8 +4,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +19,7 @@
 #include <memory>
 
 #include "core/dipolesweep.h"
+#include "core/nec/coax.h"
 #include "core/nec/pattern.h"
 #include "core/numbers.h"
 #include "frame/Registry.h"
@@ -60,6 +66,8 @@ private slots:
     void staleFiguresAreNeverUsed();
     void aRunThatDoesNotEndWellChangesNothing_data();
     void aRunThatDoesNotEndWellChangesNothing();
+    void anInstallationFieldThatDoesNotReadIsShown_data();
+    void anInstallationFieldThatDoesNotReadIsShown();
     void measuredSweepBesideTheModel();
     void patternPageFollowsTheResults();
     void smithPageFollowsTheResults();
@@ -199,7 +207,8 @@ void VerifyWindow::simulatesTheDesignOnDisplay() {
     click(designer, "Command2");
     QWidget* window = verification(designer);
     QVERIFY(window);
-    control<QAbstractButton>(window, "rame")->setChecked(false);
+    QComboBox* metal = control<QComboBox>(window, "materiale");
+    metal->setCurrentIndex(metal->findData(static_cast<int>(nec::Conductor::perfect)));
     simulate(window);
     QCOMPARE(textOf(window, "messaggio"), "");
     QCOMPARE(window->property("panels").toInt(), resonances.size());
@@ -317,6 +326,10 @@ void VerifyWindow::staleFiguresAreNeverUsed_data() {
                                                  << "450";
     QTest::newRow("point count changed") << "punti"
                                          << "21";
+    QTest::newRow("insulation typed") << "isolamento"
+                                      << "0,8";
+    QTest::newRow("span changed") << "ampiezza"
+                                  << "3";
 }
 
 void VerifyWindow::staleFiguresAreNeverUsed() {
@@ -427,6 +440,35 @@ void VerifyWindow::aRunThatDoesNotEndWellChangesNothing() {
     QVERIFY(control<QWidget>(window, "grafico")->grab().toImage() == plot);
     QCOMPARE(exports("after"), saved);
     QFile::remove(m_scratch.filePath("hung"));
+}
+
+// SIMULA refuses an installation's field that does not read, naming it, or
+// that is out of range, and brings its page and the field up.
+void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("insulation") << "isolamento"
+                                << "ISOLAMENTO mm";
+    QTest::newRow("span") << "ampiezza"
+                          << "AMPIEZZA ± %";
+    QTest::newRow("centre") << "centro"
+                            << "CENTRO MHz";
+    QTest::newRow("span of 60 %") << "ampiezza"
+                                  << "60";
+}
+
+void VerifyWindow::anInstallationFieldThatDoesNotReadIsShown() {
+    QFETCH(QString, field);
+    QFETCH(QString, caption);
+    QWidget* window = verification(openHalfWave("7,05"));
+    QVERIFY(window);
+    // A caption stands for a text that does not read, a figure for one out of range.
+    const bool figure = caption.front().isDigit();
+    fill(window, {field}, {figure ? caption : ","});
+    click(window, "simula");
+    if (!figure) QCOMPARE(textOf(window, "messaggio"), "Il valore di \"" + caption + "\" non è un numero.");
+    QCOMPARE(control<QTabWidget>(window, "pagine")->currentWidget(), control<QWidget>(window, "impianto"));
+    QCOMPARE(window->focusWidget(), control<QWidget>(window, field));
 }
 
 // The pattern is computed when its page opens, for the results on display;
@@ -556,6 +598,10 @@ void VerifyWindow::trimmingTakesTheMeasuredMinimum_data() {
     QTest::newRow("a file that does not read changes nothing") << "7,05"
                                                                << "rotta.csv"
                                                                << "6,9";
+    // Measured at the shack end of 10 m of RG-58, with that cable chosen: the same dip.
+    QTest::newRow("through 10 m of RG-58") << "7,05"
+                                           << "cavo.csv"
+                                           << "7,099";
 }
 
 void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
@@ -568,8 +614,26 @@ void VerifyWindow::trimmingTakesTheMeasuredMinimum() {
         if (file == "dipolo.csv") writeDipoleCsv(out, DipoleModel{}, 6.8, 7.4, 201);
         if (file == "dipolo.s1p") writeDipoleTouchstone(out, DipoleModel{}, 6.8, 7.4, 201);
         if (file == "rotta.csv") out << "7000000,1.5\n7100000,abc\n";
+        if (file == "cavo.csv") {
+            out << "Frequency (Hz),R,X\n";
+            measureDipole(DipoleModel{}, 6.8, 7.4, 201, [&out](const MeasuredValues& v) {
+                const auto z =
+                    nec::atShackEnd({*nec::findCable("RG-58"), 10}, v.frequencyHz / 1e6, v.impedance);
+                out << numberText(v.frequencyHz) << ',' << numberText(z.real()) << ',' << numberText(z.imag())
+                    << '\n';
+            });
+        }
     }
     QWidget* trimming = Registry::current().show("frmTARATURA");
+    if (file == "cavo.csv") {
+        triggerMenu(trimming, "cavo");
+        auto* dialog = trimming->findChild<QDialog*>("frmCAVO");
+        QVERIFY(dialog);
+        auto* cable = control<QComboBox>(dialog, "cavo");
+        cable->setCurrentIndex(cable->findText("RG-58"));
+        control<QLineEdit>(dialog, "lunghezzaCavo")->setText("10");
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }
     click(trimming, "Option1");
     type(trimming, "Text1", wanted);
     type(trimming, "Text2", "6,9");

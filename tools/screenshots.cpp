@@ -7,7 +7,9 @@
 // preview of its data report (anteprima-dati.png); and the verification window twice: on the two-band example
 // ("frmVERIFICA"), and on the half-wave dipole beside the measured sweep
 // that the tests write to build/sweeps ("frmVERIFICA_misura", and its SMITH
-// page: "frmVERIFICA_smith"); and the analyser dialog of the trimming window ("frmANALIZZATORE") and its
+// page: "frmVERIFICA_smith"; its installation page, "frmVERIFICA_impianto";
+// the sample as measured through 10 m of RG-58 and taken back,
+// "frmVERIFICA_cavo"); and the analyser dialog of the trimming window ("frmANALIZZATORE") and its
 // NanoVNA V2 calibration ("frmCALIBRAZIONE").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
@@ -29,10 +31,13 @@
 #include <QVariant>
 
 #include <cstdio>
+#include <fstream>
 #include <map>
 
 #include "app/start.h"
+#include "core/nec/coax.h"
 #include "core/nec/model.h"
+#include "core/sweep/analyser.h"
 #include "frame/DecimalField.h"
 #include "frame/FileDialogs.h"
 #include "frame/Platform.h"
@@ -182,10 +187,31 @@ QWidget* verification(zeliro::Registry& registry, const QString& opener) {
     return nullptr;
 }
 
+// The sample sweep as an analyser at the shack end of 10 m of RG-58 would
+// have measured it; the file's path, or empty.
+QString sampleThroughCable() {
+    const std::string sample = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p").toStdString();
+    zeliro::SweepReading reading = zeliro::readSweepFile(sample, {});
+    if (!reading.ok()) return {};
+    const zeliro::nec::Feedline line{*zeliro::nec::findCable("RG-58"), 10};
+    for (zeliro::SweepPoint& point : reading.sweep->points) {
+        const auto z = zeliro::nec::atShackEnd(line, point.frequencyMHz, {point.resistance, point.reactance});
+        point.resistance = z.real();
+        point.reactance = z.imag();
+        point.swr = zeliro::nec::swrOn(z, reading.sweep->referenceOhms);
+    }
+    const QString path = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m-radio.s1p");
+    std::ofstream(path.toStdString()) << zeliro::analyser::touchstoneText({&*reading.sweep, {}}).text;
+    return path;
+}
+
 QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const QString& name) {
     // The Smith page beside the same measured sweep.
     const bool smith = name == "frmVERIFICA_smith";
-    const bool measured = name == "frmVERIFICA_misura" || smith;
+    // The installation's page, and a sweep measured through 10 m of RG-58.
+    const bool installation = name == "frmVERIFICA_impianto";
+    const bool throughCable = name == "frmVERIFICA_cavo";
+    const bool measured = name == "frmVERIFICA_misura" || smith || throughCable || installation;
     const bool corrected = name == "frmVERIFICA_corretto";
     // The pattern and the height study of the half-wave dipole at 20 m over average ground.
     const bool pattern = name == "frmVERIFICA_diagramma" || name == "frmVERIFICA_altezza";
@@ -201,6 +227,23 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
         auto* ground = window->findChild<QComboBox*>("suolo");
         ground->setCurrentIndex(ground->findData(static_cast<int>(zeliro::nec::Ground::average)));
         window->findChild<QLineEdit*>("altezza")->setText("20");
+    }
+    if (installation || throughCable) {
+        auto* cable = window->findChild<QComboBox*>("cavo");
+        cable->setCurrentIndex(cable->findData("RG-58"));
+        window->findChild<QLineEdit*>("lunghezzaCavo")->setText("10");
+    }
+    if (installation) {
+        // Typed with the separator of the window's language.
+        const auto type = [window](const char* field, QString text) {
+            auto* input = window->findChild<zeliro::DecimalField*>(field);
+            input->setText(text.replace(',', input->decimalSeparator()));
+        };
+        type("isolamento", "0,8");
+        auto* ground = window->findChild<QComboBox*>("suolo");
+        ground->setCurrentIndex(ground->findData(static_cast<int>(zeliro::nec::Ground::custom)));
+        type("epsilon", "20");
+        type("sigma", "0,01");
     }
     window->findChild<QAbstractButton*>("simula")->click();
     waitForRun();
@@ -219,8 +262,13 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
             settle(50);
     }
     if (measured) {
-        sample.name = QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p");
+        sample.name = installation || throughCable ? sampleThroughCable()
+                                                   : QDir(SWEEP_SAMPLES_DIR).filePath("dipolo-40m.s1p");
         window->findChild<QAbstractButton*>("caricaMisura")->click();
+    }
+    if (installation) {
+        auto* pages = window->findChild<QTabWidget*>("pagine");
+        pages->setCurrentWidget(window->findChild<QWidget*>("impianto"));
     }
     if (smith) {
         auto* pages = window->findChild<QTabWidget*>("pagine");
@@ -279,10 +327,11 @@ int main(int argc, char** argv) {
     SampleFile sample;
     registry.setFileDialogs(&sample);
     if (everything)
-        names = registry.names() + QStringList{"frmVERIFICA",          "frmVERIFICA_misura",
-                                               "frmVERIFICA_corretto", "frmVERIFICA_diagramma",
-                                               "frmVERIFICA_altezza",  "frmVERIFICA_smith",
-                                               "frmANALIZZATORE",      "frmCALIBRAZIONE"};
+        names = registry.names() +
+                QStringList{"frmVERIFICA",           "frmVERIFICA_misura",  "frmVERIFICA_corretto",
+                            "frmVERIFICA_diagramma", "frmVERIFICA_altezza", "frmVERIFICA_smith",
+                            "frmVERIFICA_impianto",  "frmVERIFICA_cavo",    "frmANALIZZATORE",
+                            "frmCALIBRAZIONE"};
 
     int saved = 0;
     int failed = 0;

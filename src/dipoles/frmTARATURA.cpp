@@ -1,6 +1,9 @@
 #include "dipoles/frmTARATURA.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,9 +18,12 @@
 #include <tuple>
 
 #include "core/nec/measured.h"
+#include "core/nec/texts.h"
 #include "core/numbers.h"
 #include "core/sweep/sweep.h"
 #include "core/version.h"
+#include "frame/Accessibility.h"
+#include "frame/Controls.h"
 #include "frame/DecimalField.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
@@ -57,6 +63,9 @@ frmTARATURA::frmTARATURA(Registry& registry)
     QAction* daanalizzatore = menuBar()->addAction(tr("Da analizzatore…"));
     daanalizzatore->setObjectName("daanalizzatore");
     connect(daanalizzatore, &QAction::triggered, this, &frmTARATURA::daanalizzatore_Click);
+    QAction* cable = menuBar()->addAction(tr("Cavo…"));
+    cable->setObjectName("cavo");
+    connect(cable, &QAction::triggered, this, &frmTARATURA::cavo_Click);
     // The note on a measurement's dips goes once the figure it explains is typed over.
     connect(Text2, &QLineEdit::textEdited, statusBar(), &QStatusBar::clearMessage);
 }
@@ -75,18 +84,81 @@ void frmTARATURA::damisura_Click() {
     takeMeasuredSweep(*reading.sweep);
 }
 
-void frmTARATURA::takeMeasuredSweep(const MeasuredSweep& sweep) {
-    const nec::TrimmingMinimum minimum = nec::trimmingMinimum(sweep, textOf(Text1), language());
+void frmTARATURA::takeMeasuredSweep(const MeasuredSweep& measured) {
+    // Measured through a cable: the antenna's own resonance is at the feed point.
+    const nec::FeedPointSweep fed = nec::toFeedPoint(measured, m_feedline, language());
+    if (!fed.sweep) {
+        QMessageBox::warning(this, tr("Da misura"), QString::fromStdString(fed.error));
+        return;
+    }
+    const nec::TrimmingMinimum minimum = nec::trimmingMinimum(*fed.sweep, textOf(Text1), language());
     if (minimum.figure.empty()) {
         QMessageBox::information(this, tr("Da misura"), QString::fromStdString(minimum.message));
         return;
     }
     Text2->setText(QString::fromStdString(minimum.figure));
-    // Of several dips, which one was taken and where the others are.
-    if (minimum.note.empty())
+    // How the figure was taken back, and of several dips which one was taken
+    // and where the others are.
+    QString note = QString::fromStdString(nec::throughCableText(m_feedline, language()));
+    if (!minimum.note.empty()) note += (note.isEmpty() ? "" : "; ") + QString::fromStdString(minimum.note);
+    if (note.isEmpty())
         statusBar()->clearMessage();
     else
-        statusBar()->showMessage(QString::fromStdString(minimum.note));
+        statusBar()->showMessage(note);
+}
+
+// A small window of the trimming window's own, not modal: the trimming
+// window stays usable while it is open, and it opens once.
+void frmTARATURA::cavo_Click() {
+    if (auto* open = findChild<QDialog*>("frmCAVO")) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName("frmCAVO");
+    dialog->setWindowTitle(tr("Cavo tra analizzatore e antenna"));
+    dialog->setFixedSize(300, 112);
+    setColours(*dialog, black, teal);
+    dialog->setAutoFillBackground(true);
+    QLabel* caption = addCaption(dialog, "didascalia_cavo", tr("CAVO"), QRect(8, 10, 130, 20));
+    caption->setFont(sansFont(8, true));
+    auto* cable = new QComboBox(dialog);
+    cable->setObjectName("cavo");
+    cable->setGeometry(142, 8, 150, 22);
+    cable->setFont(sansFont(8));
+    cable->setAccessibleName(caption->text());
+    cable->addItem(QString::fromStdString(std::string(nec::text(nec::Text::cableNone, language()))));
+    for (const nec::Cable& c : nec::cableCatalogue()) cable->addItem(QString::fromStdString(c.name));
+    const int chosen = cable->findText(QString::fromStdString(m_feedline.cable.name));
+    cable->setCurrentIndex(m_feedline.lengthM > 0 && chosen > 0 ? chosen : 0);
+    QLabel* lengthCaption =
+        addCaption(dialog, "didascalia_lunghezzaCavo", tr("LUNGHEZZA  m"), QRect(8, 42, 130, 20));
+    lengthCaption->setFont(sansFont(8, true));
+    DecimalField* length = addDecimalField(dialog, registry().beep(), registry().decimalSeparator(),
+                                           "lunghezzaCavo", QRect(142, 40, 150, 22));
+    length->setFont(sansFont(9, true));
+    nameAfterCaption(*length, *lengthCaption);
+    length->setText(
+        QString::fromStdString(formatDouble(m_feedline.lengthM > 0 ? m_feedline.lengthM : 10, language())));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->setGeometry(8, 76, 284, 28);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, dialog, [this, dialog, cable, length] {
+        nec::Feedline line;
+        if (cable->currentIndex() > 0) {
+            line.cable = nec::cableCatalogue()[static_cast<std::size_t>(cable->currentIndex() - 1)];
+            line.lengthM = parseDouble(length->text().toStdString(), language()).value_or(-1);
+        }
+        if (const std::string error = nec::feedlineError(line, language()); !error.empty()) {
+            QMessageBox::warning(dialog, dialog->windowTitle(), QString::fromStdString(error));
+            return length->setFocus();
+        }
+        m_feedline = line;
+        dialog->accept();
+    });
+    dialog->show();
 }
 
 void frmTARATURA::daanalizzatore_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nec/coax.h"
 #include "core/sweep/sweep.h"
 #include "core/trimming.h"
 #include "frame/CalculationWindow.h"
@@ -36,6 +37,9 @@ public slots:
     // "Da analizzatore…": the same, from a sweep read straight from an
     // analyser, ±10 % around the wanted frequency.
     void daanalizzatore_Click();
+    // The coax between the analyser and the antenna: a measurement is taken
+    // back through it to the feed point before its resonance is read.
+    void cavo_Click();
 
 private:
     void buildInputs();
@@ -48,6 +52,7 @@ private:
     void takeMeasuredSweep(const MeasuredSweep& sweep);
 
     Variables& m_variables;
+    nec::Feedline m_feedline;       // length 0: the analyser at the feed point
     DecimalField* Text1 = nullptr;  // wanted frequency
     DecimalField* Text2 = nullptr;  // frequency of minimum SWR
     QGroupBox* Frame1 = nullptr;

@@ -54,7 +54,7 @@ void CorrectionJob::sweepCorrected() {
     emit progress(nec::maxCorrectionSteps, nec::maxCorrectionSteps + 1);
     m_sweep = std::make_unique<SweepJob>(
         m_engine, m_language, built.model,
-        SweepResults{m_solver.best, options, m_referenceOhm, built.model.bands, {}, {}});
+        SweepResults{m_solver.best, options, m_referenceOhm, {}, built.model.bands, {}, {}});
     // Its progress is not forwarded: the correction counts its steps.
     connect(m_sweep.get(), &SessionJob::finished, this, [this] { succeed(); });
     connect(m_sweep.get(), &SessionJob::failed, this, [this](const QString& message) { fail(message); });

@@ -17,6 +17,7 @@
 
 #include "core/language.h"
 #include "core/nec/analysis.h"
+#include "core/nec/coax.h"
 #include "core/nec/model.h"
 #include "core/nec/pattern.h"
 #include "verify/NecEngine.h"
@@ -31,6 +32,7 @@ struct SweepResults {
     nec::Design design;
     nec::ModelOptions options;
     double referenceOhm = nec::defaultReferenceOhm;
+    nec::Feedline feedline;  // between the radio and the antenna; length 0 for none
     std::vector<nec::Band> bands;
     std::vector<nec::Row> rows;
     std::vector<nec::BandResult> bandResults;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "core/nec/coax.h"
 #include "core/nec/measured.h"
 #include "verify/VerificationSession.h"
 
@@ -13,8 +14,33 @@ namespace zeliro {
 bool VerificationSession::setReferenceOhm(double referenceOhm) {
     if (!(referenceOhm > 0) || referenceOhm == m_referenceOhm) return false;
     m_referenceOhm = referenceOhm;
-    if (m_measured) m_shownMeasured = nec::atReference(*m_measured, m_referenceOhm);
+    showMeasured();
     return true;
+}
+
+bool VerificationSession::setFeedline(const nec::Feedline& line) {
+    if (line == m_feedline) return false;
+    m_feedline = line;
+    showMeasured();
+    return true;
+}
+
+// Taken back to the feed point first: the antenna's own impedance is then
+// shown at the reference. A sweep that cannot be taken back is shown as
+// measured, and says why.
+void VerificationSession::showMeasured() {
+    m_deembedFault.clear();
+    if (!m_measured) return;
+    const nec::FeedPointSweep fed = nec::toFeedPoint(*m_measured, m_feedline, m_language);
+    if (!fed.sweep) m_deembedFault = fromStd(fed.error);
+    m_shownMeasured = nec::atReference(fed.sweep ? *fed.sweep : *m_measured, m_referenceOhm);
+}
+
+std::vector<nec::ShackEndRow> VerificationSession::shackEnd(bool designResults) const {
+    const auto& results = designResults ? m_shown.designResults : m_shown.results;
+    if (!results || !(results->feedline.lengthM > 0) || !nec::feedlineError(results->feedline).empty())
+        return {};
+    return nec::atShackEnd(results->rows, results->feedline, m_referenceOhm);
 }
 
 std::string VerificationSession::measuredText(std::size_t band) const {
@@ -22,7 +48,13 @@ std::string VerificationSession::measuredText(std::size_t band) const {
     const nec::BandResult* model = m_shown.results && band < m_shown.results->bandResults.size()
                                        ? &m_shown.results->bandResults[band]
                                        : nullptr;
-    return nec::measuredText(nec::measureBand(*m_shownMeasured, bands()[band]), model, m_language);
+    const std::string text =
+        nec::measuredText(nec::measureBand(*m_shownMeasured, bands()[band]), model, m_language);
+    // Said once, with the first band.
+    if (band > 0) return text;
+    if (!m_deembedFault.isEmpty()) return m_deembedFault.toStdString() + "\n" + text;
+    const std::string through = m_feedline.lengthM > 0 ? nec::throughCableText(m_feedline, m_language) : "";
+    return through.empty() ? text : "(" + through + ") " + text;
 }
 
 bool VerificationSession::loadMeasurement(const QString& path) {
@@ -42,7 +74,7 @@ bool VerificationSession::loadMeasurement(const QString& path) {
 
 void VerificationSession::takeMeasurement(const MeasuredSweep& sweep, const QString& name) {
     m_measured = sweep;
-    m_shownMeasured = nec::atReference(sweep, m_referenceOhm);
+    showMeasured();
     m_measuredName = name;
     emit measurementChanged();
 }

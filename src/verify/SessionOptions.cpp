@@ -64,6 +64,20 @@ VerificationSession::OptionsReading VerificationSession::readOptions(const Typed
     options.pointsPerBand = static_cast<int>(points);
     options.ground = typed.ground;
     options.copperLoss = typed.copperLoss;
+    options.conductor = typed.conductor;
+    const nec::InstallationReading installation =
+        nec::readInstallation(typed.installation, options, m_language);
+    if (installation.field != nec::InstallationField::none) {
+        const auto field =
+            static_cast<Field>(static_cast<int>(Field::points) + static_cast<int>(installation.field));
+        if (installation.notANumber)
+            return refuse(field, tr("Il valore di \"%1\" non è un numero.").arg(caption(field)));
+        if (installation.unknownCable)
+            return refuse(field, tr("Il cavo \"%1\" non è nell'elenco.")
+                                     .arg(QString::fromStdString(typed.installation.cable)));
+        return refuse(field, fromStd(installation.error));
+    }
+    reading.feedline = installation.feedline;
     reading.options = options;
     return reading;
 }
@@ -82,6 +96,28 @@ QString VerificationSession::caption(Field field) {
             return tr("IMPEDENZA  RIF.  ohm").simplified();
         case Field::points:
             return tr("PUNTI  PER  BANDA").simplified();
+        case Field::insulation:
+            return tr("ISOLAMENTO mm");
+        case Field::permittivity:
+            return tr("PERMITTIVITÀ");
+        case Field::soilPermittivity:
+            return tr("EPSILON SUOLO");
+        case Field::soilConductivity:
+            return tr("SIGMA SUOLO S/m");
+        case Field::cable:
+            return tr("CAVO");
+        case Field::cableLength:
+            return tr("LUNGHEZZA CAVO m");
+        case Field::cableImpedance:
+            return tr("IMPEDENZA CAVO ohm");
+        case Field::velocityFactor:
+            return tr("FATTORE VELOCITÀ");
+        case Field::loss:
+            return tr("PERDITA dB/100m 10 MHz");
+        case Field::span:
+            return tr("AMPIEZZA ± %");
+        case Field::centre:
+            return tr("CENTRO MHz");
         case Field::none:
             break;
     }
@@ -92,7 +128,8 @@ bool VerificationSession::resultsMatch(const Typed& typed) const {
     if (!m_shown.results) return false;
     const OptionsReading reading = readOptions(typed);
     return reading.options && *reading.options == m_shown.results->options &&
-           reading.referenceOhm == m_shown.results->referenceOhm;
+           reading.referenceOhm == m_shown.results->referenceOhm &&
+           reading.feedline == m_shown.results->feedline;
 }
 
 }  // namespace zeliro

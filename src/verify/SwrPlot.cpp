@@ -34,6 +34,7 @@ const double axisTop = std::log10(12.0);
 const QColor modelColour(0, 0, 192);
 const QColor measuredColour(200, 100, 0);
 const QColor designColour(130, 130, 130);
+const QColor shackColour(0, 150, 170);
 
 void attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
     chart.addSeries(series);
@@ -49,7 +50,7 @@ QLineSeries* curveSeries(const PlotCurve& curve, const PlotBand& band, const QSt
                          const QColor& colour) {
     auto* series = new QLineSeries;
     series->setName(name);
-    series->setPen(QPen(colour, 2));
+    series->setPen(QPen(colour, 2, colour == shackColour ? Qt::DashLine : Qt::SolidLine));
     for (std::size_t i = 0; i < curve.frequencyMhz.size() && i < curve.swr.size(); ++i)
         if (inBand(curve.frequencyMhz[i], band)) series->append(curve.frequencyMhz[i], height(curve.swr[i]));
     return series;
@@ -116,16 +117,11 @@ void addCurve(QChart& chart, const PlotCurve& curve, const PlotBand& band, const
         return;
     }
     attach(chart, series, x, y);
-    if (QScatterSeries* over = overScale(curve, band, colour)) {
-        // One legend entry for the marks, whichever curves have them.
-        for (const QAbstractSeries* other : chart.series())
-            if (other->name() == over->name()) over->setName({});
-        attach(chart, over, x, y);
-    }
+    if (QScatterSeries* over = overScale(curve, band, colour)) attach(chart, over, x, y);
 }
 
 QChart* bandChart(const PlotBand& band, const PlotCurve& design, const PlotCurve& model,
-                  const PlotCurve& measured, const QLocale& locale) {
+                  const PlotCurve& measured, const PlotCurve& shackEnd, const QLocale& locale) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(0, 4, 0, 0));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -161,9 +157,12 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& design, const PlotCurve
     addCurve(*chart, design, band, design.name, designColour, x, y);
     addCurve(*chart, model, band, model.name, modelColour, x, y);
     addCurve(*chart, measured, band, measured.name, measuredColour, x, y);
-    // Markers carry no name: keep them out of the legend.
+    addCurve(*chart, shackEnd, band, shackEnd.name, shackColour, x, y);
+    // One entry a curve: the shaded region, the markers and the over-scale
+    // marks explain themselves and stay out of the legend.
     for (QLegendMarker* entry : chart->legend()->markers())
-        if (entry->series()->name().isEmpty()) entry->setVisible(false);
+        if (!qobject_cast<QLineSeries*>(entry->series()) || entry->series()->name().isEmpty())
+            entry->setVisible(false);
     return chart;
 }
 
@@ -171,7 +170,8 @@ QChart* bandChart(const PlotBand& band, const PlotCurve& design, const PlotCurve
 void fadeResults(QChart& chart, bool stale) {
     for (QAbstractSeries* series : chart.series()) {
         auto* xy = qobject_cast<QXYSeries*>(series);
-        if (!xy || (xy->color().rgb() != modelColour.rgb() && xy->color().rgb() != designColour.rgb()))
+        if (!xy || (xy->color().rgb() != modelColour.rgb() && xy->color().rgb() != designColour.rgb() &&
+                    xy->color().rgb() != shackColour.rgb()))
             continue;
         QColor colour = xy->color();
         colour.setAlpha(stale ? 70 : 255);
@@ -190,12 +190,12 @@ SwrPlot::SwrPlot(QWidget* parent) : QWidget(parent) {
 }
 
 void SwrPlot::draw(const std::vector<PlotBand>& bands, const PlotCurve& design, const PlotCurve& model,
-                   const PlotCurve& measured) {
+                   const PlotCurve& measured, const PlotCurve& shackEnd) {
     for (QChartView* view : m_views) delete view;
     m_views.clear();
     int index = 1;
     for (const PlotBand& band : bands) {
-        QChart* chart = bandChart(band, design, model, measured, locale());
+        QChart* chart = bandChart(band, design, model, measured, shackEnd, locale());
         fadeResults(*chart, m_stale);
         auto* view = new QChartView(chart, this);
         view->setObjectName(QString("pannello%1").arg(index++));
@@ -235,6 +235,12 @@ void SwrPlot::show(const VerificationSession& session) {
     const PlotCurve design = curveOf(tr("progetto"), session, true);
     const PlotCurve model = curveOf(corrected ? tr("corretto") : tr("modello"), session, false);
     PlotCurve measured{tr("misura"), {}, {}};
+    // The model through the cable, as the radio sees it in the shack.
+    PlotCurve shackEnd{tr("alla radio"), {}, {}};
+    for (const nec::ShackEndRow& row : session.shackEnd()) {
+        shackEnd.frequencyMhz.push_back(row.frequencyMhz);
+        shackEnd.swr.push_back(row.swr);
+    }
     if (measuredSweep)
         for (const SweepPoint& point : measuredSweep->points) {
             measured.frequencyMhz.push_back(point.frequencyMHz);
@@ -249,7 +255,7 @@ void SwrPlot::show(const VerificationSession& session) {
         if (measuredSweep) band.measuredMhz = nec::measureBand(*measuredSweep, bands[i]).resonanceMhz();
         plotted.push_back(band);
     }
-    draw(plotted, design, model, measured);
+    draw(plotted, design, model, measured, shackEnd);
 }
 
 }  // namespace zeliro

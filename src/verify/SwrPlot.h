@@ -3,8 +3,9 @@
 // logarithmic axis from 1 to 10 (ticks at 1; 1,5; 2; 3; 5; 10) against the
 // band's sweep, the SWR <= 2 region shaded, a vertical marker at the design
 // frequency and at each resonance, the simulated curve and, in another
-// colour, a measured one. Where a curve runs above 10 it is drawn along the
-// top with marks named "SWR > 10"; the legend lists only what can be seen.
+// colour, a measured one, and with a cable the model's SWR at the radio.
+// Where a curve runs above 10 it is drawn along the top with triangle marks;
+// the legend has one entry a curve that can be seen, named plainly.
 // What comes from results whose options changed (the model's and the
 // design's curves and resonances) is drawn faded; a measurement is not.
 
@@ -40,9 +41,10 @@ class SwrPlot : public QWidget {
 public:
     explicit SwrPlot(QWidget* parent = nullptr);
 
-    // Draws the bands afresh; either curve may be empty.
+    // Draws the bands afresh; any curve may be empty. `shackEnd` is the
+    // model's SWR through the cable, at the radio.
     void draw(const std::vector<PlotBand>& bands, const PlotCurve& design, const PlotCurve& model,
-              const PlotCurve& measured);
+              const PlotCurve& measured, const PlotCurve& shackEnd = {});
     // Draws the session's bands, its results' curve and its measured sweep.
     void show(const VerificationSession& session);
     int panels() const { return static_cast<int>(m_views.size()); }

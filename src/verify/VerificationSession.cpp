@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/nec/ondisplay.h"
+#include "core/nec/texts.h"
 #include "verify/CorrectionJob.h"
 #include "verify/PatternJobs.h"
 
@@ -38,6 +39,29 @@ bool startsRun(Event event) {
 
 std::vector<nec::Band> bandsOf(const nec::Design& design) {
     return nec::buildModel(design, nec::defaultOptions(design)).model.bands;
+}
+
+// The deck with a comment card on the cable between the radio and the
+// antenna, after the deck's other comments: the model ends at the feed point.
+std::string withCableComment(const std::string& deck, const nec::Feedline& line, Language language) {
+    const std::string cable = nec::cableText(line, language);
+    const std::size_t end = deck.find("\nCE");
+    if (cable.empty() || end == std::string::npos) return deck;
+    return deck.substr(0, end + 1) + "CM " + cable + deck.substr(end);
+}
+
+// The option a model's refusal is about, so that the window can bring it up.
+VerificationSession::Field fieldOf(const std::string& error, Language language) {
+    using F = VerificationSession::Field;
+    using T = nec::Text;
+    const std::pair<T, F> faults[] = {
+        {T::badDiameter, F::wireDiameter},    {T::badHeight, F::height}, {T::badAngle, F::apexAngle},
+        {T::badQuality, F::qualityFactor},    {T::badPoints, F::points}, {T::badSpan, F::span},
+        {T::badInsulation, F::insulation},    {T::badCentre, F::centre}, {T::badSoil, F::soilConductivity},
+        {T::badPermittivity, F::permittivity}};
+    for (const auto& [text, field] : faults)
+        if (error == nec::text(text, language)) return field;
+    return F::none;
 }
 
 nec::Shape shapeOf(const nec::Design& design) {
@@ -114,6 +138,11 @@ void VerificationSession::endJob() {
 void VerificationSession::jobFinished(SessionJob* job) {
     if (job != m_job.get()) return;
     const SessionJob::Commits what = job->commit(m_shown);
+    // A correction's sweeps were made for the cable of its start.
+    if (what == SessionJob::Commits::results && m_shown.corrected) {
+        if (m_shown.results) m_shown.results->feedline = m_runFeedline;
+        if (m_shown.designResults) m_shown.designResults->feedline = m_runFeedline;
+    }
     endJob();
     handle(Event::succeeded);
     switch (what) {
@@ -146,11 +175,11 @@ bool VerificationSession::simulate(const Typed& typed) {
     const OptionsReading reading = readOptions(typed);
     if (!reading.options) return refuse(reading.error, reading.field);
     const nec::ModelOutcome built = nec::buildModel(m_design, *reading.options, m_language);
-    if (!built.error.empty()) return refuse(fromStd(built.error));
+    if (!built.error.empty()) return refuse(fromStd(built.error), fieldOf(built.error, m_language));
     m_bands = built.model.bands;
     begin(std::make_unique<SweepJob>(
               m_engine, m_language, built.model,
-              Results{m_design, *reading.options, reading.referenceOhm, m_bands, {}, {}}),
+              Results{m_design, *reading.options, reading.referenceOhm, reading.feedline, m_bands, {}, {}}),
           Event::simulate);
     return true;
 }
@@ -162,7 +191,8 @@ bool VerificationSession::correct(const Typed& typed) {
     // search and stays beside the corrected one (also when it is already
     // beside an earlier correction).
     const auto sameOptions = [&](const Results& results) {
-        return results.options == *reading.options && results.referenceOhm == reading.referenceOhm;
+        return results.options == *reading.options && results.referenceOhm == reading.referenceOhm &&
+               results.feedline == reading.feedline;
     };
     std::optional<Results> designResults;
     if (m_shown.corrected) {
@@ -171,6 +201,7 @@ bool VerificationSession::correct(const Typed& typed) {
     } else if (m_shown.results && sameOptions(*m_shown.results)) {
         designResults = m_shown.results;
     }
+    m_runFeedline = reading.feedline;
     begin(std::make_unique<CorrectionJob>(m_engine, m_language, m_design, *reading.options,
                                           reading.referenceOhm, std::move(designResults)),
           Event::correct);
@@ -206,7 +237,8 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
     }
     // A corrected design is saved as corrected, its cards say from what; it
     // was corrected for its options only.
-    if (m_shown.corrected && !(m_shown.results && m_shown.results->options == *reading.options)) {
+    if (m_shown.corrected && !(m_shown.results && m_shown.results->options == *reading.options &&
+                               m_shown.results->feedline == reading.feedline)) {
         error = tr("Le opzioni sono cambiate: i risultati non valgono più, premere SIMULA.");
         return std::nullopt;
     }
@@ -217,11 +249,17 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
         error = fromStd(built.error);
         return std::nullopt;
     }
-    return built.deck;
+    return withCableComment(built.deck, reading.feedline, m_language);
 }
 
 std::string VerificationSession::csvOf(const Results& results) const {
-    return nec::csvText({results.rows, results.bands, results.options, results.referenceOhm, m_language});
+    const std::string cable = nec::cableText(results.feedline, m_language);
+    const std::string csv =
+        nec::csvText({results.rows, results.bands, results.options, results.referenceOhm, m_language});
+    if (cable.empty()) return csv;
+    // The cable's line goes with the options' comments, before the header.
+    const std::size_t header = csv.find("\nband,");
+    return header == std::string::npos ? csv : csv.substr(0, header + 1) + "# " + cable + csv.substr(header);
 }
 
 // With a correction on display, both sweeps: the design's, then the corrected one's.

@@ -35,6 +35,7 @@
 
 #include "core/language.h"
 #include "core/nec/correctiontexts.h"
+#include "core/nec/installation.h"
 #include "core/sweep/sweep.h"
 #include "verify/NecEngine.h"
 #include "verify/SessionJob.h"
@@ -61,14 +62,39 @@ public:
     // The options as typed, in the session's language.
     struct Typed {
         QString wireDiameterMm, heightM, apexAngleDeg, qualityFactor, referenceOhm, pointsPerBand;
-        nec::Ground ground = nec::Ground::freeSpace;
+        nec::Ground ground = nec::Ground::freeSpace;  // "suolo"
         bool copperLoss = true;
+        nec::Conductor conductor = nec::Conductor::copper;  // "materiale"
+        // The installation: insulation, the soil's own figures, the coax
+        // (nec::ownCableChoice for the user's own), the span and centre.
+        nec::InstallationTexts installation;
     };
-    // Which typed option a fault is about.
-    enum class Field { none, wireDiameter, height, apexAngle, qualityFactor, reference, points };
+    // Which typed option a fault is about; the installation's fields follow
+    // nec::InstallationField's order.
+    enum class Field {
+        none,
+        wireDiameter,
+        height,
+        apexAngle,
+        qualityFactor,
+        reference,
+        points,
+        insulation,
+        permittivity,
+        soilPermittivity,
+        soilConductivity,
+        cable,
+        cableLength,
+        cableImpedance,
+        velocityFactor,
+        loss,
+        span,
+        centre,
+    };
 
     struct OptionsReading {
         std::optional<nec::ModelOptions> options;
+        nec::Feedline feedline;  // length 0: no cable
         double referenceOhm = nec::defaultReferenceOhm;
         Field field = Field::none;  // the option that does not read
         QString error;              // empty when the options read
@@ -149,6 +175,15 @@ public:
     // The reference impedance the plot and the measurement are shown at;
     // whether it changed.
     bool setReferenceOhm(double referenceOhm);
+    // The coax between the analyser and the antenna: a measurement is shown
+    // taken back through it to the feed point; whether it changed.
+    bool setFeedline(const nec::Feedline& line);
+    const nec::Feedline& feedline() const { return m_feedline; }
+    // Why the measurement could not be taken back through the cable (it is
+    // then shown as measured); empty when it was, or without a cable.
+    const QString& deembedFault() const { return m_deembedFault; }
+    // The model's SWR at the shack end through the results' cable; empty without one.
+    std::vector<nec::ShackEndRow> shackEnd(bool designResults = false) const;
     double referenceOhm() const { return m_referenceOhm; }
     // The file's name, or where the sweep came from.
     const QString& measurementName() const { return m_measuredName; }
@@ -200,6 +235,8 @@ private:
     bool refuse(const QString& message, Field field = Field::none);
     void endJob();
     std::string csvOf(const Results& results) const;
+    // The measurement as shown: through the cable, at the reference.
+    void showMeasured();
 
     Language m_language;
     State m_state = State::idle;
@@ -211,6 +248,9 @@ private:
     std::optional<MeasuredSweep> m_measured;  // as read
     std::optional<MeasuredSweep> m_shownMeasured;
     double m_referenceOhm = nec::defaultReferenceOhm;
+    nec::Feedline m_feedline;
+    nec::Feedline m_runFeedline;  // the cable of the correction going
+    QString m_deembedFault;
     QString m_measuredName;
 };
 

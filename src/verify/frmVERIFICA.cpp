@@ -76,6 +76,7 @@ frmVERIFICA::frmVERIFICA(QWidget* opener, const VerificationRequest& request)
     pagine->addTab(diagramma, tr("DIAGRAMMA"));
     altezze = new HeightPage(pagine, m_request.language);
     pagine->addTab(altezze, tr("ALTEZZA"));
+    buildInstallation();
     connect(pagine, &QTabWidget::currentChanged, this, &frmVERIFICA::radiateIfShown);
     connect(diagramma->studyButton(), &QPushButton::clicked, this, &frmVERIFICA::studioAltezza_Click);
     connect(diagramma->saveButton(), &QPushButton::clicked, this, &frmVERIFICA::salvaDiagramma_Click);
@@ -138,8 +139,15 @@ void frmVERIFICA::buildInputs() {
     suolo->setObjectName("suolo");
     suolo->setGeometry(fieldLeft, fieldTop + fieldStep, fieldWidth, 22);
     suolo->setFont(sansFont(8));  // "Average ground" whole
-    for (nec::Ground g : {nec::Ground::freeSpace, nec::Ground::average, nec::Ground::perfect})
-        suolo->addItem(fromStd(std::string(nec::groundName(g, m_request.language))), static_cast<int>(g));
+    // Free space, average and perfect ground first, as before; then the
+    // classes from the poorest soil to sea water, and the user's own.
+    for (nec::Ground g : {nec::Ground::freeSpace, nec::Ground::average, nec::Ground::perfect,
+                          nec::Ground::veryPoor, nec::Ground::poor, nec::Ground::good, nec::Ground::saltMarsh,
+                          nec::Ground::seaWater, nec::Ground::custom}) {
+        const QString name = fromStd(std::string(nec::groundName(g, m_request.language)));
+        suolo->addItem(name, static_cast<int>(g));
+        suolo->setItemData(suolo->count() - 1, name, Qt::ToolTipRole);
+    }
     suolo->setAccessibleName(ground->text());
     altezza = addField("altezza", Field::height, 2);
     altezza->setText("10");
@@ -150,17 +158,27 @@ void frmVERIFICA::buildInputs() {
     impedenza->setText("50");
     punti = addField("punti", Field::points, 6);
     punti->setText("101");
-    rame = new QCheckBox(tr("PERDITE  NEL  RAME"), m_client);
-    rame->setObjectName("rame");
-    rame->setGeometry(8, fieldTop + 7 * fieldStep, 248, 22);
-    rame->setFont(sansFont(8, true));
-    rame->setChecked(true);
-    setColours(*rame, white, teal);
+    // The wire's metal, copper unless chosen; a perfect conductor has no loss.
+    QLabel* metal = addCaption(m_client, "didascalia_materiale", tr("CONDUTTORE"),
+                               QRect(8, fieldTop + 7 * fieldStep + 2, captionWidth, 20));
+    metal->setFont(sansFont(8, true));
+    materiale = new QComboBox(m_client);
+    materiale->setObjectName("materiale");
+    materiale->setGeometry(fieldLeft, fieldTop + 7 * fieldStep, fieldWidth, 22);
+    materiale->setFont(sansFont(8));
+    for (nec::Conductor c :
+         {nec::Conductor::copper, nec::Conductor::aluminium, nec::Conductor::copperCladSteel,
+          nec::Conductor::steel, nec::Conductor::stainlessSteel, nec::Conductor::perfect}) {
+        const QString name = fromStd(std::string(nec::conductorName(c, m_request.language)));
+        materiale->addItem(name, static_cast<int>(c));
+        materiale->setItemData(materiale->count() - 1, name, Qt::ToolTipRole);
+    }
+    materiale->setAccessibleName(metal->text());
     connect(suolo, &QComboBox::currentIndexChanged, this, &frmVERIFICA::showApplicableOptions);
     for (DecimalField* field : {diametroFilo, altezza, angoloApice, fattoreQ, impedenza, punti})
         connect(field, &QLineEdit::textChanged, this, &frmVERIFICA::optionsEdited);
     connect(suolo, &QComboBox::currentIndexChanged, this, &frmVERIFICA::optionsEdited);
-    connect(rame, &QCheckBox::toggled, this, &frmVERIFICA::optionsEdited);
+    connect(materiale, &QComboBox::currentIndexChanged, this, &frmVERIFICA::optionsEdited);
 }
 
 void frmVERIFICA::buildRunControls() {
@@ -238,22 +256,48 @@ void frmVERIFICA::setRequest(const VerificationRequest& request) {
 }
 
 void frmVERIFICA::showApplicableOptions() {
-    altezza->setEnabled(VerificationSession::heightApplies(typed().ground));
+    const VerificationSession::Typed now = typed();
+    altezza->setEnabled(VerificationSession::heightApplies(now.ground));
     angoloApice->setEnabled(m_session.apexAngleApplies());
     fattoreQ->setEnabled(m_session.qualityFactorApplies());
+    const bool ownSoil = now.ground == nec::Ground::custom;
+    epsilon->setEnabled(ownSoil);
+    sigma->setEnabled(ownSoil);
+    const bool ownCable = now.installation.cable == nec::ownCableChoice;
+    lunghezzaCavo->setEnabled(!now.installation.cable.empty());
+    for (DecimalField* field : {impedenzaCavo, velocita, perdita}) field->setEnabled(ownCable);
+    // The insulation's permittivity counts only round an insulated wire.
+    const bool insulated = parseDouble(isolamento->text().toStdString(), m_request.language).value_or(0) != 0;
+    permittivita->setEnabled(insulated);
+    guaina->setEnabled(insulated);
 }
 
 int frmVERIFICA::panels() const { return grafico->panels(); }
 
 VerificationSession::Typed frmVERIFICA::typed() const {
-    return {diametroFilo->text(),
-            altezza->text(),
-            angoloApice->text(),
-            fattoreQ->text(),
-            impedenza->text(),
-            punti->text(),
-            static_cast<nec::Ground>(suolo->currentData().toInt()),
-            rame->isChecked()};
+    VerificationSession::Typed typed{diametroFilo->text(),
+                                     altezza->text(),
+                                     angoloApice->text(),
+                                     fattoreQ->text(),
+                                     impedenza->text(),
+                                     punti->text(),
+                                     static_cast<nec::Ground>(suolo->currentData().toInt()),
+                                     rame->isChecked(),
+                                     static_cast<nec::Conductor>(materiale->currentData().toInt()),
+                                     {}};
+    nec::InstallationTexts& i = typed.installation;
+    i.insulationMm = isolamento->text().toStdString();
+    i.insulationPermittivity = permittivita->text().toStdString();
+    i.soilPermittivity = epsilon->text().toStdString();
+    i.soilConductivity = sigma->text().toStdString();
+    i.cable = cavo->currentData().toString().toStdString();
+    i.cableLengthM = lunghezzaCavo->text().toStdString();
+    i.cableImpedanceOhm = impedenzaCavo->text().toStdString();
+    i.velocityFactor = velocita->text().toStdString();
+    i.lossDbAt10Mhz = perdita->text().toStdString();
+    i.spanPercent = ampiezza->text().toStdString();
+    i.centreMhz = centro->text().toStdString();
+    return typed;
 }
 
 void frmVERIFICA::setDesignCurrent(bool current) {
@@ -270,7 +314,11 @@ bool frmVERIFICA::resultsStale() const {
 
 void frmVERIFICA::optionsEdited() {
     const std::optional<double> reference = parseDouble(impedenza->text().toStdString(), m_request.language);
-    if (reference && m_session.setReferenceOhm(*reference)) showMeasurement();
+    bool measurementMoved = reference && m_session.setReferenceOhm(*reference);
+    // A measurement is shown through the cable as typed, as soon as it reads.
+    const VerificationSession::OptionsReading reading = m_session.readOptions(typed());
+    if (reading.options && m_session.setFeedline(reading.feedline)) measurementMoved = true;
+    if (measurementMoved) showMeasurement();
     const bool stale = resultsStale();
     m_results->setStale(stale);
     diagramma->setStale(stale);
@@ -326,11 +374,29 @@ void frmVERIFICA::showState(State state) {
 void frmVERIFICA::fault(const QString& message, Field field) {
     showResults();
     say(message);
-    const std::pair<Field, QWidget*> fields[] = {
-        {Field::wireDiameter, diametroFilo}, {Field::height, altezza},      {Field::apexAngle, angoloApice},
-        {Field::qualityFactor, fattoreQ},    {Field::reference, impedenza}, {Field::points, punti}};
+    const std::pair<Field, QWidget*> fields[] = {{Field::wireDiameter, diametroFilo},
+                                                 {Field::height, altezza},
+                                                 {Field::apexAngle, angoloApice},
+                                                 {Field::qualityFactor, fattoreQ},
+                                                 {Field::reference, impedenza},
+                                                 {Field::points, punti},
+                                                 {Field::insulation, isolamento},
+                                                 {Field::permittivity, permittivita},
+                                                 {Field::soilPermittivity, epsilon},
+                                                 {Field::soilConductivity, sigma},
+                                                 {Field::cable, cavo},
+                                                 {Field::cableLength, lunghezzaCavo},
+                                                 {Field::cableImpedance, impedenzaCavo},
+                                                 {Field::velocityFactor, velocita},
+                                                 {Field::loss, perdita},
+                                                 {Field::span, ampiezza},
+                                                 {Field::centre, centro}};
     for (const auto& [which, widget] : fields)
-        if (which == field) widget->setFocus();
+        if (which == field) {
+            // A field of the installation's page brings the page up.
+            if (widget->parentWidget() == impianto) pagine->setCurrentWidget(impianto);
+            widget->setFocus();
+        }
     emit runEnded();
 }
 

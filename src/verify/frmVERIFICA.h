@@ -76,7 +76,14 @@ private:
     void buildInputs();
     void buildRunControls();
     void buildExport();
+    // The installation's page: insulation, soil, cable, span.
+    void buildInstallation();
     DecimalField* addField(const QString& name, VerificationSession::Field field, int row);
+    DecimalField* addInstallationField(QWidget* page, const QString& name, VerificationSession::Field field,
+                                       const QRect& place, int captionWidth);
+    // A catalogue cable's figures, or a soil class's, shown greyed in the fields.
+    void showCableFigures();
+    void showSoilFigures();
 
     VerificationSession::Typed typed() const;
     void showApplicableOptions();
@@ -111,7 +118,21 @@ private:
     DecimalField* fattoreQ = nullptr;
     DecimalField* impedenza = nullptr;
     DecimalField* punti = nullptr;
-    QCheckBox* rame = nullptr;
+    QComboBox* materiale = nullptr;
+    QWidget* impianto = nullptr;
+    DecimalField* isolamento = nullptr;
+    DecimalField* permittivita = nullptr;
+    QComboBox* guaina = nullptr;
+    DecimalField* epsilon = nullptr;
+    DecimalField* sigma = nullptr;
+    DecimalField* ampiezza = nullptr;
+    DecimalField* centro = nullptr;
+    QComboBox* cavo = nullptr;
+    QCheckBox* rame = nullptr;  // the conductor's losses counted; unticked, a lossless wire
+    DecimalField* lunghezzaCavo = nullptr;
+    DecimalField* impedenzaCavo = nullptr;
+    DecimalField* velocita = nullptr;
+    DecimalField* perdita = nullptr;
     QPushButton* simula = nullptr;
     QPushButton* correggi = nullptr;
     QPushButton* annulla = nullptr;

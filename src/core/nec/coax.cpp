@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/nec/modelparts.h"
 #include "core/nec/texts.h"
 #include "core/numbers.h"
 
@@ -134,6 +135,17 @@ std::string throughCableText(const Feedline& line, Language language) {
                        language)
             : c.name;
     return textWith(Text::deembedded, {formatDouble(line.lengthM, language), name}, language);
+}
+
+std::string cableText(const Feedline& line, Language language) {
+    if (!(line.lengthM > 0)) return {};
+    // Written as the deck's and the CSV's other figures are, with a full stop.
+    const Cable& c = line.cable;
+    return textWith(
+        Text::cableComment,
+        {parts::number(line.lengthM), c.name.empty() ? std::string(text(Text::cableUser, language)) : c.name,
+         parts::number(c.impedanceOhm), parts::number(c.velocityFactor)},
+        language);
 }
 
 std::vector<ShackEndRow> atShackEnd(const std::vector<Row>& rows, const Feedline& line, double referenceOhm) {

@@ -92,6 +92,11 @@ FeedPointSweep toFeedPoint(const MeasuredSweep& measured, const Feedline& line,
 // summary of a sweep taken back; empty without a cable.
 std::string throughCableText(const Feedline& line, Language language = Language::italian);
 
+// "cavo tra analizzatore e antenna: 10 m di RG-58 (50 ohm, fattore di
+// velocità 0.66)", for a saved deck's and CSV's comments (figures with a
+// full stop, as theirs); empty without a cable.
+std::string cableText(const Feedline& line, Language language = Language::italian);
+
 // The model's rows as the radio sees them at the shack end, SWR on the reference.
 struct ShackEndRow {
     double frequencyMhz = 0;

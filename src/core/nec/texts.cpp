@@ -163,6 +163,8 @@ constexpr std::array italian = {
     std::pair{Text::engineNotStarting, "nec2c non si avvia: %1"},
     std::pair{Text::engineTimeLimit, "nec2c non ha finito entro %1 s: simulazione interrotta."},
     std::pair{Text::engineNoReport, "nec2c non ha scritto alcun risultato."},
+    std::pair{Text::cableComment,
+              "cavo tra analizzatore e antenna: %1 m di %2 (%3 ohm, fattore di velocità %4)"},
 };
 
 constexpr std::array english = {
@@ -318,9 +320,11 @@ constexpr std::array english = {
     std::pair{Text::engineNotStarting, "nec2c does not start: %1"},
     std::pair{Text::engineTimeLimit, "nec2c did not finish within %1 s: simulation stopped."},
     std::pair{Text::engineNoReport, "nec2c wrote no results."},
+    std::pair{Text::cableComment,
+              "cable between analyser and antenna: %1 m of %2 (%3 ohm, velocity factor %4)"},
 };
 
-static_assert(completeColumns(italian, english, Text::engineNoReport));
+static_assert(completeColumns(italian, english, Text::cableComment));
 
 }  // namespace
 

@@ -145,6 +145,7 @@ enum class Text {
     engineNotStarting,
     engineTimeLimit,
     engineNoReport,
+    cableComment,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
