@@ -257,10 +257,6 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <translation>H PLANE</translation>
     </message>
     <message>
-        <source>AZIMUT A %1</source>
-        <translation>AZIMUTH AT %1</translation>
-    </message>
-    <message>
         <source>ELEVAZIONE</source>
         <translation>ELEVATION</translation>
     </message>
@@ -275,6 +271,14 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Diagramma orizzontale</source>
         <translation>Horizontal pattern</translation>
+    </message>
+    <message>
+        <source>AZIMUT A %1°</source>
+        <translation>AZIMUTH AT %1°</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <translation> and </translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,7 @@ private slots:
     void engineMessages_data();
     void engineMessages();
     void csvHoldsBandsAndOptions();
+    void csvOfACorrectionHasOneHeader();
 };
 
 void Nec::modelFollowsTheDesign_data() {
@@ -982,7 +983,7 @@ void Nec::csvHoldsBandsAndOptions() {
                                 {bands[0].endMhz(), 450, 0},
                                 {bands[1].startMhz, 0, 3},
                                 {bands[1].endMhz(), 60.004, 1e-9}};
-    const std::string csv = csvText(CsvInput{rows, bands, options, 450, zeliro::Language::italian});
+    const std::string csv = csvText(CsvInput{rows, bands, options, 450, zeliro::Language::italian, {}});
     QCOMPARE(csv, std::string("# ZELIRO: impedenza di riferimento 450 ohm\n"
                               "# filo 2 mm, Suolo medio, altezza 10 m, angolo all'apice 120 gradi, Q 150, "
                               "con le perdite del rame, 2 punti per banda, scansione +/- 6 %\n"
@@ -991,6 +992,22 @@ void Nec::csvHoldsBandsAndOptions() {
                               "1,7.478300,450.00,0.00,1.000\n"
                               "2,3.431000,0.00,3.00,inf\n"
                               "2,3.869000,60.00,0.00,7.500\n"));
+}
+
+// A corrected design's rows follow the design's under the same header, told
+// apart by their first column; the designs are named to the millimetre.
+void Nec::csvOfACorrectionHasOneHeader() {
+    const HalfWaveDesign corrected{20.6768872720188, 7.05};
+    CsvInput input{{{7.05, 50, 0}}, {}, defaultOptions(corrected), 50, zeliro::Language::english, {}};
+    input.correction = CsvInput::Correction{HalfWaveDesign{20.21, 7.05}, corrected, {{{7.05, 60, -80}}, {}}};
+    const std::string csv = csvText(input);
+    QVERIFY2(csv.ends_with("horizontal, total length 20.21 m, 7.05 MHz\n"
+                           "# corrected = the corrected design: horizontal, total length 20.677 m, 7.05 MHz\n"
+                           "sweep,band,f_MHz,R_ohm,X_ohm,SWR\n"
+                           "design,1,7.050000,60.00,-80.00,3.911\n"
+                           "corrected,1,7.050000,50.00,0.00,1.000\n"),
+             csv.c_str());
+    QCOMPARE(std::count(csv.begin(), csv.end(), '#'), 4);
 }
 
 QTEST_APPLESS_MAIN(Nec)

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,6 +63,8 @@ private slots:
     void aRunThatDoesNotEndWellChangesNothing();
     void measuredSweepBesideTheModel();
     void patternPageFollowsTheResults();
+    void highLobesOfEveryBand_data();
+    void highLobesOfEveryBand();
     void smithPageFollowsTheResults();
     void messagesInEnglish();
     void trimmingTakesTheMeasuredMinimum_data();
@@ -460,10 +463,69 @@ void VerifyWindow::patternPageFollowsTheResults() {
     fill(window, {"punti"}, {"5"});  // the options of the results again
     click(window, "studioAltezza");
     QVERIFY(waitUntil([pages] { return pages->currentWidget()->objectName() == "altezze"; }, 60000));
-    QCOMPARE(control<QTableWidget>(window, "tabellaAltezze")->rowCount(), nec::heightStudySteps);
+    auto* table = control<QTableWidget>(window, "tabellaAltezze");
+    QCOMPARE(table->rowCount(), nec::heightStudySteps);
+    fill(window, {"punti"}, {"7"});  // the study dims with the rest
+    QVERIFY(table->item(0, 2)->foreground().color().alpha() < 255);
+    fill(window, {"punti"}, {"5"});
     click(window, "stampa");
     QCOMPARE(m_printer.images.size(), 1);
     QVERIFY(m_printer.images[0].height() > 520 + 200);  // the pattern page under the window
+}
+
+// At 10 m over average ground both bands of the two-band example lobe near
+// the zenith: the note names both and stands whole, the azimuth plot shows
+// the cut at 30 degrees. Changed options dim the curves and the note, and the
+// pattern's buttons refuse with a beep even where the message already stands.
+void VerifyWindow::highLobesOfEveryBand_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("note");  // how it begins
+    QTest::addColumn<QString>("azimuth");
+    QTest::newRow("Italian") << false << QStringList{"35", "6,4", "7,055", "3,650"}
+                             << "7,055 MHz e 3,65 MHz: Irradia"
+                             << "AZIMUT A 30°";
+    QTest::newRow("English") << true << QStringList{"35", "6.4", "7.055", "3.650"}
+                             << "7.055 MHz and 3.65 MHz: Radiates"
+                             << "AZIMUTH AT 30°";
+}
+
+void VerifyWindow::highLobesOfEveryBand() {
+    QFETCH(bool, english);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, note);
+    QFETCH(QString, azimuth);
+    if (QStandardPaths::findExecutable("nec2c").isEmpty()) QSKIP("nec2c is not installed");
+    if (english) {
+        stopProgram();
+        startProgram(m_beep, m_printer, 0.01, Language::english);
+    }
+    QWidget* designer = Registry::current().show("frmDIPOLOMULTIBANDA");
+    for (const char* option : {"Option1", "Option5"}) click(designer, option);
+    fill(designer, {"Text1", "Text3", "Text5", "Text6"}, typed);
+    click(designer, "Command2");
+    QWidget* window = verification(designer);
+    QVERIFY(window);
+    auto* ground = control<QComboBox>(window, "suolo");
+    ground->setCurrentIndex(ground->findData(int(nec::Ground::average)));
+    fill(window, {"altezza", "punti"}, {"10", "5"});
+    control<QTabWidget>(window, "pagine")->setCurrentWidget(control<QWidget>(window, "diagramma"));
+    simulate(window);
+    QVERIFY(waitUntil([window] { return !textOf(window, "guadagno2").isEmpty(); }, 120000));
+    auto* nota = control<QLabel>(window, "nota");
+    QVERIFY2(nota->text().startsWith(note), qPrintable(nota->text()));
+    QWidget* page = control<QWidget>(window, "diagramma");
+    QVERIFY(page->property("noteWhole").toBool());
+    QCOMPARE(page->property("titles").toStringList().value(1), azimuth);
+    QVERIFY(!page->property("curvesDimmed").toBool());
+    const int beeps = m_beep.count;
+    fill(window, {"punti"}, {"7"});
+    QVERIFY(page->property("curvesDimmed").toBool());
+    QVERIFY(nota->palette().color(QPalette::WindowText).alpha() < 255);
+    click(window, "studioAltezza");
+    click(window, "salvaDiagramma");
+    QCOMPARE(m_beep.count, beeps + 2);
+    QVERIFY(!window->property("running").toBool());
 }
 
 // The Smith page holds the model's curve at the window's reference, marked at

@@ -220,16 +220,16 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
     return built.deck;
 }
 
-std::string VerificationSession::csvOf(const Results& results) const {
-    return nec::csvText({results.rows, results.bands, results.options, results.referenceOhm, m_language});
-}
-
-// With a correction on display, both sweeps: the design's, then the corrected one's.
+// With a correction on display, both sweeps under one header: the design's,
+// then the corrected one's.
 std::string VerificationSession::csv() const {
     if (!m_shown.results) return {};
-    if (!m_shown.corrected || !m_shown.designResults) return csvOf(*m_shown.results);
-    return "# " + nec::describeDesign(m_design, m_language) + "\n" + csvOf(*m_shown.designResults) + "# " +
-           nec::describeDesign(*m_shown.corrected, m_language) + "\n" + csvOf(*m_shown.results);
+    const Results& results = *m_shown.results;
+    nec::CsvInput input{results.rows, results.bands, results.options, results.referenceOhm, m_language, {}};
+    if (m_shown.corrected && m_shown.designResults)
+        input.correction = nec::CsvInput::Correction{
+            m_design, *m_shown.corrected, {m_shown.designResults->rows, m_shown.designResults->bands}};
+    return nec::csvText(input);
 }
 
 std::string VerificationSession::patternCsv() const {

@@ -199,7 +199,6 @@ private:
     // A step that cannot start: its message, and the state failed.
     bool refuse(const QString& message, Field field = Field::none);
     void endJob();
-    std::string csvOf(const Results& results) const;
 
     Language m_language;
     State m_state = State::idle;

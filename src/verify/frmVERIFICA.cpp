@@ -288,6 +288,8 @@ void frmVERIFICA::optionsEdited() {
 bool frmVERIFICA::refusedAsStale() {
     if (!resultsStale()) return false;
     optionsEdited();
+    // The message may stand there already: the beep says the button did nothing.
+    m_request.beep->beep();
     return true;
 }
 
