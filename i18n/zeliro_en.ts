@@ -1487,5 +1487,9 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>Salva il diagramma di radiazione</source>
         <translation>Save the radiation pattern</translation>
     </message>
+    <message>
+        <source>LEGGIMI</source>
+        <translation>READ ME</translation>
+    </message>
 </context>
 </TS>

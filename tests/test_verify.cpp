@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -65,6 +66,8 @@ private slots:
     void patternPageFollowsTheResults();
     void highLobesOfEveryBand_data();
     void highLobesOfEveryBand();
+    void readMeInBothLanguages_data();
+    void readMeInBothLanguages();
     void smithPageFollowsTheResults();
     void messagesInEnglish();
     void trimmingTakesTheMeasuredMinimum_data();
@@ -526,6 +529,40 @@ void VerifyWindow::highLobesOfEveryBand() {
     click(window, "salvaDiagramma");
     QCOMPARE(m_beep.count, beeps + 2);
     QVERIFY(!window->property("running").toBool());
+}
+
+// "LEGGIMI" opens the verification's read-me, one copy, in the program's language.
+void VerifyWindow::readMeInBothLanguages_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("words");  // each command and option explained
+    QTest::newRow("Italian") << false << "VERIFICA  CON  SIMULAZIONE"
+                             << QStringList{"\nSIMULA:", "\nCORREGGI:", "\nDIAGRAMMA:", "\nSMITH:",
+                                            "\nALTEZZA IDEALE?:", "\nSUOLO:", "\nI LIMITI"};
+    QTest::newRow("English") << true << "VERIFICATION  BY  SIMULATION"
+                             << QStringList{"\nSIMULATE:", "\nCORRECT:", "\nPATTERN:", "\nSMITH:",
+                                            "\nBEST HEIGHT?:", "\nGROUND:", "\nTHE LIMITS"};
+}
+
+void VerifyWindow::readMeInBothLanguages() {
+    QFETCH(bool, english);
+    QFETCH(QString, title);
+    QFETCH(QStringList, words);
+    if (english) {
+        stopProgram();
+        startProgram(m_beep, m_printer, 0.01, Language::english);
+    }
+    QWidget* window = verification(openHalfWave(english ? "7.05" : "7,05"));
+    QVERIFY(window);
+    click(window, "leggimi");
+    click(window, "leggimi");
+    QWidgetList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmLEGGIMIverifica" && w->isVisible()) shown << w;
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(textOf(shown[0], "Label1"), title);
+    const QString text = shown[0]->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+    for (const QString& word : words) QVERIFY2(text.contains(word), qPrintable(word));
 }
 
 // The Smith page holds the model's curve at the window's reference, marked at

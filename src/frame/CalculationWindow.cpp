@@ -301,7 +301,8 @@ void CalculationWindow::openVerification(const nec::Design& design, bool toFront
                                       &m_registry.printer(),
                                       &m_registry.fileDialogs(),
                                       m_registry.language(),
-                                      failed};
+                                      failed,
+                                      [this] { m_registry.show("frmLEGGIMIverifica"); }};
     const bool made = !m_verification;
     m_verification = open(this, m_verification, request);
     if (!m_verification) return;

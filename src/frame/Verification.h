@@ -43,6 +43,8 @@ struct VerificationRequest {
     // Tells why a print of the window's image did not go, as every window of
     // the program does (with "Salva come PDF…" and "Anteprima" offered).
     std::function<void(QWidget* parent, const PrintResult& result, const QImage& image)> tellPrintFailure;
+    // Shows the verification's read-me (a window of the program's).
+    std::function<void()> showReadMe;
 };
 
 // The module's entry: shows the request's design in `existing` (a verification

@@ -214,6 +214,10 @@ void frmVERIFICA::buildExport() {
         connect(button, &QPushButton::clicked, this, handler);
         ++index;
     }
+    auto* leggimi = addPushButton(m_client, "leggimi", tr("LEGGIMI"), QRect(8, 486, 122, 26));
+    connect(leggimi, &QPushButton::clicked, this, [this] {
+        if (m_request.showReadMe) m_request.showReadMe();
+    });
     auto* chiudi = addPushButton(m_client, "chiudi", tr("CHIUDI"), QRect(134, 486, 122, 26));
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
 }
