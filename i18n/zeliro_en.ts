@@ -1491,5 +1491,13 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>LEGGIMI</source>
         <translation>READ ME</translation>
     </message>
+    <message>
+        <source>PDF…</source>
+        <translation>PDF…</translation>
+    </message>
+    <message>
+        <source>Salva come PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
 </context>
 </TS>

@@ -6,8 +6,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -66,6 +68,8 @@ private slots:
     void patternPageFollowsTheResults();
     void highLobesOfEveryBand_data();
     void highLobesOfEveryBand();
+    void printsAReport_data();
+    void printsAReport();
     void readMeInBothLanguages_data();
     void readMeInBothLanguages();
     void smithPageFollowsTheResults();
@@ -473,7 +477,10 @@ void VerifyWindow::patternPageFollowsTheResults() {
     fill(window, {"punti"}, {"5"});
     click(window, "stampa");
     QCOMPARE(m_printer.images.size(), 1);
-    QVERIFY(m_printer.images[0].height() > 520 + 200);  // the pattern page under the window
+    QVERIFY(m_printer.images[0].height() > 4 * 200);  // SWR, Smith, pattern and height pages
+    const std::vector<std::string>& lines = m_printer.reports.at(0);
+    QVERIFY(std::find(lines.begin(), lines.end(), "DIAGRAMMA  DI  RADIAZIONE") != lines.end());
+    QVERIFY(std::find(lines.begin(), lines.end(), "ALTEZZA") != lines.end());
 }
 
 // At 10 m over average ground both bands of the two-band example lobe near
@@ -531,17 +538,76 @@ void VerifyWindow::highLobesOfEveryBand() {
     QVERIFY(!window->property("running").toBool());
 }
 
+// "Stampa" prints a report: the design, every option and the results, in
+// lines that fit the page, with the plots under them; "PDF…" saves the same
+// report, which pdftotext reads back.
+void VerifyWindow::printsAReport_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("expected");  // what the report holds
+    QTest::newRow("Italian") << false
+                             << QStringList{"ZELIRO  -  VERIFICA  CON  SIMULAZIONE  NEC-2\n",
+                                            "): orizzontale, lunghezza totale 20,21 m, 7,05 MHz\n",
+                                            "\nimpedenza di riferimento 50 ohm\n",
+                                            "\nfilo 2 mm, Spazio libero",
+                                            "\nRisonanza MHz",
+                                            "\nConsiglio 1: "};
+    QTest::newRow("English") << true
+                             << QStringList{"ZELIRO  -  VERIFICATION  BY  NEC-2  SIMULATION\n",
+                                            "): horizontal, total length 20.21 m, 7.05 MHz\n",
+                                            "\nreference impedance 50 ohm\n",
+                                            "\nwire 2 mm, Free space",
+                                            "\nResonance MHz",
+                                            "\nAdvice 1: "};
+}
+
+void VerifyWindow::printsAReport() {
+    QFETCH(bool, english);
+    QFETCH(QStringList, expected);
+    if (QStandardPaths::findExecutable("nec2c").isEmpty()) QSKIP("nec2c is not installed");
+    if (english) {
+        stopProgram();
+        startProgram(m_beep, m_printer, 0.01, Language::english);
+    }
+    QWidget* window = verification(openHalfWave(english ? "7.05" : "7,05"));
+    QVERIFY(window);
+    punti(window, "11");
+    simulate(window);
+    click(window, "stampa");
+    QCOMPARE(m_printer.reports.size(), 1u);
+    QString text;
+    for (const std::string& line : m_printer.reports[0]) {
+        text += QString::fromStdString(line) + '\n';
+        QVERIFY2(QString::fromStdString(line).size() <= 84, line.c_str());
+    }
+    for (const QString& part : expected) QVERIFY2(text.contains(part), qPrintable(part + "\n" + text));
+    QVERIFY(text.contains(textOf(window, "risonanza1")));
+    QVERIFY(m_printer.images.at(0).height() > 2 * 200);  // the SWR and Smith pages
+    click(window, "salvaPdf");
+    auto* dialog = window->findChild<QFileDialog*>("salvapdf");
+    QVERIFY(dialog);
+    const QString file = m_scratch.filePath(english ? "report-en.pdf" : "report-it.pdf");
+    dialog->selectFile(file);
+    static_cast<QDialog*>(dialog)->accept();
+    QVERIFY(waitUntil([&] { return QFileInfo(file).size() > 0; }));
+    QProcess reader;
+    reader.start("pdftotext", {file, "-"});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(read.contains(textOf(window, "risonanza1")) && read.contains(expected[3].mid(1, 8)),
+             qPrintable(read));
+}
+
 // "LEGGIMI" opens the verification's read-me, one copy, in the program's language.
 void VerifyWindow::readMeInBothLanguages_data() {
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("words");  // each command and option explained
     QTest::newRow("Italian") << false << "VERIFICA  CON  SIMULAZIONE"
-                             << QStringList{"\nSIMULA:", "\nCORREGGI:", "\nDIAGRAMMA:", "\nSMITH:",
-                                            "\nALTEZZA IDEALE?:", "\nSUOLO:", "\nI LIMITI"};
+                             << QStringList{"\nSIMULA:",          "\nCORREGGI:", "\nDIAGRAMMA:", "\nSMITH:",
+                                            "\nALTEZZA IDEALE?:", "\nSUOLO:",    "\nI LIMITI"};
     QTest::newRow("English") << true << "VERIFICATION  BY  SIMULATION"
-                             << QStringList{"\nSIMULATE:", "\nCORRECT:", "\nPATTERN:", "\nSMITH:",
-                                            "\nBEST HEIGHT?:", "\nGROUND:", "\nTHE LIMITS"};
+                             << QStringList{"\nSIMULATE:",     "\nCORRECT:", "\nPATTERN:",  "\nSMITH:",
+                                            "\nBEST HEIGHT?:", "\nGROUND:",  "\nTHE LIMITS"};
 }
 
 void VerifyWindow::readMeInBothLanguages() {
@@ -590,7 +656,7 @@ void VerifyWindow::smithPageFollowsTheResults() {
     pages->setCurrentWidget(control<QWidget>(window, "smith"));
     click(window, "stampa");
     QCOMPARE(m_printer.images.size(), 1);
-    QVERIFY(m_printer.images[0].height() > 520 + 200);  // the SWR page under the window
+    QVERIFY(m_printer.images[0].height() > 2 * 200);  // the SWR and Smith pages
     fill(window, {"impedenza"}, {"75"});
     QVERIFY(chart->property("stale").toBool());
     QVERIFY(control<QWidget>(window, "grafico")->property("stale").toBool());

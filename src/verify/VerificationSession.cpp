@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/nec/ondisplay.h"
+#include "core/nec/verificationreport.h"
 #include "verify/CorrectionJob.h"
 #include "verify/PatternJobs.h"
 
@@ -230,6 +231,30 @@ std::string VerificationSession::csv() const {
         input.correction = nec::CsvInput::Correction{
             m_design, *m_shown.corrected, {m_shown.designResults->rows, m_shown.designResults->bands}};
     return nec::csvText(input);
+}
+
+std::vector<std::string> VerificationSession::report(const std::string& opener) const {
+    nec::VerificationReport r;
+    r.language = m_language;
+    r.opener = opener;
+    r.design = m_design;
+    if (!m_shown.results) return nec::reportLines(r);
+    const Results& results = *m_shown.results;
+    r.corrected = m_shown.corrected;
+    r.options = results.options;
+    r.referenceOhm = results.referenceOhm;
+    for (std::size_t band = 0; band < results.bandResults.size(); ++band) {
+        r.designMhz.push_back(band < results.bands.size() ? results.bands[band].designMhz : 0);
+        r.bands.push_back(*bandTexts(band));
+        r.measured.push_back(measuredText(band));
+    }
+    if (m_shown.pattern) {
+        r.patternMhz = m_shown.pattern->frequenciesMhz;
+        for (const nec::PatternView& view : m_shown.pattern->views)
+            r.pattern.push_back(nec::patternTexts(view.figures, m_language));
+    }
+    if (m_shown.heights) r.heights = nec::heightTable(m_shown.heights->rows, m_language);
+    return nec::reportLines(r);
 }
 
 std::string VerificationSession::patternCsv() const {

@@ -214,6 +214,15 @@ void frmVERIFICA::buildExport() {
         connect(button, &QPushButton::clicked, this, handler);
         ++index;
     }
+    // "Stampa" shares its place with the report as a PDF.
+    QPushButton* stampa = m_client->findChild<QPushButton*>("stampa");
+    stampa->resize(60, stampa->height());
+    QPushButton* pdf = addPushButton(m_client, "salvaPdf", tr("PDF…"),
+                                     QRect(stampa->x() + 62, stampa->y(), 60, stampa->height()));
+    pdf->setFont(sansFont(8));
+    pdf->setToolTip(tr("Salva come PDF"));
+    pdf->setAccessibleName(tr("Salva come PDF"));
+    connect(pdf, &QPushButton::clicked, this, &frmVERIFICA::salvaPdf_Click);
     auto* leggimi = addPushButton(m_client, "leggimi", tr("LEGGIMI"), QRect(8, 486, 122, 26));
     connect(leggimi, &QPushButton::clicked, this, [this] {
         if (m_request.showReadMe) m_request.showReadMe();

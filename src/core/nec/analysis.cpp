@@ -243,13 +243,9 @@ std::string csvRows(const CsvSweep& sweep, double referenceOhm, const std::strin
 
 }  // namespace
 
-std::string csvText(const CsvInput& input) {
-    const ModelOptions& o = input.options;
-    const Language language = input.language;
-    std::string out =
-        "# ZELIRO: " + textWith(Text::csvReference, {plain(input.referenceOhm)}, language) + '\n';
-    out +=
-        "# " +
+std::vector<std::string> optionsText(const ModelOptions& o, double referenceOhm, Language language) {
+    std::vector<std::string> lines = {
+        textWith(Text::csvReference, {plain(referenceOhm)}, language),
         textWith(Text::csvOptions,
                  {plain(o.wireDiameterMm), std::string(groundName(o.ground, language)),
                   o.ground == Ground::freeSpace ? "-" : plain(o.heightM), plain(o.apexAngleDeg),
@@ -258,9 +254,16 @@ std::string csvText(const CsvInput& input) {
                                                                                     : Text::csvNoCopperLoss,
                                    language)),
                   std::to_string(o.pointsPerBand), plain(o.spanPercent)},
-                 language) +
-        '\n';
-    for (const std::string& comment : installationComments(o, language)) out += "# " + comment + '\n';
+                 language)};
+    for (std::string& comment : installationComments(o, language)) lines.push_back(std::move(comment));
+    return lines;
+}
+
+std::string csvText(const CsvInput& input) {
+    const Language language = input.language;
+    const std::vector<std::string> options = optionsText(input.options, input.referenceOhm, language);
+    std::string out = "# ZELIRO: " + options.front() + '\n';
+    for (std::size_t i = 1; i < options.size(); ++i) out += "# " + options[i] + '\n';
     const std::optional<CsvInput::Correction>& c = input.correction;
     if (c) {
         out += "# " +

@@ -92,6 +92,10 @@ std::string csvText(const std::vector<Row>& rows, double referenceOhm = defaultR
 // With a correction, one header still: a comment line per design, then the
 // design's rows and the corrected design's, told apart by a first column
 // "sweep" ("design" or "corrected").
+// The options the rows were computed with, a line each: the reference
+// impedance, the model's options, and the installation's (wire, soil, coax).
+std::vector<std::string> optionsText(const ModelOptions& options, double referenceOhm, Language language);
+
 struct CsvSweep {
     std::vector<Row> rows;    // analyse()'s rows, band after band
     std::vector<Band> bands;  // how many rows each band has
