@@ -7,7 +7,9 @@
 // preview of its data report (anteprima-dati.png); and the verification window twice: on the two-band example
 // ("frmVERIFICA"), and on the half-wave dipole beside the measured sweep
 // that the tests write to build/sweeps ("frmVERIFICA_misura", and its SMITH
-// page: "frmVERIFICA_smith"); and the analyser dialog of the trimming window ("frmANALIZZATORE").
+// page: "frmVERIFICA_smith"); the preview of the verification's printed
+// report with its pattern and height study ("verifica-rapporto"); and the
+// analyser dialog of the trimming window ("frmANALIZZATORE").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -34,6 +37,8 @@
 #include "frame/DecimalField.h"
 #include "frame/FileDialogs.h"
 #include "frame/Platform.h"
+#include "frame/PrintChoices.h"
+#include "frame/PrintPages.h"
 #include "frame/Registry.h"
 
 namespace {
@@ -157,6 +162,18 @@ int printPictures(zeliro::Registry& registry, const QDir& folder) {
     return failed;
 }
 
+// Keeps the verification's report instead of printing it.
+class ReportKeeper : public zeliro::Printer {
+public:
+    void printLines(const std::vector<std::string>&, Done done) override { done({}); }
+    void printImage(const QImage&, Done done) override { done({}); }
+    void printReport(const std::vector<std::string>& lines, const QImage& picture, Done done) override {
+        content = {lines, picture};
+        done({});
+    }
+    zeliro::PrintContent content;
+};
+
 // "Carica misura" reads the file named here, without a dialog.
 class SampleFile : public zeliro::FileDialogs {
 public:
@@ -227,6 +244,39 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
     return window;
 }
 
+// The preview of the verification's report, after its pattern and height
+// study: a picture of its first page. The count of pictures not taken.
+int reportPicture(zeliro::Registry& registry, SampleFile& sample, const QDir& folder) {
+    ReportKeeper printer;
+    registry.setPrinter(&printer);
+    QWidget* window = showVerification(registry, sample, "frmVERIFICA_altezza");
+    int failed = 1;
+    if (window) {
+        window->findChild<QAbstractButton*>("stampa")->click();
+        zeliro::showPreview(window, printer.content, [] {});
+        settle(500);
+        auto* preview = shownDialog<QPrintPreviewDialog>("anteprima");
+        // The page's width across the dialog, so that its lines read.
+        if (preview) {
+            preview->resize(900, 740);
+            if (auto* pages = preview->findChild<QPrintPreviewWidget*>())
+                pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
+            settle(500);
+        }
+        const QString file = folder.filePath("verifica-rapporto.png");
+        if (preview && picture(preview).save(file)) {
+            std::printf("%s\n", qPrintable(file));
+            failed = 0;
+        }
+        if (preview) preview->close();
+        window->close();
+    }
+    registry.closeAll();
+    registry.setPrinter(nullptr);
+    settle(100);
+    return failed;
+}
+
 // The analyser dialog of the trimming window's worked example, a port typed.
 QWidget* showAnalyser(zeliro::Registry& registry) {
     QWidget* window = registry.show("frmTARATURA");
@@ -271,11 +321,15 @@ int main(int argc, char** argv) {
         names = registry.names() + QStringList{"frmVERIFICA",          "frmVERIFICA_misura",
                                                "frmVERIFICA_corretto", "frmVERIFICA_diagramma",
                                                "frmVERIFICA_altezza",  "frmVERIFICA_smith",
-                                               "frmANALIZZATORE"};
+                                               "verifica-rapporto",    "frmANALIZZATORE"};
 
     int saved = 0;
     int failed = 0;
     for (const QString& name : names) {
+        if (name == "verifica-rapporto") {
+            failed += reportPicture(registry, sample, folder);
+            continue;
+        }
         const bool verifying = name.startsWith("frmVERIFICA") || name == "frmANALIZZATORE";
         QWidget* window = name == "frmANALIZZATORE" ? showAnalyser(registry)
                           : verifying               ? showVerification(registry, sample, name)

@@ -147,13 +147,17 @@ void addHeights(std::vector<std::string>& lines, const HeightTable& table, const
     std::string heading;
     for (const std::string& h : table.heading) heading += padded(h, columnWidth);
     lines.push_back(heading);
+    // A height without figures says why, wrapped under the gain's column.
     for (const std::vector<std::string>& cells : table.rows) {
         std::string line;
-        for (std::size_t i = 0; i + 1 < cells.size() && i < 2; ++i) line += padded(cells[i], columnWidth);
+        for (std::size_t i = 0; i < cells.size() && i < 2; ++i) line += padded(cells[i], columnWidth);
         std::string rest;
         for (std::size_t i = 2; i < cells.size(); ++i) rest += padded(cells[i], columnWidth);
         while (!rest.empty() && rest.back() == ' ') rest.pop_back();
-        addWrapped(lines, line, rest);
+        if (shownLength(line + rest) <= reportWidth)
+            lines.push_back(line + rest);
+        else
+            addWrapped(lines, line, rest);
     }
 }
 
