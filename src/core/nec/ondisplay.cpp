@@ -85,7 +85,7 @@ Design roundedDesign(const Design& design) {
         return TwoBandDesign{m(d->innerWireM),
                              m(d->outerWireM),
                              uh(d->trapInductanceUh),
-                             roundedTo(d->trapCapacitancePf, 0.1),
+                             roundedTo(d->trapCapacitancePf, 1e-2),
                              mhz(d->firstFrequencyMhz),
                              mhz(d->secondFrequencyMhz),
                              d->shape};

@@ -35,7 +35,7 @@ std::optional<Design> loadingCoilOnDisplay(const LoadingCoilOnDisplay& shown);
 std::string describeDesign(const Design& design, Language language = Language::italian);
 
 // The design with figures a builder can use: lengths to the millimetre,
-// inductances to the hundredth of a µH, capacitances to the tenth of a pF,
+// inductances to the hundredth of a µH, capacitances to the hundredth of a pF,
 // frequencies to the hertz (a correction finds lengths to many more digits).
 Design roundedDesign(const Design& design);
 

@@ -146,6 +146,7 @@ void addHeights(std::vector<std::string>& lines, const HeightTable& table, const
     lines.push_back(w.heights);
     std::string heading;
     for (const std::string& h : table.heading) heading += padded(h, columnWidth);
+    while (!heading.empty() && heading.back() == ' ') heading.pop_back();
     lines.push_back(heading);
     // A height without figures says why, wrapped under the gain's column.
     for (const std::vector<std::string>& cells : table.rows) {
