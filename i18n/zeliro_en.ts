@@ -226,10 +226,6 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <translation>H PLANE</translation>
     </message>
     <message>
-        <source>AZIMUT A %1</source>
-        <translation>AZIMUTH AT %1</translation>
-    </message>
-    <message>
         <source>ELEVAZIONE</source>
         <translation>ELEVATION</translation>
     </message>
@@ -244,6 +240,14 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>Diagramma orizzontale</source>
         <translation>Horizontal pattern</translation>
+    </message>
+    <message>
+        <source>AZIMUT A %1°</source>
+        <translation>AZIMUTH AT %1°</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <translation> and </translation>
     </message>
 </context>
 <context>
@@ -1614,6 +1618,18 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
     <message>
         <source>PERDITE  NEL  CONDUTTORE</source>
         <translation>CONDUCTOR  LOSS</translation>
+    </message>
+    <message>
+        <source>LEGGIMI</source>
+        <translation>READ ME</translation>
+    </message>
+    <message>
+        <source>PDF…</source>
+        <translation>PDF…</translation>
+    </message>
+    <message>
+        <source>Salva come PDF</source>
+        <translation>Save as PDF</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 
 #include "core/nec/analysis.h"
 #include "core/nec/smith.h"
+#include "core/nec/verificationreport.h"
 
 using namespace zeliro::nec;
 
@@ -117,6 +118,8 @@ private slots:
     void engineMessages_data();
     void engineMessages();
     void csvHoldsBandsAndOptions();
+    void csvOfACorrectionHasOneHeader();
+    void reportFitsThePage();
 };
 
 void Nec::modelFollowsTheDesign_data() {
@@ -982,7 +985,7 @@ void Nec::csvHoldsBandsAndOptions() {
                                 {bands[0].endMhz(), 450, 0},
                                 {bands[1].startMhz, 0, 3},
                                 {bands[1].endMhz(), 60.004, 1e-9}};
-    const std::string csv = csvText(CsvInput{rows, bands, options, 450, zeliro::Language::italian});
+    const std::string csv = csvText(CsvInput{rows, bands, options, 450, zeliro::Language::italian, {}});
     QCOMPARE(csv, std::string("# ZELIRO: impedenza di riferimento 450 ohm\n"
                               "# filo 2 mm, Suolo medio, altezza 10 m, angolo all'apice 120 gradi, Q 150, "
                               "con le perdite del rame, 2 punti per banda, scansione +/- 6 %\n"
@@ -991,6 +994,59 @@ void Nec::csvHoldsBandsAndOptions() {
                               "1,7.478300,450.00,0.00,1.000\n"
                               "2,3.431000,0.00,3.00,inf\n"
                               "2,3.869000,60.00,0.00,7.500\n"));
+}
+
+// A corrected design's rows follow the design's under the same header, told
+// apart by their first column; the designs are named to the millimetre.
+void Nec::csvOfACorrectionHasOneHeader() {
+    const HalfWaveDesign corrected{20.6768872720188, 7.05};
+    CsvInput input{{{7.05, 50, 0}}, {}, defaultOptions(corrected), 50, zeliro::Language::english, {}};
+    input.correction = CsvInput::Correction{HalfWaveDesign{20.21, 7.05}, corrected, {{{7.05, 60, -80}}, {}}};
+    const std::string csv = csvText(input);
+    QVERIFY2(csv.ends_with("horizontal, total length 20.21 m, 7.05 MHz\n"
+                           "# corrected = the corrected design: horizontal, total length 20.677 m, 7.05 MHz\n"
+                           "sweep,band,f_MHz,R_ohm,X_ohm,SWR\n"
+                           "design,1,7.050000,60.00,-80.00,3.911\n"
+                           "corrected,1,7.050000,50.00,0.00,1.000\n"),
+             csv.c_str());
+    QCOMPARE(std::count(csv.begin(), csv.end(), '#'), 4);
+}
+
+// Two bands with long advice, a corrected design, a note and a height
+// without figures: every line fits the page, the columns keep their place
+// and a long text goes on under its own start.
+void Nec::reportFitsThePage() {
+    VerificationReport report;
+    report.opener = "DIPOLO BIBANDA";
+    report.design = twoBandExample;
+    report.corrected = TwoBandDesign{10.0912345678, 7.8911111, 3.44, 142.86, 7.055, 3.65};
+    report.options = defaultOptions(twoBandExample);
+    report.designMhz = {7.055, 3.65};
+    const std::string advice(30, 'x');
+    report.bands = {{"7,192", "+137", "9,57", "73,8 - j166,6", "15", advice + ' ' + advice + ' ' + advice},
+                    {"3,823", "+173", "4,49", "60,1 - j89,7", "OLTRE LA FINE DELLA SCANSIONE", "breve"}};
+    report.patternMhz = {7.055};
+    report.pattern = {{"5,95 dBi", "90°", "80°", "Irradia soprattutto verso l'alto."}};
+    report.heights =
+        HeightTable{{"Altezza", "Lunghezze d'onda", "Guadagno massimo", "Angolo di partenza"},
+                    {{"5,31 m", "0,125 λ", "5,3 dBi", "90°"}, {"2 m", "0,05 λ", advice + ' ' + advice, ""}}};
+    const std::vector<std::string> lines = reportLines(report);
+    const auto has = [&lines](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    for (const std::string& line : lines) {
+        const auto shown = QString::fromStdString(line).size();
+        QVERIFY2(shown <= qsizetype(reportWidth), line.c_str());
+    }
+    QVERIFY(has("Progetto corretto: orizzontale, filo interno 10,091 m, trappola 3,44 µH 142,86 pF,"));
+    QVERIFY(has("                   filo esterno 7,891 m, 7,055 MHz e 3,65 MHz"));
+    QVERIFY(has("Risonanza MHz         7,192               3,823"));
+    QVERIFY(has("Consiglio 1: " + advice + ' ' + advice));
+    QVERIFY(has("             " + advice));
+    QVERIFY(has("5,31 m              0,125 λ             5,3 dBi             90°"));
+    QVERIFY(has("2 m                 0,05 λ              " + advice));
+    QVERIFY(has(std::string(40, ' ') + advice));
+    QVERIFY(has("7,055 MHz: guadagno 5,95 dBi, angolo di partenza 90°, apertura -3 dB 80°"));
 }
 
 QTEST_APPLESS_MAIN(Nec)

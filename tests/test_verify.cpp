@@ -8,7 +8,11 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -70,6 +74,12 @@ private slots:
     void anInstallationFieldThatDoesNotReadIsShown();
     void measuredSweepBesideTheModel();
     void patternPageFollowsTheResults();
+    void highLobesOfEveryBand_data();
+    void highLobesOfEveryBand();
+    void printsAReport_data();
+    void printsAReport();
+    void readMeInBothLanguages_data();
+    void readMeInBothLanguages();
     void smithPageFollowsTheResults();
     void messagesInEnglish();
     void trimmingTakesTheMeasuredMinimum_data();
@@ -502,10 +512,165 @@ void VerifyWindow::patternPageFollowsTheResults() {
     fill(window, {"punti"}, {"5"});  // the options of the results again
     click(window, "studioAltezza");
     QVERIFY(waitUntil([pages] { return pages->currentWidget()->objectName() == "altezze"; }, 60000));
-    QCOMPARE(control<QTableWidget>(window, "tabellaAltezze")->rowCount(), nec::heightStudySteps);
+    auto* table = control<QTableWidget>(window, "tabellaAltezze");
+    QCOMPARE(table->rowCount(), nec::heightStudySteps);
+    fill(window, {"punti"}, {"7"});  // the study dims with the rest
+    QVERIFY(table->item(0, 2)->foreground().color().alpha() < 255);
+    fill(window, {"punti"}, {"5"});
     click(window, "stampa");
     QCOMPARE(m_printer.images.size(), 1);
-    QVERIFY(m_printer.images[0].height() > 520 + 200);  // the pattern page under the window
+    QVERIFY(m_printer.images[0].height() > 4 * 200);  // SWR, Smith, pattern and height pages
+    const std::vector<std::string>& lines = m_printer.reports.at(0);
+    QVERIFY(std::find(lines.begin(), lines.end(), "DIAGRAMMA  DI  RADIAZIONE") != lines.end());
+    QVERIFY(std::find(lines.begin(), lines.end(), "ALTEZZA") != lines.end());
+}
+
+// At 10 m over average ground both bands of the two-band example lobe near
+// the zenith: the note names both and stands whole, the azimuth plot shows
+// the cut at 30 degrees. Changed options dim the curves and the note, and the
+// pattern's buttons refuse with a beep even where the message already stands.
+void VerifyWindow::highLobesOfEveryBand_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("note");  // how it begins
+    QTest::addColumn<QString>("azimuth");
+    QTest::newRow("Italian") << false << QStringList{"35", "6,4", "7,055", "3,650"}
+                             << "7,055 MHz e 3,65 MHz: Irradia"
+                             << "AZIMUT A 30°";
+    QTest::newRow("English") << true << QStringList{"35", "6.4", "7.055", "3.650"}
+                             << "7.055 MHz and 3.65 MHz: Radiates"
+                             << "AZIMUTH AT 30°";
+}
+
+void VerifyWindow::highLobesOfEveryBand() {
+    QFETCH(bool, english);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, note);
+    QFETCH(QString, azimuth);
+    if (QStandardPaths::findExecutable("nec2c").isEmpty()) QSKIP("nec2c is not installed");
+    if (english) {
+        stopProgram();
+        startProgram(m_beep, m_printer, 0.01, Language::english);
+    }
+    QWidget* designer = Registry::current().show("frmDIPOLOMULTIBANDA");
+    for (const char* option : {"Option1", "Option5"}) click(designer, option);
+    fill(designer, {"Text1", "Text3", "Text5", "Text6"}, typed);
+    click(designer, "Command2");
+    QWidget* window = verification(designer);
+    QVERIFY(window);
+    auto* ground = control<QComboBox>(window, "suolo");
+    ground->setCurrentIndex(ground->findData(int(nec::Ground::average)));
+    fill(window, {"altezza", "punti"}, {"10", "5"});
+    control<QTabWidget>(window, "pagine")->setCurrentWidget(control<QWidget>(window, "diagramma"));
+    simulate(window);
+    QVERIFY(waitUntil([window] { return !textOf(window, "guadagno2").isEmpty(); }, 120000));
+    auto* nota = control<QLabel>(window, "nota");
+    QVERIFY2(nota->text().startsWith(note), qPrintable(nota->text()));
+    QWidget* page = control<QWidget>(window, "diagramma");
+    QVERIFY(page->property("noteWhole").toBool());
+    QCOMPARE(page->property("titles").toStringList().value(1), azimuth);
+    QVERIFY(!page->property("curvesDimmed").toBool());
+    const int beeps = m_beep.count;
+    fill(window, {"punti"}, {"7"});
+    QVERIFY(page->property("curvesDimmed").toBool());
+    QVERIFY(nota->palette().color(QPalette::WindowText).alpha() < 255);
+    click(window, "studioAltezza");
+    click(window, "salvaDiagramma");
+    QCOMPARE(m_beep.count, beeps + 2);
+    QVERIFY(!window->property("running").toBool());
+}
+
+// "Stampa" prints a report: the design, every option and the results, in
+// lines that fit the page, with the plots under them; "PDF…" saves the same
+// report, which pdftotext reads back.
+void VerifyWindow::printsAReport_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("expected");  // what the report holds
+    QTest::newRow("Italian") << false
+                             << QStringList{"ZELIRO  -  VERIFICA  CON  SIMULAZIONE  NEC-2\n",
+                                            "): orizzontale, lunghezza totale 20,21 m, 7,05 MHz\n",
+                                            "\nimpedenza di riferimento 50 ohm\n",
+                                            "\nfilo 2 mm, Spazio libero",
+                                            "\nRisonanza MHz",
+                                            "\nConsiglio 1: "};
+    QTest::newRow("English") << true
+                             << QStringList{"ZELIRO  -  VERIFICATION  BY  NEC-2  SIMULATION\n",
+                                            "): horizontal, total length 20.21 m, 7.05 MHz\n",
+                                            "\nreference impedance 50 ohm\n",
+                                            "\nwire 2 mm, Free space",
+                                            "\nResonance MHz",
+                                            "\nAdvice 1: "};
+}
+
+void VerifyWindow::printsAReport() {
+    QFETCH(bool, english);
+    QFETCH(QStringList, expected);
+    if (QStandardPaths::findExecutable("nec2c").isEmpty()) QSKIP("nec2c is not installed");
+    if (english) {
+        stopProgram();
+        startProgram(m_beep, m_printer, 0.01, Language::english);
+    }
+    QWidget* window = verification(openHalfWave(english ? "7.05" : "7,05"));
+    QVERIFY(window);
+    punti(window, "11");
+    simulate(window);
+    click(window, "stampa");
+    QCOMPARE(m_printer.reports.size(), 1u);
+    QString text;
+    for (const std::string& line : m_printer.reports[0]) {
+        text += QString::fromStdString(line) + '\n';
+        QVERIFY2(QString::fromStdString(line).size() <= 84, line.c_str());
+    }
+    for (const QString& part : expected) QVERIFY2(text.contains(part), qPrintable(part + "\n" + text));
+    QVERIFY(text.contains(textOf(window, "risonanza1")));
+    QVERIFY(m_printer.images.at(0).height() > 2 * 200);  // the SWR and Smith pages
+    click(window, "salvaPdf");
+    auto* dialog = window->findChild<QFileDialog*>("salvapdf");
+    QVERIFY(dialog);
+    const QString file = m_scratch.filePath(english ? "report-en.pdf" : "report-it.pdf");
+    dialog->selectFile(file);
+    static_cast<QDialog*>(dialog)->accept();
+    QVERIFY(waitUntil([&] { return QFileInfo(file).size() > 0; }));
+    QProcess reader;
+    reader.start("pdftotext", {file, "-"});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+    QVERIFY2(read.contains(textOf(window, "risonanza1")) && read.contains(expected[3].mid(1, 8)),
+             qPrintable(read));
+}
+
+// "LEGGIMI" opens the verification's read-me, one copy, in the program's language.
+void VerifyWindow::readMeInBothLanguages_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("words");  // each command and option explained
+    QTest::newRow("Italian") << false << "VERIFICA  CON  SIMULAZIONE"
+                             << QStringList{"\nSIMULA:",          "\nCORREGGI:", "\nDIAGRAMMA:", "\nSMITH:",
+                                            "\nALTEZZA IDEALE?:", "\nSUOLO:",    "\nI LIMITI"};
+    QTest::newRow("English") << true << "VERIFICATION  BY  SIMULATION"
+                             << QStringList{"\nSIMULATE:",     "\nCORRECT:", "\nPATTERN:",  "\nSMITH:",
+                                            "\nBEST HEIGHT?:", "\nGROUND:",  "\nTHE LIMITS"};
+}
+
+void VerifyWindow::readMeInBothLanguages() {
+    QFETCH(bool, english);
+    QFETCH(QString, title);
+    QFETCH(QStringList, words);
+    if (english) {
+        stopProgram();
+        startProgram(m_beep, m_printer, 0.01, Language::english);
+    }
+    QWidget* window = verification(openHalfWave(english ? "7.05" : "7,05"));
+    QVERIFY(window);
+    click(window, "leggimi");
+    click(window, "leggimi");
+    QWidgetList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmLEGGIMIverifica" && w->isVisible()) shown << w;
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(textOf(shown[0], "Label1"), title);
+    const QString text = shown[0]->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+    for (const QString& word : words) QVERIFY2(text.contains(word), qPrintable(word));
 }
 
 // The Smith page holds the model's curve at the window's reference, marked at
@@ -533,7 +698,7 @@ void VerifyWindow::smithPageFollowsTheResults() {
     pages->setCurrentWidget(control<QWidget>(window, "smith"));
     click(window, "stampa");
     QCOMPARE(m_printer.images.size(), 1);
-    QVERIFY(m_printer.images[0].height() > 520 + 200);  // the SWR page under the window
+    QVERIFY(m_printer.images[0].height() > 2 * 200);  // the SWR and Smith pages
     fill(window, {"impedenza"}, {"75"});
     QVERIFY(chart->property("stale").toBool());
     QVERIFY(control<QWidget>(window, "grafico")->property("stale").toBool());

@@ -38,6 +38,11 @@ public:
         images.push_back(image);
         done({PrintResult::Status::handedOver, "registratore", {}});
     }
+    void printReport(const std::vector<std::string>& lines, const QImage& picture, Done done) override {
+        reports.push_back(lines);
+        images.push_back(picture);
+        done({PrintResult::Status::handedOver, "registratore", {}});
+    }
     std::vector<std::vector<std::string>> reports;
     std::vector<QImage> images;
 };

@@ -9,8 +9,10 @@
 // that the tests write to build/sweeps ("frmVERIFICA_misura", and its SMITH
 // page: "frmVERIFICA_smith"; its installation page, "frmVERIFICA_impianto";
 // the sample as measured through 10 m of RG-58 and taken back,
-// "frmVERIFICA_cavo"); and the analyser dialog of the trimming window ("frmANALIZZATORE") and its
-// NanoVNA V2 calibration ("frmCALIBRAZIONE").
+// "frmVERIFICA_cavo"); the preview of the verification's printed report with
+// its pattern and height study ("verifica-rapporto"); and the analyser dialog
+// of the trimming window ("frmANALIZZATORE") and its NanoVNA V2 calibration
+// ("frmCALIBRAZIONE").
 //
 // On X11 (scripts/screenshots.sh runs it under Xvfb with a window manager)
 // the picture is taken from the screen, title bar and frame included; on
@@ -24,6 +26,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -41,6 +44,8 @@
 #include "frame/DecimalField.h"
 #include "frame/FileDialogs.h"
 #include "frame/Platform.h"
+#include "frame/PrintChoices.h"
+#include "frame/PrintPages.h"
 #include "frame/Registry.h"
 
 namespace {
@@ -164,6 +169,18 @@ int printPictures(zeliro::Registry& registry, const QDir& folder) {
     return failed;
 }
 
+// Keeps the verification's report instead of printing it.
+class ReportKeeper : public zeliro::Printer {
+public:
+    void printLines(const std::vector<std::string>&, Done done) override { done({}); }
+    void printImage(const QImage&, Done done) override { done({}); }
+    void printReport(const std::vector<std::string>& lines, const QImage& picture, Done done) override {
+        content = {lines, picture};
+        done({});
+    }
+    zeliro::PrintContent content;
+};
+
 // "Carica misura" reads the file named here, without a dialog.
 class SampleFile : public zeliro::FileDialogs {
 public:
@@ -277,6 +294,39 @@ QWidget* showVerification(zeliro::Registry& registry, SampleFile& sample, const 
     return window;
 }
 
+// The preview of the verification's report, after its pattern and height
+// study: a picture of its first page. The count of pictures not taken.
+int reportPicture(zeliro::Registry& registry, SampleFile& sample, const QDir& folder) {
+    ReportKeeper printer;
+    registry.setPrinter(&printer);
+    QWidget* window = showVerification(registry, sample, "frmVERIFICA_altezza");
+    int failed = 1;
+    if (window) {
+        window->findChild<QAbstractButton*>("stampa")->click();
+        zeliro::showPreview(window, printer.content, [] {});
+        settle(500);
+        auto* preview = shownDialog<QPrintPreviewDialog>("anteprima");
+        // The page's width across the dialog, so that its lines read.
+        if (preview) {
+            preview->resize(900, 740);
+            if (auto* pages = preview->findChild<QPrintPreviewWidget*>())
+                pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
+            settle(500);
+        }
+        const QString file = folder.filePath("verifica-rapporto.png");
+        if (preview && picture(preview).save(file)) {
+            std::printf("%s\n", qPrintable(file));
+            failed = 0;
+        }
+        if (preview) preview->close();
+        window->close();
+    }
+    registry.closeAll();
+    registry.setPrinter(nullptr);
+    settle(100);
+    return failed;
+}
+
 // The analyser dialog of the trimming window's worked example, a port typed.
 QWidget* showAnalyser(zeliro::Registry& registry) {
     QWidget* window = registry.show("frmTARATURA");
@@ -330,12 +380,16 @@ int main(int argc, char** argv) {
         names = registry.names() +
                 QStringList{"frmVERIFICA",           "frmVERIFICA_misura",  "frmVERIFICA_corretto",
                             "frmVERIFICA_diagramma", "frmVERIFICA_altezza", "frmVERIFICA_smith",
-                            "frmVERIFICA_impianto",  "frmVERIFICA_cavo",    "frmANALIZZATORE",
-                            "frmCALIBRAZIONE"};
+                            "frmVERIFICA_impianto",  "frmVERIFICA_cavo",    "verifica-rapporto",
+                            "frmANALIZZATORE",       "frmCALIBRAZIONE"};
 
     int saved = 0;
     int failed = 0;
     for (const QString& name : names) {
+        if (name == "verifica-rapporto") {
+            failed += reportPicture(registry, sample, folder);
+            continue;
+        }
         const bool verifying =
             name.startsWith("frmVERIFICA") || name == "frmANALIZZATORE" || name == "frmCALIBRAZIONE";
         QWidget* window = name == "frmANALIZZATORE"   ? showAnalyser(registry)

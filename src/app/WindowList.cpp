@@ -8,6 +8,7 @@
 #include "app/frmLEGGIMIcostruzione.h"
 #include "app/frmLEGGIMImulti.h"
 #include "app/frmLEGGIMIstandard.h"
+#include "app/frmLEGGIMIverifica.h"
 #include "app/frmMENU.h"
 #include "app/frmSplash.h"
 #include "calculator/Calculator.h"
@@ -29,6 +30,7 @@ void registerWindows(Registry& registry) {
     registry.add<frmLEGGIMIcalcolo>("frmLEGGIMIcalcolo");
     registry.add<frmLEGGIMIcostruzione>("frmLEGGIMIcostruzione");
     registry.add<frmLEGGIMImulti>("frmLEGGIMImulti");
+    registry.add<frmLEGGIMIverifica>("frmLEGGIMIverifica");
     registry.add<frmFOTOcostr>("frmFOTOcostr");
     registry.add<frmFOTOmulti>("frmFOTOmulti");
     registry.add<frmDIPOLOSTANDARD>("frmDIPOLOSTANDARD");

@@ -289,10 +289,15 @@ void CalculationWindow::openVerification(const nec::Design& design, bool toFront
         QMessageBox::warning(this, tr("Verifica"), error);
         return;
     }
-    const bool english = m_registry.language() == Language::english;
-    const auto failed = [english](QWidget* parent, const PrintResult& result, const QImage& image) {
-        tellPrintFailure(parent, result, PrintContent{{}, image},
-                         english ? "ZELIRO-verification.pdf" : "ZELIRO-verifica.pdf");
+    const QString pdf =
+        m_registry.language() == Language::english ? "ZELIRO-verification.pdf" : "ZELIRO-verifica.pdf";
+    const auto failed = [pdf](QWidget* parent, const PrintResult& result,
+                              const std::vector<std::string>& lines, const QImage& picture) {
+        tellPrintFailure(parent, result, PrintContent{lines, picture}, pdf);
+    };
+    const auto savePdf = [pdf](QWidget* parent, const std::vector<std::string>& lines,
+                               const QImage& picture) {
+        askAndSavePdf(parent, PrintContent{lines, picture}, pdf);
     };
     const VerificationRequest request{objectName(),
                                       m_verificationTitle,
@@ -301,7 +306,9 @@ void CalculationWindow::openVerification(const nec::Design& design, bool toFront
                                       &m_registry.printer(),
                                       &m_registry.fileDialogs(),
                                       m_registry.language(),
-                                      failed};
+                                      failed,
+                                      savePdf,
+                                      [this] { m_registry.show("frmLEGGIMIverifica"); }};
     const bool made = !m_verification;
     m_verification = open(this, m_verification, request);
     if (!m_verification) return;

@@ -42,6 +42,13 @@ public:
     virtual void printLines(const std::vector<std::string>& lines, Done done) = 0;
     // One print job of a window's image.
     virtual void printImage(const QImage& image, Done done) = 0;
+    // One print job of a report: its lines, then the picture under them (on
+    // a page of its own where it does not fit under them). A printer that
+    // takes lines only prints the lines.
+    virtual void printReport(const std::vector<std::string>& lines, const QImage& picture, Done done) {
+        (void)picture;
+        printLines(lines, std::move(done));
+    }
 };
 
 class SystemBeep : public Beep {

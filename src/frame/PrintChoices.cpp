@@ -103,7 +103,9 @@ void printContent(QWidget* parent, const PrintContent& content, const QString& p
             tellPrintFailure(parent.data(), result, content, pdfName);
     };
     Printer& printer = Registry::current().printer();
-    if (content.isImage()) {
+    if (content.isReport()) {
+        printer.printReport(content.lines, content.image, done);
+    } else if (content.isImage()) {
         printer.printImage(content.image, done);
     } else {
         printer.printLines(content.lines, done);

@@ -18,11 +18,13 @@ QRectF printableArea(const QPagedPaintDevice& device) {
     return device.pageLayout().paintRectPixels(device.logicalDpiX());
 }
 
-bool paintLines(QPainter& painter, QPagedPaintDevice& device, const std::vector<std::string>& lines) {
+// Paints the lines from the top of the page; `y` ends under the last one.
+bool paintLines(QPainter& painter, QPagedPaintDevice& device, const std::vector<std::string>& lines,
+                qreal& y) {
     painter.setFont(reportFont());
     const QFontMetricsF metrics(painter.font(), &device);
     const qreal pageHeight = printableArea(device).height();
-    qreal y = 0;
+    y = 0;
     for (const std::string& line : lines) {
         if (y + metrics.height() > pageHeight && y > 0) {
             if (!device.newPage()) return false;
@@ -34,13 +36,28 @@ bool paintLines(QPainter& painter, QPagedPaintDevice& device, const std::vector<
     return true;
 }
 
-void paintImage(QPainter& painter, const QPagedPaintDevice& device, const QImage& image) {
-    // At screen scale (96 dots an inch), made smaller only if the page is.
-    const qreal scale = device.logicalDpiX() / 96.0;
-    QSizeF size = QSizeF(image.size()) * scale;
+// At screen scale (96 dots an inch), made smaller only if the page is.
+QSizeF imageSize(const QPagedPaintDevice& device, const QImage& image) {
+    QSizeF size = QSizeF(image.size()) * (device.logicalDpiX() / 96.0);
     const QSizeF page = printableArea(device).size();
     if (size.width() > page.width() || size.height() > page.height()) size.scale(page, Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(QPointF(0, 0), size), image);
+    return size;
+}
+
+void paintImage(QPainter& painter, const QPagedPaintDevice& device, const QImage& image) {
+    painter.drawImage(QRectF(QPointF(0, 0), imageSize(device, image)), image);
+}
+
+// The picture under the lines, or at the top of a new page where it does not fit.
+bool paintPictureUnder(QPainter& painter, QPagedPaintDevice& device, const QImage& image, qreal y) {
+    const QSizeF size = imageSize(device, image);
+    y += painter.fontMetrics().lineSpacing();
+    if (y + size.height() > printableArea(device).height()) {
+        if (!device.newPage()) return false;
+        y = 0;
+    }
+    painter.drawImage(QRectF(QPointF(0, y), size), image);
+    return true;
 }
 
 }  // namespace
@@ -67,7 +84,9 @@ bool paintContent(QPagedPaintDevice& device, const PrintContent& content) {
     if (content.isImage()) {
         paintImage(painter, device, content.image);
     } else {
-        painted = paintLines(painter, device, content.lines);
+        qreal y = 0;
+        painted = paintLines(painter, device, content.lines, y);
+        if (painted && content.isReport()) painted = paintPictureUnder(painter, device, content.image, y);
     }
     return painter.end() && painted;
 }

@@ -17,11 +17,13 @@ class QPagedPaintDevice;
 
 namespace zeliro {
 
-// What one print holds: the lines of a data report, or a window's image.
+// What one print holds: the lines of a data report, a window's image, or a
+// report's lines with a picture under them.
 struct PrintContent {
     std::vector<std::string> lines;
     QImage image;
-    bool isImage() const { return !image.isNull(); }
+    bool isImage() const { return !image.isNull() && lines.empty(); }
+    bool isReport() const { return !image.isNull() && !lines.empty(); }
 };
 
 // The face of the data reports: Liberation Mono (or DejaVu Sans Mono), 10 pt.

@@ -107,6 +107,10 @@ void SystemPrinter::printImage(const QImage& image, Done done) {
     enqueue({PrintContent{{}, image}, std::move(done)});
 }
 
+void SystemPrinter::printReport(const std::vector<std::string>& lines, const QImage& picture, Done done) {
+    enqueue({PrintContent{lines, picture}, std::move(done)});
+}
+
 void SystemPrinter::enqueue(Pending pending) {
     m_queue.push_back(std::move(pending));
     startNext();

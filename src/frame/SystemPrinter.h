@@ -42,6 +42,7 @@ public:
 
     void printLines(const std::vector<std::string>& lines, Done done) override;
     void printImage(const QImage& image, Done done) override;
+    void printReport(const std::vector<std::string>& lines, const QImage& picture, Done done) override;
 
     // How long a job may take before the user is told (5 s); tests shorten it.
     static void setTimeLimit(int milliseconds);

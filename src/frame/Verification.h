@@ -16,6 +16,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/language.h"
 #include "core/nec/model.h"
@@ -40,9 +42,17 @@ struct VerificationRequest {
     // The program's language: the window's texts come through the program's
     // translator; numbers and the simulation's texts take it as data.
     Language language = Language::italian;
-    // Tells why a print of the window's image did not go, as every window of
-    // the program does (with "Salva come PDF…" and "Anteprima" offered).
-    std::function<void(QWidget* parent, const PrintResult& result, const QImage& image)> tellPrintFailure;
+    // Tells why a print of the window's report (its lines and the picture
+    // under them) did not go, as every window of the program does (with
+    // "Salva come PDF…" and "Anteprima" offered).
+    std::function<void(QWidget* parent, const PrintResult& result, const std::vector<std::string>& lines,
+                       const QImage& picture)>
+        tellPrintFailure;
+    // Asks where to save the report, and saves it there as a PDF.
+    std::function<void(QWidget* parent, const std::vector<std::string>& lines, const QImage& picture)>
+        savePdf;
+    // Shows the verification's read-me (a window of the program's).
+    std::function<void()> showReadMe;
 };
 
 // The module's entry: shows the request's design in `existing` (a verification

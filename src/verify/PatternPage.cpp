@@ -39,6 +39,19 @@ constexpr double gridDb = 10;
 
 const std::array<QColor, 2> bandColours = {QColor(0, 0, 192), QColor(0, 140, 0)};
 
+// Figures and curves of stale results stay readable, dimmed.
+QColor faded(QColor colour, bool stale) {
+    if (stale) colour.setAlpha(80);
+    return colour;
+}
+
+// Whether the text fits the label whole, wrapped at its width.
+bool wholeIn(const QLabel& label, const QString& text) {
+    const QRect needed = label.fontMetrics().boundingRect(QRect(0, 0, label.width(), 10000),
+                                                          Qt::TextWordWrap | Qt::AlignLeft, text);
+    return needed.width() <= label.width() && needed.height() <= label.height();
+}
+
 QFont smallFont(double points) {
     QFont font = sansFont(8);
     font.setPointSizeF(points);
@@ -190,10 +203,13 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
                       : std::max(peak, pattern->views[i].figures.peakGainDbi);
     const double topDb = std::ceil(peak / gridDb) * gridDb;
     const double floorDb = std::floor((peak - depthDb) / gridDb) * gridDb;
+    // The azimuth cut's elevation, where every band's is the same.
     QString second = overGround ? tr("AZIMUT") : tr("PIANO H");
-    if (bands == 1 && overGround && pattern->views[0].figures.takeOffDeg)
-        second =
-            tr("AZIMUT A %1").arg(fromStd(nec::patternTexts(pattern->views[0].figures, m_language).angle));
+    if (overGround && bands > 0 &&
+        std::all_of(pattern->views.begin(), pattern->views.end(), [&](const nec::PatternView& v) {
+            return v.second.cut.elevationDeg == pattern->views[0].second.cut.elevationDeg;
+        }))
+        second = tr("AZIMUT A %1°").arg(std::lround(pattern->views[0].second.cut.elevationDeg));
     const QString titles[] = {overGround ? tr("ELEVAZIONE") : tr("PIANO E"), second};
     for (std::size_t plot = 0; plot < m_plots.size(); ++plot) {
         QChart* chart = polarChart(titles[plot], plot == 0 && overGround, topDb, floorDb);
@@ -212,6 +228,7 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
         m_plots[plot]->setChart(chart);
         delete old;
     }
+    QStringList noted;  // the bands with a note, all with the same one
     QString note;
     for (std::size_t band = 0; band < m_bands.size(); ++band) {
         const BandLabels& b = m_bands[band];
@@ -229,22 +246,55 @@ void PatternPage::display(const std::optional<VerificationSession::Pattern>& pat
             b.figures[row]->setVisible(visible);
             b.captions[row]->setVisible(visible);
         }
-        if (note.isEmpty() && !texts.note.empty())
-            note = (bands > 1 ? b.title->text() + ": " : QString()) + fromStd(texts.note);
+        if (texts.note.empty()) continue;
+        note = fromStd(texts.note);
+        noted << b.title->text();
     }
-    // The note stands under the last band's figures.
-    const int noteTop = static_cast<int>(std::max<std::size_t>(bands, 1)) * 4 * rowHeight + 2;
+    if (bands > 1 && !noted.isEmpty()) note = noted.join(tr(" e ")) + ": " + note;
+    m_curves.clear();
+    for (QChartView* view : m_plots)
+        for (QAbstractSeries* series : view->chart()->series())
+            m_curves.push_back(static_cast<QLineSeries*>(series));
+    showNote(note, std::max<std::size_t>(bands, 1));
+    setStale(m_stale);
+}
+
+// The note stands whole under the last band's figures, in a smaller face where
+// it needs one.
+void PatternPage::showNote(const QString& note, std::size_t bands) {
+    const int noteTop = static_cast<int>(bands) * 4 * rowHeight + 2;
     nota->setGeometry(figuresLeft, noteTop, figuresWidth, studioAltezza->y() - noteTop - 2);
+    for (double points = 7.5; points >= 5; points -= 0.5) {
+        nota->setFont(smallFont(points));
+        if (wholeIn(*nota, note)) break;
+    }
     nota->setText(note);
     if (!note.isEmpty()) nameResult(*nota, note);
-    setStale(m_stale);
+}
+
+QStringList PatternPage::titles() const {
+    QStringList titles;
+    for (const QChartView* view : m_plots) titles << view->chart()->title();
+    return titles;
+}
+
+bool PatternPage::noteWhole() const { return wholeIn(*nota, nota->text()); }
+
+bool PatternPage::curvesDimmed() const {
+    return std::none_of(m_curves.begin(), m_curves.end(),
+                        [](const QLineSeries* curve) { return curve->pen().color().alpha() == 255; });
 }
 
 void PatternPage::setStale(bool stale) {
     m_stale = stale;
     for (const BandLabels& b : m_bands)
         for (QLabel* label : b.figures) ResultGrid::colourFigure(*label, stale);
-    for (QChartView* view : m_plots) view->setEnabled(!stale);
+    for (QLineSeries* curve : m_curves) {
+        QPen pen = curve->pen();
+        pen.setColor(faded(pen.color(), stale));
+        curve->setPen(pen);
+    }
+    setColours(*nota, faded(yellow, stale));
 }
 
 HeightPage::HeightPage(QWidget* parent, Language language) : QWidget(parent), m_language(language) {
@@ -276,6 +326,7 @@ void HeightPage::display(const std::optional<VerificationSession::Heights>& heig
                                   .arg(fromStd(formatDouble(designMhz, m_language)))
                             : tr("Premere «ALTEZZA IDEALE?» nella pagina del diagramma."));
     tabella->clear();
+    tabella->clearSpans();
     tabella->setColumnCount(static_cast<int>(table.heading.size()));
     tabella->setRowCount(static_cast<int>(table.rows.size()));
     QStringList heading;
@@ -297,8 +348,25 @@ void HeightPage::display(const std::optional<VerificationSession::Heights>& heig
             item->setFont(font);
             tabella->setItem(static_cast<int>(row), static_cast<int>(column), item);
         }
+    // A height without figures says why across the gain and angle columns,
+    // wrapped onto as many lines as it needs.
+    tabella->setWordWrap(true);
+    for (std::size_t row = 0; heights && row < heights->rows.size() && row < table.rows.size(); ++row)
+        if (!heights->rows[row].figures && table.rows[row].size() > 3) {
+            tabella->setSpan(static_cast<int>(row), 2, 1, 2);
+            tabella->item(static_cast<int>(row), 2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    tabella->resizeRowsToContents();
+    setStale(m_stale);
 }
 
-void HeightPage::setStale(bool stale) { tabella->setEnabled(!stale); }
+void HeightPage::setStale(bool stale) {
+    m_stale = stale;
+    setColours(*titolo, faded(yellow, stale));
+    for (int row = 0; row < tabella->rowCount(); ++row)
+        for (int column = 0; column < tabella->columnCount(); ++column)
+            if (QTableWidgetItem* item = tabella->item(row, column))
+                item->setForeground(faded(tabella->palette().color(QPalette::Text), stale));
+}
 
 }  // namespace zeliro

@@ -15,11 +15,13 @@
 #include <array>
 
 #include <optional>
+#include <vector>
 
 #include "core/language.h"
 #include "verify/VerificationSession.h"
 
 class QChartView;
+class QLineSeries;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -28,6 +30,12 @@ namespace zeliro {
 
 class PatternPage : public QWidget {
     Q_OBJECT
+    // The plots' titles, left to right.
+    Q_PROPERTY(QStringList titles READ titles)
+    // Whether the note fits its label whole.
+    Q_PROPERTY(bool noteWhole READ noteWhole)
+    // Whether every curve is drawn dimmed (none are drawn bright).
+    Q_PROPERTY(bool curvesDimmed READ curvesDimmed)
 public:
     PatternPage(QWidget* parent, Language language);
 
@@ -35,6 +43,9 @@ public:
     void display(const std::optional<VerificationSession::Pattern>& pattern);
     // Figures of results whose options changed are dimmed.
     void setStale(bool stale);
+    QStringList titles() const;
+    bool noteWhole() const;
+    bool curvesDimmed() const;
     QPushButton* studyButton() const { return studioAltezza; }
     QPushButton* saveButton() const { return salvaDiagramma; }
 
@@ -44,8 +55,11 @@ private:
         std::array<QLabel*, 3> captions{};
         std::array<QLabel*, 3> figures{};  // guadagno, angolo, larghezza
     };
+    void showNote(const QString& note, std::size_t bands);
+
     Language m_language;
     std::array<QChartView*, 2> m_plots{};
+    std::vector<QLineSeries*> m_curves;  // of both plots, owned by their charts
     std::array<BandLabels, 2> m_bands{};
     QLabel* nota = nullptr;
     QPushButton* studioAltezza = nullptr;
@@ -68,6 +82,7 @@ private:
     QLabel* titolo = nullptr;
     QTableWidget* tabella = nullptr;
     bool m_drawnEmpty = false;
+    bool m_stale = false;
 };
 
 }  // namespace zeliro

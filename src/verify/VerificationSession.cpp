@@ -5,6 +5,7 @@
 
 #include "core/nec/ondisplay.h"
 #include "core/nec/texts.h"
+#include "core/nec/verificationreport.h"
 #include "verify/CorrectionJob.h"
 #include "verify/PatternJobs.h"
 
@@ -252,22 +253,46 @@ std::optional<std::string> VerificationSession::deck(const Typed& typed, QString
     return withCableComment(built.deck, reading.feedline, m_language);
 }
 
-std::string VerificationSession::csvOf(const Results& results) const {
-    const std::string cable = nec::cableText(results.feedline, m_language);
-    const std::string csv =
-        nec::csvText({results.rows, results.bands, results.options, results.referenceOhm, m_language});
-    if (cable.empty()) return csv;
-    // The cable's line goes with the options' comments, before the header.
-    const std::size_t header = csv.find("\nband,");
-    return header == std::string::npos ? csv : csv.substr(0, header + 1) + "# " + cable + csv.substr(header);
-}
-
-// With a correction on display, both sweeps: the design's, then the corrected one's.
+// With a correction on display, both sweeps under one header: the design's,
+// then the corrected one's.
 std::string VerificationSession::csv() const {
     if (!m_shown.results) return {};
-    if (!m_shown.corrected || !m_shown.designResults) return csvOf(*m_shown.results);
-    return "# " + nec::describeDesign(m_design, m_language) + "\n" + csvOf(*m_shown.designResults) + "# " +
-           nec::describeDesign(*m_shown.corrected, m_language) + "\n" + csvOf(*m_shown.results);
+    const Results& results = *m_shown.results;
+    nec::CsvInput input{results.rows, results.bands, results.options, results.referenceOhm, m_language, {}};
+    if (m_shown.corrected && m_shown.designResults)
+        input.correction = nec::CsvInput::Correction{
+            m_design, *m_shown.corrected, {m_shown.designResults->rows, m_shown.designResults->bands}};
+    std::string out = nec::csvText(input);
+    const std::string cable = nec::cableText(results.feedline, m_language);
+    if (cable.empty()) return out;
+    // The cable's line goes with the other comments, above the header.
+    std::size_t header = 0;
+    while (out.compare(header, 1, "#") == 0) header = out.find('\n', header) + 1;
+    return out.insert(header, "# " + cable + "\n");
+}
+
+std::vector<std::string> VerificationSession::report(const std::string& opener) const {
+    nec::VerificationReport r;
+    r.language = m_language;
+    r.opener = opener;
+    r.design = m_design;
+    if (!m_shown.results) return nec::reportLines(r);
+    const Results& results = *m_shown.results;
+    r.corrected = m_shown.corrected;
+    r.options = results.options;
+    r.referenceOhm = results.referenceOhm;
+    for (std::size_t band = 0; band < results.bandResults.size(); ++band) {
+        r.designMhz.push_back(band < results.bands.size() ? results.bands[band].designMhz : 0);
+        r.bands.push_back(*bandTexts(band));
+        r.measured.push_back(measuredText(band));
+    }
+    if (m_shown.pattern) {
+        r.patternMhz = m_shown.pattern->frequenciesMhz;
+        for (const nec::PatternView& view : m_shown.pattern->views)
+            r.pattern.push_back(nec::patternTexts(view.figures, m_language));
+    }
+    if (m_shown.heights) r.heights = nec::heightTable(m_shown.heights->rows, m_language);
+    return nec::reportLines(r);
 }
 
 std::string VerificationSession::patternCsv() const {

@@ -163,6 +163,9 @@ public:
     std::optional<std::string> deck(const Typed& typed, QString& error) const;
     // The results as CSV; empty without results.
     std::string csv() const;
+    // What is shown as the printed report's lines, naming the window the
+    // design came from; the design alone without results.
+    std::vector<std::string> report(const std::string& opener) const;
 
     // A measured sweep read from a file; false (and `fault`) when it does not read.
     bool loadMeasurement(const QString& path);
@@ -234,7 +237,6 @@ private:
     // A step that cannot start: its message, and the state failed.
     bool refuse(const QString& message, Field field = Field::none);
     void endJob();
-    std::string csvOf(const Results& results) const;
     // The measurement as shown: through the cable, at the reference.
     void showMeasured();
 

@@ -232,6 +232,19 @@ void frmVERIFICA::buildExport() {
         connect(button, &QPushButton::clicked, this, handler);
         ++index;
     }
+    // "Stampa" shares its place with the report as a PDF.
+    QPushButton* stampa = m_client->findChild<QPushButton*>("stampa");
+    stampa->resize(60, stampa->height());
+    QPushButton* pdf = addPushButton(m_client, "salvaPdf", tr("PDF…"),
+                                     QRect(stampa->x() + 62, stampa->y(), 60, stampa->height()));
+    pdf->setFont(sansFont(8));
+    pdf->setToolTip(tr("Salva come PDF"));
+    pdf->setAccessibleName(tr("Salva come PDF"));
+    connect(pdf, &QPushButton::clicked, this, &frmVERIFICA::salvaPdf_Click);
+    auto* leggimi = addPushButton(m_client, "leggimi", tr("LEGGIMI"), QRect(8, 486, 122, 26));
+    connect(leggimi, &QPushButton::clicked, this, [this] {
+        if (m_request.showReadMe) m_request.showReadMe();
+    });
     auto* chiudi = addPushButton(m_client, "chiudi", tr("CHIUDI"), QRect(134, 486, 122, 26));
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -336,6 +349,8 @@ void frmVERIFICA::optionsEdited() {
 bool frmVERIFICA::refusedAsStale() {
     if (!resultsStale()) return false;
     optionsEdited();
+    // The message may stand there already: the beep says the button did nothing.
+    m_request.beep->beep();
     return true;
 }
 

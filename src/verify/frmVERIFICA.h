@@ -67,6 +67,7 @@ public slots:
     void salvaCsv_Click();
     void caricaMisura_Click();
     void stampa_Click();
+    void salvaPdf_Click();
     void analizzatore_Click();
     void salvaMisura_Click();
     void studioAltezza_Click();
@@ -93,9 +94,9 @@ private:
     // The pattern of the results on display, computed when its page is
     // shown and there is none yet.
     void radiateIfShown();
-    // The window as printed: the client area, and the pattern and height
-    // pages under it when they hold figures.
-    QImage printedImage();
+    // The printed report: the lines of what is shown, and the plots under them.
+    std::vector<std::string> reportLines() const;
+    QImage reportPicture();
     void fault(const QString& message, VerificationSession::Field field);
     // Options changed: results computed with others are marked stale.
     void optionsEdited();

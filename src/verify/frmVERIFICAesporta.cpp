@@ -52,40 +52,54 @@ void frmVERIFICA::salvaDiagramma_Click() {
     save(tr("Salva il diagramma di radiazione"), "diagramma.csv", tr("CSV (*.csv)"), m_session.patternCsv());
 }
 
-QImage frmVERIFICA::printedImage() {
-    QImage image = m_client->grab().toImage();
-    std::vector<QWidget*> pages;
-    // The SWR and Smith pages of the results, where the window shows another.
-    for (QWidget* page : {static_cast<QWidget*>(grafico), static_cast<QWidget*>(smith)})
-        if (m_session.results() && pagine->currentWidget() != page) pages.push_back(page);
-    if (m_session.pattern() && pagine->currentWidget() != diagramma) pages.push_back(diagramma);
-    if (m_session.heights() && pagine->currentWidget() != altezze) pages.push_back(altezze);
+// The plots under the report's lines: the SWR and Smith pages, then the pattern and the
+// height study where there are some.
+QImage frmVERIFICA::reportPicture() {
+    std::vector<QWidget*> pages = {grafico, smith};
+    if (m_session.pattern()) pages.push_back(diagramma);
+    if (m_session.heights()) pages.push_back(altezze);
+    std::vector<QImage> shots;
     for (QWidget* page : pages) {
-        const QImage shot = page->grab().toImage();
-        QImage both(image.width(), image.height() + shot.height() + 8, QImage::Format_RGB32);
-        both.fill(Qt::white);
-        QPainter painter(&both);
-        painter.drawImage(0, 0, image);
-        painter.drawImage(pagine->x(), image.height() + 8, shot);
-        painter.end();
-        image = both;
+        // A page never shown has not been laid out yet.
+        page->resize(pagine->currentWidget()->size());
+        shots.push_back(page->grab().toImage());
     }
-    return image;
+    int height = 0;
+    for (const QImage& shot : shots) height += shot.height() + 8;
+    QImage picture(pagine->width(), height - 8, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    int top = 0;
+    for (const QImage& shot : shots) {
+        painter.drawImage(0, top, shot);
+        top += shot.height() + 8;
+    }
+    return picture;
+}
+
+std::vector<std::string> frmVERIFICA::reportLines() const {
+    return m_session.report(m_request.openerTitle.simplified().toStdString());
 }
 
 void frmVERIFICA::stampa_Click() {
     if (refusedAsStale()) return;
-    const QImage image = printedImage();
+    const std::vector<std::string> lines = reportLines();
+    const QImage picture = reportPicture();
     const QPointer<frmVERIFICA> self(this);
     const auto tell = m_request.tellPrintFailure;
-    m_request.printer->printImage(image, [self, image, tell](const PrintResult& result) {
+    m_request.printer->printReport(lines, picture, [self, lines, picture, tell](const PrintResult& result) {
         if (result.status == PrintResult::Status::handedOver) {
             if (self) self->say(tr("Stampa inviata alla stampante «%1».").arg(result.printer));
         } else if (tell) {
             // Told even when the window has been closed meanwhile.
-            tell(self, result, image);
+            tell(self, result, lines, picture);
         }
     });
+}
+
+void frmVERIFICA::salvaPdf_Click() {
+    if (refusedAsStale()) return;
+    if (m_request.savePdf) m_request.savePdf(this, reportLines(), reportPicture());
 }
 
 }  // namespace zeliro

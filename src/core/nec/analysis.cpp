@@ -9,6 +9,7 @@
 #include <optional>
 #include <variant>
 
+#include "core/nec/ondisplay.h"
 #include "core/numbers.h"
 
 namespace zeliro::nec {
@@ -219,13 +220,32 @@ BandTexts bandTexts(const BandResult& r, const Design& design, Language language
     return t;
 }
 
-std::string csvText(const CsvInput& input) {
-    const ModelOptions& o = input.options;
-    const Language language = input.language;
-    std::string out =
-        "# ZELIRO: " + textWith(Text::csvReference, {plain(input.referenceOhm)}, language) + '\n';
-    out +=
-        "# " +
+namespace {
+
+// One line a row, after the given first column: the band, f, R, X, SWR.
+std::string csvRows(const CsvSweep& sweep, double referenceOhm, const std::string& first) {
+    std::string out;
+    std::size_t band = 0;
+    std::size_t left =
+        sweep.bands.empty() ? sweep.rows.size() : std::size_t(std::max(0, sweep.bands[0].points));
+    for (const Row& row : sweep.rows) {
+        while (left == 0 && band + 1 < sweep.bands.size())
+            left = std::size_t(std::max(0, sweep.bands[++band].points));
+        if (left > 0) --left;
+        const double swr = standingWaveRatio(row.resistanceOhm, row.reactanceOhm, referenceOhm);
+        out += first + std::to_string(band + 1) + ',' + fixed(row.frequencyMhz, 6, Language::english) + ',' +
+               fixed(row.resistanceOhm, 2, Language::english) + ',' +
+               fixed(row.reactanceOhm, 2, Language::english) + ',' +
+               (std::isfinite(swr) ? fixed(swr, 3, Language::english) : "inf") + '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> optionsText(const ModelOptions& o, double referenceOhm, Language language) {
+    std::vector<std::string> lines = {
+        textWith(Text::csvReference, {plain(referenceOhm)}, language),
         textWith(Text::csvOptions,
                  {plain(o.wireDiameterMm), std::string(groundName(o.ground, language)),
                   o.ground == Ground::freeSpace ? "-" : plain(o.heightM), plain(o.apexAngleDeg),
@@ -234,23 +254,30 @@ std::string csvText(const CsvInput& input) {
                                                                                     : Text::csvNoCopperLoss,
                                    language)),
                   std::to_string(o.pointsPerBand), plain(o.spanPercent)},
-                 language) +
-        '\n';
-    for (const std::string& comment : installationComments(o, language)) out += "# " + comment + '\n';
-    out += "band,f_MHz,R_ohm,X_ohm,SWR\n";
-    std::size_t band = 0;
-    std::size_t left =
-        input.bands.empty() ? input.rows.size() : std::size_t(std::max(0, input.bands[0].points));
-    for (const Row& row : input.rows) {
-        while (left == 0 && band + 1 < input.bands.size())
-            left = std::size_t(std::max(0, input.bands[++band].points));
-        if (left > 0) --left;
-        const double swr = standingWaveRatio(row.resistanceOhm, row.reactanceOhm, input.referenceOhm);
-        out += std::to_string(band + 1) + ',' + fixed(row.frequencyMhz, 6, Language::english) + ',' +
-               fixed(row.resistanceOhm, 2, Language::english) + ',' +
-               fixed(row.reactanceOhm, 2, Language::english) + ',' +
-               (std::isfinite(swr) ? fixed(swr, 3, Language::english) : "inf") + '\n';
+                 language)};
+    for (std::string& comment : installationComments(o, language)) lines.push_back(std::move(comment));
+    return lines;
+}
+
+std::string csvText(const CsvInput& input) {
+    const Language language = input.language;
+    const std::vector<std::string> options = optionsText(input.options, input.referenceOhm, language);
+    std::string out = "# ZELIRO: " + options.front() + '\n';
+    for (std::size_t i = 1; i < options.size(); ++i) out += "# " + options[i] + '\n';
+    const std::optional<CsvInput::Correction>& c = input.correction;
+    if (c) {
+        out += "# " +
+               textWith(Text::csvDesign, {describeDesign(roundedDesign(c->design), language)}, language) +
+               '\n';
+        out +=
+            "# " +
+            textWith(Text::csvCorrected, {describeDesign(roundedDesign(c->corrected), language)}, language) +
+            '\n';
+        out += "sweep,";
     }
+    out += "band,f_MHz,R_ohm,X_ohm,SWR\n";
+    if (c) out += csvRows(c->designSweep, input.referenceOhm, "design,");
+    out += csvRows({input.rows, input.bands}, input.referenceOhm, c ? "corrected," : "");
     return out;
 }
 

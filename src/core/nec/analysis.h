@@ -89,12 +89,30 @@ std::string csvText(const std::vector<Row>& rows, double referenceOhm = defaultR
 // header "band,f_MHz,R_ohm,X_ohm,SWR", then one line a row: the band (1 =
 // the first, higher band), the frequency to the hertz, R and X to the
 // hundredth of an ohm, SWR to three decimals ("inf" where R is not above 0).
-struct CsvInput {
+// With a correction, one header still: a comment line per design, then the
+// design's rows and the corrected design's, told apart by a first column
+// "sweep" ("design" or "corrected").
+// The options the rows were computed with, a line each: the reference
+// impedance, the model's options, and the installation's (wire, soil, coax).
+std::vector<std::string> optionsText(const ModelOptions& options, double referenceOhm, Language language);
+
+struct CsvSweep {
     std::vector<Row> rows;    // analyse()'s rows, band after band
     std::vector<Band> bands;  // how many rows each band has
+};
+struct CsvInput {
+    std::vector<Row> rows;
+    std::vector<Band> bands;
     ModelOptions options;
     double referenceOhm = defaultReferenceOhm;
     Language language = Language::italian;
+    // When the rows are a corrected design's: the designs, and the sweep of
+    // the design as it was.
+    struct Correction {
+        Design design, corrected;
+        CsvSweep designSweep;
+    };
+    std::optional<Correction> correction;
 };
 std::string csvText(const CsvInput& input);
 

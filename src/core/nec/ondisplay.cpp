@@ -1,5 +1,7 @@
 #include "core/nec/ondisplay.h"
 
+#include <cmath>
+
 #include "core/nec/texts.h"
 #include "core/numbers.h"
 
@@ -67,6 +69,30 @@ std::string describeDesign(const Design& design, Language language) {
                     {n(d.totalLengthM), n(d.wireDiameterMm), n(d.coilInductanceUh), n(d.coilDistanceM),
                      n(d.frequencyMhz)},
                     language);
+}
+
+namespace {
+double roundedTo(double value, double step) { return std::round(value / step) * step; }
+}  // namespace
+
+Design roundedDesign(const Design& design) {
+    const auto m = [](double v) { return roundedTo(v, 1e-3); };
+    const auto uh = [](double v) { return roundedTo(v, 1e-2); };
+    const auto mhz = [](double v) { return roundedTo(v, 1e-6); };
+    if (const auto* d = std::get_if<HalfWaveDesign>(&design))
+        return HalfWaveDesign{m(d->totalLengthM), mhz(d->frequencyMhz), d->shape};
+    if (const auto* d = std::get_if<TwoBandDesign>(&design))
+        return TwoBandDesign{m(d->innerWireM),
+                             m(d->outerWireM),
+                             uh(d->trapInductanceUh),
+                             roundedTo(d->trapCapacitancePf, 1e-2),
+                             mhz(d->firstFrequencyMhz),
+                             mhz(d->secondFrequencyMhz),
+                             d->shape};
+    const auto& d = std::get<LoadingCoilDesign>(design);
+    return LoadingCoilDesign{m(d.totalLengthM),      roundedTo(d.wireDiameterMm, 1e-2),
+                             uh(d.coilInductanceUh), m(d.coilDistanceM),
+                             mhz(d.frequencyMhz),    d.shape};
 }
 
 }  // namespace zeliro::nec

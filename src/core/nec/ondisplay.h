@@ -34,4 +34,9 @@ std::optional<Design> loadingCoilOnDisplay(const LoadingCoilOnDisplay& shown);
 // ("orizzontale, lunghezza totale 20,21 m, 7,05 MHz").
 std::string describeDesign(const Design& design, Language language = Language::italian);
 
+// The design with figures a builder can use: lengths to the millimetre,
+// inductances to the hundredth of a µH, capacitances to the hundredth of a pF,
+// frequencies to the hertz (a correction finds lengths to many more digits).
+Design roundedDesign(const Design& design);
+
 }  // namespace zeliro::nec

@@ -139,6 +139,9 @@ FiguresOutcome patternFigures(const PatternOutcome& pattern, Ground ground,
                               Language language = Language::italian);
 
 inline constexpr double nvisAboveDeg = 60;
+// Where the lobe is above nvisAboveDeg, the azimuth cut at the take-off angle
+// is nearly a circle and says nothing: the view shows the cut at this elevation.
+inline constexpr double highLobeAzimuthDeg = 30;
 
 // What the pattern page's labels show.
 struct PatternTexts {
@@ -151,7 +154,8 @@ struct PatternTexts {
 PatternTexts patternTexts(const PatternFigures& figures, Language language = Language::italian);
 
 // What the pattern page draws of one frequency: over ground the elevation cut
-// and the azimuth cut at the take-off angle; in free space the E and H planes.
+// and the azimuth cut at the take-off angle (at highLobeAzimuthDeg for a lobe
+// above nvisAboveDeg, read from a quadrant); in free space the E and H planes.
 struct PatternView {
     CutResult main;
     CutResult second;

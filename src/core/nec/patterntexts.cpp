@@ -22,7 +22,9 @@ constexpr std::array italian = {
     std::pair{PatternText::freeSpaceStudy, "Nello spazio libero l'altezza non conta: nessuno studio."},
     std::pair{PatternText::gain, "%1 dBi"},
     std::pair{PatternText::degrees, "%1°"},
-    std::pair{PatternText::nvis, "Irradia soprattutto verso l'alto: collegamenti a breve distanza (NVIS)."},
+    std::pair{
+        PatternText::nvis,
+        "Irradia soprattutto verso l'alto: collegamenti a breve distanza (NVIS). Azimut mostrato a %1°."},
     std::pair{PatternText::metres, "%1 m"},
     std::pair{PatternText::wavelengths, "%1 λ"},
     std::pair{PatternText::headingHeight, "Altezza"},
@@ -41,7 +43,8 @@ constexpr std::array english = {
     std::pair{PatternText::freeSpaceStudy, "In free space the height does not count: no study."},
     std::pair{PatternText::gain, "%1 dBi"},
     std::pair{PatternText::degrees, "%1°"},
-    std::pair{PatternText::nvis, "Radiates mostly upwards: short-range contacts (NVIS)."},
+    std::pair{PatternText::nvis,
+              "Radiates mostly upwards: short-range contacts (NVIS). Azimuth shown at %1°."},
     std::pair{PatternText::metres, "%1 m"},
     std::pair{PatternText::wavelengths, "%1 λ"},
     std::pair{PatternText::headingHeight, "Height"},
@@ -74,7 +77,8 @@ PatternTexts patternTexts(const PatternFigures& figures, Language language) {
     if (figures.takeOffDeg)
         t.angle = textOf(PatternText::degrees, language, {truncated(*figures.takeOffDeg, 0, language)});
     t.beamwidth = textOf(PatternText::degrees, language, {truncated(figures.beamwidthDeg, 0, language)});
-    if (figures.nvis) t.note = textOf(PatternText::nvis, language);
+    if (figures.nvis)
+        t.note = textOf(PatternText::nvis, language, {truncated(highLobeAzimuthDeg, 0, language)});
     return t;
 }
 

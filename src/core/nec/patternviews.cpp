@@ -146,7 +146,7 @@ ViewOutcome patternView(const PatternOutcome& pattern, Ground ground, Language l
     }
     if (const CutResult* quadrant = findCut(pattern, CutKind::quadrant)) {
         view.main = elevationOf(*quadrant);
-        view.second = azimuthOf(*quadrant, *view.figures.takeOffDeg);
+        view.second = azimuthOf(*quadrant, view.figures.nvis ? highLobeAzimuthDeg : *view.figures.takeOffDeg);
     } else {
         view.main = *findCut(pattern, CutKind::elevation);
         for (const CutResult& c : pattern.cuts)

@@ -99,6 +99,8 @@ enum class Text {
     csvOptions,
     csvCopperLoss,
     csvNoCopperLoss,
+    csvDesign,
+    csvCorrected,
     // the advice when no resonance lies in the sweep and the reactance gives no side
     noResonanceInSweep,
     // advice: a resonance within the correction's tolerance; designs whose
