@@ -440,7 +440,8 @@ void Nec::installationCards_data() {
         o.ground = Ground::custom, o.customSoil = {7, 0.02};
     }) << QStringList{"GN 2 0 0 0 7 0.02"};
     QTest::newRow("centre 7,1 MHz, ± 6 % of 7,05")
-        << with([](auto& o) { o.centreMhz = 7.1; }) << QStringList{"FR 0 101 0 0 6.677 0.00846"};
+        << with([](auto& o) { o.centreMhz = 7.1; })
+        << QStringList{"FR 0 101 0 0 6.677 0.00846", "CM scansione centrata su 7.1 MHz"};
 }
 
 void Nec::installationCards() {
@@ -1010,6 +1011,7 @@ void Nec::csvOfACorrectionHasOneHeader() {
                            "corrected,1,7.050000,50.00,0.00,1.000\n"),
              csv.c_str());
     QCOMPARE(std::count(csv.begin(), csv.end(), '#'), 4);
+    QVERIFY(csv.find(", Q -, ") != std::string::npos);  // a half-wave dipole has no Q to give
 }
 
 // Two bands with long advice, a corrected design, a note and a height

@@ -249,7 +249,7 @@ std::vector<std::string> optionsText(const ModelOptions& o, double referenceOhm,
         textWith(Text::csvOptions,
                  {plain(o.wireDiameterMm), std::string(groundName(o.ground, language)),
                   o.ground == Ground::freeSpace ? "-" : plain(o.heightM), plain(o.apexAngleDeg),
-                  plain(o.qualityFactor),
+                  o.qualityFactor > 0 ? plain(o.qualityFactor) : "-",  // none without traps or coils
                   std::string(text(o.copperLoss && o.conductor == Conductor::copper ? Text::csvCopperLoss
                                                                                     : Text::csvNoCopperLoss,
                                    language)),

@@ -149,6 +149,7 @@ std::vector<std::string> installationComments(const ModelOptions& o, Language la
                                     {std::string(groundName(o.ground, language)), number(soil.permittivity),
                                      number(soil.conductivitySm)},
                                     language));
+    if (o.centreMhz) comments.push_back(textWith(Text::deckCentre, {number(*o.centreMhz)}, language));
     return comments;
 }
 

@@ -167,6 +167,7 @@ constexpr std::array italian = {
     std::pair{Text::engineNoReport, "nec2c non ha scritto alcun risultato."},
     std::pair{Text::cableComment,
               "cavo tra analizzatore e antenna: %1 m di %2 (%3 ohm, fattore di velocità %4)"},
+    std::pair{Text::deckCentre, "scansione centrata su %1 MHz"},
 };
 
 constexpr std::array english = {
@@ -326,9 +327,10 @@ constexpr std::array english = {
     std::pair{Text::engineNoReport, "nec2c wrote no results."},
     std::pair{Text::cableComment,
               "cable between analyser and antenna: %1 m of %2 (%3 ohm, velocity factor %4)"},
+    std::pair{Text::deckCentre, "sweep centred on %1 MHz"},
 };
 
-static_assert(completeColumns(italian, english, Text::cableComment));
+static_assert(completeColumns(italian, english, Text::deckCentre));
 
 }  // namespace
 

@@ -148,6 +148,8 @@ enum class Text {
     engineTimeLimit,
     engineNoReport,
     cableComment,
+    // a sweep centred elsewhere than on the design frequency
+    deckCentre,
 };
 
 std::string_view text(Text which, Language language = Language::italian);
