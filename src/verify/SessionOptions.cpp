@@ -67,6 +67,11 @@ VerificationSession::OptionsReading VerificationSession::readOptions(const Typed
     options.conductor = typed.conductor;
     const nec::InstallationReading installation =
         nec::readInstallation(typed.installation, options, m_language);
+    // The installation's fields follow the points in Field, in the core's order.
+    static_assert(static_cast<int>(Field::points) + static_cast<int>(nec::InstallationField::insulation) ==
+                  static_cast<int>(Field::insulation));
+    static_assert(static_cast<int>(Field::points) + static_cast<int>(nec::InstallationField::centre) ==
+                  static_cast<int>(Field::centre));
     if (installation.field != nec::InstallationField::none) {
         const auto field =
             static_cast<Field>(static_cast<int>(Field::points) + static_cast<int>(installation.field));
