@@ -1,6 +1,6 @@
-// The program as a user starts it (zeliro::start(), as main.cpp does), with a
-// probe: the time from the start of the process to the painted splash and the
-// peak resident memory then. With "all" as second argument it then opens
+// The program as a user starts it (zeliro::prepareStart() and zeliro::start(),
+// as main.cpp does), with a probe: the time from the start of the process to
+// the painted splash and the peak resident memory then. With "all" as second argument it then opens
 // every window of the program, all of them open together, and reports the
 // peak memory again; with "visit", it opens each window in turn and closes it
 // before the next, as a user who looks at every window once.
@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     const long long started = zeliro::bench::startedAt(argc, argv);
     const bool openAll = argc > 2 && std::strcmp(argv[2], "all") == 0;
     const bool visit = argc > 2 && std::strcmp(argv[2], "visit") == 0;
+    zeliro::prepareStart();
     QApplication app(argc, argv);
     zeliro::bench::FirstPaint probe([&] {
         const double ms = static_cast<double>(zeliro::bench::nowNanoseconds() - started) / 1e6;

@@ -17,6 +17,8 @@ packages=(
   cups cups-client cups-bsd cups-filters poppler-utils
   # the print queue is reached through the CUPS library, off the event loop
   libcups2-dev
+  # the font configuration, read on another core while Qt starts
+  libfontconfig-dev
   xvfb xauth x11-utils
   clang libclang-rt-14-dev
   # installing as a desktop program: tests/check-install.sh, scripts/check-deb.sh

@@ -35,6 +35,13 @@ ls "$usr"/lib/zeliro/libzeliro_widgets.so* >/dev/null || fail "no widget library
 runpath() { readelf -d "$1" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p'; }
 [ "$(runpath "$usr/bin/zeliro")" = '$ORIGIN/../lib/zeliro' ] || fail "the program's run path is not ../lib/zeliro"
 [ "$(runpath "$usr/lib/zeliro/libzeliro_verify.so")" = '$ORIGIN' ] || fail "the module's run path is not its folder"
+# In the build tree too, every entry of a run path names a folder: an empty
+# entry (a build path padded to the length of the installed one has them) is
+# read by the loader as the folder the program is started from.
+for file in "$build/src/zeliro" "$build"/lib/zeliro/*.so; do
+  path=$(runpath "$file")
+  [ -z "$path" ] || case ":$path:" in *::*) fail "${file#"$build/"} looks for libraries in the current folder" ;; esac
+done
 # (ldd's output is taken whole first: grep -q would end the pipe early.)
 program_libraries=$(ldd "$usr/bin/zeliro")
 module_libraries=$(ldd "$usr/lib/zeliro/libzeliro_verify.so")

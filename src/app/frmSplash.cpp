@@ -102,6 +102,10 @@ frmSplash::frmSplash(Registry& registry) : m_registry(registry) {
     auto* chiudi = new QPushButton(tr("CHIUDI"), frame);
     chiudi->setObjectName("Command2");
     chiudi->setGeometry(380, 250, 70, 36);
+    // The buttons in the small face of the authorship lines beside them: the
+    // splash draws no text in the desktop's own face, whose font would cost
+    // its start one more font to load.
+    for (QPushButton* button : {continua, chiudi}) button->setFont(sansFont(8.25));
 
     connect(continua, &QPushButton::clicked, this, &frmSplash::Command1_Click);
     connect(chiudi, &QPushButton::clicked, this, &frmSplash::Command2_Click);

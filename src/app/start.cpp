@@ -10,6 +10,7 @@
 #include "app/WindowList.h"
 #include "core/version.h"
 #include "engine/EngineFolders.h"
+#include "frame/FontConfiguration.h"
 #include "frame/Look.h"
 #include "frame/Registry.h"
 #include "frame/Termination.h"
@@ -67,6 +68,8 @@ Language languageAtStart(const QStringList& arguments) {
     return chosen;
 }
 
+void prepareStart() { loadFontConfigurationAside(); }
+
 QWidget* start() { return start(Language::italian); }
 
 QWidget* start(Language language) {
@@ -78,13 +81,18 @@ QWidget* start(Language language) {
     installLookStyle();
     quitOnTerminationSignals();
     // Folders of simulations that died with an earlier run of the program.
-    removeStaleEngineFolders();
+    removeStaleEngineFoldersAside();
     QApplication::setApplicationName(applicationTitle);
     QApplication::setDesktopFileName(desktopId);
     delete QApplication::instance()->findChild<Registry*>(QString(), Qt::FindDirectChildrenOnly);
     auto* registry = new Registry(QApplication::instance());
     registry->setLanguage(language);
     registerWindows(*registry);
+    // The splash is made while the font configuration may still be being
+    // read on another core (prepareStart()), and shown, which needs its fonts,
+    // once it has been read.
+    registry->make("frmSplash");
+    waitForFontConfiguration();
     return registry->show("frmSplash");
 }
 

@@ -8,6 +8,11 @@ class QWidget;
 
 namespace zeliro {
 
+// Before the QApplication is made: has the system's font configuration read
+// on another core while Qt starts, so that the splash draws sooner. start()
+// works without it.
+void prepareStart();
+
 // Starts the program: makes the window registry of this run, shows the splash
 // window and returns it. Needs a QApplication. A second call starts afresh,
 // closing whatever the previous run left open. Without a language the program

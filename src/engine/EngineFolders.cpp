@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
 #include <cerrno>
 
@@ -102,6 +103,10 @@ int removeStaleEngineFolders(const QString& parent) {
         }
     }
     return removed;
+}
+
+void removeStaleEngineFoldersAside() {
+    QThreadPool::globalInstance()->start([] { removeStaleEngineFolders(); });
 }
 
 EngineFolder::EngineFolder(const QString& parent) {

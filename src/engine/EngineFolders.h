@@ -9,8 +9,7 @@
 // containers that share the folder but not the process ids. A run removes its
 // own folder when it ends; the program removes unlocked ones when it starts.
 //
-// Every function here touches the disk: call them off the window thread,
-// except the start-up clean-up.
+// Every function here touches the disk: call them off the window thread.
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +30,10 @@ QString engineFolderLockName();
 // Removes every run folder in `parent` (by default in each place a run folder
 // may be) whose lock nobody holds; how many.
 int removeStaleEngineFolders(const QString& parent = {});
+
+// The start-up clean-up: removeStaleEngineFolders() on a thread of Qt's
+// global pool, which the application waits for when it ends.
+void removeStaleEngineFoldersAside();
 
 // A run folder made, locked, and removed (lock released last) by its owner.
 class EngineFolder {

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <QLayout>
 #include <QPainter>
 #include <QPalette>
@@ -12,18 +11,31 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <map>
 
 namespace zeliro {
 
 namespace {
-// The installed face that stands for each family the windows name.
-std::map<QString, QString> standIns;
+// The installed faces that stand for each family the windows name, metric-
+// compatible first, in the order they are tried.
+const std::pair<const char*, QStringList> standIns[] = {
+    {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+    {"MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
+    {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+    {"Courier New", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"}},
+};
 }  // namespace
 
 QFont namedFont(const QString& family, double points, bool bold) {
-    const auto standIn = standIns.find(family);
-    QFont font(standIn == standIns.end() ? family : standIn->second);
+    QString face = family;
+    for (const auto& [name, candidates] : standIns)
+        if (family == QLatin1String(name)) face = candidates.first();
+    // The face itself, not the Windows name: asking for a family that is not
+    // installed has Qt search every installed font for one to fall back on.
+    // Naming it needs no font database either, which the splash is made
+    // without (it is read meanwhile, prepareStart()). Where the face is not
+    // installed, fontconfig's fallback for it is its metric-compatible twin
+    // (Arimo, Tinos, Cousine) where there is one.
+    QFont font(face);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -44,24 +56,7 @@ void setColours(QWidget& widget, const QColor& text, const QColor& background) {
 }
 
 void installFontSubstitutes() {
-    standIns.clear();
-    const QStringList installed = QFontDatabase::families();
-    const std::pair<QString, QStringList> faces[] = {
-        {"Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
-        {"MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"}},
-        {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
-        {"Courier New", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"}},
-    };
-    for (const auto& [family, candidates] : faces)
-        for (const QString& candidate : candidates)
-            if (installed.contains(candidate)) {
-                standIns[family] = candidate;
-                break;
-            }
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
-    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"});
-    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"});
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+    for (const auto& [family, candidates] : standIns) QFont::insertSubstitutions(family, candidates);
 }
 
 }  // namespace zeliro

@@ -36,10 +36,10 @@ const QColor black(0, 0, 0);
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 
-// Fonts named Arial, Times New Roman and MS Sans Serif resolve to installed
-// metric-compatible faces. namedFont() asks for the installed face straight
-// away: a family that the font database does not know costs a search through
-// every installed font, for each size, at start-up.
+// Fonts named Arial, Times New Roman, MS Sans Serif and Courier New resolve to
+// installed metric-compatible faces: namedFont() asks for those faces, and a
+// font made otherwise with a Windows name finds them as Qt's substitutes,
+// which this installs.
 void installFontSubstitutes();
 
 // The program's style, over the style the application runs with: option

@@ -36,20 +36,28 @@ Registry& Registry::current() {
     return *currentRegistry;
 }
 
+QWidget* Registry::make(const QString& name) {
+    if (QWidget* window = find(name)) return window;
+    // Made earlier and not shown yet (find() counts only shown windows).
+    if (const auto made = m_made.find(name); made != m_made.end() && made->second) return made->second;
+    const auto factory = m_factories.find(name);
+    if (factory == m_factories.end()) return nullptr;
+    QWidget* window = factory->second(*this);
+    window->setObjectName(name);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Every window of the program has its controls at fixed places.
+    keepFixedSize(*window);
+    // Inside the screen, where the window system's panels leave room.
+    placeOnScreen(*window);
+    m_open[name] = window;
+    m_made[name] = window;
+    return window;
+}
+
 QWidget* Registry::show(const QString& name) {
-    QWidget* window = find(name);
-    if (!window) {
-        const auto factory = m_factories.find(name);
-        if (factory == m_factories.end()) return nullptr;
-        window = factory->second(*this);
-        window->setObjectName(name);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        // Every window of the program has its controls at fixed places.
-        keepFixedSize(*window);
-        // Inside the screen, where the window system's panels leave room.
-        placeOnScreen(*window);
-        m_open[name] = window;
-    }
+    QWidget* window = make(name);
+    if (!window) return nullptr;
+    m_made.erase(name);
     window->show();
     if (window->isMinimized()) window->showNormal();
     window->raise();

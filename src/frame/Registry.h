@@ -47,6 +47,9 @@ public:
     // Shows the window, creating it first if it is not open; an open window
     // keeps its contents and comes to the front. Unknown names do nothing.
     QWidget* show(const QString& name);
+    // The window, created if it is not open, but not shown; nullptr for an
+    // unknown name.
+    QWidget* make(const QString& name);
     // The open window of that name, or nullptr.
     QWidget* find(const QString& name) const;
     // Closes the window if it is open.
@@ -83,6 +86,8 @@ public:
 private:
     std::map<QString, Factory> m_factories;
     std::map<QString, QPointer<QWidget>> m_open;
+    // Windows made by make() and not shown yet.
+    std::map<QString, QPointer<QWidget>> m_made;
     std::map<std::type_index, std::shared_ptr<void>> m_variables;
     std::unique_ptr<Beep> m_systemBeep;
     std::unique_ptr<Printer> m_systemPrinter;
