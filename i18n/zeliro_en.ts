@@ -75,6 +75,18 @@ Press &quot;CALCULATE&quot; and print again: nothing was printed.</translation>
         <source>Impossibile scrivere il file «%1»: il disco è pieno o la cartella non accetta scritture.</source>
         <translation>Cannot write the file “%1”: the disk is full or the folder does not accept writing.</translation>
     </message>
+    <message>
+        <source>L&apos;anteprima di stampa non si può mostrare: il suo modulo (libzeliro_preview.so) non si carica.
+
+Potete comunque stampare o salvare come PDF.</source>
+        <translation>The print preview cannot be shown: its module (libzeliro_preview.so) does not load.
+
+You can still print or save as PDF.</translation>
+    </message>
+    <message>
+        <source>Messaggio del caricatore: %1</source>
+        <translation>The loader&apos;s own message: %1</translation>
+    </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>

@@ -29,6 +29,9 @@ ls "$usr"/lib/zeliro/libzeliro_verify.so >/dev/null || fail "no verification mod
 ls "$usr"/lib/zeliro/libzeliro_print.so >/dev/null || fail "no print module in usr/lib/zeliro"
 program_needed=$(readelf -d "$usr/bin/zeliro")
 ! grep -q "NEEDED.*libcups" <<<"$program_needed" || fail "the program links the CUPS library"
+# The preview module too, with Qt Print Support, which the program does not link.
+ls "$usr"/lib/zeliro/libzeliro_preview.so >/dev/null || fail "no preview module in usr/lib/zeliro"
+! grep -q "NEEDED.*libQt6PrintSupport" <<<"$program_needed" || fail "the program links Qt Print Support"
 # The shared widget library beside it, found by the program and the module
 # through their run paths, relative to themselves: never the build tree.
 ls "$usr"/lib/zeliro/libzeliro_widgets.so* >/dev/null || fail "no widget library in usr/lib/zeliro"
@@ -89,4 +92,5 @@ done
 grep -q " \./usr/lib/zeliro/libzeliro_verify\.so$" <<<"$contents" || fail "package lacks the verification module"
 grep -q " \./usr/lib/zeliro/libzeliro_widgets\.so" <<<"$contents" || fail "package lacks the widget library"
 grep -q " \./usr/lib/zeliro/libzeliro_print\.so$" <<<"$contents" || fail "package lacks the print module"
+grep -q " \./usr/lib/zeliro/libzeliro_preview\.so$" <<<"$contents" || fail "package lacks the preview module"
 echo "install check passed"

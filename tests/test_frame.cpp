@@ -15,6 +15,7 @@
 #include "core/keyfilter.h"
 #include "cupsfixture.h"
 #include "frame/DecimalField.h"
+#include "frame/PrintChoices.h"
 #include "frame/Registry.h"
 #include "frame/SystemPrinter.h"
 #include "frame/Warnings.h"
@@ -422,30 +423,42 @@ void Frame::menuChiudiDuringAWaitEnds() {
 }
 
 void Frame::printModuleThatDoesNotLoad_data() {
+    QTest::addColumn<QString>("item");  // the menu item that needs the module
     QTest::addColumn<QString>("file");  // in a scratch folder, or beside the program's folder
-    QTest::newRow("missing") << "scratch/libzeliro_print.so";
-    QTest::newRow("not a library") << "scratch/garbage.so";
-    QTest::newRow("a library without the entry") << "../lib/zeliro/libzeliro_widgets.so";
+    QTest::addColumn<QString>("told");
+    const char* rows[][3] = {{"stampasolodati", "libzeliro_print.so", "non risponde"},
+                             {"anteprimadati", "libzeliro_preview.so", "anteprima di stampa non si può"}};
+    for (const auto& [item, module, told] : rows) {
+        QTest::addRow("%s missing", module) << item << QString("scratch/") + module << told;
+        QTest::addRow("%s not a library", module) << item << "scratch/garbage.so" << told;
+        QTest::addRow("%s a library without the entry", module)
+            << item << "../lib/zeliro/libzeliro_widgets.so" << told;
+    }
 }
 
-// A print module that cannot be loaded is a print system that is not there:
-// the message and the loader's words, and the program goes on.
+// A print or preview module that cannot be loaded is told, with the loader's
+// words, and the program goes on. For printing it is a print system that is
+// not there.
 void Frame::printModuleThatDoesNotLoad() {
+    QFETCH(QString, item);
     QFETCH(QString, file);
+    QFETCH(QString, told);
     QTemporaryDir scratch;
     QFile garbage(scratch.filePath("garbage.so"));
     QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a library") > 0);
     garbage.close();
     file.replace("scratch/", scratch.path() + "/");
     if (file.startsWith("..")) file = QCoreApplication::applicationDirPath() + "/" + file;
-    SystemPrinter::setModuleFile(file);
+    SystemPrinter::setModuleFile(item == "stampasolodati" ? file : QString());
+    setPreviewModuleFile(item == "anteprimadati" ? file : QString());
     Registry::current().setPrinter(nullptr);  // the system's printer
 
     QWidget* dipole = openDipole();
-    triggerMenu(dipole, "stampasolodati");
+    triggerMenu(dipole, item);
     QVERIFY(waitUntil([] { return printMessage() != nullptr; }, SystemPrinter::timeLimit() + 5000));
     SystemPrinter::setModuleFile({});
-    QVERIFY2(printMessage()->text().contains("non risponde"), qPrintable(printMessage()->text()));
+    setPreviewModuleFile({});
+    QVERIFY2(printMessage()->text().contains(told), qPrintable(printMessage()->text()));
     QVERIFY2(printMessage()->detailedText().contains(QFileInfo(file).fileName()),
              qPrintable(printMessage()->detailedText()));
     printMessage()->close();

@@ -1,53 +1,60 @@
 #include "frame/PrintChoices.h"
 
+#include "frame/PreviewModule.h"
 #include "frame/PrintSystem.h"
 #include "frame/Registry.h"
 #include "frame/SystemPrinter.h"
 
 #include <QCoreApplication>
 
-#include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
-
-#include <memory>
 
 namespace zeliro {
 namespace {
 
 QString title() { return QCoreApplication::translate("PrintChoices", "ZELIRO - Stampa"); }
 
-// A printer that only makes pages, for the preview. A QPrinter asks the print system for the default printer
-// while it is made; on this thread the library is pointed at a server that
-// cannot exist for that moment, so the answer is "none" at once and a print
-// server that hangs never holds up the windows. The library is reached through
-// the print module; without the module the printer is made as Qt makes it.
-std::unique_ptr<QPrinter> pagesOnlyPrinter() {
-    const PrintSystem* system = SystemPrinter::printSystem();
-    if (system) system->useServer("/nonexistent/zeliro-pages-only.sock");
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (system) system->useServer(nullptr);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageLayout(standardPageLayout());
-    printer->setCreator("ZELIRO");
-    return printer;
+QString previewModuleFileSet;  // set on the window thread only
+
+// The preview module, loaded on the window thread the first time a preview is
+// asked for and kept for the rest of the run (its dialogs need its code); one
+// that failed is tried again the next time. nullptr, and the loader's words,
+// when it cannot be loaded.
+const PreviewModule* previewModule(QString& error) {
+    static const PreviewModule* loaded = nullptr;
+    if (loaded) return loaded;
+    const QString file = previewModuleFileSet.isEmpty()
+                             ? QCoreApplication::applicationDirPath() + "/../lib/zeliro/libzeliro_preview.so"
+                             : previewModuleFileSet;
+    QLibrary library(file);  // the library stays loaded when this object goes
+    if (!library.load()) {
+        error = library.errorString();
+        return nullptr;
+    }
+    const auto entry = reinterpret_cast<PreviewModuleEntry>(library.resolve(previewModuleSymbol));
+    if (!entry) {  // QLibrary has no words for this
+        error = file + ": " + previewModuleSymbol + " not found";
+        library.unload();
+        return nullptr;
+    }
+    return loaded = entry();
 }
 
-// Keeps the preview's printer alive until after the preview itself is gone.
-class PrinterKeeper : public QObject {
-public:
-    PrinterKeeper(std::unique_ptr<QPrinter> printer, QObject* parent)
-        : QObject(parent), m_printer(std::move(printer)) {}
-
-private:
-    std::unique_ptr<QPrinter> m_printer;
-};
+// A printer asks the print system for the default printer while it is made;
+// on this thread the library is pointed at a server that cannot exist for
+// that moment, so the answer is "none" at once and a print server that hangs
+// never holds up the windows. The library is reached through the print
+// module; without the module the printer is made as Qt makes it.
+void quietPrintSystem(bool quiet) {
+    if (const PrintSystem* system = SystemPrinter::printSystem())
+        system->useServer(quiet ? "/nonexistent/zeliro-pages-only.sock" : nullptr);
+}
 
 // What a failure message offers to save or preview: the latest content of
 // the prints it tells about.
@@ -74,28 +81,32 @@ QMessageBox* message(QWidget* parent, const QString& text) {
 }  // namespace
 
 void showPreview(QWidget* parent, const PrintContent& content, std::function<void()> print) {
-    std::unique_ptr<QPrinter> printer = pagesOnlyPrinter();
-    auto* dialog = new QPrintPreviewDialog(printer.get(), parent);
-    new PrinterKeeper(std::move(printer), dialog);  // made after the preview's widgets: deleted after them
-    dialog->setObjectName("anteprima");
-    dialog->setWindowTitle(QCoreApplication::translate("PrintChoices", "ZELIRO - Anteprima di stampa"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-                     [content](QPrinter* pages) { paintContent(*pages, content); });
-    // The toolbar's print button: the program's own print path instead of
-    // Qt's print dialog.
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    for (QAction* action : dialog->findChildren<QAction*>()) {
-        if (action->text() != printText) continue;
-        action->setObjectName("stampaanteprima");
-        QObject::disconnect(action, &QAction::triggered, dialog, nullptr);
-        QObject::connect(action, &QAction::triggered, dialog, [dialog, print] {
-            dialog->close();
-            if (print) print();
-        });
+    QString error;
+    const PreviewModule* module = previewModule(error);
+    if (!module) {
+        QMessageBox* box = message(
+            parent, QCoreApplication::translate(
+                        "PrintChoices",
+                        "L'anteprima di stampa non si può mostrare: il suo modulo (libzeliro_preview.so) "
+                        "non si carica.\n\nPotete comunque stampare o salvare come PDF."));
+        box->setDetailedText(
+            QCoreApplication::translate("PrintChoices", "Messaggio del caricatore: %1").arg(error));
+        box->setStandardButtons(QMessageBox::Ok);
+        box->open();
+        return;
     }
-    dialog->open();
+    PreviewRequest request;
+    request.parent = parent;
+    request.layout = standardPageLayout();
+    request.paint = [content](QPagedPaintDevice& pages) { paintContent(pages, content); };
+    request.print = std::move(print);
+    request.title = QCoreApplication::translate("PrintChoices", "ZELIRO - Anteprima di stampa");
+    request.printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    request.quietPrintSystem = quietPrintSystem;
+    module->show(request);
 }
+
+void setPreviewModuleFile(const QString& file) { previewModuleFileSet = file; }
 
 void printContent(QWidget* parent, const PrintContent& content, const QString& pdfName) {
     auto done = [parent = QPointer(parent), content, pdfName](const PrintResult& result) {

@@ -18,8 +18,15 @@ namespace zeliro {
 // The print preview of the content (pages of the standard layout). Its print
 // button closes it and calls `print`, which sends the content through the
 // program's own print path (never Qt's print dialog, which asks the print
-// system for its printers on this thread).
+// system for its printers on this thread). The preview is the preview module's
+// (PreviewModule.h); a module that cannot be loaded is told, with the
+// loader's words under "Mostra dettagli…".
 void showPreview(QWidget* parent, const PrintContent& content, std::function<void()> print);
+
+// The preview module's file, for tests (until the module has once been
+// loaded: it then stays for the run); empty (the default) is
+// lib/zeliro/libzeliro_preview.so beside the program's folder.
+void setPreviewModuleFile(const QString& file);
 
 // The program's own print path for content shown outside a calculation
 // window: the default printer through the system printer's worker, and a
