@@ -67,6 +67,8 @@ private slots:
     void resultsStayWhole_data();
     void resultsStayWhole();
     void resultsLeaveTheIndent();
+    void windowsFontsFindTheirTwins_data();
+    void windowsFontsFindTheirTwins();
 
 private:
     RecordingBeep m_beep;
@@ -243,6 +245,30 @@ void Look::resultsLeaveTheIndent() {
     const ShownFigure drawn = shownFigure(label);
     QVERIFY(drawn.whole);
     QVERIFY(QFontMetricsF(drawn.font).horizontalAdvance(drawn.text) <= label.width() - label.indent());
+}
+
+void Look::windowsFontsFindTheirTwins_data() {
+    QTest::addColumn<QString>("family");  // as the windows name it
+    QTest::addColumn<QString>("face");    // the metric-compatible face drawn (fonts-liberation2)
+    QTest::newRow("Arial") << "Arial"
+                           << "Liberation Sans";
+    QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                   << "Liberation Sans";
+    QTest::newRow("Times New Roman") << "Times New Roman"
+                                     << "Liberation Serif";
+    QTest::newRow("Courier New") << "Courier New"
+                                 << "Liberation Mono";
+}
+
+// Through namedFont() and through a font made with the Windows name alike.
+void Look::windowsFontsFindTheirTwins() {
+    QFETCH(QString, family);
+    QFETCH(QString, face);
+    const QFont named = namedFont(family, 14.25, true);
+    QCOMPARE(QFontInfo(named).family(), face);
+    QVERIFY(QFontInfo(named).bold());
+    QCOMPARE(QFontInfo(named).pointSizeF(), 14.25);
+    QCOMPARE(QFontInfo(QFont(family)).family(), face);
 }
 
 ZELIRO_TEST_MAIN(Look)
