@@ -1,9 +1,10 @@
 // The program as a user starts it (zeliro::prepareStart() and zeliro::start(),
 // as main.cpp does), with a probe: the time from the start of the process to
-// the painted splash and the peak resident memory then. With "all" as second argument it then opens
-// every window of the program, all of them open together, and reports the
-// peak memory again; with "visit", it opens each window in turn and closes it
-// before the next, as a user who looks at every window once.
+// the painted splash and the peak resident memory then. With "all" as second
+// argument it then opens every window of the program, all of them open
+// together, and reports the peak memory again; with "visit", it opens each
+// window in turn and closes it before the next, as a user who looks at every
+// window once.
 #include <QTimer>
 
 #include <cstring>

@@ -5,6 +5,7 @@
 #include <sched.h>
 
 #include <atomic>
+#include <chrono>
 
 namespace zeliro {
 namespace {
@@ -14,18 +15,28 @@ struct Reading {
     bool started = false;
     std::atomic<bool> done{false};
 
-    // Waits by yielding rather than sleeping: the reading is a few
-    // milliseconds at most, and a thread that sleeps is woken late on an idle
-    // virtual machine (a millisecond and more).
+    // Waits by yielding rather than sleeping: the reading takes a few
+    // milliseconds, and a thread that sleeps is woken late on an idle virtual
+    // machine (a millisecond and more). A reading that takes much longer (fonts
+    // on a slow disk) is waited for asleep.
     void wait() {
         if (!started) return;
-        while (!done.load(std::memory_order_acquire)) sched_yield();
+        const auto asleepFrom = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
+        while (!done.load(std::memory_order_acquire))
+            if (std::chrono::steady_clock::now() < asleepFrom)
+                sched_yield();
+            else
+                join();
+        // A thread whose work is done is joined at the exit: joining it now
+        // would sleep until it has ended.
+    }
+    void join() {
+        if (started) pthread_join(thread, nullptr);
+        started = false;
     }
     // A program that ends before asking for a font still waits for the
     // thread, never leaving it running into the exit.
-    ~Reading() {
-        if (started) pthread_join(thread, nullptr);
-    }
+    ~Reading() { join(); }
 };
 
 Reading& reading() {
