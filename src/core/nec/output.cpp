@@ -1,6 +1,5 @@
 #include "core/nec/output.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -13,13 +12,13 @@
 namespace zeliro::nec {
 namespace {
 
+using report::endMark;
 using report::fields;
 using report::finite;
+using report::isFault;
 using report::Lines;
 using report::tidy;
 
-// Lines in which nec2c reports a fault of the deck or of the computation.
-constexpr std::array faultMarks = {"ERROR", "FAULT", "NO SEGMENT HAS AN ITAG", "CHECK DATA"};
 // The banner every report starts with, and the block that echoes the deck's
 // comment cards (whose words are the user's, not the engine's).
 constexpr std::string_view bannerMark = "NUMERICAL ELECTROMAGNETICS CODE";
@@ -27,8 +26,6 @@ constexpr std::string_view commentsMark = "- COMMENTS -";
 constexpr std::string_view frequencyMark = "FREQUENCY :";
 constexpr std::string_view cardMark = "DATA CARD No:";
 constexpr std::string_view tableMark = "ANTENNA INPUT PARAMETERS";
-// The last line of a report that ran to its end.
-constexpr std::string_view endMark = "TOTAL RUN TIME";
 
 bool isInteger(std::string_view field) {
     if (field.empty()) return false;
@@ -63,12 +60,6 @@ private:
     Lines m_lines;
     bool m_inComments = false;
 };
-
-bool isFault(std::string_view line) {
-    for (const char* mark : faultMarks)
-        if (line.find(mark) != std::string_view::npos) return true;
-    return false;
-}
 
 // Whether the text is a report at all: its banner, or any of the marks the
 // reader looks for.

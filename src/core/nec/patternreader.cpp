@@ -1,6 +1,5 @@
 // The reader of nec2c's RADIATION PATTERNS blocks.
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <utility>
 
@@ -17,18 +16,16 @@ using patternparts::PatternText;
 using patternparts::Sweep;
 using patternparts::sweepOf;
 using patternparts::textOf;
+using report::endMark;
 using report::fields;
 using report::finite;
+using report::isFault;
 using report::Lines;
 using report::tidy;
 
-// Lines in which nec2c reports a fault of the deck or of the computation.
-constexpr std::array faultMarks = {"ERROR", "FAULT", "NO SEGMENT HAS AN ITAG", "CHECK DATA"};
 constexpr std::string_view blockMark = "RADIATION PATTERNS";
 // The last of the block's three heading lines.
 constexpr std::string_view unitsMark = "DEGREES";
-// The last line of a report that ran to its end.
-constexpr std::string_view endMark = "TOTAL RUN TIME";
 // The cut's own angle of a direction (a quadrant's points keep their order).
 double angleOf(CutKind kind, double theta, double phi) {
     switch (kind) {
@@ -60,8 +57,7 @@ PatternOutcome readNecPattern(std::string_view report, const PatternRequest& req
     Lines lines(report);
     std::string_view line;
     while (lines.next(line)) {
-        for (const char* mark : faultMarks)
-            if (line.find(mark) != std::string_view::npos) return nec(Text::engineError, {tidy(line)});
+        if (isFault(line)) return nec(Text::engineError, {tidy(line)});
         if (line.find(endMark) != std::string_view::npos) ended = true;
         if (line.find(blockMark) == std::string_view::npos) continue;
         if (out.cuts.size() == request.cuts.size())

@@ -1,10 +1,14 @@
 #include "core/nec/reportlines.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
 namespace zeliro::nec::report {
 namespace {
+
+// Lines in which nec2c reports a fault of the deck or of the computation.
+constexpr std::array faultMarks = {"ERROR", "FAULT", "NO SEGMENT HAS AN ITAG", "CHECK DATA"};
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -37,6 +41,12 @@ std::string tidy(std::string_view line) {
     }
     if (out.size() > 120) out.resize(120);
     return out;
+}
+
+bool isFault(std::string_view line) {
+    for (const char* mark : faultMarks)
+        if (line.find(mark) != std::string_view::npos) return true;
+    return false;
 }
 
 bool Lines::next(std::string_view& line) {

@@ -18,6 +18,12 @@ std::optional<double> finite(std::string_view field);
 // The line with its runs of blanks made single, at most 120 characters.
 std::string tidy(std::string_view line);
 
+// The last line of a report that ran to its end.
+inline constexpr std::string_view endMark = "TOTAL RUN TIME";
+
+// Whether nec2c reports a fault of the deck or of the computation in the line.
+bool isFault(std::string_view line);
+
 // The lines of a text, one after the other (without their '\n').
 class Lines {
 public:
